@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QDir>
+#include <QStringList>
+#include <QTextStream>
+
+namespace tavo::cli {
+
+// Exit statuses of the command line.
+enum ExitStatus { Done = 0, Failed = 1, BadUsage = 2, Unanswered = 3 };
+
+struct Options {
+    QDir folder;       // --dir, the working folder
+    QDir printFolder;  // --print-dir, where headless printing writes PDF files
+};
+
+// Where a command writes: standard output (UTF-8, LF) and standard error.
+struct Output {
+    QTextStream& out;
+    QTextStream& err;
+};
+
+int runCalc(const Options& options, const QStringList& arguments, Output output);
+int runList(const Options& options, Output output);
+int runScript(const Options& options, const QString& scriptFile, Output output);
+
+QString usage();
+
+}  // namespace tavo::cli

@@ -1,0 +1,25 @@
+#include "cli/commands.h"
+
+namespace tavo::cli {
+
+QString usage() {
+    return QStringLiteral(
+        "Usage: tavo [--dir FOLDER] [--print-dir FOLDER] [COMMAND [ARG...]]\n"
+        "\n"
+        "TAVO: ordine de plata si foi de varsamant (in relatia cu trezoreria statului).\n"
+        "Without a command, opens the windows.\n"
+        "\n"
+        "Options:\n"
+        "  --dir FOLDER        the working folder (default: the current folder)\n"
+        "  --print-dir FOLDER  where headless printing writes PDF files (default: listari/)\n"
+        "  --help              this text\n"
+        "\n"
+        "Commands:\n"
+        "  list                start-up, then the list of documents, the count and NrO\n"
+        "  calc OPERATION ARG  one operation of the library on its arguments\n"
+        "  script [FILE]       plays the commands of FILE (or standard input) as a user would\n"
+        "\n"
+        "Exit status: 0 done, 1 failed, 2 wrong command line, 3 a question had no answer.\n");
+}
+
+}  // namespace tavo::cli

@@ -1,0 +1,83 @@
+#include "text/cp1250.h"
+
+#include <QHash>
+#include <QStringDecoder>
+#include <array>
+
+namespace tavo::text {
+namespace {
+
+// The byte-to-character table is taken once from Qt's converter; its inverse
+// serves the encoding, which must turn unknown characters into "?" (the
+// converter's own substitute is a control byte).
+struct CodePage {
+    std::array<char16_t, 256> toUnicode{};
+    QHash<char16_t, unsigned char> fromUnicode;
+
+    CodePage() {
+        QByteArray all(256, '\0');
+        for (int i = 0; i < 256; ++i) all[i] = char(i);
+        QStringDecoder decoder("windows-1250");
+        const QString decoded = decoder.decode(all);
+        for (int i = 0; i < 256; ++i) {
+            char16_t c = decoded.size() == 256 ? decoded[i].unicode() : char16_t(i);
+            // A byte the code page leaves undefined stands for itself, so that
+            // it survives a read and a write unchanged.
+            if (c == 0xFFFD) c = char16_t(i);
+            toUnicode[i] = c;
+            fromUnicode.insert(c, static_cast<unsigned char>(i));
+        }
+    }
+};
+
+const CodePage& codePage() {
+    static const CodePage page;
+    return page;
+}
+
+char16_t cedillaFor(char16_t c) {
+    switch (c) {
+        case 0x0218: return 0x015E;  // Ș -> Ş
+        case 0x0219: return 0x015F;  // ș -> ş
+        case 0x021A: return 0x0162;  // Ț -> Ţ
+        case 0x021B: return 0x0163;  // ț -> ţ
+        default: return c;
+    }
+}
+
+}  // namespace
+
+QString fromCp1250(const QByteArray& bytes) {
+    const auto& table = codePage().toUnicode;
+    QString out(bytes.size(), Qt::Uninitialized);
+    QChar* dst = out.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        dst[i] = QChar(table[static_cast<unsigned char>(bytes[i])]);
+    }
+    return out;
+}
+
+QByteArray toCp1250(const QString& text) {
+    const auto& inverse = codePage().fromUnicode;
+    QByteArray out(text.size(), Qt::Uninitialized);
+    char* dst = out.data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < 0x80) {
+            dst[i] = char(c);
+            continue;
+        }
+        const auto found = inverse.constFind(cedillaFor(c));
+        dst[i] = found == inverse.constEnd() ? '?' : char(*found);
+    }
+    return out;
+}
+
+QChar storableChar(QChar c) {
+    if (c.unicode() < 0x80) return c;
+    const auto& page = codePage();
+    const auto found = page.fromUnicode.constFind(cedillaFor(c.unicode()));
+    return found == page.fromUnicode.constEnd() ? QChar('?') : QChar(page.toUnicode[*found]);
+}
+
+}  // namespace tavo::text

@@ -1,0 +1,116 @@
+#include "text/text_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "text/cp1250.h"
+
+namespace tavo::text {
+namespace {
+
+void setError(QString* error, const QString& message) {
+    if (error) *error = message;
+}
+
+QString systemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
+
+}  // namespace
+
+QStringList splitLines(const QString& text) {
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        if (text[i] != QLatin1Char('\n')) continue;
+        qsizetype end = i;
+        if (end > start && text[end - 1] == QLatin1Char('\r')) --end;
+        lines.append(text.sliced(start, end - start));
+        start = i + 1;
+    }
+    if (start < size) lines.append(text.sliced(start));
+    return lines;
+}
+
+QByteArray joinLines(const QStringList& lines) {
+    qsizetype total = 0;
+    for (const QString& line : lines) total += line.size() + 2;
+    QByteArray out;
+    out.reserve(total);
+    for (const QString& line : lines) {
+        out.append(toCp1250(line));
+        out.append("\r\n", 2);
+    }
+    return out;
+}
+
+std::optional<QStringList> readLines(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    return splitLines(fromCp1250(file.readAll()));
+}
+
+bool writeSynced(const QString& path, const QByteArray& bytes, QString* error) {
+    const QByteArray native = QFile::encodeName(path);
+    const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        setError(error, path + ": " + systemError());
+        return false;
+    }
+    const char* data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, size_t(left));
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            setError(error, path + ": " + systemError());
+            ::close(fd);
+            return false;
+        }
+        data += written;
+        left -= written;
+    }
+    if (::fsync(fd) != 0) {
+        setError(error, path + ": " + systemError());
+        ::close(fd);
+        return false;
+    }
+    if (::close(fd) != 0) {
+        setError(error, path + ": " + systemError());
+        return false;
+    }
+    return true;
+}
+
+bool renameOver(const QString& from, const QString& to, QString* error) {
+    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0) {
+        setError(error, to + ": " + systemError());
+        return false;
+    }
+    const QByteArray folder = QFile::encodeName(QFileInfo(to).absolutePath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+    return true;
+}
+
+bool replaceFile(const QString& target, const QString& temp, const QByteArray& bytes,
+                 QString* error) {
+    if (!writeSynced(temp, bytes, error)) {
+        QFile::remove(temp);
+        return false;
+    }
+    return renameOver(temp, target, error);
+}
+
+bool writeLines(const QString& path, const QStringList& lines, QString* error) {
+    return replaceFile(path, path + ".tmp", joinLines(lines), error);
+}
+
+}  // namespace tavo::text

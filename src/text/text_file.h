@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace tavo::text {
+
+// Splits a file's text into lines. Lines end in CR LF; a lone LF also ends a
+// line (a file edited elsewhere), and a last line without an end still counts.
+QStringList splitLines(const QString& text);
+
+// The bytes of a file whose lines each end in CR LF, the last one included.
+QByteArray joinLines(const QStringList& lines);
+
+// Reads a CP1250 text file as lines; nothing when it is missing or unreadable.
+std::optional<QStringList> readLines(const QString& path);
+
+// Writes `bytes` to `path` completely, flushes them and syncs them to disk.
+bool writeSynced(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+
+// Renames `from` over `to` in one step (the old `to` stays until the new one
+// replaces it), then syncs the folder so that the rename itself is durable.
+bool renameOver(const QString& from, const QString& to, QString* error = nullptr);
+
+// The safe replacement of a file: the whole new content goes to `temp` first,
+// synced, and only then is renamed over `target`. A failure at any step leaves
+// `target` as it was.
+bool replaceFile(const QString& target, const QString& temp, const QByteArray& bytes,
+                 QString* error = nullptr);
+
+// Writes lines as a CP1250 CR LF file through "<path>.tmp".
+bool writeLines(const QString& path, const QStringList& lines, QString* error = nullptr);
+
+}  // namespace tavo::text

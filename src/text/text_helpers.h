@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+namespace tavo::text {
+
+// The numeric value of a text as the program reads order numbers: blanks are
+// ignored, the leading digits count, a text without leading digits is 0.
+// A value too large to hold saturates at the largest number.
+qint64 numericValue(const QString& text);
+
+// Right-aligns in `width` characters with blanks in front; a longer text is
+// kept whole (the column widens rather than cutting a value).
+inline QString alignRight(const QString& text, int width) {
+    return text.rightJustified(width, QLatin1Char(' '), false);
+}
+
+// Left-aligns in `width` characters with blanks after; a longer text is kept whole.
+inline QString alignLeft(const QString& text, int width) {
+    return text.leftJustified(width, QLatin1Char(' '), false);
+}
+
+}  // namespace tavo::text

@@ -1,0 +1,109 @@
+#include "ui/scripted_ui.h"
+
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace tavo {
+namespace {
+
+QString iconName(Icon icon) {
+    switch (icon) {
+        case Icon::Exclamation: return QStringLiteral("exclamation");
+        case Icon::Information: return QStringLiteral("information");
+        case Icon::Question: return QStringLiteral("question");
+        case Icon::None: break;
+    }
+    return QStringLiteral("none");
+}
+
+QString answerName(Answer answer) {
+    switch (answer) {
+        case Answer::Yes: return QStringLiteral("yes");
+        case Answer::No: return QStringLiteral("no");
+        case Answer::Cancel: break;
+    }
+    return QStringLiteral("cancel");
+}
+
+}  // namespace
+
+ScriptedUi::ScriptedUi(QDir workDir, QDir printDir, LineSink sink)
+    : workDir_(std::move(workDir)), printDir_(std::move(printDir)), sink_(std::move(sink)) {}
+
+QString ScriptedUi::oneLine(const QString& text) {
+    QString out = text;
+    out.replace(QLatin1String("\r\n"), QLatin1String("\\n"));
+    out.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+    return out;
+}
+
+void ScriptedUi::message(const QString& text, Icon icon, const QString& title) {
+    sink_(QStringLiteral("MSG %1|%2|%3").arg(iconName(icon), oneLine(title), oneLine(text)));
+}
+
+Answer ScriptedUi::ask(const QString& text, Buttons buttons, const QString& title) {
+    const QString asked = QStringLiteral("ASK %1|%2|%3")
+                              .arg(buttons == Buttons::YesNo ? QStringLiteral("yesno")
+                                                             : QStringLiteral("yesnocancel"),
+                                   oneLine(title), oneLine(text));
+    if (answers_.empty()) throw NoAnswer(asked);
+    const Queued queued = answers_.front();
+    answers_.pop_front();
+    Answer answer;
+    const QString word = queued.text.trimmed().toLower();
+    if (queued.cancel || word == QLatin1String("cancel")) {
+        answer = Answer::Cancel;
+    } else if (word == QLatin1String("yes")) {
+        answer = Answer::Yes;
+    } else if (word == QLatin1String("no")) {
+        answer = Answer::No;
+    } else {
+        throw BadAnswer(("the answer '" + queued.text + "' does not fit: " + asked).toStdString());
+    }
+    if (answer == Answer::Cancel && buttons == Buttons::YesNo) {
+        throw BadAnswer(("a yes/no question has no cancel: " + asked).toStdString());
+    }
+    sink_(asked + QStringLiteral(" -> ") + answerName(answer));
+    return answer;
+}
+
+std::optional<QString> ScriptedUi::input(const QString& prompt, const QString& defaultAnswer,
+                                         const QString& title) {
+    const QString asked =
+        QStringLiteral("INPUT %1|%2|%3").arg(oneLine(title), oneLine(prompt), oneLine(defaultAnswer));
+    if (answers_.empty()) throw NoAnswer(asked);
+    const Queued queued = answers_.front();
+    answers_.pop_front();
+    if (queued.cancel) {
+        sink_(asked + QStringLiteral(" -> CANCEL"));
+        return std::nullopt;
+    }
+    sink_(asked + QStringLiteral(" -> ") + oneLine(queued.text));
+    return queued.text;
+}
+
+void ScriptedUi::openText(const QString& relativePath) {
+    sink_(QStringLiteral("OPEN ") + relativePath);
+}
+
+void ScriptedUi::print(const PrintJob& job) {
+    printDir_.mkpath(QStringLiteral("."));
+    const QString name = QStringLiteral("print-%1.pdf").arg(++printed_, 4, 10, QLatin1Char('0'));
+    const QString path = printDir_.filePath(name);
+    {
+        QPdfWriter writer(path);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setResolution(1440);
+        QPainter painter(&writer);
+        for (int page = 0; page < job.pageCount; ++page) {
+            if (page > 0) writer.newPage();
+            if (job.drawPage) job.drawPage(painter, page);
+        }
+    }
+    QString shown = workDir_.relativeFilePath(path);
+    if (shown.startsWith(QLatin1String(".."))) shown = path;
+    sink_(QStringLiteral("PRINT %1 -> %2").arg(job.pageCount).arg(shown));
+}
+
+}  // namespace tavo

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+class QPainter;
+
+namespace tavo {
+
+enum class Icon { None, Exclamation, Information, Question };
+enum class Buttons { YesNo, YesNoCancel };
+enum class Answer { Yes, No, Cancel };
+
+// Pages to print as one print-image operation. Each page is drawn in twips
+// (1/1440 inch) from the top left of an A4 sheet.
+struct PrintJob {
+    int pageCount = 0;
+    std::function<void(QPainter&, int page)> drawPage;
+};
+
+// How the models talk to the user. The desktop implements it with Qt dialogs;
+// tests and `tavo script` with a scripted fake. Models never open a dialog
+// themselves.
+class Ui {
+public:
+    virtual ~Ui() = default;
+
+    // A message box with only an OK button.
+    virtual void message(const QString& text, Icon icon = Icon::None,
+                         const QString& title = QString()) = 0;
+
+    // A question with Yes/No or Yes/No/Cancel buttons.
+    virtual Answer ask(const QString& text, Buttons buttons = Buttons::YesNo,
+                       const QString& title = QString()) = 0;
+
+    // A one-line input box; nothing when the user pressed Cancel.
+    virtual std::optional<QString> input(const QString& prompt, const QString& defaultAnswer,
+                                         const QString& title = QString()) = 0;
+
+    // Shows a text file of the working folder in the viewer, without waiting.
+    // `relativePath` is relative to the working folder ("dosar.txt").
+    virtual void openText(const QString& relativePath) = 0;
+
+    // One print-image operation.
+    virtual void print(const PrintJob& job) = 0;
+};
+
+}  // namespace tavo
