@@ -1,2 +1,146 @@
+// Plays every tests/e2e/*.case through the `tavo` binary and compares what it
+// prints, its exit status and the files it leaves with what the case expects.
+//
+// A case file is made of sections, each starting with a line "=== WHAT":
+//   === file NAME      a file of the working folder before the run; its lines
+//                      are written in CP1250 with CR LF
+//   === command ARGS   the command line after --dir (default: script)
+//   === script         the lines given on standard input
+//   === stdout         what standard output must be, exactly
+//   === exit N         the exit status (default 0)
+//   === expect NAME    the file must exist with exactly these lines (CP1250, CR LF)
+//   === same NAME OTHER the file NAME must hold the same bytes as OTHER had before the run
+//   === absent NAME    the file must not exist afterwards
+//   === exists NAME    the file or folder must exist afterwards
+// Lines before the first section are comments.
 #include <gtest/gtest.h>
-TEST(E2e, Placeholder) {}
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <map>
+
+#include "text/text_file.h"
+
+namespace {
+
+struct Section {
+    QString kind;
+    QString argument;
+    QStringList lines;
+};
+
+struct Case {
+    QString name;
+    std::vector<Section> sections;
+};
+
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.name.toStdString();
+}
+
+std::vector<Case> loadCases() {
+    std::vector<Case> cases;
+    const QDir dir(QStringLiteral(TAVO_E2E_DIR));
+    for (const QString& fileName :
+         dir.entryList({QStringLiteral("*.case")}, QDir::Files, QDir::Name)) {
+        QFile file(dir.filePath(fileName));
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        Case c;
+        c.name = QFileInfo(fileName).completeBaseName();
+        QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+        if (!lines.isEmpty() && lines.back().isEmpty())
+            lines.removeLast();
+        for (const QString& line : lines) {
+            if (line.startsWith(QLatin1String("=== "))) {
+                const QString header = line.mid(4);
+                const qsizetype blank = header.indexOf(QLatin1Char(' '));
+                c.sections.push_back({blank < 0 ? header : header.left(blank),
+                                      blank < 0 ? QString() : header.mid(blank + 1),
+                                      {}});
+            } else if (!c.sections.empty()) {
+                c.sections.back().lines.append(line);
+            }
+        }
+        cases.push_back(std::move(c));
+    }
+    return cases;
+}
+
+QByteArray readBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class E2e : public testing::TestWithParam<Case> {};
+
+TEST_P(E2e, Plays) {
+    const Case& c = GetParam();
+    QTemporaryDir work;
+    ASSERT_TRUE(work.isValid());
+    const QDir dir(work.path());
+
+    QStringList command{QStringLiteral("script")};
+    QByteArray input;
+    QString expectedOut;
+    int expectedExit = 0;
+    std::map<QString, QByteArray> before;
+    for (const Section& s : c.sections) {
+        if (s.kind == QLatin1String("file")) {
+            const QByteArray bytes = tavo::text::joinLines(s.lines);
+            QFile file(dir.filePath(s.argument));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+            before[s.argument] = bytes;
+        } else if (s.kind == QLatin1String("command")) {
+            command = s.argument.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        } else if (s.kind == QLatin1String("script")) {
+            input = s.lines.join(QLatin1Char('\n')).toUtf8() + '\n';
+        } else if (s.kind == QLatin1String("stdout")) {
+            for (const QString& line : s.lines) expectedOut += line + QLatin1Char('\n');
+        } else if (s.kind == QLatin1String("exit")) {
+            expectedExit = s.argument.toInt();
+        }
+    }
+
+    QProcess tavo;
+    QStringList arguments{QStringLiteral("--dir"), work.path()};
+    arguments += command;
+    tavo.start(QStringLiteral(TAVO_BINARY), arguments);
+    ASSERT_TRUE(tavo.waitForStarted());
+    tavo.write(input);
+    tavo.closeWriteChannel();
+    ASSERT_TRUE(tavo.waitForFinished(60000));
+    const QString out = QString::fromUtf8(tavo.readAllStandardOutput());
+    const QString err = QString::fromUtf8(tavo.readAllStandardError());
+
+    EXPECT_EQ(out.toStdString(), expectedOut.toStdString()) << "stderr: " << err.toStdString();
+    EXPECT_EQ(tavo.exitCode(), expectedExit) << "stderr: " << err.toStdString();
+    for (const Section& s : c.sections) {
+        const QString path = dir.filePath(s.argument.section(QLatin1Char(' '), 0, 0));
+        if (s.kind == QLatin1String("expect")) {
+            ASSERT_TRUE(QFile::exists(path)) << s.argument.toStdString();
+            EXPECT_EQ(readBytes(path), tavo::text::joinLines(s.lines)) << s.argument.toStdString();
+        } else if (s.kind == QLatin1String("same")) {
+            const QString other = s.argument.section(QLatin1Char(' '), 1);
+            EXPECT_EQ(readBytes(path), before[other]) << s.argument.toStdString();
+        } else if (s.kind == QLatin1String("absent")) {
+            EXPECT_FALSE(QFile::exists(path)) << s.argument.toStdString();
+        } else if (s.kind == QLatin1String("exists")) {
+            EXPECT_TRUE(QFileInfo::exists(path)) << s.argument.toStdString();
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, E2e, testing::ValuesIn(loadCases()),
+                         [](const testing::TestParamInfo<Case>& info) {
+                             QString name = info.param.name;
+                             name.replace(QLatin1Char('-'), QLatin1Char('_'));
+                             return name.toStdString();
+                         });
+
+}  // namespace

@@ -1,6 +1,9 @@
 // `tavo`: the windows without a command, the headless commands with one.
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
 
@@ -8,6 +11,21 @@
 #include "gui/desktop.h"
 
 using namespace tavo::cli;
+
+namespace {
+
+// Qt's GUI layer wants a private runtime folder; headless runs (CI, scripts)
+// often have none, and Qt would complain on standard error.
+void ensureRuntimeFolder() {
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return;
+    const QString folder = QDir::temp().filePath(QStringLiteral("tavo-runtime-%1").arg(getuid()));
+    QDir().mkpath(folder);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QStringList args;
@@ -43,13 +61,24 @@ int main(int argc, char** argv) {
     options.printFolder = QDir(printFolder.isEmpty() ? options.folder.filePath("listari")
                                                      : QDir(printFolder).absolutePath());
 
-    if (args.isEmpty()) return tavo::gui::runDesktop(argc, argv, options.folder);
+    if (args.isEmpty())
+        return tavo::gui::runDesktop(argc, argv, options.folder);
 
     const QString command = args.takeFirst();
     int status = BadUsage;
     if (command == QLatin1String("calc")) {
         QCoreApplication app(argc, argv);
         status = runCalc(options, args, output);
+    } else if (command == QLatin1String("list") && args.isEmpty()) {
+        QCoreApplication app(argc, argv);
+        status = runList(options, output);
+    } else if (command == QLatin1String("script") && args.size() <= 1) {
+        // Headless printing draws text: a GUI application on the offscreen platform.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        ensureRuntimeFolder();
+        QGuiApplication app(argc, argv);
+        status = runScript(options, args.value(0), output);
     } else {
         err << "tavo: unknown command '" << command << "'\n" << usage();
     }

@@ -17,8 +17,8 @@ int runCalc(const Options& options, const QStringList& arguments, Output output)
     }
     QStringList values = arguments.mid(1);
     if (values.size() > found->second.argumentCount) {
-        output.err << "tavo calc " << arguments.front() << ": takes "
-                   << found->second.argumentCount << " argument(s)\n";
+        output.err << "tavo calc " << arguments.front() << ": takes " << found->second.argumentCount
+                   << " argument(s)\n";
         return BadUsage;
     }
     while (values.size() < found->second.argumentCount) values.append(QString());

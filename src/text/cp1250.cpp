@@ -23,7 +23,8 @@ struct CodePage {
             char16_t c = decoded.size() == 256 ? decoded[i].unicode() : char16_t(i);
             // A byte the code page leaves undefined stands for itself, so that
             // it survives a read and a write unchanged.
-            if (c == 0xFFFD) c = char16_t(i);
+            if (c == 0xFFFD)
+                c = char16_t(i);
             toUnicode[i] = c;
             fromUnicode.insert(c, static_cast<unsigned char>(i));
         }
@@ -37,11 +38,16 @@ const CodePage& codePage() {
 
 char16_t cedillaFor(char16_t c) {
     switch (c) {
-        case 0x0218: return 0x015E;  // Ș -> Ş
-        case 0x0219: return 0x015F;  // ș -> ş
-        case 0x021A: return 0x0162;  // Ț -> Ţ
-        case 0x021B: return 0x0163;  // ț -> ţ
-        default: return c;
+        case 0x0218:
+            return 0x015E;  // Ș -> Ş
+        case 0x0219:
+            return 0x015F;  // ș -> ş
+        case 0x021A:
+            return 0x0162;  // Ț -> Ţ
+        case 0x021B:
+            return 0x0163;  // ț -> ţ
+        default:
+            return c;
     }
 }
 
@@ -74,7 +80,8 @@ QByteArray toCp1250(const QString& text) {
 }
 
 QChar storableChar(QChar c) {
-    if (c.unicode() < 0x80) return c;
+    if (c.unicode() < 0x80)
+        return c;
     const auto& page = codePage();
     const auto found = page.fromUnicode.constFind(cedillaFor(c.unicode()));
     return found == page.fromUnicode.constEnd() ? QChar('?') : QChar(page.toUnicode[*found]);

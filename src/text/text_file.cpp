@@ -1,12 +1,12 @@
 #include "text/text_file.h"
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 
 #include "text/cp1250.h"
 
@@ -14,10 +14,13 @@ namespace tavo::text {
 namespace {
 
 void setError(QString* error, const QString& message) {
-    if (error) *error = message;
+    if (error)
+        *error = message;
 }
 
-QString systemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
+QString systemError() {
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
 
 }  // namespace
 
@@ -26,13 +29,16 @@ QStringList splitLines(const QString& text) {
     qsizetype start = 0;
     const qsizetype size = text.size();
     for (qsizetype i = 0; i < size; ++i) {
-        if (text[i] != QLatin1Char('\n')) continue;
+        if (text[i] != QLatin1Char('\n'))
+            continue;
         qsizetype end = i;
-        if (end > start && text[end - 1] == QLatin1Char('\r')) --end;
+        if (end > start && text[end - 1] == QLatin1Char('\r'))
+            --end;
         lines.append(text.sliced(start, end - start));
         start = i + 1;
     }
-    if (start < size) lines.append(text.sliced(start));
+    if (start < size)
+        lines.append(text.sliced(start));
     return lines;
 }
 
@@ -50,7 +56,8 @@ QByteArray joinLines(const QStringList& lines) {
 
 std::optional<QStringList> readLines(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
     return splitLines(fromCp1250(file.readAll()));
 }
 
@@ -66,7 +73,8 @@ bool writeSynced(const QString& path, const QByteArray& bytes, QString* error) {
     while (left > 0) {
         const ssize_t written = ::write(fd, data, size_t(left));
         if (written < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             setError(error, path + ": " + systemError());
             ::close(fd);
             return false;

@@ -10,13 +10,15 @@ qint64 numericValue(const QString& text) {
     bool negative = false;
     bool started = false;
     for (const QChar c : text) {
-        if (c == QLatin1Char(' ') || c == QLatin1Char('\t')) continue;
+        if (c == QLatin1Char(' ') || c == QLatin1Char('\t'))
+            continue;
         if (!started && (c == QLatin1Char('-') || c == QLatin1Char('+'))) {
             negative = c == QLatin1Char('-');
             started = true;
             continue;
         }
-        if (c < QLatin1Char('0') || c > QLatin1Char('9')) break;
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            break;
         started = true;
         const int digit = c.unicode() - '0';
         value = value > (largest - digit) / 10 ? largest : value * 10 + digit;

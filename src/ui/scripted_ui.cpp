@@ -1,26 +1,32 @@
 #include "ui/scripted_ui.h"
 
-#include <QPainter>
-#include <QPdfWriter>
+#include "ui/page_output.h"
 
 namespace tavo {
 namespace {
 
 QString iconName(Icon icon) {
     switch (icon) {
-        case Icon::Exclamation: return QStringLiteral("exclamation");
-        case Icon::Information: return QStringLiteral("information");
-        case Icon::Question: return QStringLiteral("question");
-        case Icon::None: break;
+        case Icon::Exclamation:
+            return QStringLiteral("exclamation");
+        case Icon::Information:
+            return QStringLiteral("information");
+        case Icon::Question:
+            return QStringLiteral("question");
+        case Icon::None:
+            break;
     }
     return QStringLiteral("none");
 }
 
 QString answerName(Answer answer) {
     switch (answer) {
-        case Answer::Yes: return QStringLiteral("yes");
-        case Answer::No: return QStringLiteral("no");
-        case Answer::Cancel: break;
+        case Answer::Yes:
+            return QStringLiteral("yes");
+        case Answer::No:
+            return QStringLiteral("no");
+        case Answer::Cancel:
+            break;
     }
     return QStringLiteral("cancel");
 }
@@ -46,7 +52,8 @@ Answer ScriptedUi::ask(const QString& text, Buttons buttons, const QString& titl
                               .arg(buttons == Buttons::YesNo ? QStringLiteral("yesno")
                                                              : QStringLiteral("yesnocancel"),
                                    oneLine(title), oneLine(text));
-    if (answers_.empty()) throw NoAnswer(asked);
+    if (answers_.empty())
+        throw NoAnswer(asked);
     const Queued queued = answers_.front();
     answers_.pop_front();
     Answer answer;
@@ -69,9 +76,10 @@ Answer ScriptedUi::ask(const QString& text, Buttons buttons, const QString& titl
 
 std::optional<QString> ScriptedUi::input(const QString& prompt, const QString& defaultAnswer,
                                          const QString& title) {
-    const QString asked =
-        QStringLiteral("INPUT %1|%2|%3").arg(oneLine(title), oneLine(prompt), oneLine(defaultAnswer));
-    if (answers_.empty()) throw NoAnswer(asked);
+    const QString asked = QStringLiteral("INPUT %1|%2|%3")
+                              .arg(oneLine(title), oneLine(prompt), oneLine(defaultAnswer));
+    if (answers_.empty())
+        throw NoAnswer(asked);
     const Queued queued = answers_.front();
     answers_.pop_front();
     if (queued.cancel) {
@@ -90,19 +98,10 @@ void ScriptedUi::print(const PrintJob& job) {
     printDir_.mkpath(QStringLiteral("."));
     const QString name = QStringLiteral("print-%1.pdf").arg(++printed_, 4, 10, QLatin1Char('0'));
     const QString path = printDir_.filePath(name);
-    {
-        QPdfWriter writer(path);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setResolution(1440);
-        QPainter painter(&writer);
-        for (int page = 0; page < job.pageCount; ++page) {
-            if (page > 0) writer.newPage();
-            if (job.drawPage) job.drawPage(painter, page);
-        }
-    }
+    writePdf(path, job);
     QString shown = workDir_.relativeFilePath(path);
-    if (shown.startsWith(QLatin1String(".."))) shown = path;
+    if (shown.startsWith(QLatin1String("..")))
+        shown = path;
     sink_(QStringLiteral("PRINT %1 -> %2").arg(job.pageCount).arg(shown));
 }
 

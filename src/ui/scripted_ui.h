@@ -13,25 +13,25 @@ namespace tavo {
 
 // A question or input box came with no queued answer.
 class NoAnswer : public std::runtime_error {
-public:
+  public:
     explicit NoAnswer(const QString& asked)
         : std::runtime_error(asked.toStdString()), asked_(asked) {}
     const QString& asked() const { return asked_; }
 
-private:
+  private:
     QString asked_;
 };
 
 // A queued answer that does not fit what was asked (for example "maybe" for a question).
 class BadAnswer : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // The Ui port for tests and `tavo script`: writes one line for everything the
 // program shows (MSG, ASK, INPUT, OPEN, PRINT) and replays queued answers.
 class ScriptedUi : public Ui {
-public:
+  public:
     using LineSink = std::function<void(const QString& line)>;
 
     // `workDir` is the working folder (OPEN paths are relative to it);
@@ -52,7 +52,7 @@ public:
     // A text as one line: each CR LF or LF becomes the two characters "\n".
     static QString oneLine(const QString& text);
 
-private:
+  private:
     struct Queued {
         bool cancel;
         QString text;

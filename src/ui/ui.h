@@ -23,7 +23,7 @@ struct PrintJob {
 // tests and `tavo script` with a scripted fake. Models never open a dialog
 // themselves.
 class Ui {
-public:
+  public:
     virtual ~Ui() = default;
 
     // A message box with only an OK button.

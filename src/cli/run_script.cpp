@@ -1,0 +1,65 @@
+#include <QFile>
+
+#include "cli/commands.h"
+#include "cli/script_session.h"
+
+namespace tavo::cli {
+
+int runList(const Options& options, Output output) {
+    ScriptSession session(options, output);
+    try {
+        if (!session.start())
+            return Failed;
+    } catch (const NoAnswer& e) {
+        output.out << "NO ANSWER " << e.asked() << '\n';
+        return Unanswered;
+    }
+    const Introd& main = session.introd();
+    for (const QString& item : main.Ordine) output.out << item << '\n';
+    output.out << main.Label3 << '\n' << "NrO=" << main.NrO << '\n';
+    return Done;
+}
+
+int runScript(const Options& options, const QString& scriptFile, Output output) {
+    QFile file;
+    if (scriptFile.isEmpty() || scriptFile == QLatin1String("-")) {
+        if (!file.open(stdin, QIODevice::ReadOnly)) {
+            output.err << "tavo script: cannot read standard input\n";
+            return Failed;
+        }
+    } else {
+        file.setFileName(scriptFile);
+        if (!file.open(QIODevice::ReadOnly)) {
+            output.err << "tavo script: cannot read " << scriptFile << '\n';
+            return Failed;
+        }
+    }
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+
+    ScriptSession session(options, output);
+    int lineNumber = 0;
+    try {
+        for (QString line : lines) {
+            ++lineNumber;
+            if (line.endsWith(QLatin1Char('\r')))
+                line.chop(1);
+            if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#')))
+                continue;
+            if (!session.started() && !session.start())
+                return Failed;
+            if (!session.play(line))
+                break;
+        }
+    } catch (const NoAnswer& e) {
+        output.out << "NO ANSWER " << e.asked() << '\n';
+        return Unanswered;
+    } catch (const std::exception& e) {
+        output.err << "tavo script: line " << lineNumber << ": " << e.what() << '\n';
+        return Failed;
+    }
+    if (!session.started() && !session.start())
+        return Failed;
+    return Done;
+}
+
+}  // namespace tavo::cli

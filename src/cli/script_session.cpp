@@ -1,0 +1,133 @@
+#include "cli/script_session.h"
+
+#include "cli/scripted_introd.h"
+
+namespace tavo::cli {
+
+QString unescapeScriptText(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('\\') && i + 1 < text.size()) {
+            if (text[i + 1] == QLatin1Char('n')) {
+                out += QLatin1Char('\n');
+                ++i;
+                continue;
+            }
+            if (text[i + 1] == QLatin1Char('\\')) {
+                out += QLatin1Char('\\');
+                ++i;
+                continue;
+            }
+        }
+        out += text[i];
+    }
+    return out;
+}
+
+ScriptSession::ScriptSession(const Options& options, Output output)
+    : options_(options),
+      output_(output),
+      ui_(options.folder, options.printFolder,
+          [this](const QString& line) { output_.out << line << '\n'; }) {}
+
+bool ScriptSession::start() {
+    if (introd_)
+        return true;
+    if (!runningCopy_.acquire(options_.folder)) {
+        output_.err << "tavo: another copy of the program is working in "
+                    << options_.folder.absolutePath() << '\n';
+        return false;
+    }
+    introd_ = std::make_unique<Introd>(options_.folder, ui_, state_);
+    windows_[QStringLiteral("Introd")] = std::make_unique<ScriptedIntrod>(*introd_);
+    introd_->start();
+    return true;
+}
+
+ScriptedWindow& ScriptSession::window(const QString& name) {
+    const auto found = windows_.find(name);
+    if (found == windows_.end())
+        throw ScriptError(QStringLiteral("no window '%1'").arg(name));
+    return *found->second;
+}
+
+std::pair<ScriptedWindow*, QString> ScriptSession::control(const QString& qualifiedName) {
+    const qsizetype dot = qualifiedName.indexOf(QLatin1Char('.'));
+    if (dot <= 0) {
+        throw ScriptError(QStringLiteral("'%1' is not WINDOW.NAME").arg(qualifiedName));
+    }
+    return {&window(qualifiedName.left(dot)), qualifiedName.mid(dot + 1)};
+}
+
+bool ScriptSession::play(const QString& line) {
+    const qsizetype blank = line.indexOf(QLatin1Char(' '));
+    const QString command = blank < 0 ? line : line.left(blank);
+    const QString rest = blank < 0 ? QString() : line.mid(blank + 1);
+    // The first argument (a control or a window) and what follows it after one blank.
+    const qsizetype argBlank = rest.indexOf(QLatin1Char(' '));
+    const QString first = argBlank < 0 ? rest : rest.left(argBlank);
+    const QString after = argBlank < 0 ? QString() : rest.mid(argBlank + 1);
+
+    if (command == QLatin1String("start"))
+        return true;
+    if (command == QLatin1String("answer")) {
+        ui_.queueAnswer(rest);
+        return true;
+    }
+    if (command == QLatin1String("answer-cancel")) {
+        ui_.queueCancel();
+        return true;
+    }
+    if (command == QLatin1String("show")) {
+        for (const QString& shown : window(rest.trimmed()).show()) output_.out << shown << '\n';
+        return true;
+    }
+    if (command == QLatin1String("close"))
+        return !window(rest.trimmed()).close();
+
+    if (first.isEmpty())
+        throw ScriptError(QStringLiteral("'%1' needs a control").arg(command));
+    auto [target, name] = control(first);
+    if (command == QLatin1String("type")) {
+        target->type(name, unescapeScriptText(after));
+    } else if (command == QLatin1String("put")) {
+        target->put(name, unescapeScriptText(after));
+    } else if (command == QLatin1String("focus")) {
+        target->focus(name);
+    } else if (command == QLatin1String("leave")) {
+        target->leave(name);
+    } else if (command == QLatin1String("key")) {
+        target->key(name, after.trimmed());
+    } else if (command == QLatin1String("click")) {
+        target->click(name);
+    } else if (command == QLatin1String("select")) {
+        const QString which = after.trimmed();
+        int index = -1;
+        if (which.startsWith(QLatin1Char('='))) {
+            const QStringList items = target->items(name);
+            const QString prefix = after.mid(after.indexOf(QLatin1Char('=')) + 1);
+            for (index = 0; index < items.size(); ++index) {
+                if (items[index].startsWith(prefix))
+                    break;
+            }
+            if (index == items.size()) {
+                throw ScriptError(
+                    QStringLiteral("no item of %1 begins with '%2'").arg(first, prefix));
+            }
+        } else {
+            bool ok = false;
+            index = which.toInt(&ok);
+            if (!ok || index < -1)
+                throw ScriptError(QStringLiteral("bad item number '%1'").arg(which));
+        }
+        target->select(name, index);
+    } else if (command == QLatin1String("pick")) {
+        throw ScriptError(QStringLiteral("no calendar in this build"));
+    } else {
+        throw ScriptError(QStringLiteral("unknown command '%1'").arg(command));
+    }
+    return true;
+}
+
+}  // namespace tavo::cli

@@ -1,0 +1,115 @@
+#include "cli/scripted_introd.h"
+
+#include "main_window/introd_captions.h"
+
+namespace tavo::cli {
+namespace {
+
+// The controls of the main window that a script can name. "Incărcare"
+// (B_start) opens the entry window, which this build does not have yet: the
+// button is there, disabled.
+const QStringList kControls = {
+    QStringLiteral("NrO"),      QStringLiteral("Label2"),  QStringLiteral("Frame1"),
+    QStringLiteral("Option1"),  QStringLiteral("Option2"), QStringLiteral("B_start"),
+    QStringLiteral("Command1"), QStringLiteral("Label4"),  QStringLiteral("Ordine"),
+    QStringLiteral("Label3"),   QStringLiteral("B_sterg"), QStringLiteral("Command4"),
+    QStringLiteral("Label5"),
+};
+
+}  // namespace
+
+bool ScriptedIntrod::isControl(const QString& control) const {
+    return kControls.contains(control);
+}
+
+void ScriptedIntrod::type(const QString& control, const QString& text) {
+    if (control != QLatin1String("NrO"))
+        unknown(control);
+    w_.setFocus(control);
+    w_.NrO = text;
+    w_.setFocus(QString());
+}
+
+void ScriptedIntrod::put(const QString& control, const QString& text) {
+    if (control != QLatin1String("NrO"))
+        unknown(control);
+    w_.NrO = text;
+}
+
+void ScriptedIntrod::focus(const QString& control) {
+    if (!isControl(control))
+        unknown(control);
+    w_.setFocus(control);
+}
+
+void ScriptedIntrod::leave(const QString& control) {
+    if (!isControl(control))
+        unknown(control);
+    if (w_.focus == control)
+        w_.setFocus(QString());
+}
+
+void ScriptedIntrod::key(const QString& control, const QString& key) {
+    if (control != QLatin1String("NrO") || key != QLatin1String("Enter"))
+        unknown(control + ' ' + key);
+    w_.setFocus(control);
+    w_.NrO_Enter();
+}
+
+void ScriptedIntrod::click(const QString& control) {
+    if (!isControl(control))
+        unknown(control);
+    if (control == QLatin1String("B_start"))
+        return;  // disabled
+    // A click on a control that takes the focus moves it there first.
+    if (!control.startsWith(QLatin1String("Label")) && control != QLatin1String("Frame1")) {
+        w_.setFocus(control);
+    }
+    if (control == QLatin1String("Option1"))
+        w_.Option_Click(true);
+    if (control == QLatin1String("Option2"))
+        w_.Option_Click(false);
+    if (control == QLatin1String("B_sterg"))
+        w_.B_sterg_Click();
+    if (control == QLatin1String("Command1"))
+        w_.Command1_Click();
+    if (control == QLatin1String("Command4"))
+        w_.Command4_Click();
+}
+
+void ScriptedIntrod::select(const QString& control, int index) {
+    if (control != QLatin1String("Ordine"))
+        unknown(control);
+    if (index >= w_.Ordine.size()) {
+        throw ScriptError(QStringLiteral("Ordine has %1 items").arg(w_.Ordine.size()));
+    }
+    w_.Ordine_Click(index);
+}
+
+QStringList ScriptedIntrod::items(const QString& control) const {
+    if (control != QLatin1String("Ordine"))
+        unknown(control);
+    return w_.Ordine;
+}
+
+QStringList ScriptedIntrod::show() const {
+    const QString selected =
+        w_.OrdineSelectie >= 0 ? w_.Ordine.value(w_.OrdineSelectie) : QString();
+    return {
+        QStringLiteral("NrO=") + w_.NrO,
+        QStringLiteral("Label2=") + introd_captions::Label2,
+        QStringLiteral("Frame1="),
+        QStringLiteral("Option1=") + (w_.Option1 ? '1' : '0'),
+        QStringLiteral("Option2=") + (w_.Option2 ? '1' : '0'),
+        QStringLiteral("B_start="),
+        QStringLiteral("Command1="),
+        QStringLiteral("Label4=") + introd_captions::Label4,
+        QStringLiteral("Ordine=") + selected,
+        QStringLiteral("Label3=") + w_.Label3,
+        QStringLiteral("B_sterg="),
+        QStringLiteral("Command4="),
+        QStringLiteral("Label5=") + introd_captions::Label5,
+    };
+}
+
+}  // namespace tavo::cli

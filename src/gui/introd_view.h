@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QWidget>
+
+#include "main_window/introd.h"
+
+class QLineEdit;
+class QComboBox;
+class QLabel;
+class QRadioButton;
+class QPushButton;
+
+namespace tavo::gui {
+
+// The main window on the desktop: shows the Introd model and forwards the
+// user's events to it. No behaviour of its own.
+class IntrodView : public QWidget {
+    Q_OBJECT
+  public:
+    explicit IntrodView(Introd& model, QWidget* parent = nullptr);
+
+    // Shows the model's state in the controls.
+    void refresh();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void onFocusChanged(QWidget* now);
+    void afterEvent();
+    QWidget* widgetFor(const QString& control) const;
+    QString controlFor(QWidget* widget) const;
+
+    Introd& model_;
+    QLineEdit* NrO_;
+    QRadioButton* Option1_;
+    QRadioButton* Option2_;
+    QPushButton* B_start_;
+    QPushButton* Command1_;
+    QComboBox* Ordine_;
+    QLabel* Label3_;
+    QPushButton* B_sterg_;
+    QPushButton* Command4_;
+};
+
+}  // namespace tavo::gui

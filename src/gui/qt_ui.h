@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QDir>
+#include <QPointer>
+#include <QWidget>
+
+#include "ui/ui.h"
+
+namespace tavo::gui {
+
+// The Ui port on the desktop: Qt message boxes and input boxes, the text
+// viewer, and the default printer (or a PDF file in listari/ without one).
+class QtUi : public Ui {
+  public:
+    explicit QtUi(QDir folder) : folder_(std::move(folder)) {}
+
+    // The window that dialogs belong to.
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    void message(const QString& text, Icon icon, const QString& title) override;
+    Answer ask(const QString& text, Buttons buttons, const QString& title) override;
+    std::optional<QString> input(const QString& prompt, const QString& defaultAnswer,
+                                 const QString& title) override;
+    void openText(const QString& relativePath) override;
+    void print(const PrintJob& job) override;
+
+  private:
+    QDir folder_;
+    QPointer<QWidget> parent_;
+    int pdfCount_ = 0;
+};
+
+}  // namespace tavo::gui

@@ -1,0 +1,193 @@
+#include "main_window/introd.h"
+
+#include <QRegularExpression>
+
+#include "export/dosar.h"
+#include "store/ordin.h"
+#include "text/text_helpers.h"
+
+namespace tavo {
+namespace {
+
+const QString kNrO = QStringLiteral("NrO");
+
+// NrO holds a number when it is a whole number, blanks around it allowed.
+bool isWholeNumber(const QString& text) {
+    static const QRegularExpression number(QStringLiteral("^\\s*[+-]?\\d+\\s*$"));
+    return number.match(text).hasMatch();
+}
+
+QString joinNumbers(const QList<int>& numbers) {
+    QStringList texts;
+    for (int n : numbers) texts.append(QString::number(n));
+    return texts.join(QLatin1String(", "));
+}
+
+}  // namespace
+
+Introd::Introd(QDir folder, Ui& ui, ProgramState& state)
+    : folder_(std::move(folder)), ui_(ui), state_(state), orders_(folder_) {}
+
+QString Introd::countLabel(qsizetype count) {
+    return QStringLiteral("(s-au incarcat %1 OP/FV-uri)").arg(count);
+}
+
+void Introd::start() {
+    folder_.mkpath(QStringLiteral("agentie"));
+    incarcare_lista();
+}
+
+void Introd::incarcare_lista() {
+    const store::ListaIncarcata loaded = orders_.incarcare_lista();
+    OrdineSelectie = -1;
+    if (!loaded.fileExists) {
+        Ordine.clear();
+        Label3 = countLabel(0);
+        return;
+    }
+    Ordine = loaded.items;
+    Label3 = countLabel(Ordine.size());
+    NrO = QString::number(Ordine.size() + 1);
+    if (loaded.CIF_curent)
+        state_.CIF_curent = *loaded.CIF_curent;
+    if (loaded.data_curenta)
+        state_.data_curenta = *loaded.data_curenta;
+    if (!loaded.rewriteError.isEmpty()) {
+        ui_.message(QStringLiteral("Fisierul 'ordine.txt' nu a putut fi actualizat (%1). "
+                                   "Datele din fisier au ramas neschimbate.")
+                        .arg(loaded.rewriteError),
+                    Icon::Exclamation);
+    }
+    reportUnknownLines(loaded.unknownLines);
+}
+
+// Lines that are not documents stay in the file untouched; the user hears of
+// them once, not at every reload of the list.
+void Introd::reportUnknownLines(const QList<int>& lines) {
+    if (lines.isEmpty() || lines == reportedUnknownLines_)
+        return;
+    reportedUnknownLines_ = lines;
+    const QString text =
+        lines.size() == 1 ? QStringLiteral(
+                                "Fisierul 'ordine.txt' are o linie care nu este OP/FV (linia %1). "
+                                "A fost pastrata neschimbata in fisier, dar nu apare in lista.")
+                                .arg(lines.front())
+                          : QStringLiteral(
+                                "Fisierul 'ordine.txt' are %1 linii care nu sunt OP/FV-uri "
+                                "(liniile %2). Au fost pastrate neschimbate in fisier, dar nu apar "
+                                "in lista.")
+                                .arg(lines.size())
+                                .arg(joinNumbers(lines));
+    ui_.message(text, Icon::Exclamation);
+}
+
+void Introd::setFocus(const QString& control) {
+    if (focus == control)
+        return;
+    const QString previous = focus;
+    focus = control;
+    if (previous == kNrO)
+        NrO_LostFocus();
+}
+
+void Introd::NrO_Enter() {
+    setFocus(QStringLiteral("B_start"));
+}
+
+void Introd::NrO_LostFocus() {
+    // A text that is not a whole number, zero or a negative number becomes 1.
+    if (!isWholeNumber(NrO) || text::numericValue(NrO) <= 0)
+        NrO = QStringLiteral("1");
+    const qint64 value = text::numericValue(NrO);
+    if (orders_.exists()) {
+        const auto documents = orders_.documente();
+        if (value <= documents.size()) {
+            const QString& line = documents[int(value - 1)].text;
+            state_.CIF_curent = store::camp(line, store::CIF_platitor).toString();
+            state_.data_curenta = store::camp(line, store::data_emiterii).toString();
+            const QStringView type = store::camp(line, store::tip_doc);
+            if (type == QLatin1String("OP"))
+                Option_Click(true);
+            if (type == QLatin1String("FV"))
+                Option_Click(false);
+        } else {
+            NrO = QString::number(documents.size() + 1);
+        }
+    }
+    OrdineSelectie = -1;
+}
+
+void Introd::Ordine_Click(int index) {
+    OrdineSelectie = index;
+    if (index < 0 || index >= Ordine.size()) {
+        OrdineSelectie = -1;
+        return;
+    }
+    const QString& item = Ordine[index];
+    NrO = QString::number(text::numericValue(item.section(QLatin1Char(','), 0, 0)));
+    const QString type = item.section(QLatin1Char(','), 2);
+    if (type == QLatin1String("OP"))
+        Option_Click(true);
+    if (type == QLatin1String("FV"))
+        Option_Click(false);
+    setFocus(kNrO);
+    setFocus(QStringLiteral("B_start"));
+}
+
+void Introd::Option_Click(bool op) {
+    Option1 = op;
+    Option2 = !op;
+}
+
+void Introd::B_sterg_Click() {
+    if (ui_.ask(QStringLiteral("Doriti sa stergeti toate OP/FV-urile incarcate ?"),
+                Buttons::YesNo) != Answer::Yes) {
+        return;
+    }
+    QString error;
+    switch (orders_.sterge_tot(&error)) {
+        case store::OrdersFile::Stergere::Deleted:
+            ui_.message(
+                QStringLiteral("Fisierul 'ordine.txt' a fost sters si salvat cu numele "
+                               "'ordine_copie.txt' "));
+            NrO = QStringLiteral("1");
+            break;
+        case store::OrdersFile::Stergere::Failed:
+            // Without a safe copy nothing is deleted.
+            ui_.message(QStringLiteral("Fisierul 'ordine.txt' NU a fost sters: copia "
+                                       "'ordine_copie.txt' nu a putut fi scrisa (%1).")
+                            .arg(error),
+                        Icon::Exclamation);
+            return;
+        case store::OrdersFile::Stergere::NoFile:
+            break;
+    }
+    Ordine.clear();
+    OrdineSelectie = -1;
+    Label3 = countLabel(0);
+}
+
+void Introd::Command1_Click() {
+    ui_.message(QStringLiteral(
+                    "Pentru un OP/FV nou incarcati un nr.de ordine egal cu nr.de OP/FV-uri "
+                    "incarcate plus unu.\r\n"
+                    "Puteti reveni oricand pentru modificari de continut daca dati nr.de ordine "
+                    "sau daca-l selectati din lista.\r\n"
+                    "Nr.de ordine al OP/FV se gaseste in partea stanga jos a OP/FV listat, intre "
+                    "paranteze."),
+                Icon::Information);
+}
+
+void Introd::Command4_Click() {
+    if (!orders_.exists())
+        return;
+    QString error;
+    if (!exporting::cre_dosar(orders_, folder_.filePath(QStringLiteral("dosar.txt")), &error)) {
+        ui_.message(QStringLiteral("Fisierul 'dosar.txt' nu a putut fi scris (%1).").arg(error),
+                    Icon::Exclamation);
+        return;
+    }
+    ui_.openText(QStringLiteral("dosar.txt"));
+}
+
+}  // namespace tavo

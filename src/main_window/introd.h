@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QDir>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "store/orders_file.h"
+#include "store/program_state.h"
+#include "ui/ui.h"
+
+namespace tavo {
+
+// The main window: the list of stored documents, the order number to open and
+// the commands. Plain state under the window's own control names; the Qt view
+// shows it and forwards the user's events here.
+class Introd {
+  public:
+    Introd(QDir folder, Ui& ui, ProgramState& state);
+
+    // --- controls ---
+    QString NrO = QStringLiteral("1");
+    QStringList Ordine;       // items of the list
+    int OrdineSelectie = -1;  // selected item, -1 for none
+    QString Label3;           // the count of documents
+    bool Option1 = true;      // "OP"
+    bool Option2 = false;     // "FV"
+    QString focus;            // name of the control that has the focus, empty for none
+
+    // --- events ---
+    // Window load: the folder agentie, then the list (the running-copy check
+    // is the application's, before the window is made).
+    void start();
+    // Moves the focus to `control` (empty: away from every control), running
+    // the lost-focus rules of the control that had it.
+    void setFocus(const QString& control);
+    void NrO_Enter();
+    void Ordine_Click(int index);
+    void Option_Click(bool op);
+    void B_sterg_Click();
+    void Command1_Click();
+    void Command4_Click();
+
+    // Loads ordine.txt into the list, the count and NrO.
+    void incarcare_lista();
+
+    static QString countLabel(qsizetype count);
+
+  private:
+    void NrO_LostFocus();
+    void reportUnknownLines(const QList<int>& lines);
+
+    QDir folder_;
+    Ui& ui_;
+    ProgramState& state_;
+    store::OrdersFile orders_;
+    QList<int> reportedUnknownLines_;
+};
+
+}  // namespace tavo

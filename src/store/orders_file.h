@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QDir>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+#include "store/ordin.h"
+
+namespace tavo::store {
+
+// What loading ordine.txt gives the main window.
+struct ListaIncarcata {
+    bool fileExists = false;  // false: no documents (missing or empty file)
+    QStringList items;        // one item of `Ordine` per document, in file order
+    // From the last document of the file: its payer fiscal code and issue date.
+    std::optional<QString> CIF_curent;
+    std::optional<QString> data_curenta;
+    QList<int> unknownLines;  // 1-based numbers of lines that fit no known shape
+    QString rewriteError;     // set when bringing the file up to date failed
+};
+
+// What the look-up of one order number finds.
+struct Cautare {
+    enum Kind {
+        NoDocuments,  // ordine.txt missing or empty: the entry window stays empty
+        Found,        // `document` is the line with that order number
+        New,          // no such line: `document` is the last document, the defaults
+    };
+    Kind kind = NoDocuments;
+    ordin document;
+};
+
+// The stored documents: ordine.txt in the working folder, one document a line.
+// The file is read whole and rewritten whole through man.txt, which is written
+// completely, synced, and then renamed over ordine.txt: a failure at any
+// moment leaves the old file or the new one, never a half file and never none.
+class OrdersFile {
+  public:
+    explicit OrdersFile(QDir folder) : folder_(std::move(folder)) {}
+
+    static constexpr const char* fileName = "ordine.txt";
+    static constexpr const char* tempName = "man.txt";
+    static constexpr const char* copyName = "ordine_copie.txt";
+
+    QString path() const { return folder_.filePath(QLatin1String(fileName)); }
+    bool exists() const;
+
+    // Reads the file, brings lines of earlier shapes up to date (rewriting the
+    // file when anything changed), and builds the items of the main list.
+    // Lines of no known shape are kept in place, unchanged, and not listed.
+    ListaIncarcata incarcare_lista() const;
+
+    // The documents of the file in order, each with its 1-based line number;
+    // lines of no known shape are left out. Empty when there is no file.
+    struct Linie {
+        int lineNumber;
+        QString text;
+    };
+    QList<Linie> documente() const;
+
+    // Finds the document whose order number is `nr`; when none has it, the last
+    // document of the file (from which a new one takes its defaults).
+    Cautare citire(qint64 nr) const;
+
+    // Writes a document: its line replaces, in place, every line with the same
+    // order number, or is appended when there is none. Field 1 of `document`
+    // holds the order number, read as a number and written in decimal form.
+    bool salvare_ordin(const ordin& document, QString* error = nullptr) const;
+
+    // Keeps the file as ordine_copie.txt (replacing an earlier copy) and then
+    // deletes it. Nothing is deleted when the copy could not be written.
+    enum class Stergere { NoFile, Deleted, Failed };
+    Stergere sterge_tot(QString* error = nullptr) const;
+
+  private:
+    std::optional<QStringList> readAll() const;
+    bool rewrite(const QStringList& lines, QString* error) const;
+
+    QDir folder_;
+};
+
+// The order number of a line: the numeric value of its field 1.
+qint64 numar_ordine(QStringView line);
+
+// The item of the main list for a line: field 1 right-aligned in five
+// characters (wider numbers widen the column), a comma, field 2, `inserted`
+// commas (the empty fields just added to a line of an earlier shape), a comma
+// and the type.
+QString element_lista(QStringView line, int inserted = 0);
+
+}  // namespace tavo::store

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <array>
+
+namespace tavo::store {
+
+// Positions of the 20 fields of a stored document, as they stand in a line of
+// ordine.txt (the first field of a line is position 1).
+enum Camp : int {
+    nr_ordine = 1,
+    nr_OP,
+    suma,
+    platitor,
+    CIF_platitor,
+    adresa_platitor,
+    IBAN_platitor,
+    sucursala_platitor,
+    beneficiar,
+    CIF_beneficiar,
+    IBAN_beneficiar,
+    sucursala_beneficiar,
+    nr_evidenta,
+    reprezentand,
+    data_emiterii,
+    data_debitarii,
+    cod_angajament,
+    indicator_angajament,
+    cod_program,
+    tip_doc,
+};
+
+constexpr int numar_campuri = 20;
+constexpr int numar_campuri_d1 = 18;
+
+// The entry field d1(i) that holds the field at `position` (2 to 19): positions
+// 2 to 15 are d1(0) to d1(13); 16 to 19 are d1(16), d1(14), d1(15), d1(17).
+// Returns -1 for positions that have no entry field (1 and 20).
+int d1_pentru_pozitie(int position);
+
+// The stored position of the field held by d1(index), 0 to 17.
+int pozitie_pentru_d1(int index);
+
+// Field k of a line: the text between comma k-1 and comma k; field 1 is the
+// text before the first comma, field 20 everything after the nineteenth. A
+// field beyond the line's commas is empty.
+QStringView camp(QStringView line, int k);
+
+// The payment document record: 20 texts in stored order.
+struct ordin {
+    std::array<QString, numar_campuri> campuri;
+
+    QString& operator[](int position) { return campuri[size_t(position - 1)]; }
+    const QString& operator[](int position) const { return campuri[size_t(position - 1)]; }
+
+    // Reads a line of the current shape (19 commas) field by field.
+    static ordin din_linie(QStringView line);
+
+    // The line of ordine.txt: the 20 fields joined by commas.
+    QString linie() const;
+};
+
+}  // namespace tavo::store

@@ -1,0 +1,30 @@
+#include "ui/page_output.h"
+
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace tavo {
+
+void drawPages(QPagedPaintDevice& device, const PrintJob& job) {
+    QPainter painter(&device);
+    const double scale = device.logicalDpiX() / 1440.0;
+    for (int page = 0; page < job.pageCount; ++page) {
+        if (page > 0)
+            device.newPage();
+        painter.save();
+        painter.scale(scale, scale);
+        if (job.drawPage)
+            job.drawPage(painter, page);
+        painter.restore();
+    }
+}
+
+void writePdf(const QString& path, const PrintJob& job) {
+    QPdfWriter writer(path);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setResolution(1440);
+    drawPages(writer, job);
+}
+
+}  // namespace tavo

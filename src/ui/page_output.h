@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+#include "ui/ui.h"
+
+class QPagedPaintDevice;
+
+namespace tavo {
+
+// Draws the pages of a print job on a printer or a PDF writer, scaling the
+// twips of the drawing to the device's resolution.
+void drawPages(QPagedPaintDevice& device, const PrintJob& job);
+
+// Writes the pages of a print job as one A4 PDF file.
+void writePdf(const QString& path, const PrintJob& job);
+
+}  // namespace tavo

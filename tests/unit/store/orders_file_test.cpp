@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "store/orders_file.h"
+#include "text/text_file.h"
+
+using namespace tavo::store;
+
+namespace {
+
+const QString kDoc1 =
+    "1,45,1500.00,ALFA SRL,13548146,STR,RO49RNCB0089000000000001,,BUGET,4221306,"
+    "RO61TREZ1315069XXX000000,,,IMPOZIT,15/01/2023,,,,,OP";
+const QString kDoc2 =
+    "2,46,200,BETA SRL,4221306,STR,,,DGFP,4221306,RO61TREZ,,,TAXA,16/01/2023,,,,,FV";
+const QString kDoc3Old = "3,47,1,GAMA,14818116,A,,,B,1,RO,,,O,17/01/2023,OP";
+
+class OrdersFileTest : public testing::Test {
+  protected:
+    QTemporaryDir dir;
+    OrdersFile orders{QDir(dir.path())};
+
+    QString path(const char* name) const { return QDir(dir.path()).filePath(name); }
+    void writeRaw(const char* name, const QByteArray& bytes) {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    void writeLines(const QStringList& lines) {
+        writeRaw("ordine.txt", tavo::text::joinLines(lines));
+    }
+    QByteArray bytes(const char* name) const {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    static ordin document(const QString& line) { return ordin::din_linie(line); }
+};
+
+TEST_F(OrdersFileTest, MissingAndEmptyFilesGiveNoDocuments) {
+    EXPECT_FALSE(orders.incarcare_lista().fileExists);
+    writeRaw("ordine.txt", QByteArray());
+    const ListaIncarcata loaded = orders.incarcare_lista();
+    EXPECT_FALSE(loaded.fileExists);
+    EXPECT_FALSE(QFile::exists(path("ordine.txt")));  // an empty file is deleted
+    EXPECT_EQ(orders.citire(1).kind, Cautare::NoDocuments);
+}
+
+TEST_F(OrdersFileTest, LoadListsDocumentsAndTakesDefaultsFromTheLast) {
+    writeLines({kDoc1, kDoc2, kDoc3Old});
+    const ListaIncarcata loaded = orders.incarcare_lista();
+    EXPECT_EQ(loaded.items, QStringList({"    1,45,OP", "    2,46,FV", "    3,47,,,,,OP"}));
+    EXPECT_EQ(loaded.CIF_curent, "14818116");
+    EXPECT_EQ(loaded.data_curenta, "17/01/2023");
+    EXPECT_EQ(bytes("ordine.txt"),
+              tavo::text::joinLines(
+                  {kDoc1, kDoc2, "3,47,1,GAMA,14818116,A,,,B,1,RO,,,O,17/01/2023,,,,,OP"}));
+    EXPECT_FALSE(QFile::exists(path("man.txt")));
+    // The next load shows the updated line like any other.
+    EXPECT_EQ(orders.incarcare_lista().items.back(), "    3,47,OP");
+}
+
+TEST_F(OrdersFileTest, LoadNormalisesLineEndsAndKeepsAnUpToDateFileAsItIs) {
+    writeRaw("ordine.txt", (kDoc1 + "\n" + kDoc2).toLatin1());
+    orders.incarcare_lista();
+    EXPECT_EQ(bytes("ordine.txt"), tavo::text::joinLines({kDoc1, kDoc2}));
+
+    const QByteArray upToDate = tavo::text::joinLines({kDoc2, kDoc1});
+    writeRaw("ordine.txt", upToDate);
+    writeRaw("man.txt", "left by an interrupted run");
+    orders.incarcare_lista();
+    EXPECT_EQ(bytes("ordine.txt"), upToDate);
+    EXPECT_FALSE(QFile::exists(path("man.txt")));
+}
+
+TEST_F(OrdersFileTest, LookUpMatchesTheOrderNumberOrGivesTheLastDocument) {
+    writeLines({kDoc2, kDoc1});
+    struct Case {
+        qint64 nr;
+        Cautare::Kind kind;
+        QString nr_OP;
+    };
+    const Case cases[] = {
+        {1, Cautare::Found, "45"}, {2, Cautare::Found, "46"}, {3, Cautare::New, "45"}};
+    for (const Case& c : cases) {
+        const Cautare found = orders.citire(c.nr);
+        EXPECT_EQ(found.kind, c.kind) << c.nr;
+        EXPECT_EQ(found.document[nr_OP], c.nr_OP) << c.nr;
+    }
+}
+
+TEST_F(OrdersFileTest, SaveReplacesInPlaceOrAppends) {
+    // A save creates the file when there is none.
+    ASSERT_TRUE(orders.salvare_ordin(document(kDoc1)));
+    EXPECT_EQ(bytes("ordine.txt"), tavo::text::joinLines({kDoc1}));
+
+    ASSERT_TRUE(orders.salvare_ordin(document(kDoc2)));
+    ordin changed = document(kDoc1);
+    changed[suma] = "99.50";
+    changed[nr_ordine] = "007";  // read as 7: a new number, appended in decimal form
+    ASSERT_TRUE(orders.salvare_ordin(changed));
+    changed[nr_ordine] = "1";
+    ASSERT_TRUE(orders.salvare_ordin(changed));
+    EXPECT_EQ(bytes("ordine.txt"),
+              tavo::text::joinLines(
+                  {changed.linie(), kDoc2, QString(changed.linie()).replace(0, 1, "7")}));
+}
+
+TEST_F(OrdersFileTest, SaveNeverOverwritesALineThatIsNotADocument) {
+    writeLines({"1 not a document", kDoc2});
+    ASSERT_TRUE(orders.salvare_ordin(document(kDoc1)));
+    EXPECT_EQ(bytes("ordine.txt"), tavo::text::joinLines({"1 not a document", kDoc2, kDoc1}));
+}
+
+TEST_F(OrdersFileTest, AnInterruptedRewriteLeavesTheOldFile) {
+    writeLines({kDoc1, kDoc3Old});
+    const QByteArray old = bytes("ordine.txt");
+
+    // The new content was written to man.txt, and the run stopped before the rename.
+    ASSERT_TRUE(tavo::text::writeSynced(path("man.txt"), tavo::text::joinLines({kDoc2})));
+    EXPECT_EQ(bytes("ordine.txt"), old);
+
+    // man.txt cannot be written at all: nothing changes.
+    QFile::remove(path("man.txt"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("man.txt"));
+    QString error;
+    EXPECT_FALSE(orders.salvare_ordin(document(kDoc2), &error));
+    EXPECT_FALSE(error.isEmpty());
+    const ListaIncarcata loaded = orders.incarcare_lista();
+    EXPECT_FALSE(loaded.rewriteError.isEmpty());
+    EXPECT_EQ(loaded.items.size(), 2);
+    EXPECT_EQ(bytes("ordine.txt"), old);
+}
+
+TEST_F(OrdersFileTest, DeleteAllKeepsACopy) {
+    EXPECT_EQ(orders.sterge_tot(), OrdersFile::Stergere::NoFile);
+    writeLines({kDoc1, kDoc2});
+    const QByteArray old = bytes("ordine.txt");
+    writeRaw("ordine_copie.txt", "an earlier copy\r\n");
+    EXPECT_EQ(orders.sterge_tot(), OrdersFile::Stergere::Deleted);
+    EXPECT_EQ(bytes("ordine_copie.txt"), old);
+    EXPECT_FALSE(QFile::exists(path("ordine.txt")));
+}
+
+TEST_F(OrdersFileTest, DeleteAllDeletesNothingWithoutACopy) {
+    writeLines({kDoc1});
+    ASSERT_TRUE(QDir(dir.path()).mkdir("ordine_copie.txt"));
+    EXPECT_EQ(orders.sterge_tot(), OrdersFile::Stergere::Failed);
+    EXPECT_TRUE(QFile::exists(path("ordine.txt")));
+}
+
+}  // namespace
