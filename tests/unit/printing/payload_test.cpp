@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "printing/payload.h"
 #include "text/cp1250.h"
