@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDir>
+#include <QString>
+#include <array>
+
+namespace tavo::printing {
+
+// What the barcode payload is built from: the 18 field texts of the entry
+// window `d1(0)`..`d1(17)` as they stand, and the two BIC labels.
+struct PayloadSource {
+    std::array<QString, 18> d1;
+    QString BIC_platitor;    // b1(2)
+    QString BIC_beneficiar;  // b1(4)
+};
+
+// Only this much of `reprezentand` goes into the payload.
+inline constexpr int kReprezentandInPayload = 70;
+
+// The payload of the document, one line: text fields between "#", amounts,
+// fiscal codes, the registration number and dates bare, all separated by ",".
+// The commitment fields and the debit date follow the issue date only when
+// one of them is not blank.
+QString text_CB(const PayloadSource& document);
+
+// Writes the payload, followed by CR LF, as `OPCB.txt` in `folder`, replacing
+// any earlier file. False (with the reason in `error`) when it cannot be written.
+bool scrie_OPCB(const QDir& folder, const PayloadSource& document, QString* error = nullptr);
+
+}  // namespace tavo::printing

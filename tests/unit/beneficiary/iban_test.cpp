@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+
+#include "beneficiary/iban.h"
+#include "store/program_state.h"
+
+using namespace tavo::beneficiary;
+
+namespace {
+
+// The value modulo 97 worked out digit by digit, independently of the
+// nine-digit rounds of `mod97`.
+int streamingModulo97(const QString& digits) {
+    int remainder = 0;
+    for (const QChar c : digits) remainder = (remainder * 10 + (c.unicode() - '0')) % 97;
+    return remainder;
+}
+
+// The international IBAN validation: the first four characters moved to the
+// end, letters as numbers, the whole modulo 97 must be 1.
+bool isoValid(const QString& iban) {
+    return streamingModulo97(lettersToDigits(iban.mid(4) + iban.left(4))) == 1;
+}
+
+}  // namespace
+
+TEST(LettersToDigits, ConvertsDigitsAndCapitalsDropsTheRest) {
+    struct Case {
+        const char* text;
+        const char* digits;
+    } cases[] = {
+        {"0123456789", "0123456789"},
+        {"A", "10"},
+        {"X", "33"},
+        {"Z", "35"},
+        {"TREZ", "29271435"},
+        {"RO00", "272400"},
+        {"a b-c.", ""},  // lower case, blanks and punctuation dropped
+        {"9z9", "99"},   // lower-case letter between digits
+        {"Ă1Ş", "1"},    // letters with diacritics are not capitals A-Z
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(lettersToDigits(QString::fromUtf8(c.text)), QString::fromLatin1(c.digits))
+            << c.text;
+    }
+}
+
+TEST(Mod97, CheckDigitsAtTheRemainderBoundaries) {
+    struct Case {
+        const char* digits;
+        const char* check;
+    } cases[] = {
+        {"0", "98"},   // remainder 0
+        {"97", "98"},  // remainder 0
+        {"1", "97"},
+        {"10", "88"},                                     // remainder 10
+        {"90", "08"},                                     // remainder 90: two characters, never "8"
+        {"96", "02"},                                     // remainder 96
+        {"193", "02"},                                    // 193 = 97 + 96
+        {"", "98"},                                       // no digits at all
+        {"2927143599965010133333333333333272400", "24"},  // TREZ999650101XXXXXXXRO00
+        {"000000000000000000096", "02"},                  // a round leaves "0"
+        {"123456789", "59"},                              // nine digits: no round
+        {"1234567890", "96"},                             // ten digits: one round
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(mod97(QString::fromLatin1(c.digits)), QString::fromLatin1(c.check)) << c.digits;
+    }
+}
+
+TEST(Mod97, AgreesWithDigitByDigitRemainderForAllLengths) {
+    // Lengths around the round boundaries and beyond eight rounds.
+    QString digits;
+    for (int length = 1; length <= 120; ++length) {
+        digits.append(QChar('0' + (length * 7 + 3) % 10));
+        const int expected = 98 - streamingModulo97(digits);
+        EXPECT_EQ(mod97(digits).toInt(), expected) << digits.toStdString();
+        EXPECT_EQ(mod97(digits).size(), 2);
+    }
+}
+
+TEST(Mod97, SkipsCharactersThatAreNotDigits) {
+    EXPECT_EQ(mod97(QStringLiteral("9 0")), QStringLiteral("08"));
+    EXPECT_EQ(mod97(QStringLiteral("x")), QStringLiteral("98"));
+}
+
+TEST(Iban110, ComposesTreasuryIbans) {
+    struct Case {
+        const char* account;
+        const char* iban;
+    } cases[] = {
+        {"999650101", "RO24TREZ999650101XXXXXXX"},
+        {"999650102", "RO48TREZ999650102XXXXXXX"},
+        {"70020A100101XTVA", "RO10TREZ70020A100101XTVA"},  // 16 characters: no fill
+        {"700219A470300", "RO05TREZ700219A470300XXX"},
+    };
+    for (const auto& c : cases) {
+        const QString iban = IBAN_110(QString::fromLatin1(c.account));
+        EXPECT_EQ(iban.size(), 24) << c.account;
+        EXPECT_TRUE(isoValid(iban)) << iban.toStdString();
+        EXPECT_EQ(iban, QString::fromLatin1(c.iban));
+    }
+}
+
+TEST(Iban110, LongerAccountIsKeptWhole) {
+    const QString iban = IBAN_110(QStringLiteral("99965010112345678"));
+    EXPECT_EQ(iban.size(), 25);
+    EXPECT_TRUE(iban.endsWith(QLatin1String("TREZ99965010112345678")));
+    EXPECT_TRUE(isoValid(iban));
+}
+
+TEST(VerIban, ChecksDigitsAndFillsShortTexts) {
+    struct Case {
+        const char* text;
+        bool corect;
+        const char* after;
+        const char* cifre;  // unused for the empty text: nothing is computed
+    } cases[] = {
+        {"", true, "", nullptr},
+        {"RO24TREZ999650101XXXXXXX", true, "RO24TREZ999650101XXXXXXX", "24"},
+        {"RO24TREZ999650101XXXX", true, "RO24TREZ999650101XXXXXXX", "24"},
+        {"RO24TREZ999650101", true, "RO24TREZ999650101XXXXXXX", "24"},
+        {"RO25TREZ999650101XXXXXXX", false, "RO25TREZ999650101XXXXXXX", "24"},
+        {"RO23TREZ999650101XXXXXXX", false, "RO23TREZ999650101XXXXXXX", "24"},
+        // Any bank code: only the check digits count.
+        {"RO49AAAA1B31007593840000", true, "RO49AAAA1B31007593840000", "49"},
+        // The country is not looked at.
+        {"DE24TREZ999650101XXXXXXX", true, "DE24TREZ999650101XXXXXXX", "24"},
+        // Characters 3-4 compared as numbers.
+        {"RO5ATREZ700219A470300XXX", true, "RO5ATREZ700219A470300XXX", "05"},
+        {"RO 5TREZ700219A470300XXX", true, "RO 5TREZ700219A470300XXX", "05"},
+        {"RO05TREZ700219A470300XXX", true, "RO05TREZ700219A470300XXX", "05"},
+        {"ROA5TREZ700219A470300XXX", false, "ROA5TREZ700219A470300XXX", "05"},
+        // Lower-case letters are dropped from the digits: the check fails.
+        {"ro24trez999650101xxxxxxx", false, "ro24trez999650101xxxxxxx", "84"},
+        {"R", false, "RXXXXXXXXXXXXXXXXXXXXXXX", "40"},
+    };
+    for (const auto& c : cases) {
+        const IbanCheck check = ver_IBAN(QString::fromLatin1(c.text));
+        EXPECT_EQ(check.corect, c.corect) << c.text;
+        EXPECT_EQ(check.text, QString::fromLatin1(c.after)) << c.text;
+        if (c.text[0] == '\0') {
+            EXPECT_FALSE(check.cifre_control_IBAN.has_value());
+        } else {
+            ASSERT_TRUE(check.cifre_control_IBAN.has_value()) << c.text;
+            EXPECT_EQ(*check.cifre_control_IBAN, QString::fromLatin1(c.cifre)) << c.text;
+        }
+    }
+}
+
+TEST(VerIban, EntryFieldFormKeepsCheckDigitsOfTheLastComputation) {
+    tavo::ProgramState state;
+    QString field = QStringLiteral("RO25TREZ999650101XXXX");
+    EXPECT_FALSE(ver_IBAN(field, state));
+    EXPECT_EQ(field, QStringLiteral("RO25TREZ999650101XXXXXXX"));
+    EXPECT_EQ(state.cifre_control_IBAN, QStringLiteral("24"));
+
+    // An empty field passes and leaves the last check digits alone.
+    QString empty;
+    EXPECT_TRUE(ver_IBAN(empty, state));
+    EXPECT_TRUE(empty.isEmpty());
+    EXPECT_EQ(state.cifre_control_IBAN, QStringLiteral("24"));
+
+    QString other = QStringLiteral("RO49AAAA1B31007593840000");
+    EXPECT_TRUE(ver_IBAN(other, state));
+    EXPECT_EQ(state.cifre_control_IBAN, QStringLiteral("49"));
+}
+
+TEST(CodIban, AcceptsOnlyTreasuryRevenueAccounts) {
+    struct Case {
+        const char* text;
+        bool acceptat;
+        const char* after;
+    } cases[] = {
+        {"", true, ""},
+        {"RO24TREZ999650101XXXXXXX", true, "RO24TREZ999650101XXXXXXX"},
+        {"ro24trez999650101xxxxxxx", true, "RO24TREZ999650101XXXXXXX"},  // upper-cased
+        {"RO05TREZ700219A470300XXX", true, "RO05TREZ700219A470300XXX"},
+        {"RO24TREZ999650101XXXXXX", false, ""},    // 23 characters: not filled
+        {"RO24TREZ999650101XXXXXXXX", false, ""},  // 25 characters
+        {"RO25TREZ999650101XXXXXXX", false, ""},   // wrong check digits
+        {"RO93TREZ9996501011234567", false, ""},   // right digits, 24th a digit
+        {"RO10TREZ70020A100101XTVA", false, ""},   // right digits, 24th not "X"
+        {"RO49AAAA1B31007593840000", false, ""},   // right digits, not "TREZ"
+        {"DE24TREZ999650101XXXXXXX", false, ""},   // not "RO"
+        {"RO 24TREZ999650101XXXXXX", false, ""},
+    };
+    for (const auto& c : cases) {
+        const CodIbanTest test = test_codIBAN(QString::fromLatin1(c.text));
+        EXPECT_EQ(test.acceptat, c.acceptat) << c.text;
+        EXPECT_EQ(test.text, QString::fromLatin1(c.after)) << c.text;
+    }
+    EXPECT_EQ(kMesajCodIban, QStringLiteral("Atentie, 'Cod IBAN' eronat ! "));
+}
+
+TEST(CodIban, UpperCasingNeverChangesTheLength) {
+    // "ß" upper-cases to "SS" as a string; the test must see 23 characters.
+    const QString text = QStringLiteral("ro24trez999650101xxxxxx") + QChar(0x00DF);
+    EXPECT_EQ(text.size(), 24);
+    EXPECT_FALSE(test_codIBAN(text).acceptat);
+    EXPECT_FALSE(test_codIBAN(QStringLiteral("ro24trez999650101xxxxx") + QChar(0x00DF)).acceptat);
+}

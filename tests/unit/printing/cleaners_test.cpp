@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include "printing/cleaners.h"
+#include "text/cp1250.h"
+
+using namespace tavo::printing;
+
+namespace {
+
+QString u(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+struct Case {
+    const char* text;
+    const char* result;
+};
+
+}  // namespace
+
+TEST(CuratareCamp, LineBreaksCommasAndHashes) {
+    const Case cases[] = {
+        {"Str. Lunga, nr. 5#", "Str. Lunga  nr. 5 "},  // the blank from "#" stays
+        {"  a,b  ", "a b"},
+        {"#abc#", " abc "},
+        {"a\r\nb", "ab"},
+        {"a\nb\rc", "abc"},
+        {"\r\n abc", " abc"},  // trimmed before the line break goes
+        {"\ta\t", "\ta\t"},    // only blanks are trimmed
+        {"ŞTEFĂNESCU; 100%", "ŞTEFĂNESCU; 100%"},
+        {"", ""},
+        {"   ", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(curatare_camp(u(c.text)), u(c.result)) << c.text;
+    }
+}
+
+TEST(InlocuireCB, ReplacesWhatTheBarcodeDoesNotTake) {
+    const Case cases[] = {
+        {"S.C. Alfa-Beta, S.R.L.", "S.C. Alfa-Beta  S.R.L."},
+        {"a(b)c-d.e/f=g>h", "a(b)c-d.e/f=g>h"},
+        {"!abc!", "abc"},  // blanks from the ends are trimmed
+        {"  x;y  ", "x y"},
+        {"a\r\nb", "ab"},
+        {"\tx", "\tx"},  // a tab is kept
+        {"Pret 5€ net", "Pret 5  net"},
+        {"a中b", "a b"},  // outside the code page: "?"
+        {"Ωmega", "mega"},
+        {"x×y§z°", "x y z"},
+        {"Straße", "Stra e"},  // ß is not a letter with diacritics
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(inlocuire_CB(u(c.text)), u(c.result)) << c.text;
+    }
+}
+
+TEST(FiltruCB, KeepsOnlyLettersDigitsBlankAndDot) {
+    const Case cases[] = {
+        {"S.C. Alfa-Beta, S.R.L.", "S.C. AlfaBeta S.R.L."},
+        {"  12/2023-A  ", "122023A"},
+        {"- 7 -", "7"},  // trimmed again after dropping
+        {"\tx\t", "x"},  // a tab is dropped
+        {"a\r\nb", "ab"},
+        {"Pret 5€ net", "Pret 5 net"},
+        {"a中b", "ab"},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(filtru_CB(u(c.text)), u(c.result)) << c.text;
+    }
+}
+
+TEST(Cleaners, EveryPrintableAsciiCharacter) {
+    const QString replacedByBlank = u("!\"#$%&'*+,:;<?@[\\]^_`{|}~");
+    for (char16_t code = 0x21; code < 0x7F; ++code) {
+        const QChar c(code);
+        const QString text = QStringLiteral("a") + c + QStringLiteral("b");
+        const bool alnum = c.isDigit() || (c.toLatin1() >= 'A' && c.toLatin1() <= 'Z') ||
+                           (c.toLatin1() >= 'a' && c.toLatin1() <= 'z');
+        const QString replaced = replacedByBlank.contains(c) ? QStringLiteral("a b") : text;
+        const QString filtered = alnum || c == QLatin1Char('.') ? text : QStringLiteral("ab");
+        EXPECT_EQ(inlocuire_CB(text), replaced) << char(code);
+        EXPECT_EQ(filtru_CB(text), filtered) << char(code);
+    }
+}
+
+TEST(Cleaners, LettersWithDiacriticsBecomeTheirBaseLetter) {
+    const Case cases[] = {
+        {"ŞTEFĂNESCU", "STEFANESCU"},
+        {"ăâîşţ ĂÂÎŞŢ", "aaist AAIST"},
+        {"șț ȘȚ", "st ST"},  // comma-below forms
+        {"é ü ö ç ń ő ű ž č ř", "e u o c n o u z c r"},
+        {"ł Ł đ Đ", "l L d D"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(inlocuire_CB(u(c.text)), u(c.result)) << c.text;
+        EXPECT_EQ(filtru_CB(u(c.text)), u(c.result)) << c.text;
+    }
+    EXPECT_EQ(inlocuire_CB(u("Ionuț-Mădălin, Brașov")), u("Ionut-Madalin  Brasov"));
+    EXPECT_EQ(filtru_CB(u("Ionuț-Mădălin, Brașov")), u("IonutMadalin Brasov"));
+    // Accented letters of other alphabets are not Latin letters: not kept.
+    EXPECT_EQ(filtru_CB(u("xάy")), u("xy"));
+}
+
+TEST(Cleaners, EveryCodePageLetterWithDiacriticsSurvivesAsItsBaseLetter) {
+    for (int byte = 0x80; byte < 0x100; ++byte) {
+        const QChar c = tavo::text::fromCp1250(QByteArray(1, char(byte))).at(0);
+        // Upper- and lower-case letters only (not the modifier letter "ˇ"),
+        // and not ß and µ, which carry no diacritics.
+        const bool casedLetter = c.isUpper() || c.isLower();
+        if (!casedLetter || c == QChar(0x00DF) || c == QChar(0x00B5))
+            continue;
+        const QString filtered = filtru_CB(QString(c));
+        ASSERT_EQ(filtered.size(), 1) << byte;
+        EXPECT_LT(filtered[0].unicode(), 0x80) << byte;
+        EXPECT_TRUE(filtered[0].isLetter()) << byte;
+        EXPECT_EQ(filtered[0].isUpper(), c.isUpper()) << byte;
+        EXPECT_EQ(inlocuire_CB(QString(c)), filtered) << byte;
+    }
+}
+
+TEST(FiltruCB, NothingOutsideTheAllowedCharactersSurvives) {
+    // Every character of the basic plane, alone between two letters.
+    for (int code = 1; code < 0x10000; ++code) {
+        if (code >= 0xD800 && code < 0xE000)
+            continue;
+        const QString text = QStringLiteral("a") + QChar(code) + QStringLiteral("b");
+        for (const QChar c : filtru_CB(text)) {
+            const bool ok = (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
+                            (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
+                            (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+                            c == QLatin1Char(' ') || c == QLatin1Char('.');
+            ASSERT_TRUE(ok) << code;
+        }
+    }
+}
+
+TEST(FiltruCB, LongTextsAreFilteredWhole) {
+    const QString text = QString(600, QLatin1Char('a')) + QStringLiteral(",b");
+    EXPECT_EQ(filtru_CB(text), QString(600, QLatin1Char('a')) + QStringLiteral("b"));
+}

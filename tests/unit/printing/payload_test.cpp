@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <functional>
+
+#include "printing/payload.h"
+#include "text/cp1250.h"
+
+using namespace tavo::printing;
+
+namespace {
+
+// A payment order with every field filled, each with a text of its own.
+PayloadSource fullOrder() {
+    PayloadSource doc;
+    doc.d1 = {QStringLiteral("12"),                        // nr_OP
+              QStringLiteral("1234.50"),                   // suma
+              QStringLiteral("ALFA SRL"),                  // platitor
+              QStringLiteral("14818116"),                  // CIF_platitor
+              QStringLiteral("Cluj-Napoca"),               // adresa_platitor
+              QStringLiteral("RO49AAAA1B31007593840000"),  // IBAN_platitor
+              QStringLiteral("Sucursala A"),               // sucursala_platitor
+              QStringLiteral("BUGETUL DE STAT"),           // beneficiar
+              QStringLiteral("4267117"),                   // CIF_beneficiar
+              QStringLiteral("RO24TREZ999650101XXXXXXX"),  // IBAN_beneficiar
+              QStringLiteral("Sucursala B"),               // sucursala_beneficiar
+              QStringLiteral("22910010000150323000029"),   // nr_evidenta
+              QStringLiteral("Amenda PV 123"),             // reprezentand
+              QStringLiteral("05/04/2024"),                // data_emiterii
+              QStringLiteral("AB12CD34EF5"),               // cod_angajament
+              QStringLiteral("IND"),                       // indicator_angajament
+              QStringLiteral("06/04/2024"),                // data_debitarii
+              QStringLiteral("1234567890")};               // cod_program
+    doc.BIC_platitor = QStringLiteral("AAAAROBU");
+    doc.BIC_beneficiar = QStringLiteral("TREZROBU");
+    return doc;
+}
+
+const QString kShortPart = QStringLiteral(
+    "#12#,1234.50,#ALFA SRL#,14818116,#Cluj-Napoca#,#RO49AAAA1B31007593840000#,#AAAAROBU#,"
+    "#BUGETUL DE STAT#,4267117,#RO24TREZ999650101XXXXXXX#,#TREZROBU#,22910010000150323000029,"
+    "#Amenda PV 123#,05/04/2024");
+
+}  // namespace
+
+TEST(TextCB, FieldsSeparatorsAndTheLongForm) {
+    struct Case {
+        const char* name;
+        std::function<void(PayloadSource&)> change;
+        QString payload;
+    } cases[] = {
+        {"full order", [](PayloadSource&) {},
+         kShortPart + ",#AB12CD34EF5#,#IND#,#1234567890#,06/04/2024"},
+        {"no commitment fields",
+         [](PayloadSource& d) {
+             for (int i = 14; i < 18; ++i) d.d1[i].clear();
+         },
+         kShortPart},
+        {"commitment fields only blanks",
+         [](PayloadSource& d) {
+             for (int i = 14; i < 18; ++i) d.d1[i] = QStringLiteral("  ");
+         },
+         kShortPart},
+        {"only the debit date",
+         [](PayloadSource& d) {
+             d.d1[14].clear();
+             d.d1[15].clear();
+             d.d1[17].clear();
+         },
+         kShortPart + ",##,##,##,06/04/2024"},
+        {"only the programme code",
+         [](PayloadSource& d) {
+             d.d1[14].clear();
+             d.d1[15].clear();
+             d.d1[16].clear();
+         },
+         kShortPart + ",##,##,#1234567890#,"},
+        {"only the indicator, kept as it stands",
+         [](PayloadSource& d) {
+             d.d1[14].clear();
+             d.d1[15] = QStringLiteral(" I ");
+             d.d1[16].clear();
+             d.d1[17].clear();
+         },
+         kShortPart + ",##,# I #,##,"},
+    };
+    for (auto& c : cases) {
+        PayloadSource doc = fullOrder();
+        c.change(doc);
+        EXPECT_EQ(text_CB(doc), c.payload) << c.name;
+    }
+}
+
+TEST(TextCB, DepositSlipAndEmptyDocument) {
+    PayloadSource slip = fullOrder();
+    slip.d1[5].clear();
+    slip.BIC_platitor.clear();
+    EXPECT_TRUE(text_CB(slip).contains(QLatin1String(",#Cluj-Napoca#,##,##,#BUGETUL DE STAT#,")));
+
+    EXPECT_EQ(text_CB(PayloadSource{}), QStringLiteral("##,,##,,##,##,##,##,,##,##,,##,"));
+}
+
+TEST(TextCB, OnlyTheFirst70CharactersOfTheObject) {
+    PayloadSource doc = fullOrder();
+    const QString seventy = QString(69, QLatin1Char('x')) + QLatin1Char('y');
+    for (const QString& object : {seventy, seventy + QStringLiteral("zzz")}) {
+        doc.d1[12] = object;
+        EXPECT_TRUE(text_CB(doc).contains(QLatin1Char('#') + seventy + QStringLiteral("#,05/04")));
+        EXPECT_FALSE(text_CB(doc).contains(QLatin1Char('z')));
+    }
+    EXPECT_EQ(doc.d1[12].size(), 73);  // the document itself is not cut
+}
+
+TEST(ScrieOpcb, WritesThePayloadAsOneCp1250Line) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("OPCB.txt"));
+
+    PayloadSource doc = fullOrder();
+    doc.d1[2] = QString::fromUtf8("ŞTEFĂNESCU ȘTEFAN");
+    ASSERT_TRUE(scrie_OPCB(QDir(dir.path()), doc));
+    QFile first(path);
+    ASSERT_TRUE(first.open(QIODevice::ReadOnly));
+    const QByteArray bytes = first.readAll();
+    EXPECT_EQ(bytes, tavo::text::toCp1250(text_CB(doc)) + "\r\n");
+    EXPECT_TRUE(bytes.contains("\xAA\x54\x45\x46\xC3NESCU \xAA"));  // Ş T E F Ă, Ș as Ş
+    first.close();
+
+    // Rewritten, not appended: a shorter payload leaves nothing of the first.
+    PayloadSource small;
+    ASSERT_TRUE(scrie_OPCB(QDir(dir.path()), small));
+    QFile second(path);
+    ASSERT_TRUE(second.open(QIODevice::ReadOnly));
+    EXPECT_EQ(second.readAll(), text_CB(small).toLatin1() + "\r\n");
+    EXPECT_FALSE(QFile::exists(path + ".tmp"));
+}
+
+TEST(ScrieOpcb, ReportsAFolderThatCannotBeWritten) {
+    QString error;
+    EXPECT_FALSE(scrie_OPCB(QDir(QStringLiteral("/nonexistent/folder")), fullOrder(), &error));
+    EXPECT_FALSE(error.isEmpty());
+}
