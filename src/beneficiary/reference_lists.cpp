@@ -124,8 +124,9 @@ std::optional<QString> checkRow(RowShape shape, const QString& row, int position
         case RowShape::TreasuryUnit:
             return checkCodeField(treasuryField(), row);
         case RowShape::Bank:
-            // A treasury unit row has its "--" at 8-9, a bank row at 9-10.
-            if (row.startsWith(QLatin1String("TREZ")) && row.mid(7, 2) == kSeparator) {
+            // A treasury unit row ("TREZ" and a digit) has its "--" at 8-9, a
+            // bank row at 9-10.
+            if (row.startsWith(QLatin1String("TREZ")) && row.size() > 4 && row[4].isDigit()) {
                 return checkCodeField(treasuryField(), row);
             }
             return checkCodeField(bicField(), row);
