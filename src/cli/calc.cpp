@@ -8,6 +8,7 @@ const CalcTable& calcTable() {
         addChecksOperations(t);
         addBeneficiaryOperations(t);
         addPrintingOperations(t);
+        addListOperations(t);
         return t;
     }();
     return table;

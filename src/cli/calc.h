@@ -31,6 +31,7 @@ using CalcTable = std::map<QString, CalcOperation>;
 void addChecksOperations(CalcTable& table);
 void addBeneficiaryOperations(CalcTable& table);
 void addPrintingOperations(CalcTable& table);
+void addListOperations(CalcTable& table);
 
 // All operations of `tavo calc`.
 const CalcTable& calcTable();

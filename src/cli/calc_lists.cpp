@@ -1,0 +1,18 @@
+#include "beneficiary/bank_lookup.h"
+#include "beneficiary/reference_lists.h"
+#include "cli/calc.h"
+
+namespace tavo::cli {
+
+void addListOperations(CalcTable& table) {
+    // The BIC and bank labels of a beneficiary IBAN with no branch text.
+    table[QStringLiteral("banca")] = {1, [](const QStringList& arguments, CalcEnv& env) {
+                                          const auto lists =
+                                              beneficiary::loadReferenceLists(env.folder, env.ui);
+                                          const auto labels = beneficiary::beneficiaryBankLabels(
+                                              lists.Form_IBAN.Banci1, arguments[0], QString());
+                                          return QStringList{labels.bic, labels.bank};
+                                      }};
+}
+
+}  // namespace tavo::cli
