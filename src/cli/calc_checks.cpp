@@ -1,7 +1,53 @@
+#include "checks/amount_words.h"
+#include "checks/amounts.h"
+#include "checks/commitment.h"
+#include "checks/dates.h"
+#include "checks/fiscal_codes.h"
 #include "cli/calc.h"
 
 namespace tavo::cli {
+namespace {
 
-void addChecksOperations(CalcTable& /*table*/) {}
+// An operation of one argument that prints one text.
+CalcOperation oneLine(QString (*operation)(const QString&)) {
+    return {1,
+            [operation](const QStringList& a, CalcEnv&) { return QStringList{operation(a[0])}; }};
+}
+
+CalcOperation yesNoOperation(bool (*check)(const QString&)) {
+    return {1, [check](const QStringList& a, CalcEnv&) { return QStringList{yesNo(check(a[0]))}; }};
+}
+
+}  // namespace
+
+void addChecksOperations(CalcTable& table) {
+    table[QStringLiteral("verif_CNP")] = yesNoOperation(checks::verif_CNP);
+    table[QStringLiteral("verif_CIF")] = yesNoOperation(checks::verif_CIF);
+    table[QStringLiteral("norm_data")] =
+        oneLine([](const QString& text) { return checks::norm_data(text); });
+    table[QStringLiteral("verif_data")] = {1, [](const QStringList& a, CalcEnv& env) {
+                                               return QStringList{checks::verif_data(a[0], env.ui)};
+                                           }};
+    // Leaving the amount field of an empty payment order: the field check,
+    // then the document check that works out the two displays.
+    table[QStringLiteral("suma")] = {
+        1, [](const QStringList& a, CalcEnv& env) {
+            const checks::AmountForms forms =
+                checks::amountForms(checks::checkTypedAmount(a[0], env.ui));
+            return QStringList{forms.field, forms.grouped, forms.words};
+        }};
+    table[QStringLiteral("grupare_mii")] = oneLine(checks::grupare_mii);
+    table[QStringLiteral("cre_litere")] = oneLine(checks::cre_litere);
+    table[QStringLiteral("suma_punct")] = oneLine(checks::suma_punct);
+    table[QStringLiteral("suma_num")] = oneLine([](const QString& text) {
+        const QString shown = QString::number(checks::suma_num(text), 'f', 2);
+        // A small negative value rounds to zero: shown without a sign.
+        return shown == QLatin1String("-0.00") ? QStringLiteral("0.00") : shown;
+    });
+    table[QStringLiteral("verif_angajament")] = {
+        3, [](const QStringList& a, CalcEnv&) {
+            return QStringList{checks::verif_angajament(a[0], a[1], a[2])};
+        }};
+}
 
 }  // namespace tavo::cli

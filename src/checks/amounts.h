@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+
+#include "ui/ui.h"
+
+namespace tavo::checks {
+
+// Every "," of an amount text becomes ".".
+QString suma_punct(const QString& amount);
+
+// The number an amount text denotes, "," read as ".": blanks are skipped, the
+// number is read from the start of the text and stops at the first character
+// that cannot continue it; a text that does not begin with a number gives 0.
+// For display only: sums and comparisons use amountInBani.
+double suma_num(const QString& amount);
+
+// The same reading as suma_num, in whole bani (hundredths of a leu). Decimals
+// after the second are dropped, as they are when an amount is stored. A value
+// too large to hold saturates at the largest number.
+qint64 amountInBani(const QString& amount);
+
+// Bani as a stored amount: the integer part, "." and two decimals ("1234.50").
+QString baniToText(qint64 bani);
+
+// The integer part of a number grouped by thousands with "." ("1.234.567"),
+// "-" in front of a negative one, the empty text for zero.
+QString grupare_mii(const QString& number);
+
+// The amount field and the two labels that show it on the form.
+struct AmountForms {
+    QString field;    // the stored amount, d1(1)
+    QString grouped;  // b1(0): "2.345.678,90"
+    QString words;    // b1(1): "douamilioane...lei,90bani"
+};
+
+// Leaving the amount field: a number gets "," turned into "." and loses its
+// blanks and a leading sign; an integer part of more than 15 digits is
+// reported and cut to 15 characters; a text that is not a number is emptied.
+QString checkTypedAmount(const QString& typed, Ui& ui);
+
+// The stored amount and its two displays, as the document check works them out
+// from the amount field. A zero amount empties the field and both displays.
+AmountForms amountForms(const QString& field);
+
+}  // namespace tavo::checks
