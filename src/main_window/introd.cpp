@@ -100,9 +100,9 @@ void Introd::NrO_LostFocus() {
         NrO = QStringLiteral("1");
     const qint64 value = text::numericValue(NrO);
     if (orders_.exists()) {
-        const auto documents = orders_.documente();
-        if (value <= documents.size()) {
-            const QString& line = documents[int(value - 1)].text;
+        const store::OrdersFile::Numarare found = orders_.documentLaPozitie(value);
+        if (found.line) {
+            const QString& line = *found.line;
             state_.CIF_curent = store::camp(line, store::CIF_platitor).toString();
             state_.data_curenta = store::camp(line, store::data_emiterii).toString();
             const QStringView type = store::camp(line, store::tip_doc);
@@ -110,9 +110,9 @@ void Introd::NrO_LostFocus() {
                 Option_Click(true);
             if (type == QLatin1String("FV"))
                 Option_Click(false);
-        } else {
-            NrO = QString::number(documents.size() + 1);
         }
+        if (value > found.count)
+            NrO = QString::number(found.count + 1);
     }
     OrdineSelectie = -1;
 }

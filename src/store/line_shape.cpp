@@ -14,16 +14,29 @@ bool forma_linie(QStringView line, QStringView pattern) {
     return s == pattern;
 }
 
-int forma_cunoscuta(QStringView line) {
+namespace {
+
+template <typename View>
+int knownShape(View line) {
     int commas = 0;
-    for (const QChar c : line) {
-        if (c == QLatin1Char(',')) {
+    for (const auto c : line) {
+        if (c == ',') {
             ++commas;
-        } else if (c == QLatin1Char('#')) {
+        } else if (c == '#') {
             return -1;
         }
     }
     return (commas == 15 || commas == 17 || commas == 18 || commas == 19) ? commas : -1;
+}
+
+}  // namespace
+
+int forma_cunoscuta(QStringView line) {
+    return knownShape(line);
+}
+
+int forma_cunoscuta(QByteArrayView line) {
+    return knownShape(line);
 }
 
 QString linie_actualizata(QStringView line, int commas) {

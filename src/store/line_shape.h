@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 
@@ -18,6 +19,8 @@ constexpr int virgule_actuale = 19;
 // (15, 17, 18 or 19 commas and no "#"), else -1. Same answer as testing the
 // four patterns with forma_linie, in one pass.
 int forma_cunoscuta(QStringView line);
+// The same test on a line as stored (one byte a character).
+int forma_cunoscuta(QByteArrayView line);
 
 // How many empty fields a line of `commas` commas lacks before its type.
 inline int campuri_lipsa(int commas) {

@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <cstring>
+#include <vector>
 
 #include "store/line_shape.h"
 #include "text/cp1250.h"
@@ -11,14 +13,144 @@
 namespace tavo::store {
 namespace {
 
-// True when re-joining the lines with CR LF gives back exactly these bytes.
-bool hasCanonicalLineEnds(const QByteArray& bytes) {
-    if (bytes.isEmpty())
-        return true;
-    if (!bytes.endsWith("\r\n"))
-        return false;
-    return bytes.count('\n') == bytes.count("\r\n");
+// The file is worked on as stored: one byte a character, so commas and
+// positions read the same as in the text, and a line is decoded only when
+// its text is needed. Unchanged lines are copied byte for byte. One pass over
+// the bytes finds the lines, their shapes and the commas that end their fields.
+struct StoredLine {
+    QByteArrayView bytes;  // without its line end
+    int number;            // 1-based line number
+    int commas;            // the known shape (15, 17, 18 or 19 commas), -1 for none
+    qint32 firstComma;     // ends field 1, the order number
+    qint32 secondComma;    // ends field 2, the document number
+    qint32 lastComma;      // the type follows it
+
+    QByteArrayView orderNumber() const { return bytes.first(firstComma); }
+    QByteArrayView documentNumber() const {
+        return bytes.sliced(firstComma + 1, secondComma - firstComma - 1);
+    }
+    QByteArrayView type() const { return bytes.sliced(lastComma + 1); }
+    // Field k of a line of a known shape, found by its commas.
+    QByteArrayView field(int k) const {
+        qsizetype start = 0;
+        for (int f = 1; f < k; ++f) start = bytes.indexOf(',', start) + 1;
+        const qsizetype end = k > commas ? -1 : bytes.indexOf(',', start);
+        return bytes.sliced(start, (end < 0 ? bytes.size() : end) - start);
+    }
+};
+
+// How many commas a line holds and whether it holds a "#", eight bytes at a
+// time: in each word, a byte equal to the one looked for becomes zero after
+// the exclusive or, and the exact zero-byte test marks it with its high bit.
+struct CommaCount {
+    int commas = 0;
+    bool hash = false;
+};
+
+CommaCount countCommas(const char* begin, const char* end) {
+    constexpr quint64 ones = 0x0101010101010101ULL;
+    constexpr quint64 low7 = 0x7F7F7F7F7F7F7F7FULL;
+    // The high bits of the bytes of x that are zero; the multiplication adds
+    // them up in the top byte (at most 8, so no carry spills over).
+    const auto zeroBytes = [](quint64 x) { return ~(((x & low7) + low7) | x | low7); };
+    const auto countBits = [](quint64 highBits) { return int(((highBits >> 7) * ones) >> 56); };
+    CommaCount count;
+    const char* p = begin;
+    for (; end - p >= 8; p += 8) {
+        quint64 word;
+        std::memcpy(&word, p, 8);
+        count.commas += countBits(zeroBytes(word ^ (ones * ',')));
+        count.hash = count.hash || zeroBytes(word ^ (ones * '#')) != 0;
+    }
+    for (; p < end; ++p) {
+        count.commas += *p == ',';
+        count.hash = count.hash || *p == '#';
+    }
+    return count;
 }
+
+struct StoredLines {
+    std::vector<StoredLine> lines;
+    // True when every line ends in CR LF, the last one included: joining the
+    // lines again with CR LF gives back exactly the same bytes.
+    bool canonical = true;
+};
+
+StoredLines storedLines(QByteArrayView content) {
+    StoredLines result;
+    result.lines.reserve(size_t(content.size() / 128) + 1);
+    const char* data = content.constData();
+    const qsizetype size = content.size();
+    qsizetype start = 0;
+    int number = 0;
+    while (start < size) {
+        const char* begin = data + start;
+        const char* newline =
+            static_cast<const char*>(std::memchr(begin, '\n', size_t(size - start)));
+        const char* stop = newline ? newline : data + size;
+        const char* end = stop;
+        if (end > begin && end[-1] == '\r') {
+            --end;
+        } else {
+            result.canonical = false;
+        }
+        StoredLine line{};
+        line.bytes = QByteArrayView(begin, end - begin);
+        line.number = ++number;
+        const auto [commas, hash] = countCommas(begin, end);
+        const bool known = !hash && (commas == 15 || commas == 17 || commas == 18 || commas == 19);
+        line.commas = known ? commas : -1;
+        if (known) {
+            line.firstComma = qint32(line.bytes.indexOf(','));
+            line.secondComma = qint32(line.bytes.indexOf(',', line.firstComma + 1));
+            line.lastComma = qint32(line.bytes.lastIndexOf(','));
+        }
+        result.lines.push_back(line);
+        start = (stop - data) + 1;
+    }
+    return result;
+}
+
+QString decoded(QByteArrayView bytes) {
+    return text::fromCp1250(bytes);
+}
+
+qint64 storedOrderNumber(const StoredLine& line) {
+    return text::numericValue(line.orderNumber());
+}
+
+void appendLine(QByteArray& out, QByteArrayView line) {
+    out.append(line);
+    out.append("\r\n", 2);
+}
+
+// The stored bytes of a file, mapped into memory when the system allows it
+// (no copy of a large file), read otherwise. Views stay valid while it lives.
+class StoredFile {
+  public:
+    explicit StoredFile(const QString& path) : file_(path) {
+        if (!file_.open(QIODevice::ReadOnly))
+            return;
+        open_ = true;
+        const qint64 size = file_.size();
+        if (size > 0) {
+            if (uchar* mapped = file_.map(0, size)) {
+                bytes_ = QByteArrayView(reinterpret_cast<const char*>(mapped), size);
+                return;
+            }
+        }
+        copy_ = file_.readAll();
+        bytes_ = copy_;
+    }
+    explicit operator bool() const { return open_; }
+    QByteArrayView bytes() const { return bytes_; }
+
+  private:
+    QFile file_;
+    bool open_ = false;
+    QByteArray copy_;
+    QByteArrayView bytes_;
+};
 
 }  // namespace
 
@@ -40,13 +172,8 @@ bool OrdersFile::exists() const {
     return QFileInfo::exists(path());
 }
 
-std::optional<QStringList> OrdersFile::readAll() const {
-    return text::readLines(path());
-}
-
-bool OrdersFile::rewrite(const QStringList& lines, QString* error) const {
-    return text::replaceFile(path(), folder_.filePath(QLatin1String(tempName)),
-                             text::joinLines(lines), error);
+bool OrdersFile::rewrite(const QByteArray& content, QString* error) const {
+    return text::replaceFile(path(), folder_.filePath(QLatin1String(tempName)), content, error);
 }
 
 ListaIncarcata OrdersFile::incarcare_lista() const {
@@ -56,74 +183,107 @@ ListaIncarcata OrdersFile::incarcare_lista() const {
     if (info.exists() && info.size() == 0)
         QFile::remove(file);
 
-    QFile input(file);
-    if (!input.open(QIODevice::ReadOnly))
+    const StoredFile content(file);
+    if (!content)
         return result;
-    const QByteArray bytes = input.readAll();
-    input.close();
     result.fileExists = true;
 
-    QStringList lines = text::splitLines(text::fromCp1250(bytes));
-    result.items.reserve(lines.size());
-    bool changed = !hasCanonicalLineEnds(bytes);
-    int lastDocument = -1;
-    for (int i = 0; i < lines.size(); ++i) {
-        const int commas = forma_cunoscuta(lines[i]);
-        if (commas < 0) {
-            result.unknownLines.append(i + 1);
+    const StoredLines stored = storedLines(content.bytes());
+    const std::vector<StoredLine>& lines = stored.lines;
+    result.items.reserve(qsizetype(lines.size()));
+    bool changed = !stored.canonical;
+    const StoredLine* last = nullptr;
+    for (const StoredLine& line : lines) {
+        if (line.commas < 0) {
+            result.unknownLines.append(line.number);
             continue;
         }
-        const int inserted = campuri_lipsa(commas);
-        if (inserted > 0) {
-            lines[i] = linie_actualizata(lines[i], commas);
-            changed = true;
-        }
-        result.items.append(element_lista(lines[i], inserted));
-        lastDocument = i;
+        const int inserted = campuri_lipsa(line.commas);
+        changed = changed || inserted > 0;
+        QString item = text::alignRight(decoded(line.orderNumber()), 5);
+        item += QLatin1Char(',');
+        item += decoded(line.documentNumber());
+        item += QString(inserted + 1, QLatin1Char(','));
+        item += decoded(line.type());
+        result.items.append(item);
+        last = &line;
     }
-    if (lastDocument >= 0) {
-        result.CIF_curent = camp(lines[lastDocument], CIF_platitor).toString();
-        result.data_curenta = camp(lines[lastDocument], data_emiterii).toString();
+    if (last) {
+        result.CIF_curent = decoded(last->field(CIF_platitor));
+        result.data_curenta = decoded(last->field(data_emiterii));
     }
 
-    // An up-to-date file is left as it is; otherwise it is replaced whole.
-    // Either way no man.txt is left behind.
-    if (changed) {
-        if (!rewrite(lines, &result.rewriteError) && result.rewriteError.isEmpty()) {
-            result.rewriteError = file;
-        }
-    } else {
+    // An up-to-date file is left as it is; otherwise it is replaced whole, the
+    // missing empty fields inserted before the type of each older line.
+    if (!changed) {
         QFile::remove(folder_.filePath(QLatin1String(tempName)));
+        return result;
+    }
+    QByteArray updated;
+    updated.reserve(content.bytes().size() + qsizetype(lines.size()) * 6);
+    for (const StoredLine& line : lines) {
+        const int inserted = line.commas < 0 ? 0 : campuri_lipsa(line.commas);
+        if (inserted > 0) {
+            updated.append(line.bytes.first(line.lastComma));
+            updated.append(QByteArray(inserted, ','));
+            appendLine(updated, line.bytes.sliced(line.lastComma));
+        } else {
+            appendLine(updated, line.bytes);
+        }
+    }
+    if (!rewrite(updated, &result.rewriteError) && result.rewriteError.isEmpty()) {
+        result.rewriteError = file;
     }
     return result;
 }
 
 QList<OrdersFile::Linie> OrdersFile::documente() const {
     QList<Linie> documents;
-    const auto lines = readAll();
-    if (!lines)
+    const StoredFile content(path());
+    if (!content)
         return documents;
-    for (int i = 0; i < lines->size(); ++i) {
-        if (forma_cunoscuta(lines->at(i)) >= 0)
-            documents.append({i + 1, lines->at(i)});
+    for (const StoredLine& line : storedLines(content.bytes()).lines) {
+        if (line.commas >= 0)
+            documents.append({line.number, decoded(line.bytes)});
     }
     return documents;
 }
 
+OrdersFile::Numarare OrdersFile::documentLaPozitie(qint64 position) const {
+    Numarare result;
+    const StoredFile content(path());
+    if (!content)
+        return result;
+    for (const StoredLine& line : storedLines(content.bytes()).lines) {
+        if (line.commas < 0)
+            continue;
+        if (++result.count == position)
+            result.line = decoded(line.bytes);
+    }
+    return result;
+}
+
 Cautare OrdersFile::citire(qint64 nr) const {
     Cautare result;
-    const QList<Linie> documents = documente();
-    if (documents.isEmpty())
+    const StoredFile content(path());
+    if (!content)
         return result;
-    for (const Linie& line : documents) {
-        if (numar_ordine(line.text) == nr) {
+    const StoredLines stored = storedLines(content.bytes());
+    const StoredLine* last = nullptr;
+    for (const StoredLine& line : stored.lines) {
+        if (line.commas < 0)
+            continue;
+        if (storedOrderNumber(line) == nr) {
             result.kind = Cautare::Found;
-            result.document = ordin::din_linie(line.text);
+            result.document = ordin::din_linie(decoded(line.bytes));
             return result;
         }
+        last = &line;
     }
+    if (!last)
+        return result;
     result.kind = Cautare::New;
-    result.document = ordin::din_linie(documents.back().text);
+    result.document = ordin::din_linie(decoded(last->bytes));
     return result;
 }
 
@@ -132,29 +292,33 @@ bool OrdersFile::salvare_ordin(const ordin& document, QString* error) const {
     const qint64 nr = text::numericValue(document[nr_ordine]);
     ordin stored = document;
     stored[nr_ordine] = QString::number(nr);
-    const QString newLine = stored.linie();
-    QStringList lines = readAll().value_or(QStringList());
+    const QByteArray newLine = text::toCp1250(stored.linie());
+
+    const StoredFile content(path());
+    QByteArray updated;
+    updated.reserve(content.bytes().size() + newLine.size() + 2);
     bool replaced = false;
-    for (QString& line : lines) {
+    for (const StoredLine& line : storedLines(content.bytes()).lines) {
         // Only documents are matched: a line of no known shape is never overwritten.
-        if (forma_cunoscuta(line) >= 0 && numar_ordine(line) == nr) {
-            line = newLine;
+        if (line.commas >= 0 && storedOrderNumber(line) == nr) {
+            appendLine(updated, newLine);
             replaced = true;
+        } else {
+            appendLine(updated, line.bytes);
         }
     }
     if (!replaced)
-        lines.append(newLine);
-    return rewrite(lines, error);
+        appendLine(updated, newLine);
+    return rewrite(updated, error);
 }
 
 OrdersFile::Stergere OrdersFile::sterge_tot(QString* error) const {
-    QFile input(path());
-    if (!input.open(QIODevice::ReadOnly))
+    const StoredFile content(path());
+    if (!content)
         return Stergere::NoFile;
-    const QByteArray bytes = input.readAll();
-    input.close();
     const QString copy = folder_.filePath(QLatin1String(copyName));
-    if (!text::replaceFile(copy, copy + QLatin1String(".tmp"), bytes, error)) {
+    if (!text::replaceFile(copy, copy + QLatin1String(".tmp"), content.bytes().toByteArray(),
+                           error)) {
         return Stergere::Failed;
     }
     if (!QFile::remove(path())) {

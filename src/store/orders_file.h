@@ -60,6 +60,14 @@ class OrdersFile {
     };
     QList<Linie> documente() const;
 
+    // The number of documents, and the text of the one at `position` (1-based,
+    // counting documents only) when there is one.
+    struct Numarare {
+        qint64 count = 0;
+        std::optional<QString> line;
+    };
+    Numarare documentLaPozitie(qint64 position) const;
+
     // Finds the document whose order number is `nr`; when none has it, the last
     // document of the file (from which a new one takes its defaults).
     Cautare citire(qint64 nr) const;
@@ -75,8 +83,7 @@ class OrdersFile {
     Stergere sterge_tot(QString* error = nullptr) const;
 
   private:
-    std::optional<QStringList> readAll() const;
-    bool rewrite(const QStringList& lines, QString* error) const;
+    bool rewrite(const QByteArray& content, QString* error) const;
 
     QDir folder_;
 };

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QStringDecoder>
+#include <algorithm>
 #include <array>
 
 namespace tavo::text {
@@ -53,7 +54,11 @@ char16_t cedillaFor(char16_t c) {
 
 }  // namespace
 
-QString fromCp1250(const QByteArray& bytes) {
+QString fromCp1250(QByteArrayView bytes) {
+    // Plain ASCII reads the same in every code page: the library's fast path.
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; })) {
+        return QString::fromLatin1(bytes);
+    }
     const auto& table = codePage().toUnicode;
     QString out(bytes.size(), Qt::Uninitialized);
     QChar* dst = out.data();

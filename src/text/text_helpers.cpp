@@ -4,7 +4,10 @@
 
 namespace tavo::text {
 
-qint64 numericValue(const QString& text) {
+namespace {
+
+template <typename View>
+qint64 leadingNumber(View text) {
     constexpr qint64 largest = std::numeric_limits<qint64>::max();
     qint64 value = 0;
     bool negative = false;
@@ -24,6 +27,16 @@ qint64 numericValue(const QString& text) {
         value = value > (largest - digit) / 10 ? largest : value * 10 + digit;
     }
     return negative ? -value : value;
+}
+
+}  // namespace
+
+qint64 numericValue(QStringView text) {
+    return leadingNumber(text);
+}
+
+qint64 numericValue(QByteArrayView text) {
+    return leadingNumber(text);
 }
 
 }  // namespace tavo::text

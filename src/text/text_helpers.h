@@ -1,13 +1,17 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
+#include <QStringView>
 
 namespace tavo::text {
 
 // The numeric value of a text as the program reads order numbers: blanks are
 // ignored, the leading digits count, a text without leading digits is 0.
 // A value too large to hold saturates at the largest number.
-qint64 numericValue(const QString& text);
+qint64 numericValue(QStringView text);
+// The same reading of a text as stored (one byte a character).
+qint64 numericValue(QByteArrayView text);
 
 // Right-aligns in `width` characters with blanks in front; a longer text is
 // kept whole (the column widens rather than cutting a value).

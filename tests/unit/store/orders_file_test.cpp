@@ -3,6 +3,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <random>
+
+#include "store/line_shape.h"
 #include "store/orders_file.h"
 #include "text/text_file.h"
 
@@ -72,6 +75,38 @@ TEST_F(OrdersFileTest, LoadNormalisesLineEndsAndKeepsAnUpToDateFileAsItIs) {
     orders.incarcare_lista();
     EXPECT_EQ(bytes("ordine.txt"), upToDate);
     EXPECT_FALSE(QFile::exists(path("man.txt")));
+}
+
+TEST_F(OrdersFileTest, ListsExactlyTheLinesOfAKnownShape) {
+    // Random lines of commas, "#", blanks and letters beyond ASCII (¬ is 0xAC,
+    // a comma with its high bit set; ţ is 0xFE): the file's byte scan must
+    // agree with the shape test on the text of every line.
+    std::mt19937 random(7);
+    const QString alphabet = QString::fromUtf8("aaaa ¬ţ1");
+    QStringList lines;
+    QStringList expected;
+    for (int i = 0; i < 400; ++i) {
+        const int commas = 14 + int(random() % 7);  // 14 to 20
+        QString line = QString::number(i + 1);
+        for (int field = 0; field < commas; ++field) {
+            line += ',';
+            const int length = int(random() % 12);
+            for (int k = 0; k < length; ++k) line += alphabet[int(random() % alphabet.size())];
+            if (random() % 40 == 0)
+                line += '#';
+        }
+        lines.append(line);
+        if (forma_cunoscuta(QStringView(line)) >= 0)
+            expected.append(QString::number(i + 1));
+    }
+    writeLines(lines);
+    QStringList listed;
+    for (const QString& item : orders.incarcare_lista().items) {
+        listed.append(item.section(',', 0, 0).trimmed());
+    }
+    EXPECT_EQ(listed, expected);
+    EXPECT_GT(expected.size(), 100);
+    EXPECT_LT(expected.size(), 300);
 }
 
 TEST_F(OrdersFileTest, LookUpMatchesTheOrderNumberOrGivesTheLastDocument) {
