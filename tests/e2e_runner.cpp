@@ -4,18 +4,30 @@
 // A case file is made of sections, each starting with a line "=== WHAT":
 //   === file NAME      a file of the working folder before the run; its lines
 //                      are written in CP1250 with CR LF
-//   === command ARGS   the command line after --dir (default: script)
+//   === command ARGS   the command line after --dir (default: script); split at
+//                      blanks, so no word of it can hold a blank
+//   === args           more arguments after the command words, one per line
+//                      (an empty line is an empty argument)
 //   === script         the lines given on standard input
-//   === stdout         what standard output must be, exactly
+//   === stdout         what standard output must be, exactly; "{YEAR}" in it
+//                      stands for the current year (four digits)
 //   === exit N         the exit status (default 0)
+//   === note TEXT      a comment; its lines are ignored
 //   === expect NAME    the file must exist with exactly these lines (CP1250, CR LF)
 //   === same NAME OTHER the file NAME must hold the same bytes as OTHER had before the run
 //   === absent NAME    the file must not exist afterwards
 //   === exists NAME    the file or folder must exist afterwards
 // Lines before the first section are comments.
+//
+// A case can run the program several times: every "=== command" after the
+// first starts a new run, and the args, script, stdout and exit sections that
+// follow it belong to that run. All runs share one working folder: the files
+// are written before the first run and the file checks are made after the
+// last. A case without any "=== command" is one run of `tavo script`.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -76,6 +88,46 @@ QByteArray readBytes(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// One run of the program inside a case (not "Run": gtest's Test has one).
+struct Play {
+    QStringList arguments{QStringLiteral("script")};
+    QByteArray input;
+    QString expectedOut;
+    int expectedExit = 0;
+    QString label;  // the command line, for failure reports
+};
+
+std::vector<Play> playsOf(const Case& c) {
+    std::vector<Play> plays(1);
+    bool commandSeen = false;
+    for (const Section& s : c.sections) {
+        if (s.kind == QLatin1String("command")) {
+            if (commandSeen)
+                plays.emplace_back();
+            commandSeen = true;
+            plays.back().arguments = s.argument.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        } else if (s.kind == QLatin1String("args")) {
+            plays.back().arguments += s.lines;
+        } else if (s.kind == QLatin1String("script")) {
+            plays.back().input = s.lines.join(QLatin1Char('\n')).toUtf8() + '\n';
+        } else if (s.kind == QLatin1String("stdout")) {
+            const QString year = QString::number(QDate::currentDate().year());
+            for (QString line : s.lines)
+                plays.back().expectedOut +=
+                    line.replace(QLatin1String("{YEAR}"), year) + QLatin1Char('\n');
+        } else if (s.kind == QLatin1String("exit")) {
+            plays.back().expectedExit = s.argument.toInt();
+        }
+    }
+    for (Play& play : plays) {
+        QStringList shown;
+        for (const QString& argument : play.arguments)
+            shown.append(QLatin1Char('[') + argument + QLatin1Char(']'));
+        play.label = shown.join(QLatin1Char(' '));
+    }
+    return plays;
+}
+
 class E2e : public testing::TestWithParam<Case> {};
 
 TEST_P(E2e, Plays) {
@@ -84,10 +136,6 @@ TEST_P(E2e, Plays) {
     ASSERT_TRUE(work.isValid());
     const QDir dir(work.path());
 
-    QStringList command{QStringLiteral("script")};
-    QByteArray input;
-    QString expectedOut;
-    int expectedExit = 0;
     std::map<QString, QByteArray> before;
     for (const Section& s : c.sections) {
         if (s.kind == QLatin1String("file")) {
@@ -96,30 +144,26 @@ TEST_P(E2e, Plays) {
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
             file.write(bytes);
             before[s.argument] = bytes;
-        } else if (s.kind == QLatin1String("command")) {
-            command = s.argument.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        } else if (s.kind == QLatin1String("script")) {
-            input = s.lines.join(QLatin1Char('\n')).toUtf8() + '\n';
-        } else if (s.kind == QLatin1String("stdout")) {
-            for (const QString& line : s.lines) expectedOut += line + QLatin1Char('\n');
-        } else if (s.kind == QLatin1String("exit")) {
-            expectedExit = s.argument.toInt();
         }
     }
 
-    QProcess tavo;
-    QStringList arguments{QStringLiteral("--dir"), work.path()};
-    arguments += command;
-    tavo.start(QStringLiteral(TAVO_BINARY), arguments);
-    ASSERT_TRUE(tavo.waitForStarted());
-    tavo.write(input);
-    tavo.closeWriteChannel();
-    ASSERT_TRUE(tavo.waitForFinished(60000));
-    const QString out = QString::fromUtf8(tavo.readAllStandardOutput());
-    const QString err = QString::fromUtf8(tavo.readAllStandardError());
+    for (const Play& play : playsOf(c)) {
+        SCOPED_TRACE(play.label.toStdString());
+        QProcess tavo;
+        QStringList arguments{QStringLiteral("--dir"), work.path()};
+        arguments += play.arguments;
+        tavo.start(QStringLiteral(TAVO_BINARY), arguments);
+        ASSERT_TRUE(tavo.waitForStarted());
+        tavo.write(play.input);
+        tavo.closeWriteChannel();
+        ASSERT_TRUE(tavo.waitForFinished(60000));
+        const QString out = QString::fromUtf8(tavo.readAllStandardOutput());
+        const QString err = QString::fromUtf8(tavo.readAllStandardError());
 
-    EXPECT_EQ(out.toStdString(), expectedOut.toStdString()) << "stderr: " << err.toStdString();
-    EXPECT_EQ(tavo.exitCode(), expectedExit) << "stderr: " << err.toStdString();
+        EXPECT_EQ(out.toStdString(), play.expectedOut.toStdString())
+            << "stderr: " << err.toStdString();
+        EXPECT_EQ(tavo.exitCode(), play.expectedExit) << "stderr: " << err.toStdString();
+    }
     for (const Section& s : c.sections) {
         const QString path = dir.filePath(s.argument.section(QLatin1Char(' '), 0, 0));
         if (s.kind == QLatin1String("expect")) {
