@@ -44,5 +44,9 @@ test-asan: deps $(ASAN_BUILD)/build.ninja
 bench: build
 	$(BUILD)/bench/bench_orders_file
 
+# Renders the windows to build/screenshots/*.png (offscreen): look at them.
+screenshots: build
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/screenshots $(BUILD)/screenshots
+
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

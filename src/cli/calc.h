@@ -40,4 +40,18 @@ inline QString yesNo(bool value) {
     return value ? QStringLiteral("true") : QStringLiteral("false");
 }
 
+// An operation of one argument that prints one text.
+template <typename Function>
+CalcOperation textOperation(Function operation) {
+    return {1, [operation](const QStringList& a, CalcEnv&) {
+                return QStringList{QString(operation(a[0]))};
+            }};
+}
+
+// An operation of one argument that prints true or false.
+template <typename Function>
+CalcOperation yesNoOperation(Function check) {
+    return {1, [check](const QStringList& a, CalcEnv&) { return QStringList{yesNo(check(a[0]))}; }};
+}
+
 }  // namespace tavo::cli

@@ -6,25 +6,11 @@
 #include "cli/calc.h"
 
 namespace tavo::cli {
-namespace {
-
-// An operation of one argument that prints one text.
-CalcOperation oneLine(QString (*operation)(const QString&)) {
-    return {1,
-            [operation](const QStringList& a, CalcEnv&) { return QStringList{operation(a[0])}; }};
-}
-
-CalcOperation yesNoOperation(bool (*check)(const QString&)) {
-    return {1, [check](const QStringList& a, CalcEnv&) { return QStringList{yesNo(check(a[0]))}; }};
-}
-
-}  // namespace
-
 void addChecksOperations(CalcTable& table) {
     table[QStringLiteral("verif_CNP")] = yesNoOperation(checks::verif_CNP);
     table[QStringLiteral("verif_CIF")] = yesNoOperation(checks::verif_CIF);
     table[QStringLiteral("norm_data")] =
-        oneLine([](const QString& text) { return checks::norm_data(text); });
+        textOperation([](const QString& text) { return checks::norm_data(text); });
     table[QStringLiteral("verif_data")] = {1, [](const QStringList& a, CalcEnv& env) {
                                                return QStringList{checks::verif_data(a[0], env.ui)};
                                            }};
@@ -36,10 +22,10 @@ void addChecksOperations(CalcTable& table) {
                 checks::amountForms(checks::checkTypedAmount(a[0], env.ui));
             return QStringList{forms.field, forms.grouped, forms.words};
         }};
-    table[QStringLiteral("grupare_mii")] = oneLine(checks::grupare_mii);
-    table[QStringLiteral("cre_litere")] = oneLine(checks::cre_litere);
-    table[QStringLiteral("suma_punct")] = oneLine(checks::suma_punct);
-    table[QStringLiteral("suma_num")] = oneLine([](const QString& text) {
+    table[QStringLiteral("grupare_mii")] = textOperation(checks::grupare_mii);
+    table[QStringLiteral("cre_litere")] = textOperation(checks::cre_litere);
+    table[QStringLiteral("suma_punct")] = textOperation(checks::suma_punct);
+    table[QStringLiteral("suma_num")] = textOperation([](const QString& text) {
         const QString shown = QString::number(checks::suma_num(text), 'f', 2);
         // A small negative value rounds to zero: shown without a sign.
         return shown == QLatin1String("-0.00") ? QStringLiteral("0.00") : shown;

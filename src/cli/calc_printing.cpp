@@ -5,12 +5,9 @@ namespace tavo::cli {
 
 void addPrintingOperations(CalcTable& table) {
     using namespace tavo::printing;
-    table[QStringLiteral("curatare_camp")] = {
-        1, [](const QStringList& a, CalcEnv&) { return QStringList{curatare_camp(a[0])}; }};
-    table[QStringLiteral("inlocuire_CB")] = {
-        1, [](const QStringList& a, CalcEnv&) { return QStringList{inlocuire_CB(a[0])}; }};
-    table[QStringLiteral("filtru_CB")] = {
-        1, [](const QStringList& a, CalcEnv&) { return QStringList{filtru_CB(a[0])}; }};
+    table[QStringLiteral("curatare_camp")] = textOperation(curatare_camp);
+    table[QStringLiteral("inlocuire_CB")] = textOperation(inlocuire_CB);
+    table[QStringLiteral("filtru_CB")] = textOperation(filtru_CB);
 }
 
 }  // namespace tavo::cli

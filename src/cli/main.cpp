@@ -69,10 +69,18 @@ int main(int argc, char** argv) {
     if (command == QLatin1String("calc")) {
         QCoreApplication app(argc, argv);
         status = runCalc(options, args, output);
-    } else if (command == QLatin1String("list") && args.isEmpty()) {
+    } else if (command == QLatin1String("list")) {
         QCoreApplication app(argc, argv);
-        status = runList(options, output);
-    } else if (command == QLatin1String("script") && args.size() <= 1) {
+        if (args.isEmpty()) {
+            status = runList(options, output);
+        } else {
+            err << "tavo list: takes no arguments\n" << usage();
+        }
+    } else if (command == QLatin1String("script")) {
+        if (args.size() > 1) {
+            err << "tavo script: takes one script file at most\n" << usage();
+            return BadUsage;
+        }
         // Headless printing draws text: a GUI application on the offscreen platform.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
