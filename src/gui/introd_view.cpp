@@ -99,8 +99,8 @@ IntrodView::IntrodView(Introd& model, QWidget* parent)
     layout->addStretch();
     layout->addWidget(Label5);
 
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget*, QWidget* now) { onFocusChanged(now); });
+    focusConnection_ = connect(qApp, &QApplication::focusChanged, this,
+                               [this](QWidget*, QWidget* now) { onFocusChanged(now); });
     connect(NrO_, &QLineEdit::textEdited, this, [this](const QString& text) { model_.NrO = text; });
     connect(NrO_, &QLineEdit::returnPressed, this, [this] {
         model_.NrO_Enter();
@@ -119,6 +119,12 @@ IntrodView::IntrodView(Introd& model, QWidget* parent)
     connect(Command1_, &QPushButton::clicked, this, [this] { model_.Command1_Click(); });
     connect(Command4_, &QPushButton::clicked, this, [this] { model_.Command4_Click(); });
     refresh();
+}
+
+// The focus moves while the window is being destroyed: by then it is no
+// longer this view that hears of it.
+IntrodView::~IntrodView() {
+    disconnect(focusConnection_);
 }
 
 void IntrodView::refresh() {

@@ -18,6 +18,7 @@ class IntrodView : public QWidget {
     Q_OBJECT
   public:
     explicit IntrodView(Introd& model, QWidget* parent = nullptr);
+    ~IntrodView() override;
 
     // Shows the model's state in the controls.
     void refresh();
@@ -33,6 +34,7 @@ class IntrodView : public QWidget {
     QString controlFor(QWidget* widget) const;
 
     Introd& model_;
+    QMetaObject::Connection focusConnection_;
     QLineEdit* NrO_;
     QRadioButton* Option1_;
     QRadioButton* Option2_;
