@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -76,7 +77,15 @@ struct StoredLines {
     bool canonical = true;
 };
 
-StoredLines storedLines(QByteArrayView content) {
+int knownShape(const char* begin, const char* end) {
+    const auto [commas, hash] = countCommas(begin, end);
+    const bool known = !hash && (commas == 15 || commas == 17 || commas == 18 || commas == 19);
+    return known ? commas : -1;
+}
+
+// The lines of a file; with `shapes`, the known shape and the commas of
+// each line too (otherwise `commas` is left at -1 for the caller to test).
+StoredLines storedLines(QByteArrayView content, bool shapes = true) {
     StoredLines result;
     result.lines.reserve(size_t(content.size() / 128) + 1);
     const char* data = content.constData();
@@ -97,10 +106,8 @@ StoredLines storedLines(QByteArrayView content) {
         StoredLine line{};
         line.bytes = QByteArrayView(begin, end - begin);
         line.number = ++number;
-        const auto [commas, hash] = countCommas(begin, end);
-        const bool known = !hash && (commas == 15 || commas == 17 || commas == 18 || commas == 19);
-        line.commas = known ? commas : -1;
-        if (known) {
+        line.commas = shapes ? knownShape(begin, end) : -1;
+        if (line.commas >= 0) {
             line.firstComma = qint32(line.bytes.indexOf(','));
             line.secondComma = qint32(line.bytes.indexOf(',', line.firstComma + 1));
             line.lastComma = qint32(line.bytes.lastIndexOf(','));
@@ -113,6 +120,26 @@ StoredLines storedLines(QByteArrayView content) {
 
 QString decoded(QByteArrayView bytes) {
     return text::fromCp1250(bytes);
+}
+
+// The item of the main list for a document: field 1 right-aligned in five
+// characters (a longer number widens the column), a comma, field 2,
+// `inserted` commas (the empty fields just added to a line of an earlier
+// shape), a comma and the type. Built in one piece: it runs once per document.
+QString element_lista(const StoredLine& line, int inserted) {
+    const QByteArrayView number = line.orderNumber();
+    const QByteArrayView documentNumber = line.documentNumber();
+    const QByteArrayView type = line.type();
+    const qsizetype padding = std::max<qsizetype>(0, 5 - number.size());
+    QString item;
+    item.reserve(padding + number.size() + documentNumber.size() + inserted + 2 + type.size());
+    item.fill(QLatin1Char(' '), padding);
+    text::appendCp1250(item, number);
+    item.append(QLatin1Char(','));
+    text::appendCp1250(item, documentNumber);
+    item.append(QString(inserted + 1, QLatin1Char(',')));
+    text::appendCp1250(item, type);
+    return item;
 }
 
 qint64 storedOrderNumber(const StoredLine& line) {
@@ -154,20 +181,6 @@ class StoredFile {
 
 }  // namespace
 
-qint64 numar_ordine(QStringView line) {
-    return text::numericValue(camp(line, nr_ordine).toString());
-}
-
-QString element_lista(QStringView line, int inserted) {
-    const QStringView type = line.sliced(line.lastIndexOf(QLatin1Char(',')) + 1);
-    QString item = text::alignRight(camp(line, nr_ordine).toString(), 5);
-    item += QLatin1Char(',');
-    item += camp(line, nr_OP);
-    item += QString(inserted + 1, QLatin1Char(','));
-    item += type;
-    return item;
-}
-
 bool OrdersFile::exists() const {
     return QFileInfo::exists(path());
 }
@@ -200,12 +213,7 @@ ListaIncarcata OrdersFile::incarcare_lista() const {
         }
         const int inserted = campuri_lipsa(line.commas);
         changed = changed || inserted > 0;
-        QString item = text::alignRight(decoded(line.orderNumber()), 5);
-        item += QLatin1Char(',');
-        item += decoded(line.documentNumber());
-        item += QString(inserted + 1, QLatin1Char(','));
-        item += decoded(line.type());
-        result.items.append(item);
+        result.items.append(element_lista(line, inserted));
         last = &line;
     }
     if (last) {
@@ -298,9 +306,15 @@ bool OrdersFile::salvare_ordin(const ordin& document, QString* error) const {
     QByteArray updated;
     updated.reserve(content.bytes().size() + newLine.size() + 2);
     bool replaced = false;
-    for (const StoredLine& line : storedLines(content.bytes()).lines) {
-        // Only documents are matched: a line of no known shape is never overwritten.
-        if (line.commas >= 0 && storedOrderNumber(line) == nr) {
+    // Only documents are matched: a line of no known shape is never
+    // overwritten. The shape is tested only on the lines whose order number matches.
+    const auto matches = [nr](QByteArrayView line) {
+        const qsizetype comma = line.indexOf(',');
+        return comma > 0 && text::numericValue(line.first(comma)) == nr &&
+               knownShape(line.data(), line.data() + line.size()) >= 0;
+    };
+    for (const StoredLine& line : storedLines(content.bytes(), false).lines) {
+        if (matches(line.bytes)) {
             appendLine(updated, newLine);
             replaced = true;
         } else {

@@ -88,13 +88,4 @@ class OrdersFile {
     QDir folder_;
 };
 
-// The order number of a line: the numeric value of its field 1.
-qint64 numar_ordine(QStringView line);
-
-// The item of the main list for a line: field 1 right-aligned in five
-// characters (wider numbers widen the column), a comma, field 2, `inserted`
-// commas (the empty fields just added to a line of an earlier shape), a comma
-// and the type.
-QString element_lista(QStringView line, int inserted = 0);
-
 }  // namespace tavo::store

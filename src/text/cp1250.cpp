@@ -68,6 +68,16 @@ QString fromCp1250(QByteArrayView bytes) {
     return out;
 }
 
+void appendCp1250(QString& text, QByteArrayView bytes) {
+    const auto& table = codePage().toUnicode;
+    const qsizetype start = text.size();
+    text.resize(start + bytes.size());
+    QChar* dst = text.data() + start;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        dst[i] = QChar(table[static_cast<unsigned char>(bytes[i])]);
+    }
+}
+
 QByteArray toCp1250(const QString& text) {
     const auto& inverse = codePage().fromUnicode;
     QByteArray out(text.size(), Qt::Uninitialized);
