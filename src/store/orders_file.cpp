@@ -31,44 +31,7 @@ struct StoredLine {
         return bytes.sliced(firstComma + 1, secondComma - firstComma - 1);
     }
     QByteArrayView type() const { return bytes.sliced(lastComma + 1); }
-    // Field k of a line of a known shape, found by its commas.
-    QByteArrayView field(int k) const {
-        qsizetype start = 0;
-        for (int f = 1; f < k; ++f) start = bytes.indexOf(',', start) + 1;
-        const qsizetype end = k > commas ? -1 : bytes.indexOf(',', start);
-        return bytes.sliced(start, (end < 0 ? bytes.size() : end) - start);
-    }
 };
-
-// How many commas a line holds and whether it holds a "#", eight bytes at a
-// time: in each word, a byte equal to the one looked for becomes zero after
-// the exclusive or, and the exact zero-byte test marks it with its high bit.
-struct CommaCount {
-    int commas = 0;
-    bool hash = false;
-};
-
-CommaCount countCommas(const char* begin, const char* end) {
-    constexpr quint64 ones = 0x0101010101010101ULL;
-    constexpr quint64 low7 = 0x7F7F7F7F7F7F7F7FULL;
-    // The high bits of the bytes of x that are zero; the multiplication adds
-    // them up in the top byte (at most 8, so no carry spills over).
-    const auto zeroBytes = [](quint64 x) { return ~(((x & low7) + low7) | x | low7); };
-    const auto countBits = [](quint64 highBits) { return int(((highBits >> 7) * ones) >> 56); };
-    CommaCount count;
-    const char* p = begin;
-    for (; end - p >= 8; p += 8) {
-        quint64 word;
-        std::memcpy(&word, p, 8);
-        count.commas += countBits(zeroBytes(word ^ (ones * ',')));
-        count.hash = count.hash || zeroBytes(word ^ (ones * '#')) != 0;
-    }
-    for (; p < end; ++p) {
-        count.commas += *p == ',';
-        count.hash = count.hash || *p == '#';
-    }
-    return count;
-}
 
 struct StoredLines {
     std::vector<StoredLine> lines;
@@ -76,12 +39,6 @@ struct StoredLines {
     // lines again with CR LF gives back exactly the same bytes.
     bool canonical = true;
 };
-
-int knownShape(const char* begin, const char* end) {
-    const auto [commas, hash] = countCommas(begin, end);
-    const bool known = !hash && (commas == 15 || commas == 17 || commas == 18 || commas == 19);
-    return known ? commas : -1;
-}
 
 // The lines of a file; with `shapes`, the known shape and the commas of
 // each line too (otherwise `commas` is left at -1 for the caller to test).
@@ -106,7 +63,7 @@ StoredLines storedLines(QByteArrayView content, bool shapes = true) {
         StoredLine line{};
         line.bytes = QByteArrayView(begin, end - begin);
         line.number = ++number;
-        line.commas = shapes ? knownShape(begin, end) : -1;
+        line.commas = shapes ? forma_cunoscuta(QByteArrayView(begin, end)) : -1;
         if (line.commas >= 0) {
             line.firstComma = qint32(line.bytes.indexOf(','));
             line.secondComma = qint32(line.bytes.indexOf(',', line.firstComma + 1));
@@ -217,8 +174,9 @@ ListaIncarcata OrdersFile::incarcare_lista() const {
         last = &line;
     }
     if (last) {
-        result.CIF_curent = decoded(last->field(CIF_platitor));
-        result.data_curenta = decoded(last->field(data_emiterii));
+        const QString lastDocument = decoded(last->bytes);
+        result.CIF_curent = camp(lastDocument, CIF_platitor).toString();
+        result.data_curenta = camp(lastDocument, data_emiterii).toString();
     }
 
     // An up-to-date file is left as it is; otherwise it is replaced whole, the
@@ -311,7 +269,7 @@ bool OrdersFile::salvare_ordin(const ordin& document, QString* error) const {
     const auto matches = [nr](QByteArrayView line) {
         const qsizetype comma = line.indexOf(',');
         return comma > 0 && text::numericValue(line.first(comma)) == nr &&
-               knownShape(line.data(), line.data() + line.size()) >= 0;
+               forma_cunoscuta(line) >= 0;
     };
     for (const StoredLine& line : storedLines(content.bytes(), false).lines) {
         if (matches(line.bytes)) {
