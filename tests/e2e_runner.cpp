@@ -141,6 +141,7 @@ TEST_P(E2e, Plays) {
         if (s.kind == QLatin1String("file")) {
             const QByteArray bytes = tavo::text::joinLines(s.lines);
             QFile file(dir.filePath(s.argument));
+            dir.mkpath(QFileInfo(s.argument).path());
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
             file.write(bytes);
             before[s.argument] = bytes;

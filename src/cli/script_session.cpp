@@ -29,19 +29,18 @@ ScriptSession::ScriptSession(const Options& options, Output output)
     : options_(options),
       output_(output),
       ui_(options.folder, options.printFolder,
-          [this](const QString& line) { output_.out << line << '\n'; }) {}
+          [this](const QString& line) { output_.out << line << '\n'; }),
+      program_(options.folder, ui_) {}
 
 bool ScriptSession::start() {
-    if (introd_)
+    if (program_.started())
         return true;
-    if (!runningCopy_.acquire(options_.folder)) {
+    if (!program_.start()) {
         output_.err << "tavo: another copy of the program is working in "
                     << options_.folder.absolutePath() << '\n';
         return false;
     }
-    introd_ = std::make_unique<Introd>(options_.folder, ui_, state_);
-    windows_[QStringLiteral("Introd")] = std::make_unique<ScriptedIntrod>(*introd_);
-    introd_->start();
+    windows_[QStringLiteral("Introd")] = std::make_unique<ScriptedIntrod>(program_.introd());
     return true;
 }
 

@@ -7,9 +7,7 @@
 
 #include "cli/commands.h"
 #include "cli/scripted_window.h"
-#include "main_window/introd.h"
-#include "main_window/running_copy.h"
-#include "store/program_state.h"
+#include "main_window/program.h"
 #include "ui/scripted_ui.h"
 
 namespace tavo::cli {
@@ -23,13 +21,13 @@ class ScriptSession {
     // The program's start-up. False (with a line on standard error) when
     // another running copy holds the working folder.
     bool start();
-    bool started() const { return introd_ != nullptr; }
+    bool started() const { return program_.started(); }
 
     // Plays one script line. Returns false when the line ended the program
     // (the main window was closed). Throws ScriptError, NoAnswer, BadAnswer.
     bool play(const QString& line);
 
-    Introd& introd() { return *introd_; }
+    Introd& introd() { return program_.introd(); }
 
   private:
     ScriptedWindow& window(const QString& name);
@@ -37,10 +35,8 @@ class ScriptSession {
 
     Options options_;
     Output output_;
-    ProgramState state_;
     ScriptedUi ui_;
-    RunningCopy runningCopy_;
-    std::unique_ptr<Introd> introd_;
+    Program program_;
     std::map<QString, std::unique_ptr<ScriptedWindow>> windows_;
 };
 

@@ -5,27 +5,24 @@
 
 #include "gui/introd_view.h"
 #include "gui/qt_ui.h"
-#include "main_window/introd.h"
-#include "main_window/running_copy.h"
-#include "store/program_state.h"
+#include "main_window/program.h"
 
 namespace tavo::gui {
 
 int runDesktop(int argc, char** argv, const QDir& folder) {
     QApplication app(argc, argv);
-    RunningCopy runningCopy;
-    if (!runningCopy.acquire(folder)) {
+    QtUi ui(folder);
+    Program program(folder, ui);
+    IntrodView view(program.introd());
+    ui.setParent(&view);
+    if (!program.acquireWorkingFolder()) {
         std::fprintf(stderr, "tavo: another copy of the program is working in %s\n",
                      qPrintable(folder.absolutePath()));
         return 1;
     }
-    ProgramState state;
-    QtUi ui(folder);
-    Introd model(folder, ui, state);
-    IntrodView view(model);
-    ui.setParent(&view);
+    // Shown first, so that the messages of the start-up stand over the window.
     view.show();
-    model.start();
+    program.load();
     view.refresh();
     return app.exec();
 }

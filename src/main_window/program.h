@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QDir>
+
+#include "beneficiary/reference_lists.h"
+#include "main_window/introd.h"
+#include "main_window/running_copy.h"
+#include "store/program_state.h"
+#include "ui/ui.h"
+
+namespace tavo {
+
+// The running program on one working folder: the values the windows share,
+// the reference lists, and the main window. The desktop and the headless
+// commands start it the same way.
+class Program {
+  public:
+    Program(QDir folder, Ui& ui);
+
+    // The start-up: one running copy per working folder (false, and nothing
+    // else done, when another copy holds it), then `load`.
+    bool start();
+
+    // The two steps of the start-up, for the desktop, which shows the main
+    // window between them so that the messages of the load stand over it.
+    bool acquireWorkingFolder() { return runningCopy_.acquire(folder_); }
+    // The reference lists (updated files of liste/ checked and reported), then
+    // the main window's load.
+    void load();
+
+    bool started() const { return started_; }
+
+    ProgramState state;
+    beneficiary::ReferenceLists lists;
+    // The main window; its controls are empty until the start-up has run.
+    Introd& introd() { return introd_; }
+
+  private:
+    QDir folder_;
+    Ui& ui_;
+    RunningCopy runningCopy_;
+    Introd introd_;
+    bool started_ = false;
+};
+
+}  // namespace tavo
