@@ -88,14 +88,14 @@ QString element_lista(const StoredLine& line, int inserted) {
     const QByteArrayView documentNumber = line.documentNumber();
     const QByteArrayView type = line.type();
     const qsizetype padding = std::max<qsizetype>(0, 5 - number.size());
-    QString item;
-    item.reserve(padding + number.size() + documentNumber.size() + inserted + 2 + type.size());
-    item.fill(QLatin1Char(' '), padding);
-    text::appendCp1250(item, number);
-    item.append(QLatin1Char(','));
-    text::appendCp1250(item, documentNumber);
-    item.append(QString(inserted + 1, QLatin1Char(',')));
-    text::appendCp1250(item, type);
+    QString item(padding + number.size() + documentNumber.size() + inserted + 2 + type.size(),
+                 Qt::Uninitialized);
+    QChar* out = std::fill_n(item.data(), padding, QLatin1Char(' '));
+    out = text::decodeCp1250Into(number, out);
+    *out++ = QLatin1Char(',');
+    out = text::decodeCp1250Into(documentNumber, out);
+    out = std::fill_n(out, inserted + 1, QLatin1Char(','));
+    text::decodeCp1250Into(type, out);
     return item;
 }
 

@@ -68,14 +68,10 @@ QString fromCp1250(QByteArrayView bytes) {
     return out;
 }
 
-void appendCp1250(QString& text, QByteArrayView bytes) {
+QChar* decodeCp1250Into(QByteArrayView bytes, QChar* out) {
     const auto& table = codePage().toUnicode;
-    const qsizetype start = text.size();
-    text.resize(start + bytes.size());
-    QChar* dst = text.data() + start;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        dst[i] = QChar(table[static_cast<unsigned char>(bytes[i])]);
-    }
+    for (const char c : bytes) *out++ = QChar(table[static_cast<unsigned char>(c)]);
+    return out;
 }
 
 QByteArray toCp1250(const QString& text) {
