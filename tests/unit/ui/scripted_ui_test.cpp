@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include "ui/scripted_ui.h"
+
+using namespace tavo;
+
+namespace {
+
+struct Fixture {
+    QTemporaryDir dir;
+    QStringList shown;
+    ScriptedUi ui{QDir(dir.path()), QDir(QDir(dir.path()).filePath("listari")),
+                  [this](const QString& line) { shown.append(line); }};
+};
+
+}  // namespace
+
+TEST(ScriptedUi, ReplaysQueuedAnswersInOrder) {
+    Fixture f;
+    f.ui.queueAnswer("yes");
+    f.ui.queueAnswer("cancel");
+    f.ui.queueAnswer("apia_opt_7.txt");
+    f.ui.queueCancel();
+    f.ui.queueAnswer("");
+    EXPECT_EQ(f.ui.ask("Salvati ?", Buttons::YesNo, QString()), Answer::Yes);
+    EXPECT_EQ(f.ui.ask("A\r\nB", Buttons::YesNoCancel, "T"), Answer::Cancel);
+    EXPECT_EQ(f.ui.input("Dati\r\nnume", "_OPT_.txt", QString()), "apia_opt_7.txt");
+    EXPECT_EQ(f.ui.input("Dati", "x", QString()), std::nullopt);
+    EXPECT_EQ(f.ui.input("Dati", "x", QString()), "");  // empty is not Cancel
+    f.ui.message("Linia 1\nLinia 2", Icon::Exclamation, QString());
+    f.ui.openText("dosar.txt");
+    EXPECT_EQ(f.shown, QStringList({
+                           "ASK yesno||Salvati ? -> yes",
+                           "ASK yesnocancel|T|A\\nB -> cancel",
+                           "INPUT |Dati\\nnume|_OPT_.txt -> apia_opt_7.txt",
+                           "INPUT |Dati|x -> CANCEL",
+                           "INPUT |Dati|x -> ",
+                           "MSG exclamation||Linia 1\\nLinia 2",
+                           "OPEN dosar.txt",
+                       }));
+}
+
+TEST(ScriptedUi, AQuestionWithoutAFittingAnswerStopsTheScript) {
+    Fixture f;
+    EXPECT_THROW(f.ui.ask("Q", Buttons::YesNo, QString()), NoAnswer);
+    EXPECT_THROW(f.ui.input("P", "", QString()), NoAnswer);
+    f.ui.queueAnswer("maybe");
+    EXPECT_THROW(f.ui.ask("Q", Buttons::YesNo, QString()), BadAnswer);
+    f.ui.queueCancel();
+    EXPECT_THROW(f.ui.ask("Q", Buttons::YesNo, QString()), BadAnswer);  // no Cancel button
+    EXPECT_TRUE(f.shown.isEmpty());
+}
+
+TEST(ScriptedUi, EachPrintIsOnePdfFileInSequence) {
+    Fixture f;
+    int drawn = 0;
+    const PrintJob job{2, [&](QPainter& painter, int page) {
+                           painter.drawText(1440, 1440, QString("pagina %1").arg(page + 1));
+                           ++drawn;
+                       }};
+    f.ui.print(job);
+    f.ui.print(PrintJob{1, nullptr});
+    EXPECT_EQ(drawn, 2);
+    EXPECT_EQ(f.shown, QStringList({"PRINT 2 -> listari/print-0001.pdf",
+                                    "PRINT 1 -> listari/print-0002.pdf"}));
+    QFile pdf(QDir(f.dir.path()).filePath("listari/print-0001.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    EXPECT_EQ(
+        bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "),
+        2);
+}
