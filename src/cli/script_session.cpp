@@ -36,8 +36,7 @@ bool ScriptSession::start() {
     if (program_.started())
         return true;
     if (!program_.start()) {
-        output_.err << "tavo: another copy of the program is working in "
-                    << options_.folder.absolutePath() << '\n';
+        output_.err << program_.anotherCopyMessage() << '\n';
         return false;
     }
     windows_[QStringLiteral("Introd")] = std::make_unique<ScriptedIntrod>(program_.introd());

@@ -16,8 +16,7 @@ int runDesktop(int argc, char** argv, const QDir& folder) {
     IntrodView view(program.introd());
     ui.setParent(&view);
     if (!program.acquireWorkingFolder()) {
-        std::fprintf(stderr, "tavo: another copy of the program is working in %s\n",
-                     qPrintable(folder.absolutePath()));
+        std::fprintf(stderr, "%s\n", qPrintable(program.anotherCopyMessage()));
         return 1;
     }
     // Shown first, so that the messages of the start-up stand over the window.

@@ -14,6 +14,11 @@ bool Program::start() {
     return true;
 }
 
+QString Program::anotherCopyMessage() const {
+    return QStringLiteral("tavo: another copy of the program is working in %1")
+        .arg(folder_.absolutePath());
+}
+
 void Program::load() {
     started_ = true;
     lists = beneficiary::loadReferenceLists(folder_, ui_);

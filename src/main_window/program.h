@@ -30,6 +30,9 @@ class Program {
 
     bool started() const { return started_; }
 
+    // The one line a second copy writes on standard error before it ends.
+    QString anotherCopyMessage() const;
+
     ProgramState state;
     beneficiary::ReferenceLists lists;
     // The main window; its controls are empty until the start-up has run.
