@@ -20,8 +20,8 @@ inline QStringList generateOrders(int count, bool olderShapes = false, unsigned 
     const QStringList objects = {"IMPOZIT PE PROFIT TRIM IV", "CONTRIBUTII SOCIALE LUNA 12",
                                  "TVA DE PLATA DEC 2023", "IMPOZIT PE CLADIRI SEM I",
                                  "AMENDA PROCES VERBAL SERIA AB NR 123456"};
-    const QStringList beneficiaries = {"BUGETUL DE STAT", "BUGETELE ASIG.SOC. SI FD.SPEC.",
-                                       "BUGETUL ASIG.SOC.DE SANATATE", "BUGETUL LOCAL"};
+    const QStringList beneficiaries = {"BUGETUL DE STAT", "BUGETUL ASIG.SOC.DE SANATATE",
+                                       "BUGETUL ASIG.DE SOMAJ", "BUGETUL LOCAL"};
     QStringList lines;
     lines.reserve(count);
     for (int n = 1; n <= count; ++n) {

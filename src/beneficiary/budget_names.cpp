@@ -10,7 +10,7 @@ QString beneficiaryName(const QString& accountCode, NameColumn column) {
         case 20:
             return QStringLiteral("BUGETUL DE STAT");
         case 22:
-            return QStringLiteral("BUGETELE ASIG.SOC. SI FD.SPEC.");
+            return kSocialInsuranceBudgets;
         case 26:
             return QStringLiteral("BUGETUL ASIG.SOC.DE SANATATE");
         case 28:
@@ -23,7 +23,7 @@ QString beneficiaryName(const QString& accountCode, NameColumn column) {
             return nrevid ? QStringLiteral("VEN.PROPRII MIN.SAN.PUBLICE")
                           : QStringLiteral("VEN.PROPRII MIN.SAN.PUBLICE12");
         case 55:
-            return nrevid ? QStringLiteral("BUGETELE ASIG.SOC. SI FD.SPEC.") : QString();
+            return nrevid ? kSocialInsuranceBudgets : QString();
         default:
             return QString();
     }

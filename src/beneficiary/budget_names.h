@@ -8,6 +8,10 @@ namespace tavo::beneficiary {
 // account; they differ for the "51" and "55" accounts.
 enum class NameColumn { Form_IBAN, Form_NREVID };
 
+// The name of the social insurance and special funds budgets (accounts "22",
+// and "55" in the registration-number builder), as printed on the form.
+inline const QString kSocialInsuranceBudgets = QStringLiteral("BUGETELE ASIG.SOC. SI FD.SPEC.");
+
 // The beneficiary name of a budget account code (the account part after the
 // three-digit unit code, IBAN characters 12 onwards), from its first two
 // characters read as a number; empty when the table has no name for it.
