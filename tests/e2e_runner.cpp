@@ -10,7 +10,8 @@
 //                      (an empty line is an empty argument)
 //   === script         the lines given on standard input
 //   === stdout         what standard output must be, exactly; "{YEAR}" in it
-//                      stands for the current year (four digits)
+//                      stands for the current year (four digits), "{TODAY}"
+//                      for today's date dd/mm/yyyy (also in expected files)
 //   === exit N         the exit status (default 0)
 //   === note TEXT      a comment; its lines are ignored
 //   === expect NAME    the file must exist with exactly these lines (CP1250, CR LF)
@@ -97,6 +98,12 @@ struct Play {
     QString label;  // the command line, for failure reports
 };
 
+QString withToday(QString line) {
+    const QDate today = QDate::currentDate();
+    return line.replace(QLatin1String("{YEAR}"), QString::number(today.year()))
+        .replace(QLatin1String("{TODAY}"), today.toString(QStringLiteral("dd/MM/yyyy")));
+}
+
 std::vector<Play> playsOf(const Case& c) {
     std::vector<Play> plays(1);
     bool commandSeen = false;
@@ -111,10 +118,8 @@ std::vector<Play> playsOf(const Case& c) {
         } else if (s.kind == QLatin1String("script")) {
             plays.back().input = s.lines.join(QLatin1Char('\n')).toUtf8() + '\n';
         } else if (s.kind == QLatin1String("stdout")) {
-            const QString year = QString::number(QDate::currentDate().year());
-            for (QString line : s.lines)
-                plays.back().expectedOut +=
-                    line.replace(QLatin1String("{YEAR}"), year) + QLatin1Char('\n');
+            for (const QString& line : s.lines)
+                plays.back().expectedOut += withToday(line) + QLatin1Char('\n');
         } else if (s.kind == QLatin1String("exit")) {
             plays.back().expectedExit = s.argument.toInt();
         }
@@ -169,7 +174,10 @@ TEST_P(E2e, Plays) {
         const QString path = dir.filePath(s.argument.section(QLatin1Char(' '), 0, 0));
         if (s.kind == QLatin1String("expect")) {
             ASSERT_TRUE(QFile::exists(path)) << s.argument.toStdString();
-            EXPECT_EQ(readBytes(path), tavo::text::joinLines(s.lines)) << s.argument.toStdString();
+            QStringList expected;
+            for (const QString& line : s.lines) expected.append(withToday(line));
+            EXPECT_EQ(readBytes(path), tavo::text::joinLines(expected))
+                << s.argument.toStdString();
         } else if (s.kind == QLatin1String("same")) {
             const QString other = s.argument.section(QLatin1Char(' '), 1);
             EXPECT_EQ(readBytes(path), before[other]) << s.argument.toStdString();

@@ -1,5 +1,6 @@
 #include "cli/script_session.h"
 
+#include "cli/scripted_incarc.h"
 #include "cli/scripted_introd.h"
 
 namespace tavo::cli {
@@ -40,6 +41,7 @@ bool ScriptSession::start() {
         return false;
     }
     windows_[QStringLiteral("Introd")] = std::make_unique<ScriptedIntrod>(program_.introd());
+    windows_[QStringLiteral("Incarc")] = std::make_unique<ScriptedIncarc>(program_.incarc());
     return true;
 }
 

@@ -5,9 +5,7 @@
 namespace tavo::cli {
 namespace {
 
-// The controls of the main window that a script can name. "Incărcare"
-// (B_start) opens the entry window, which this build does not have yet: the
-// button is there, disabled.
+// The controls of the main window that a script can name.
 const QStringList kControls = {
     QStringLiteral("NrO"),      QStringLiteral("Label2"),  QStringLiteral("Frame1"),
     QStringLiteral("Option1"),  QStringLiteral("Option2"), QStringLiteral("B_start"),
@@ -19,11 +17,14 @@ const QStringList kControls = {
 }  // namespace
 
 bool ScriptedIntrod::isControl(const QString& control) const {
+    // The window is hidden while the entry window is open: nothing of it can be reached.
+    if (!w_.visible)
+        throw ScriptError(QStringLiteral("the window Introd is hidden"));
     return kControls.contains(control);
 }
 
 void ScriptedIntrod::type(const QString& control, const QString& text) {
-    if (control != QLatin1String("NrO"))
+    if (!isControl(control) || control != QLatin1String("NrO"))
         unknown(control);
     w_.setFocus(control);
     w_.NrO = text;
@@ -31,7 +32,7 @@ void ScriptedIntrod::type(const QString& control, const QString& text) {
 }
 
 void ScriptedIntrod::put(const QString& control, const QString& text) {
-    if (control != QLatin1String("NrO"))
+    if (!isControl(control) || control != QLatin1String("NrO"))
         unknown(control);
     w_.NrO = text;
 }
@@ -50,7 +51,7 @@ void ScriptedIntrod::leave(const QString& control) {
 }
 
 void ScriptedIntrod::key(const QString& control, const QString& key) {
-    if (control != QLatin1String("NrO") || key != QLatin1String("Enter"))
+    if (!isControl(control) || control != QLatin1String("NrO") || key != QLatin1String("Enter"))
         unknown(control + ' ' + key);
     w_.setFocus(control);
     w_.NrO_Enter();
@@ -59,8 +60,6 @@ void ScriptedIntrod::key(const QString& control, const QString& key) {
 void ScriptedIntrod::click(const QString& control) {
     if (!isControl(control))
         unknown(control);
-    if (control == QLatin1String("B_start"))
-        return;  // disabled
     // A click on a control that takes the focus moves it there first.
     if (!control.startsWith(QLatin1String("Label")) && control != QLatin1String("Frame1")) {
         w_.setFocus(control);
@@ -69,6 +68,8 @@ void ScriptedIntrod::click(const QString& control) {
         w_.Option_Click(true);
     if (control == QLatin1String("Option2"))
         w_.Option_Click(false);
+    if (control == QLatin1String("B_start"))
+        w_.B_start_Click();
     if (control == QLatin1String("B_sterg"))
         w_.B_sterg_Click();
     if (control == QLatin1String("Command1"))
@@ -77,8 +78,13 @@ void ScriptedIntrod::click(const QString& control) {
         w_.Command4_Click();
 }
 
+bool ScriptedIntrod::close() {
+    isControl(QString());
+    return true;
+}
+
 void ScriptedIntrod::select(const QString& control, int index) {
-    if (control != QLatin1String("Ordine"))
+    if (!isControl(control) || control != QLatin1String("Ordine"))
         unknown(control);
     if (index >= w_.Ordine.size()) {
         throw ScriptError(QStringLiteral("Ordine has %1 items").arg(w_.Ordine.size()));

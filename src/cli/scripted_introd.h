@@ -19,7 +19,7 @@ class ScriptedIntrod : public ScriptedWindow {
     void click(const QString& control) override;
     void select(const QString& control, int index) override;
     QStringList items(const QString& control) const override;
-    bool close() override { return true; }
+    bool close() override;
     QStringList show() const override;
 
   private:

@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 
+#include "entry/incarc.h"
 #include "export/dosar.h"
 #include "store/ordin.h"
 #include "text/text_helpers.h"
@@ -137,6 +138,22 @@ void Introd::Ordine_Click(int index) {
 void Introd::Option_Click(bool op) {
     Option1 = op;
     Option2 = !op;
+}
+
+void Introd::B_start_Click() {
+    if (!entry_)
+        return;
+    // The button takes the focus first: NrO's leave rules run.
+    setFocus(QStringLiteral("B_start"));
+    state_.cod_trez_curent.clear();
+    state_.tip_doc = Option1 ? QStringLiteral("OP") : QStringLiteral("FV");
+    state_.nr_curent = QString::number(text::numericValue(NrO));
+    entry_->lists().Form_IBAN.Banci1.select(-1);
+    visible = false;
+    entry_->aranjare_macheta();
+    entry_->citire_ordin();
+    Option_Click(state_.tip_doc == QLatin1String("OP"));
+    entry_->arata();
 }
 
 void Introd::B_sterg_Click() {

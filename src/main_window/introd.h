@@ -11,6 +11,8 @@
 
 namespace tavo {
 
+class Incarc;
+
 // The main window: the list of stored documents, the order number to open and
 // the commands. Plain state under the window's own control names; the Qt view
 // shows it and forwards the user's events here.
@@ -26,6 +28,7 @@ class Introd {
     bool Option1 = true;      // "OP"
     bool Option2 = false;     // "FV"
     QString focus;            // name of the control that has the focus, empty for none
+    bool visible = true;      // hidden while the entry window is open
 
     // --- events ---
     // Window load: the folder agentie, then the list (the running-copy check
@@ -37,6 +40,8 @@ class Introd {
     void NrO_Enter();
     void Ordine_Click(int index);
     void Option_Click(bool op);
+    // "Incărcare": opens the entry window on the number of NrO and the chosen type.
+    void B_start_Click();
     void B_sterg_Click();
     void Command1_Click();
     void Command4_Click();
@@ -45,6 +50,9 @@ class Introd {
     void incarcare_lista();
 
     static QString countLabel(qsizetype count);
+
+    // The entry window that "Incărcare" opens.
+    void setEntryWindow(Incarc* entry) { entry_ = entry; }
 
   private:
     void NrO_LostFocus();
@@ -55,6 +63,7 @@ class Introd {
     ProgramState& state_;
     store::OrdersFile orders_;
     QList<int> reportedUnknownLines_;
+    Incarc* entry_ = nullptr;
 };
 
 }  // namespace tavo

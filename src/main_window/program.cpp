@@ -3,7 +3,17 @@
 namespace tavo {
 
 Program::Program(QDir folder, Ui& ui)
-    : folder_(std::move(folder)), ui_(ui), introd_(folder_, ui_, state) {}
+    : folder_(std::move(folder)),
+      ui_(ui),
+      introd_(folder_, ui_, state),
+      incarc_(folder_, ui_, state, lists) {
+    introd_.setEntryWindow(&incarc_);
+    // Leaving the entry window reloads the main list and shows the main window.
+    incarc_.laIesire = [this] {
+        introd_.incarcare_lista();
+        introd_.visible = true;
+    };
+}
 
 bool Program::start() {
     if (started_)

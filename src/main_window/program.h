@@ -3,6 +3,7 @@
 #include <QDir>
 
 #include "beneficiary/reference_lists.h"
+#include "entry/incarc.h"
 #include "main_window/introd.h"
 #include "main_window/running_copy.h"
 #include "store/program_state.h"
@@ -37,12 +38,15 @@ class Program {
     beneficiary::ReferenceLists lists;
     // The main window; its controls are empty until the start-up has run.
     Introd& introd() { return introd_; }
+    // The entry window, made once and reused.
+    Incarc& incarc() { return incarc_; }
 
   private:
     QDir folder_;
     Ui& ui_;
     RunningCopy runningCopy_;
     Introd introd_;
+    Incarc incarc_;
     bool started_ = false;
 };
 

@@ -1,0 +1,208 @@
+// The checks run when a field of the entry window is left, and the
+// normalisation of one field (verif1).
+#include "beneficiary/bank_lookup.h"
+#include "beneficiary/iban.h"
+#include "checks/amounts.h"
+#include "checks/commitment.h"
+#include "checks/dates.h"
+#include "checks/fiscal_codes.h"
+#include "entry/incarc.h"
+#include "entry/incarc_texts.h"
+#include "printing/cleaners.h"
+
+namespace tavo {
+namespace {
+
+bool validFiscalCode(const QString& code) {
+    return checks::verif_CNP(code) || checks::verif_CIF(code);
+}
+
+bool isIbanField(int k) {
+    return k == 5 || k == 9;
+}
+
+}  // namespace
+
+void Incarc::camp_parasit(int k) {
+    QString& field = d1[size_t(k)];
+    if (k == 0)
+        field = printing::filtru_CB(field);
+
+    // The National Bank's accounts are typed as they stand, without "RO".
+    if (k == 9 && beneficiary::isNationalBankAccount(field)) {
+        b1[4] = QLatin1String(beneficiary::kNationalBankBic);
+        b1[5] = QLatin1String(beneficiary::kNationalBankName);
+        return;
+    }
+    if (isIbanField(k)) {
+        const QString typed = field.toUpper().trimmed();
+        field = typed.isEmpty() ? typed : QStringLiteral("RO") + typed.right(22);
+        if (!field.isEmpty() && !cautareBanca(k))
+            return;
+    }
+
+    if (k == 11 && !field.isEmpty()) {
+        if (field.size() != 23) {
+            ui_.message(incarc_texts::lungimeNrEvidenta, Icon::Exclamation);
+            field.clear();
+            return;
+        }
+        if (!QStringLiteral("2678").contains(field.front())) {
+            field.clear();
+            ui_.message(incarc_texts::primulCarNrEvidenta, Icon::Exclamation);
+        }
+    }
+    if (k == 11 && field.startsWith(QLatin1String("26")))
+        d1[12] = incarc_texts::timbruMediu;
+
+    if (k == 13)
+        field = data_emiterii_tastata(field, false);
+    mutaCalendarDebitare(k);
+    if ((k == 14 || k == 15 || k == 17) && checks::isSpecialCommitmentCode(d1[14]) &&
+        !d1[15].isEmpty()) {
+        d1[15].clear();
+    }
+    verif1(k);
+    verif_OP();
+}
+
+// The bank of the IBAN in d1(k), looked up in the bank list: the BIC and bank
+// labels of that side, or a message and an emptied IBAN (and, for the
+// beneficiary, an emptied beneficiary section) when the bank is not listed.
+bool Incarc::cautareBanca(int k) {
+    const bool payer = k == 5;
+    beneficiary::ReferenceList& banks = lists_.Form_IBAN.Banci1;
+    const auto found = beneficiary::lookUpBank(banks, d1[size_t(k)], d1[payer ? 6 : 10]);
+    QString& bic = b1[payer ? 2 : 4];
+    QString& bank = b1[payer ? 3 : 5];
+    if (found) {
+        banks.select(found->row);
+        bic = found->bic;
+        bank = found->bank;
+        return true;
+    }
+    banks.select(-1);
+    ui_.message(incarc_texts::bancaNegasita, Icon::Exclamation);
+    d1[size_t(k)].clear();
+    lists_.Form_IBAN.Benef1.select(-1);
+    bic.clear();
+    bank.clear();
+    if (!payer) {
+        for (int cleared : {7, 8, 11, 12}) d1[size_t(cleared)].clear();
+    }
+    return false;
+}
+
+// A date typed in the issue date (or, with `debitare`, the debit date) field.
+// A text that is not a date becomes today's date where one is expected: the
+// debit date always, the issue date only for a payer at the treasury.
+QString Incarc::data_emiterii_tastata(const QString& text, bool debitare) {
+    const std::optional<QDate> read = checks::dateFromText(text);
+    QString date = checks::dateToText(read.value_or(azi ? azi() : QDate::currentDate()));
+    if (!read && !debitare && !b1[2].startsWith(QLatin1String("TREZ")))
+        date.clear();
+    return checks::norm_data(date);
+}
+
+// The debit date is the state-domain agency's, and only when it pays from an
+// account: otherwise it is emptied and hidden with its calendar button.
+void Incarc::mutaCalendarDebitare(int k) {
+    const bool ads = d1[3] == incarc_texts::cifADS && !d1[5].isEmpty();
+    d1Visible[16] = ads;
+    B_cal1Visible = ads;
+    e1Visible[11] = !ads;
+    if (!ads) {
+        d1[16].clear();
+        return;
+    }
+    if (k == 16)
+        d1[16] = data_emiterii_tastata(d1[16], true);
+}
+
+void Incarc::verif1(int k) {
+    QString& field = d1[size_t(std::clamp(k, 0, kFields - 1))];
+    switch (k) {
+        case 1:
+            field = checks::checkTypedAmount(field, ui_);
+            return;
+        case 3:
+            if (!validFiscalCode(field)) {
+                field.clear();
+                ui_.message(incarc_texts::cifPlatitorEronat, Icon::Exclamation);
+            }
+            return;
+        case 8:
+            if (!validFiscalCode(field)) {
+                field.clear();
+                if (esteOP())
+                    ui_.message(incarc_texts::cifBeneficiarEronat, Icon::Exclamation);
+            }
+            return;
+        case 5:
+            b1[2].clear();
+            b1[3].clear();
+            if (!ver_IBAN(5)) {
+                field.clear();
+                if (esteOP()) {
+                    ui_.message(incarc_texts::ibanPlatitorEronat + state_.cifre_control_IBAN + '.',
+                                Icon::Exclamation);
+                }
+            }
+            return;
+        case 9:
+            if (beneficiary::isNationalBankAccount(field)) {
+                b1[4] = QLatin1String(beneficiary::kNationalBankBic);
+                b1[5] = QLatin1String(beneficiary::kNationalBankName);
+                return;
+            }
+            b1[4].clear();
+            b1[5].clear();
+            if (!ver_IBAN(9)) {
+                field.clear();
+                ui_.message(incarc_texts::ibanBeneficiarEronat + state_.cifre_control_IBAN + '.',
+                            Icon::Exclamation);
+            }
+            return;
+        case 0:
+        case 2:
+        case 4:
+        case 6:
+        case 7:
+        case 10:
+        case 11:
+        case 12:
+        case 14:
+        case 15: {
+            QString text = field.trimmed();
+            if (k == 2 || k == 14 || k == 15)
+                text = text.toUpper();
+            field = printing::inlocuire_CB(printing::curatare_camp(text));
+            return;
+        }
+        default:
+            return;
+    }
+}
+
+bool Incarc::ver_IBAN(int k) {
+    return beneficiary::ver_IBAN(d1[size_t(k)], state_);
+}
+
+void Incarc::poz_IBAN(int k) {
+    beneficiary::ReferenceList& units = lists_.Form_IBAN.Benef1;
+    const QString& iban = d1[size_t(k)];
+    if (iban.mid(4, 4) != QLatin1String("TREZ")) {
+        units.select(-1);
+        return;
+    }
+    const QString unit = iban.mid(4, 7);
+    for (int row = 0; row < units.count(); ++row) {
+        if (units.row(row).left(7) == unit) {
+            units.select(row);
+            return;
+        }
+    }
+    units.select(-1);
+}
+
+}  // namespace tavo

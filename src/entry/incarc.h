@@ -1,0 +1,126 @@
+#pragma once
+
+#include <QDate>
+#include <QDir>
+#include <QString>
+#include <array>
+#include <functional>
+
+#include "beneficiary/reference_lists.h"
+#include "store/orders_file.h"
+#include "store/program_state.h"
+#include "ui/ui.h"
+
+namespace tavo {
+
+// The entry window: one payment document, typed on a drawing of the paper
+// form. Plain state under the window's own control names; the Qt view shows it
+// and forwards the user's events here, and `tavo script` drives it the same way.
+class Incarc {
+  public:
+    static constexpr int kFields = 18;
+
+    Incarc(QDir folder, Ui& ui, ProgramState& state, beneficiary::ReferenceLists& lists);
+
+    // --- controls ---
+    std::array<QString, kFields> d1;    // the fields of the document
+    std::array<bool, kFields> d1Visible{};
+    std::array<QString, 10> b1;         // derived labels
+    std::array<QString, 12> e1;         // print labels behind the fields
+    std::array<bool, 12> e1Visible{};
+    std::array<QString, 22> F1;         // print labels of the second copy
+    std::array<QString, 2> val_decl;    // the declaration note of both copies
+    QString titlu;                      // the title label of both copies
+    bool B_cal1Visible = false;         // the debit date's calendar button
+    // The parts of the form a deposit slip does not have (payer IBAN and
+    // bank, BIC captions, transfer type, acceptance): shown for a payment order.
+    bool partiOP = true;
+    bool visible = false;  // the window is shown
+    QString focus;         // the control with the focus ("d1(3)", "but_exit"), empty for none
+    // The scroll bars and the drawing's place (twips).
+    int HScroll1 = 0;
+    int VScroll1 = 120;
+    int Frame8Left = 120;
+    int Frame8Top = 0;
+
+    // --- the fields' fixed properties ---
+    static int limita(int k);             // typed limit
+    static bool douaLinii(int k);         // two-line field that wraps
+    static int ordineTab(int k);          // position in the tab order, 1 to 18
+    static QString tooltip(int k);
+    // The control the Enter key moves to from d1(k) ("d1(4)", "but_exit").
+    QString tintaEnter(int k) const;
+    // The field (-1 for none) that a control name such as "d1(7)" names.
+    static int indexCamp(const QString& control);
+    static QString numeCamp(int k);
+
+    // --- layout and loading ---
+    void aranjare_macheta();
+    void golire_macheta();
+    void umplere_macheta(const store::ordin& document);
+    void ordin_nou(const store::ordin& document);
+    // Empties the window and fills it with the document numbered nr_curent,
+    // or pre-fills a new one from the last stored document.
+    void citire_ordin();
+    // Shows the window that the main window's "Incărcare" has loaded: the
+    // order mark, the debit date for the state-domain agency, the scroll bars.
+    void arata();
+
+    // --- events ---
+    // Moves the focus to `control` (empty: away from every control). Leaving
+    // a field runs its field checks.
+    void setFocus(const QString& control);
+    // The user types `text` into d1(k): the typed limit applies.
+    void tastare(int k, const QString& text);
+    void key_Enter(int k);
+    void click_d1(int k);
+    void but_exit_Click();
+    // The window's close box: the same as "Iesire", so nothing typed is lost
+    // without the user saying so.
+    void inchidere();
+    void Command8_Click();
+    void Command4_Click();
+    void Form_Resize();
+    void HScroll1_Change(int value);
+    void VScroll1_Change(int value);
+
+    // --- the field checks and the document checks ---
+    // The checks run when d1(k) loses the focus.
+    void camp_parasit(int k);
+    void verif1(int k);
+    void verif_OP();
+    void verif_OP1();
+    void verif_OP2();
+    bool ver_IBAN(int k);
+    void poz_IBAN(int k);
+
+    // The document as it is stored: the order number nr_curent, the fields,
+    // and the type from the title.
+    store::ordin document() const;
+    bool esteOP() const { return titlu.startsWith(QLatin1Char('O')); }
+
+    beneficiary::ReferenceLists& lists() { return lists_; }
+
+    // Today's date, for the date fields that default to it (tests set it).
+    std::function<QDate()> azi;
+
+    // Called when the window is left: the main window reloads its list and shows.
+    std::function<void()> laIesire;
+
+  private:
+    void mutaCalendarDebitare(int k);
+    void seteazaEtichetaBanca(int k);
+    bool cautareBanca(int k);
+    void completareTrezorerie();
+    void copiereF1();
+    QString data_emiterii_tastata(const QString& text, bool debitare);
+    void inchideFereastra();
+
+    QDir folder_;
+    Ui& ui_;
+    ProgramState& state_;
+    beneficiary::ReferenceLists& lists_;
+    store::OrdersFile orders_;
+};
+
+}  // namespace tavo

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+// The fixed texts of the entry window: captions, tool tips and messages,
+// shared by the model, the desktop view and the script's `show`.
+namespace tavo::incarc_texts {
+
+inline const QString fereastra = QStringLiteral("Incarcare/actualizare OP/FV");
+inline const QString titluOP = QStringLiteral("ORDIN DE PLATA");
+inline const QString titluFV = QStringLiteral("Foaie de vărsământ");
+
+// The state-domain agency, the only payer with a debit date.
+inline const QString cifADS = QStringLiteral("14818116");
+
+inline const QString tipBeneficiar = QStringLiteral("BENEFICIAR se introduce dupa Cod IBAN");
+inline const QString tipCifBeneficiar = QStringLiteral("CIF se introduce dupa Cod IBAN");
+inline const QString tipNrEvidenta = QStringLiteral(
+    "Nr.de evidentă a plătii pt. Decizii de impunere si PV de constatare a contraventiei");
+inline const QString tipReprezentand = QStringLiteral("Nu se admit caractere diacritice.");
+inline const QString tipAngajament = QStringLiteral(
+    "Pentru institutii publice si sectoare speciale (din lotul de testare pentru Controlul "
+    "Angajamentelor Bugetare)");
+inline const QString tipDataDebitarii = QStringLiteral("Pentru ADS (CIF=14818116)");
+
+inline const QString but_exit = QStringLiteral("Iesire");
+inline const QString but_exit_tip = QStringLiteral("Iesire cu salvare");
+inline const QString Command8 = QStringLiteral("Fondul pt. mediu");
+inline const QString Command8_tip =
+    QStringLiteral("Completare automata pentru taxe Fond de mediu");
+inline const QString Command4 = QStringLiteral("Fisier date");
+inline const QString Command4_tip = QStringLiteral("Vizualizare fisier date incarcate");
+inline const QString atentie =
+    QStringLiteral("Atentie ! Completati  Cod IBAN  înainte de BENEFICIAR.");
+inline const QString Frame4 = QStringLiteral("Informatii IBAN-uri cheltuieli entitati publice");
+inline const QString informatii = QStringLiteral(
+    "Fisierele IBAN_ch_ip.txt si IBAN_ch_ss.txt se descarca separat de pe site-ul TAVO in "
+    "directorul aplicatiei. Se folosesc comenzile Copy / Paste pt.a prelua IBAN din lista in "
+    "macheta KELM. 'Cod si indicator angajament' si 'cod program' se completeaza numai pt. "
+    "institutii publice.");
+inline const std::array<QString, 4> lab1{
+    QStringLiteral("(Sucursala)"), QStringLiteral("(Sucursala)"), QStringLiteral("zz/ll/aaaa"),
+    QStringLiteral("(Localitate....)")};
+inline const QString val_decl = QStringLiteral("(1-OP cu valoare de declaratie)");
+
+inline const QString intrebareCif = QStringLiteral(
+    "ATENTIE ! CIF platitor este diferit de CIF beneficiar ! Este corect ?");
+inline const QString bancaNegasita = QStringLiteral(
+    "Atentie ! Cod IBAN negasit in nomenclatorul bancilor si trezoreriilor.");
+inline const QString lungimeNrEvidenta =
+    QStringLiteral("Atentie ! Lungimea nr.de evidenta trebuie sa fie de 23 ");
+inline const QString primulCarNrEvidenta = QStringLiteral(
+    "Atentie ! Primul car. (cod doc.fiscal) din nr.de evidenta trebuie sa fie 2, 6 , 7 , 8 "
+    "pentru decizie/ PV.");
+inline const QString timbruMediu =
+    QStringLiteral("Disponibil din timbrul de mediu pentru autovehicule");
+inline const QString cifPlatitorEronat = QStringLiteral("Cod identificare fiscala PLATITOR eronat ");
+inline const QString cifBeneficiarEronat =
+    QStringLiteral("Cod identificare fiscala BENEFICIAR eronat ");
+inline const QString ibanPlatitorEronat =
+    QStringLiteral("Cod IBAN plătitor eronat. Cifra de control corectă după RO ar fi ");
+inline const QString ibanBeneficiarEronat =
+    QStringLiteral("Cod IBAN beneficiar eronat. Cifra de control corectă după RO ar fi ");
+
+// Not the form's own: a save or a copy that could not be written.
+inline const QString salvareEsuata = QStringLiteral(
+    "OP/FV-ul NU a fost salvat: fisierul 'ordine.txt' nu a putut fi scris (%1). Datele au ramas "
+    "in macheta; incercati din nou.");
+inline const QString dosarEsuat =
+    QStringLiteral("Fisierul 'dosar.txt' nu a putut fi scris (%1).");
+
+}  // namespace tavo::incarc_texts
