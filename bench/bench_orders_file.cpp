@@ -10,9 +10,11 @@
 #include <functional>
 #include <vector>
 
+#include "main_window/program.h"
 #include "order_generator.h"
 #include "store/orders_file.h"
 #include "text/text_file.h"
+#include "ui/scripted_ui.h"
 
 namespace {
 
@@ -75,6 +77,27 @@ int main(int argc, char** argv) {
     const double saveMs =
         medianMs([&] { file.salvare_ordin(document); }, [&] { copyFile(current, orders); });
 
+    // The same through the windows: "Incărcare" on the last document until
+    // the entry window is filled, and "Iesire" with Yes to "Salvati ?" after
+    // an edit (the save, then the reload of the main list).
+    copyFile(current, orders);
+    tavo::ScriptedUi ui(folder, folder, [](const QString&) {});
+    tavo::Program program(folder, ui);
+    program.start();
+    tavo::Incarc& entry = program.incarc();
+    const double openMs = medianMs([&] { program.introd().B_start_Click(); },
+                                   [&] {
+                                       program.introd().visible = true;
+                                       program.introd().NrO = QString::number(kDocuments);
+                                   });
+    const bool filled = entry.visible && !entry.d1[2].isEmpty();
+    const double exitMs = medianMs([&] { entry.but_exit_Click(); },
+                                   [&] {
+                                       program.introd().B_start_Click();
+                                       entry.d1[12] = QStringLiteral("OBIECT MODIFICAT");
+                                       ui.queueAnswer(QStringLiteral("yes"));
+                                   });
+
     std::printf("ordine.txt: %d documents, %.1f MB (%lld items listed)\n", kDocuments,
                 double(bytes) / 1e6, static_cast<long long>(items));
     std::printf("%-44s %9.1f ms\n", "cp of the same file (baseline)", cpMs);
@@ -87,5 +110,10 @@ int main(int argc, char** argv) {
     std::printf("%-44s %9.1f ms  ratio %.2f (%.2f of cp and sync)\n",
                 "salvare_ordin of one document (rewrite)", saveMs, saveMs / cpMs,
                 saveMs / cpSyncMs);
+    std::printf("%-44s %9.1f ms  (%s)\n", "Incarcare: entry window filled, last document", openMs,
+                filled ? "filled" : "NOT FILLED");
+    std::printf("%-44s %9.1f ms  ratio %.2f (%.2f of cp and sync)\n",
+                "Iesire: save of an edited document + reload", exitMs, exitMs / cpMs,
+                exitMs / cpSyncMs);
     return 0;
 }

@@ -176,8 +176,7 @@ TEST_P(E2e, Plays) {
             ASSERT_TRUE(QFile::exists(path)) << s.argument.toStdString();
             QStringList expected;
             for (const QString& line : s.lines) expected.append(withToday(line));
-            EXPECT_EQ(readBytes(path), tavo::text::joinLines(expected))
-                << s.argument.toStdString();
+            EXPECT_EQ(readBytes(path), tavo::text::joinLines(expected)) << s.argument.toStdString();
         } else if (s.kind == QLatin1String("same")) {
             const QString other = s.argument.section(QLatin1Char(' '), 1);
             EXPECT_EQ(readBytes(path), before[other]) << s.argument.toStdString();

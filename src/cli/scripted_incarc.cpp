@@ -119,8 +119,7 @@ QStringList ScriptedIncarc::show() const {
     for (int i = 0; i < int(w_.F1.size()); ++i)
         lines.append(shown(QStringLiteral("F1(%1)").arg(i), false, w_.F1[size_t(i)]));
     for (int i = 0; i < 2; ++i) {
-        lines.append(
-            shown(QStringLiteral("val_decl(%1)").arg(i), true, w_.val_decl[size_t(i)]));
+        lines.append(shown(QStringLiteral("val_decl(%1)").arg(i), true, w_.val_decl[size_t(i)]));
     }
     for (int i = 0; i < 4; ++i) {
         lines.append(shown(QStringLiteral("lab1(%1)").arg(i), i != 0 || w_.partiOP,

@@ -41,8 +41,7 @@ QString numeBeneficiarTrezorerie(const QString& accountCode) {
         case 55:
             return beneficiary::kSocialInsuranceBudgets;
         default:
-            return beneficiary::beneficiaryName(accountCode,
-                                                beneficiary::NameColumn::Form_NREVID);
+            return beneficiary::beneficiaryName(accountCode, beneficiary::NameColumn::Form_NREVID);
     }
 }
 
@@ -120,9 +119,9 @@ void Incarc::completareTrezorerie() {
 
 void Incarc::copiereF1() {
     const std::array<const QString*, 22> sources{
-        &d1[0],  &b1[0],  &b1[1],  &d1[2],  &d1[3],  &d1[4],  &d1[5],  &b1[2],
-        &b1[3],  &d1[7],  &d1[8],  &d1[9],  &b1[4],  &b1[5],  &d1[11], &d1[12],
-        &d1[13], &b1[6],  &d1[14], &d1[15], &d1[16], &d1[17]};
+        &d1[0],  &b1[0], &b1[1],  &d1[2],  &d1[3],  &d1[4], &d1[5],  &b1[2],
+        &b1[3],  &d1[7], &d1[8],  &d1[9],  &b1[4],  &b1[5], &d1[11], &d1[12],
+        &d1[13], &b1[6], &d1[14], &d1[15], &d1[16], &d1[17]};
     for (size_t i = 0; i < sources.size(); ++i) F1[i] = *sources[i];
 }
 
@@ -135,9 +134,9 @@ void Incarc::verif_OP2() {
     };
     const bool op = esteOP();
     const QString& payerIban = d1[5];
-    const QString accountClass =
-        payerIban.size() > 10 && payerIban[10].isDigit() ? payerIban.mid(11, 2)
-                                                         : payerIban.mid(8, 2);
+    const QString accountClass = payerIban.size() > 10 && payerIban[10].isDigit()
+                                     ? payerIban.mid(11, 2)
+                                     : payerIban.mid(8, 2);
     const bool budgetClass = QStringList{"23", "24", "25", "27", "29"}.contains(accountClass);
 
     missing(d1[0].isEmpty(), "Nr OP/FV necompletat; ");

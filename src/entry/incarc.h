@@ -23,15 +23,15 @@ class Incarc {
     Incarc(QDir folder, Ui& ui, ProgramState& state, beneficiary::ReferenceLists& lists);
 
     // --- controls ---
-    std::array<QString, kFields> d1;    // the fields of the document
+    std::array<QString, kFields> d1;  // the fields of the document
     std::array<bool, kFields> d1Visible{};
-    std::array<QString, 10> b1;         // derived labels
-    std::array<QString, 12> e1;         // print labels behind the fields
+    std::array<QString, 10> b1;  // derived labels
+    std::array<QString, 12> e1;  // print labels behind the fields
     std::array<bool, 12> e1Visible{};
-    std::array<QString, 22> F1;         // print labels of the second copy
-    std::array<QString, 2> val_decl;    // the declaration note of both copies
-    QString titlu;                      // the title label of both copies
-    bool B_cal1Visible = false;         // the debit date's calendar button
+    std::array<QString, 22> F1;       // print labels of the second copy
+    std::array<QString, 2> val_decl;  // the declaration note of both copies
+    QString titlu;                    // the title label of both copies
+    bool B_cal1Visible = false;       // the debit date's calendar button
     // The parts of the form a deposit slip does not have (payer IBAN and
     // bank, BIC captions, transfer type, acceptance): shown for a payment order.
     bool partiOP = true;
@@ -44,9 +44,9 @@ class Incarc {
     int Frame8Top = 0;
 
     // --- the fields' fixed properties ---
-    static int limita(int k);             // typed limit
-    static bool douaLinii(int k);         // two-line field that wraps
-    static int ordineTab(int k);          // position in the tab order, 1 to 18
+    static int limita(int k);      // typed limit
+    static bool douaLinii(int k);  // two-line field that wraps
+    static int ordineTab(int k);   // position in the tab order, 1 to 18
     static QString tooltip(int k);
     // The control the Enter key moves to from d1(k) ("d1(4)", "but_exit").
     QString tintaEnter(int k) const;

@@ -27,8 +27,7 @@ inline const QString tipDataDebitarii = QStringLiteral("Pentru ADS (CIF=14818116
 inline const QString but_exit = QStringLiteral("Iesire");
 inline const QString but_exit_tip = QStringLiteral("Iesire cu salvare");
 inline const QString Command8 = QStringLiteral("Fondul pt. mediu");
-inline const QString Command8_tip =
-    QStringLiteral("Completare automata pentru taxe Fond de mediu");
+inline const QString Command8_tip = QStringLiteral("Completare automata pentru taxe Fond de mediu");
 inline const QString Command4 = QStringLiteral("Fisier date");
 inline const QString Command4_tip = QStringLiteral("Vizualizare fisier date incarcate");
 inline const QString atentie =
@@ -44,10 +43,10 @@ inline const std::array<QString, 4> lab1{
     QStringLiteral("(Localitate....)")};
 inline const QString val_decl = QStringLiteral("(1-OP cu valoare de declaratie)");
 
-inline const QString intrebareCif = QStringLiteral(
-    "ATENTIE ! CIF platitor este diferit de CIF beneficiar ! Este corect ?");
-inline const QString bancaNegasita = QStringLiteral(
-    "Atentie ! Cod IBAN negasit in nomenclatorul bancilor si trezoreriilor.");
+inline const QString intrebareCif =
+    QStringLiteral("ATENTIE ! CIF platitor este diferit de CIF beneficiar ! Este corect ?");
+inline const QString bancaNegasita =
+    QStringLiteral("Atentie ! Cod IBAN negasit in nomenclatorul bancilor si trezoreriilor.");
 inline const QString lungimeNrEvidenta =
     QStringLiteral("Atentie ! Lungimea nr.de evidenta trebuie sa fie de 23 ");
 inline const QString primulCarNrEvidenta = QStringLiteral(
@@ -55,7 +54,8 @@ inline const QString primulCarNrEvidenta = QStringLiteral(
     "pentru decizie/ PV.");
 inline const QString timbruMediu =
     QStringLiteral("Disponibil din timbrul de mediu pentru autovehicule");
-inline const QString cifPlatitorEronat = QStringLiteral("Cod identificare fiscala PLATITOR eronat ");
+inline const QString cifPlatitorEronat =
+    QStringLiteral("Cod identificare fiscala PLATITOR eronat ");
 inline const QString cifBeneficiarEronat =
     QStringLiteral("Cod identificare fiscala BENEFICIAR eronat ");
 inline const QString ibanPlatitorEronat =
@@ -67,7 +67,6 @@ inline const QString ibanBeneficiarEronat =
 inline const QString salvareEsuata = QStringLiteral(
     "OP/FV-ul NU a fost salvat: fisierul 'ordine.txt' nu a putut fi scris (%1). Datele au ramas "
     "in macheta; incercati din nou.");
-inline const QString dosarEsuat =
-    QStringLiteral("Fisierul 'dosar.txt' nu a putut fi scris (%1).");
+inline const QString dosarEsuat = QStringLiteral("Fisierul 'dosar.txt' nu a putut fi scris (%1).");
 
 }  // namespace tavo::incarc_texts

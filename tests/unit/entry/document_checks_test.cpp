@@ -1,0 +1,169 @@
+// The checks of a whole document in the entry window: the list of missing
+// data, and the treasury defaults that depend on the beneficiary assistant's
+// obligation list.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "entry/incarc.h"
+#include "ui/scripted_ui.h"
+
+namespace tavo {
+namespace {
+
+class DocumentChecks : public testing::Test {
+  protected:
+    DocumentChecks()
+        : ui(QDir(dir.path()), QDir(dir.path()), [this](const QString& l) { shown.append(l); }),
+          lists(beneficiary::builtInLists()),
+          entry(QDir(dir.path()), ui, state, lists) {}
+
+    // A complete payment order from a treasury payer to a treasury beneficiary.
+    void fillComplete() {
+        entry.d1 = {"12",
+                    "100",
+                    "ALFA SRL",
+                    "13548146",
+                    "STR. MARE 1",
+                    "RO29TREZ1315069XXX000001",
+                    "",
+                    "BUGETUL DE STAT",
+                    "4221306",
+                    "RO21TREZ13120A010101XXXX",
+                    "",
+                    "",
+                    "IMPOZIT",
+                    "15/01/2025",
+                    "",
+                    "",
+                    "",
+                    ""};
+    }
+
+    QTemporaryDir dir;
+    QStringList shown;
+    ScriptedUi ui;
+    ProgramState state;
+    beneficiary::ReferenceLists lists;
+    Incarc entry;
+};
+
+TEST_F(DocumentChecks, MissingDataListedInOrder) {
+    struct Case {
+        const char* what;
+        std::function<void(Incarc&)> change;
+        QStringList expected;
+    };
+    const std::vector<Case> cases = {
+        {"complete", [](Incarc&) {}, {}},
+        {"commitment without programme code",
+         [](Incarc& e) { e.d1[14] = "ZZZZZZZZZZZ"; },
+         {"Cod program necompletat; "}},
+        {"budget payer account needs a ten-digit programme code",
+         [](Incarc& e) { e.d1[5] = "RO21TREZ13124A510103XXXX"; },
+         {"Cod program sa fie numeric; ", "Cod program sa aiba lungimea de 10; "}},
+        {"programme code of nine digits",
+         [](Incarc& e) {
+             e.d1[5] = "RO21TREZ13124A510103XXXX";
+             e.d1[17] = "123456789";
+         },
+         {"Cod program sa aiba lungimea de 10; "}},
+        {"commitment code without indicator",
+         [](Incarc& e) {
+             e.d1[14] = "ABCDEFGHIJK";
+             e.d1[17] = "1234567890";
+         },
+         {"Indicator angajament obligatoriu de completat daca s-a completat Codul Angajament si "
+          "nu am cheltuiala cu titlu 10 !!! "}},
+        {"issue date required from a treasury payer",
+         [](Incarc& e) { e.d1[13].clear(); },
+         {"Data emiterii necompletată; "}},
+        {"issue date optional from a bank payer",
+         [](Incarc& e) {
+             e.d1[5] = "RO46RNCB0089000000000001";
+             e.d1[13].clear();
+         },
+         {}},
+        {"debit date of the state-domain agency",
+         [](Incarc& e) { e.d1[3] = "14818116"; },
+         {"Data debitarii necompletată pentru 'AGENTIA DOMENIILOR STATULUI'; "}},
+        {"deposit slip: no address, payer IBAN or beneficiary code needed",
+         [](Incarc& e) {
+             e.titlu = "Foaie de vărsământ";
+             e.d1[4].clear();
+             e.d1[5].clear();
+             e.d1[8].clear();
+         },
+         {}},
+        {"deposit slip always needs its issue date",
+         [](Incarc& e) {
+             e.titlu = "Foaie de vărsământ";
+             e.d1[5].clear();
+             e.d1[13].clear();
+         },
+         {"Data emiterii necompletată; "}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        entry.titlu = "ORDIN DE PLATA";
+        fillComplete();
+        c.change(entry);
+        entry.verif_OP2();
+        EXPECT_EQ(state.lista_erori, c.expected);
+    }
+}
+
+TEST_F(DocumentChecks, EmptyPaymentOrderListsEveryMissingFieldOnce) {
+    entry.verif_OP1();
+    const QString expected =
+        "MSG exclamation||Nr OP/FV necompletat; \\nSuma plătită necompletată; \\nDenumire "
+        "plătitor necompletată; \\nCod de identificare fiscală plătitor necompletat; \\nAdresa "
+        "plătitor necompletată; \\nCod IBAN plătitor necompletat; \\nCod de identificare "
+        "fiscală beneficiar necompletat; \\nDenumire beneficiar necompletată; \\nCod IBAN "
+        "beneficiar necompletat; \\nObiectul plătii necompletat; \\n";
+    EXPECT_EQ(shown, QStringList{expected});
+}
+
+// The name, fiscal code and object of a treasury beneficiary come from the
+// obligation chosen in the beneficiary assistant, where the user left them empty.
+TEST_F(DocumentChecks, TreasuryDefaultsFromTheChosenObligation) {
+    struct Case {
+        const char* obligationPrefix;
+        QString name, code, object;
+    };
+    const std::vector<Case> cases = {
+        {"65.(51161009XX", "FONDUL PENTRU MEDIU", "13548146",
+         "Disponibil din timbrul de mediu pentru autovehicule"},
+        // The object is cleaned like a typed one: its commas become blanks.
+        {"01.(5503", "BUGETUL DE STAT", "13548146",
+         "BUGETUL DE STAT  BUGETELE ASIG.SOC. SI FD.SPEC.  in curs de distribuire"},
+        {"02.(20030118XX", "BUGETUL DE STAT", "13548146",
+         "Impozitul pe veniturile din transferul proprietatilor imobiliare din patrimoniul "
+         "personal"},
+    };
+    beneficiary::ReferenceList& obligations = lists.Form_IBAN.oblig1;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.obligationPrefix);
+        int row = 0;
+        while (row < obligations.count() && !obligations.row(row).startsWith(c.obligationPrefix))
+            ++row;
+        ASSERT_LT(row, obligations.count());
+        obligations.select(row);
+        fillComplete();
+        for (int k : {7, 8, 12}) entry.d1[size_t(k)].clear();
+        entry.verif_OP();
+        EXPECT_EQ(entry.d1[7], c.name);
+        EXPECT_EQ(entry.d1[8], c.code);
+        EXPECT_EQ(entry.d1[12], c.object);
+        EXPECT_EQ(entry.b1[4], "TREZROBU");
+        EXPECT_EQ(entry.F1[9], entry.d1[7]);
+    }
+    // Fields the user filled are kept.
+    fillComplete();
+    entry.verif_OP();
+    EXPECT_EQ(entry.d1[7], "BUGETUL DE STAT");
+    EXPECT_EQ(entry.d1[12], "IMPOZIT");
+}
+
+}  // namespace
+}  // namespace tavo
