@@ -1,5 +1,6 @@
 #include "cli/script_session.h"
 
+#include "cli/scripted_assistants.h"
 #include "cli/scripted_incarc.h"
 #include "cli/scripted_introd.h"
 
@@ -42,6 +43,10 @@ bool ScriptSession::start() {
     }
     windows_[QStringLiteral("Introd")] = std::make_unique<ScriptedIntrod>(program_.introd());
     windows_[QStringLiteral("Incarc")] = std::make_unique<ScriptedIncarc>(program_.incarc());
+    windows_[QStringLiteral("Form_IBAN")] = std::make_unique<ScriptedFormIban>(program_.formIban());
+    windows_[QStringLiteral("Form_NREVID")] =
+        std::make_unique<ScriptedFormNrevid>(program_.formNrevid());
+    windows_[QStringLiteral("Form2")] = std::make_unique<ScriptedForm2>(program_.form2());
     return true;
 }
 
@@ -123,7 +128,7 @@ bool ScriptSession::play(const QString& line) {
         }
         target->select(name, index);
     } else if (command == QLatin1String("pick")) {
-        throw ScriptError(QStringLiteral("no calendar in this build"));
+        target->pick(name, after.trimmed());
     } else {
         throw ScriptError(QStringLiteral("unknown command '%1'").arg(command));
     }

@@ -5,7 +5,9 @@
 namespace tavo::cli {
 namespace {
 
-const QStringList kButtons = {QStringLiteral("but_exit"), QStringLiteral("Command8"),
+const QStringList kButtons = {QStringLiteral("but_exit"), QStringLiteral("Command1"),
+                              QStringLiteral("Command6"), QStringLiteral("Command8"),
+                              QStringLiteral("B_cal"),    QStringLiteral("B_cal1"),
                               QStringLiteral("Command4")};
 
 QString shown(const QString& name, bool visible, const QString& text) {
@@ -78,8 +80,18 @@ void ScriptedIncarc::click(const QString& control) {
     }
     if (!kButtons.contains(control))
         unknown(control);
+    if (control == QLatin1String("B_cal1") && !w_.B_cal1Visible)
+        throw ScriptError(QStringLiteral("B_cal1 is hidden"));
     w_.setFocus(control);
-    if (control == QLatin1String("but_exit"))
+    if (control == QLatin1String("Command1"))
+        w_.Command1_Click();
+    else if (control == QLatin1String("Command6"))
+        w_.Command6_Click();
+    else if (control == QLatin1String("B_cal"))
+        w_.B_cal_Click();
+    else if (control == QLatin1String("B_cal1"))
+        w_.B_cal1_Click();
+    else if (control == QLatin1String("but_exit"))
         w_.but_exit_Click();
     else if (control == QLatin1String("Command8"))
         w_.Command8_Click();
@@ -129,7 +141,9 @@ QStringList ScriptedIncarc::show() const {
     lines.append(QStringLiteral("Frame4="));
     lines.append(QStringLiteral("Frame8="));
     lines.append(QStringLiteral("Frame12="));
-    for (const QString& button : kButtons) lines.append(button + QLatin1Char('='));
+    for (const QString& button : kButtons) {
+        lines.append(shown(button, button != QLatin1String("B_cal1") || w_.B_cal1Visible, {}));
+    }
     lines.append(QStringLiteral("HScroll1=%1").arg(w_.HScroll1));
     lines.append(QStringLiteral("VScroll1=%1").arg(w_.VScroll1));
     return lines;

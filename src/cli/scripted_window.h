@@ -29,6 +29,10 @@ class ScriptedWindow {
     virtual void select(const QString& control, int index) = 0;
     // The items of a list, for `select CONTROL =PREFIX`.
     virtual QStringList items(const QString& control) const = 0;
+    // The user picks a day in a calendar.
+    virtual void pick(const QString& control, const QString& date) {
+        unknown(control + ' ' + date);
+    }
     // The window's close box; true when this ends the program.
     virtual bool close() = 0;
     // `NAME=TEXT` or `NAME (hidden)=TEXT`, one line per control.

@@ -1,6 +1,7 @@
 // The checks run when a field of the entry window is left, and the
 // normalisation of one field (verif1).
 #include "beneficiary/bank_lookup.h"
+#include "beneficiary/form_iban.h"
 #include "beneficiary/iban.h"
 #include "checks/amounts.h"
 #include "checks/commitment.h"
@@ -51,6 +52,8 @@ void Incarc::camp_parasit(int k) {
             field.clear();
             ui_.message(incarc_texts::primulCarNrEvidenta, Icon::Exclamation);
         }
+        if (!field.isEmpty() && !d1[9].isEmpty())
+            predareAsistent();
     }
     if (k == 11 && field.startsWith(QLatin1String("26")))
         d1[12] = incarc_texts::timbruMediu;
@@ -64,6 +67,19 @@ void Incarc::camp_parasit(int k) {
     }
     verif1(k);
     verif_OP();
+}
+
+// A registration number typed with a beneficiary IBAN: the beneficiary
+// assistant's second way fills the beneficiary section from the two.
+void Incarc::predareAsistent() {
+    if (!assistant_)
+        return;
+    const QString iban = d1[9];
+    const QString number = d1[11];
+    assistant_->Option_Click(2);
+    assistant_->codIBAN = iban;
+    assistant_->nrEVID = number;
+    assistant_->Command9_Click();
 }
 
 // The bank of the IBAN in d1(k), looked up in the bank list: the BIC and bank

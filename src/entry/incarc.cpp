@@ -2,6 +2,9 @@
 
 #include <QFile>
 
+#include "beneficiary/form2.h"
+#include "beneficiary/form_iban.h"
+#include "beneficiary/form_nrevid.h"
 #include "entry/incarc_texts.h"
 #include "text/text_file.h"
 #include "text/text_helpers.h"
@@ -252,6 +255,13 @@ void Incarc::inchidere() {
 void Incarc::inchideFereastra() {
     visible = false;
     focus.clear();
+    // The windows opened from this one write into it: they go with it.
+    if (assistant_)
+        assistant_->ascunde();
+    if (builder_)
+        builder_->visible = false;
+    if (calendar_)
+        calendar_->visible = false;
     if (laIesire)
         laIesire();
 }
@@ -263,6 +273,46 @@ void Incarc::Command8_Click() {
     d1[12] = QStringLiteral("Disponibil din Fondul pentru mediu");
     b1[4] = QStringLiteral("TREZROBU");
     b1[5] = QStringLiteral("Trezorerie operativa Sector 6");
+}
+
+void Incarc::Command1_Click() {
+    if (!assistant_)
+        return;
+    state_.zona_beneficiar_pregatita = false;
+    beneficiary::ReferenceList& units = lists_.Form_IBAN.Benef1;
+    if (!d1[5].isEmpty())
+        poz_IBAN(d1[9].isEmpty() ? 5 : 9);
+    else
+        units.select(-1);
+    // The unit of the last stored document wins, when a new document took it over.
+    if (!state_.cod_trez_curent.isEmpty()) {
+        int found = -1;
+        for (int row = 0; row < units.count() && found < 0; ++row) {
+            if (units.row(row).left(7) == state_.cod_trez_curent)
+                found = row;
+        }
+        units.select(found);
+    }
+    assistant_->arata();
+}
+
+void Incarc::Command6_Click() {
+    if (!builder_)
+        return;
+    state_.zona_beneficiar_pregatita = false;
+    builder_->arata();
+}
+
+void Incarc::B_cal_Click() {
+    state_.camp_calendar = 1;
+    if (calendar_)
+        calendar_->deschide(azi ? azi() : QDate::currentDate());
+}
+
+void Incarc::B_cal1_Click() {
+    state_.camp_calendar = 2;
+    if (calendar_)
+        calendar_->deschide(azi ? azi() : QDate::currentDate());
 }
 
 void Incarc::Command4_Click() {

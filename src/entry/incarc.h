@@ -13,6 +13,10 @@
 
 namespace tavo {
 
+class Form_IBAN;
+class Form_NREVID;
+class Form2;
+
 // The entry window: one payment document, typed on a drawing of the paper
 // form. Plain state under the window's own control names; the Qt view shows it
 // and forwards the user's events here, and `tavo script` drives it the same way.
@@ -80,6 +84,12 @@ class Incarc {
     void inchidere();
     void Command8_Click();
     void Command4_Click();
+    // The beneficiary assistant, the registration-number builder and the
+    // calendar for the issue date (B_cal) or the debit date (B_cal1).
+    void Command1_Click();
+    void Command6_Click();
+    void B_cal_Click();
+    void B_cal1_Click();
     void Form_Resize();
     void HScroll1_Change(int value);
     void VScroll1_Change(int value);
@@ -100,6 +110,12 @@ class Incarc {
     bool esteOP() const { return titlu.startsWith(QLatin1Char('O')); }
 
     beneficiary::ReferenceLists& lists() { return lists_; }
+    // The windows this one opens (the program makes them).
+    void setAssistants(Form_IBAN* assistant, Form_NREVID* builder, Form2* calendar) {
+        assistant_ = assistant;
+        builder_ = builder;
+        calendar_ = calendar;
+    }
 
     // Today's date, for the date fields that default to it (tests set it).
     std::function<QDate()> azi;
@@ -115,12 +131,16 @@ class Incarc {
     void copiereF1();
     QString data_emiterii_tastata(const QString& text, bool debitare);
     void inchideFereastra();
+    void predareAsistent();
 
     QDir folder_;
     Ui& ui_;
     ProgramState& state_;
     beneficiary::ReferenceLists& lists_;
     store::OrdersFile orders_;
+    Form_IBAN* assistant_ = nullptr;
+    Form_NREVID* builder_ = nullptr;
+    Form2* calendar_ = nullptr;
 };
 
 }  // namespace tavo

@@ -6,8 +6,12 @@ Program::Program(QDir folder, Ui& ui)
     : folder_(std::move(folder)),
       ui_(ui),
       introd_(folder_, ui_, state),
-      incarc_(folder_, ui_, state, lists) {
+      incarc_(folder_, ui_, state, lists),
+      formIban_(folder_, ui_, state, lists, incarc_),
+      formNrevid_(ui_, state, lists, incarc_),
+      form2_(ui_, state, incarc_) {
     introd_.setEntryWindow(&incarc_);
+    incarc_.setAssistants(&formIban_, &formNrevid_, &form2_);
     // Leaving the entry window reloads the main list and shows the main window.
     incarc_.laIesire = [this] {
         introd_.incarcare_lista();
@@ -32,6 +36,7 @@ QString Program::anotherCopyMessage() const {
 void Program::load() {
     started_ = true;
     lists = beneficiary::loadReferenceLists(folder_, ui_);
+    formNrevid_.stareInitiala();
     introd_.start();
 }
 

@@ -2,6 +2,9 @@
 
 #include <QDir>
 
+#include "beneficiary/form2.h"
+#include "beneficiary/form_iban.h"
+#include "beneficiary/form_nrevid.h"
 #include "beneficiary/reference_lists.h"
 #include "entry/incarc.h"
 #include "main_window/introd.h"
@@ -40,6 +43,10 @@ class Program {
     Introd& introd() { return introd_; }
     // The entry window, made once and reused.
     Incarc& incarc() { return incarc_; }
+    // The windows the entry window opens: made once, hidden when not in use.
+    Form_IBAN& formIban() { return formIban_; }
+    Form_NREVID& formNrevid() { return formNrevid_; }
+    Form2& form2() { return form2_; }
 
   private:
     QDir folder_;
@@ -47,6 +54,9 @@ class Program {
     RunningCopy runningCopy_;
     Introd introd_;
     Incarc incarc_;
+    Form_IBAN formIban_;
+    Form_NREVID formNrevid_;
+    Form2 form2_;
     bool started_ = false;
 };
 

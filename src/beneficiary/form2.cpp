@@ -1,0 +1,36 @@
+#include "beneficiary/form2.h"
+
+#include "checks/dates.h"
+#include "entry/incarc.h"
+
+namespace tavo {
+
+void Form2::deschide(const QDate& today) {
+    Calendar1 = today;
+    visible = true;
+}
+
+void Form2::Calendar1_Click(const QDate& day) {
+    Calendar1 = day;
+    // The same year rule as a typed date: nothing before 2015.
+    QString text = checks::dateToText(day);
+    if (day.year() < 2015 || day.year() > 2999) {
+        ui_.message(QStringLiteral("ATENTIE ! Data trebuie sa fie in format dd/mm/yyyy."));
+        text.clear();
+    }
+    if (state_.camp_calendar == 1)
+        entry_.d1[13] = text;
+    else if (state_.camp_calendar == 2)
+        entry_.d1[16] = text;
+    state_.camp_calendar = 0;
+    entry_.setFocus(QStringLiteral("but_exit"));
+    visible = false;
+}
+
+void Form2::Command1_Click() {
+    entry_.d1[13].clear();
+    entry_.d1[16].clear();
+    visible = false;
+}
+
+}  // namespace tavo

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDate>
+
+#include "store/program_state.h"
+#include "ui/ui.h"
+
+namespace tavo {
+
+class Incarc;
+
+// The calendar "Calendar": picks the issue date or the debit date of the
+// entry window, the one named by camp_calendar.
+class Form2 {
+  public:
+    Form2(Ui& ui, ProgramState& state, Incarc& entry) : ui_(ui), state_(state), entry_(entry) {}
+
+    QDate Calendar1;  // the calendar's value
+    bool visible = false;
+
+    // Opens on today's date.
+    void deschide(const QDate& today);
+    // The user picks a day: it goes into the date field, and the picker closes.
+    void Calendar1_Click(const QDate& day);
+    // "Anulare data": empties both dates of the entry window and closes.
+    void Command1_Click();
+
+  private:
+    Ui& ui_;
+    ProgramState& state_;
+    Incarc& entry_;
+};
+
+}  // namespace tavo

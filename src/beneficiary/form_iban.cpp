@@ -1,0 +1,162 @@
+#include "beneficiary/form_iban.h"
+
+#include <QFile>
+
+#include "beneficiary/budget_names.h"
+#include "beneficiary/iban.h"
+#include "beneficiary/registration_number.h"
+#include "beneficiary/treasury_accounts.h"
+#include "entry/incarc.h"
+#include "text/text_file.h"
+
+namespace tavo {
+namespace {
+
+const QString kNoUnit = QStringLiteral("Nu ati selectat trezoreria !");
+
+}  // namespace
+
+Form_IBAN::Form_IBAN(QDir folder, Ui& ui, ProgramState& state, beneficiary::ReferenceLists& lists,
+                     Incarc& entry)
+    : folder_(std::move(folder)), ui_(ui), state_(state), lists_(lists), entry_(entry) {}
+
+void Form_IBAN::arata() {
+    Frame3Visible = Command5Visible = Option1;
+    Frame2Visible = Command9Visible = Option2;
+    visible = true;
+}
+
+void Form_IBAN::Option_Click(int way) {
+    if ((way == 1 && Option1) || (way == 2 && Option2))
+        return;
+    Option1 = way == 1;
+    Option2 = way == 2;
+    // Either way starts a new beneficiary section.
+    for (int k : {7, 8, 9, 11, 12}) entry_.d1[size_t(k)].clear();
+    entry_.b1[4].clear();
+    entry_.b1[5].clear();
+    for (int i = 9; i <= 15; ++i) entry_.F1[size_t(i)].clear();
+    if (Option1) {
+        codIBAN.clear();
+        nrEVID.clear();
+    } else {
+        Benef1().select(-1);
+        oblig1().select(-1);
+    }
+    Frame3Visible = Command5Visible = Option1;
+    Frame2Visible = Command9Visible = Option2;
+}
+
+void Form_IBAN::setFocus(const QString& control) {
+    if (focus == control)
+        return;
+    const QString previous = focus;
+    focus = control;
+    if (previous == QLatin1String("codIBAN"))
+        codIBAN_LostFocus();
+    else if (previous == QLatin1String("nrEVID"))
+        nrEVID_LostFocus();
+    if (control == QLatin1String("oblig1"))
+        oblig1_GotFocus();
+}
+
+void Form_IBAN::key_Enter(const QString& control) {
+    if (control == QLatin1String("codIBAN"))
+        setFocus(QStringLiteral("nrEVID"));
+    else if (control == QLatin1String("nrEVID"))
+        setFocus(QStringLiteral("Command9"));
+}
+
+void Form_IBAN::codIBAN_LostFocus() {
+    const beneficiary::CodIbanTest test = beneficiary::test_codIBAN(codIBAN);
+    codIBAN = test.text;
+    if (!test.acceptat)
+        ui_.message(beneficiary::kMesajCodIban, Icon::Exclamation);
+}
+
+void Form_IBAN::nrEVID_LostFocus() {
+    if (beneficiary::test_nr_evidenta(nrEVID))
+        return;
+    ui_.message(beneficiary::kMesajNrEvidenta, Icon::Exclamation);
+    nrEVID.clear();
+}
+
+void Form_IBAN::oblig1_GotFocus() {
+    if (Benef1().selected() < 0)
+        ui_.message(kNoUnit, Icon::Exclamation);
+}
+
+void Form_IBAN::Command5_Click() {
+    if (Benef1().selected() < 0 || oblig1().selected() < 0) {
+        ui_.message(QStringLiteral("Nu ati selectat trezoreria sau obligatia de plata."));
+        return;
+    }
+    const QString obligation = oblig1().selectedRow();
+    const std::optional<QString> account =
+        beneficiary::treasuryAccountPart(Benef1().selectedRow(), obligation.mid(4, 10));
+    // "500401XXXX" has an IBAN only at TREZ700.
+    const QString iban = account ? beneficiary::IBAN_110(*account) : QString();
+    entry_.d1[12] = account ? obligation.mid(19) : QString();
+    state_.zona_beneficiar_pregatita = true;
+    entry_.d1[7].clear();
+    entry_.d1[9] = iban;
+    dupaCompletare();
+}
+
+void Form_IBAN::Command9_Click() {
+    // The short name of the obligation: the first row of the builder's list
+    // with the IBAN's account code, if its obligation code is the number's.
+    QString shortName;
+    const beneficiary::ReferenceList& names = lists_.Form_NREVID.oblig3;
+    for (int row = 0; row < names.count(); ++row) {
+        const QString item = names.row(row);
+        if (item.mid(5, 10) != codIBAN.mid(11, 10))
+            continue;
+        if (item.mid(16, 3) == nrEVID.mid(2, 3))
+            shortName = item.mid(20);
+        break;
+    }
+    state_.zona_beneficiar_pregatita = true;
+    auto& d1 = entry_.d1;
+    d1[7] = beneficiary::beneficiaryNameOfIban(codIBAN, beneficiary::NameColumn::Form_IBAN);
+    d1[9] = codIBAN;
+    d1[11] = nrEVID;
+    d1[12] = nrEVID.startsWith(QLatin1String("26"))
+                 ? QStringLiteral("Disponibil din timbrul de mediu pt.autoturisme")
+                 : shortName;
+    entry_.F1[9] = d1[7];
+    entry_.F1[11] = entry_.e1[5] = d1[9];
+    entry_.F1[14] = entry_.e1[8] = d1[11];
+    entry_.F1[15] = entry_.e1[9] = d1[12];
+    dupaCompletare();
+}
+
+void Form_IBAN::dupaCompletare() {
+    entry_.verif1(0);
+    entry_.verif_OP();
+    visible = false;
+}
+
+void Form_IBAN::lista_Click(beneficiary::IbanList list) {
+    if (Benef1().selected() < 0) {
+        ui_.message(kNoUnit, Icon::Exclamation);
+        return;
+    }
+    const QString name = beneficiary::ibanListFile(list);
+    const QStringList lines =
+        beneficiary::ibanListLines(list, lists_.Form_IBAN, Benef1().selectedRow());
+    QString error;
+    if (!text::writeLines(folder_.filePath(name), lines, &error) ||
+        !text::writeLines(folder_.filePath(QStringLiteral("UltIBAN.txt")), lines, &error)) {
+        ui_.message(QStringLiteral("Lista '%1' nu a putut fi scrisa (%2).").arg(name, error),
+                    Icon::Exclamation);
+        return;
+    }
+    ui_.openText(name);
+}
+
+void Form_IBAN::Command8_Click() {
+    ui_.openText(QStringLiteral("info.txt"));
+}
+
+}  // namespace tavo

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QDir>
+#include <QString>
+
+#include "beneficiary/iban_lists.h"
+#include "beneficiary/reference_lists.h"
+#include "store/program_state.h"
+#include "ui/ui.h"
+
+namespace tavo {
+
+class Incarc;
+
+// The beneficiary assistant "Completare sectiune BENEFICIAR": fills the
+// beneficiary section of the entry window from a treasury unit and an
+// obligation (way 1) or from a treasury IBAN and a registration number (way
+// 2), and writes the lists of a unit's IBANs. Plain state under the window's
+// control names; its lists are `lists.Form_IBAN`.
+class Form_IBAN {
+  public:
+    Form_IBAN(QDir folder, Ui& ui, ProgramState& state, beneficiary::ReferenceLists& lists,
+              Incarc& entry);
+
+    // --- controls ---
+    bool Option1 = true;   // way 1: treasury unit and obligation
+    bool Option2 = false;  // way 2: IBAN and registration number
+    bool Frame3Visible = true;
+    bool Command5Visible = true;
+    bool Frame2Visible = false;
+    bool Command9Visible = false;
+    QString codIBAN;
+    QString nrEVID;
+    QString focus;
+    bool visible = false;
+
+    beneficiary::ReferenceList& Benef1() { return lists_.Form_IBAN.Benef1; }
+    beneficiary::ReferenceList& oblig1() { return lists_.Form_IBAN.oblig1; }
+
+    static constexpr int kCodIbanLimit = 24;
+    static constexpr int kNrEvidLimit = 23;
+
+    // --- events ---
+    // Shows the window with the frame and button of the chosen way.
+    void arata();
+    void Option_Click(int way);
+    void setFocus(const QString& control);
+    void key_Enter(const QString& control);
+    void Command5_Click();
+    void Command9_Click();
+    // A list button: writes the list of the chosen unit and opens it.
+    void lista_Click(beneficiary::IbanList list);
+    void Command8_Click();
+    void ascunde() { visible = false; }
+
+  private:
+    void codIBAN_LostFocus();
+    void nrEVID_LostFocus();
+    void oblig1_GotFocus();
+    // The entry window after a completion: its checks run, the assistant hides.
+    void dupaCompletare();
+
+    QDir folder_;
+    Ui& ui_;
+    ProgramState& state_;
+    beneficiary::ReferenceLists& lists_;
+    Incarc& entry_;
+};
+
+}  // namespace tavo

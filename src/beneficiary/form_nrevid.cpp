@@ -1,0 +1,232 @@
+#include "beneficiary/form_nrevid.h"
+
+#include "beneficiary/budget_names.h"
+#include "beneficiary/iban.h"
+#include "beneficiary/registration_number.h"
+#include "beneficiary/treasury_accounts.h"
+#include "entry/incarc.h"
+#include "text/text_helpers.h"
+
+namespace tavo {
+namespace {
+
+const QString kEnvironmentStamp =
+    QStringLiteral("001.(51161009XX-791)Disponibil din timbrul de mediu pentru autovehicule");
+const std::array<QString, 2> kFineShortNames{
+    QStringLiteral("001.(20350101XX-910)Venituri amenzi BS"),
+    QStringLiteral("002.(22350301XX-911)Venituri amenzi CAS")};
+
+int value(const QString& text) {
+    return int(text::numericValue(text));
+}
+
+}  // namespace
+
+Form_NREVID::Form_NREVID(Ui& ui, ProgramState& state, beneficiary::ReferenceLists& lists,
+                         Incarc& entry)
+    : ui_(ui), state_(state), lists_(lists), entry_(entry) {}
+
+void Form_NREVID::stareInitiala() {
+    tip = 22;
+    categ_fisc().select(0);
+}
+
+int Form_NREVID::tipOptiune(int option) {
+    static constexpr std::array<int, 4> types{20, 22, 26, 27};
+    return option >= 1 && option <= 4 ? types[size_t(option - 1)] : 0;
+}
+
+void Form_NREVID::anulez() {
+    nrev.clear();
+    codIBAN.clear();
+    for (int k : {7, 9, 11, 12}) entry_.d1[size_t(k)].clear();
+    for (int i : {9, 11, 14, 15}) entry_.F1[size_t(i)].clear();
+    for (int i : {5, 8, 9}) entry_.e1[size_t(i)].clear();
+}
+
+void Form_NREVID::Option_Click(int option) {
+    const int chosen = tipOptiune(option);
+    if (chosen == 0)
+        return;
+    tip = chosen;
+    if (tip != 26)
+        serie_sasiu.clear();
+    if (tip == 22 || tip == 26)
+        categ_fisc().select(0);
+    for (beneficiary::ReferenceList* list : {&oblig1(), &oblig2(), &oblig3()}) list->select(-1);
+    denS = denL = tip == 26 ? kEnvironmentStamp : QString();
+    anulez();
+}
+
+void Form_NREVID::Benef1_Click(int row) {
+    Benef1().select(row);
+    anulez();
+}
+
+void Form_NREVID::oblig1_Click(int row) {
+    anulez();
+    oblig1().select(row);
+    // A fine belongs to a contravention report, not to a tax decision.
+    const QString code = oblig1().obligationCode(row);
+    if (tip == 20 && (code == QLatin1String("910") || code == QLatin1String("911"))) {
+        oblig1().select(-1);
+        return;
+    }
+    oblig1Tip = denL = oblig1().selectedRow();
+    oblig3().select(oblig1().selected());
+    denS = oblig3().selectedRow();
+}
+
+void Form_NREVID::oblig2_Click(int row) {
+    nrev.clear();
+    codIBAN.clear();
+    oblig2().select(row);
+    oblig1Tip = denL = oblig2().selectedRow();
+    const int chosen = oblig2().selected();
+    denS = chosen >= 0 && chosen < int(kFineShortNames.size()) ? kFineShortNames[size_t(chosen)]
+                                                               : QString();
+}
+
+void Form_NREVID::categ_fisc_Click(int row) {
+    anulez();
+    // Fines and the environment stamp are always debts of category 01.
+    categ_fisc().select(tip == 22 || tip == 26 ? 0 : row);
+}
+
+void Form_NREVID::setFocus(const QString& control) {
+    if (focus == control)
+        return;
+    const QString previous = focus;
+    focus = control;
+    if (previous == QLatin1String("data_decizie")) {
+        data_decizie_LostFocus();
+    } else if (previous == QLatin1String("serie_sasiu")) {
+        anulez();
+        focus = QStringLiteral("Command5");
+    }
+}
+
+void Form_NREVID::key_Enter(const QString& control) {
+    if (control == QLatin1String("data_decizie")) {
+        setFocus(tip == 20 || tip == 27 ? QStringLiteral("oblig1") : QStringLiteral("Command5"));
+    } else if (control == QLatin1String("serie_sasiu")) {
+        setFocus(QStringLiteral("Command5"));
+    }
+}
+
+bool Form_NREVID::dataValida(const QString& text) {
+    if (text.isEmpty())
+        return true;
+    if (text.size() != 6)
+        return false;
+    const int day = value(text.mid(0, 2));
+    const int month = value(text.mid(2, 2));
+    const int year = value(text.mid(4, 2));
+    if (month < 1 || month > 12)
+        return false;
+    static constexpr std::array<int, 12> lastDays{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const int last = month == 2 && year % 4 == 0 ? 29 : lastDays[size_t(month - 1)];
+    return day >= 1 && day <= last;
+}
+
+void Form_NREVID::data_decizie_LostFocus() {
+    anulez();
+    if (!data_decizie.isEmpty() && data_decizie.size() != 6) {
+        data_decizie.clear();
+        return;
+    }
+    if (!dataValida(data_decizie)) {
+        ui_.message(QStringLiteral("Data invalida !"), Icon::Exclamation);
+        data_decizie.clear();
+    }
+}
+
+QString Form_NREVID::contBuget() const {
+    switch (tip) {
+        case 22:
+            return lists_.Form_NREVID.oblig2.selectedRow().mid(5, 10).trimmed();
+        case 26:
+            return QLatin1String(beneficiary::kEnvironmentStampAccount);
+        default:
+            return lists_.Form_NREVID.oblig1.selectedRow().mid(5, 10).trimmed();
+    }
+}
+
+QString Form_NREVID::nr_evidenta() const {
+    const auto& lists = lists_.Form_NREVID;
+    QString obligation = QStringLiteral("791");
+    if (tip == 22)
+        obligation = lists.oblig2.selectedRow().mid(16, 3);
+    else if (tip != 26)
+        obligation = lists.oblig1.selectedRow().mid(16, 3);
+    const QString category =
+        tip == 20 || tip == 27 ? lists.categ_fisc.selectedRow().left(2) : QStringLiteral("01");
+    const QString chassis = tip == 26 ? serie_sasiu : QStringLiteral("0000");
+    const QString number = QString::number(tip) + obligation + category + chassis + data_decizie +
+                           QStringLiteral("0000");
+    return number + beneficiary::control_nr_evidenta(number);
+}
+
+QString Form_NREVID::grupareNrEvidenta(const QString& number) {
+    // Type, obligation, category, chassis, date, zeros, control; the chassis
+    // of an environment stamp may be shorter than four characters.
+    const qsizetype chassis = number.size() - 19;
+    const QStringList groups{number.mid(0, 2),           number.mid(2, 3),
+                             number.mid(5, 2),           number.mid(7, chassis),
+                             number.mid(7 + chassis, 6), number.mid(13 + chassis, 4),
+                             number.mid(17 + chassis)};
+    return groups.join(QLatin1Char(' '));
+}
+
+QString Form_NREVID::grupareIban(const QString& iban) {
+    return QStringList{iban.mid(0, 2), iban.mid(2, 2), iban.mid(4, 7), iban.mid(11, 10),
+                       iban.mid(21)}
+        .join(QLatin1Char(' '));
+}
+
+void Form_NREVID::Command5_Click() {
+    if (Benef1().selected() < 0) {
+        ui_.message(QStringLiteral("Nu ati selectat trezoreria."));
+        return;
+    }
+    const bool decision = tip == 20 || tip == 27;
+    const bool noObligation = decision && oblig1().selected() < 0;
+    const bool noCategory = decision && categ_fisc().selected() < 0;
+    const bool noDate = data_decizie.size() != 6;
+    if (noObligation || noCategory || noDate) {
+        if (noObligation)
+            ui_.message(QStringLiteral("Nu ati selectat obligatia fiscala de plata."),
+                        Icon::Exclamation);
+        if (noCategory)
+            ui_.message(QStringLiteral("Nu ati selectat categoria fiscala."), Icon::Exclamation);
+        if (noDate)
+            ui_.message(QStringLiteral("Nu ati dat data deciziei/ PV."), Icon::Exclamation);
+        return;
+    }
+    if (tip == 22 && oblig2().selected() < 0) {
+        ui_.message(QStringLiteral("Nu ati selectat obligatia fiscala de plata."),
+                    Icon::Exclamation);
+        return;
+    }
+    const QString number = nr_evidenta();
+    const QString account = contBuget();
+    const QString iban =
+        beneficiary::IBAN_110(beneficiary::unitCode(Benef1().selectedRow()) + account);
+    nrev = grupareNrEvidenta(number);
+    codIBAN = grupareIban(iban);
+    state_.zona_beneficiar_pregatita = true;
+
+    auto& d1 = entry_.d1;
+    d1[7] = beneficiary::beneficiaryName(account, beneficiary::NameColumn::Form_NREVID);
+    d1[9] = iban;
+    d1[11] = number;
+    d1[12] = denS.mid(20);
+    entry_.F1[9] = d1[7];
+    entry_.F1[11] = entry_.e1[5] = d1[9];
+    entry_.F1[14] = entry_.e1[8] = d1[11];
+    entry_.F1[15] = entry_.e1[9] = d1[12];
+    entry_.verif1(0);
+    entry_.verif_OP();
+}
+
+}  // namespace tavo

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QString>
+
+#include "beneficiary/reference_lists.h"
+#include "store/program_state.h"
+#include "ui/ui.h"
+
+namespace tavo {
+
+class Incarc;
+
+// The registration-number builder "Formare cont IBAN si Nr.de evidenta a
+// platii": composes the 23-character payment registration number and the
+// treasury IBAN of a tax decision or a contravention report, and writes them
+// into the entry window's beneficiary section. Its lists are `lists.Form_NREVID`.
+class Form_NREVID {
+  public:
+    Form_NREVID(Ui& ui, ProgramState& state, beneficiary::ReferenceLists& lists, Incarc& entry);
+
+    // --- controls ---
+    int tip =
+        22;  // the chosen document type: 20 (Option1), 22 (Option2), 26 (Option3), 27 (Option4)
+    QString data_decizie;
+    QString serie_sasiu;
+    QString denL, denS;  // long and short name of the chosen obligation
+    QString nrev;        // the registration number in groups
+    QString codIBAN;     // the IBAN in groups
+    QString oblig1Tip;   // the tool tip of the obligation lists
+    QString focus;
+    bool visible = false;
+
+    // What the chosen type shows.
+    bool oblig1Visible() const { return tip == 20 || tip == 27; }
+    bool oblig2Visible() const { return tip == 22; }
+    bool serieVisible() const { return tip == 26; }
+    bool et1Visible() const { return tip != 26; }
+
+    beneficiary::ReferenceList& Benef1() { return lists_.Form_NREVID.Benef1; }
+    beneficiary::ReferenceList& oblig1() { return lists_.Form_NREVID.oblig1; }
+    beneficiary::ReferenceList& oblig2() { return lists_.Form_NREVID.oblig2; }
+    beneficiary::ReferenceList& oblig3() { return lists_.Form_NREVID.oblig3; }
+    beneficiary::ReferenceList& categ_fisc() { return lists_.Form_NREVID.categ_fisc; }
+
+    static constexpr int kDataLimit = 6;
+    static constexpr int kSerieLimit = 4;
+
+    // The type of an option button (1 to 4) and back.
+    static int tipOptiune(int option);
+
+    // At start the fine-document type is chosen, with its category "01 - debit".
+    void stareInitiala();
+
+    // --- events ---
+    void arata() { visible = true; }
+    void Option_Click(int option);
+    void Benef1_Click(int row);
+    void oblig1_Click(int row);
+    void oblig2_Click(int row);
+    void categ_fisc_Click(int row);
+    void setFocus(const QString& control);
+    void key_Enter(const QString& control);
+    void Command5_Click();
+
+    // Empties the result here and in the entry window.
+    void anulez();
+
+    // The date test of data_decizie (day, month, two-digit year): true for
+    // an empty text or a calendar date.
+    static bool dataValida(const QString& text);
+    // The registration number of the chosen inputs, and its grouping.
+    QString nr_evidenta() const;
+    static QString grupareNrEvidenta(const QString& number);
+    static QString grupareIban(const QString& iban);
+
+  private:
+    void data_decizie_LostFocus();
+    QString contBuget() const;
+
+    Ui& ui_;
+    ProgramState& state_;
+    beneficiary::ReferenceLists& lists_;
+    Incarc& entry_;
+};
+
+}  // namespace tavo

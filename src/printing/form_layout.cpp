@@ -1,0 +1,240 @@
+#include "printing/form_layout.h"
+
+#include <QFontMetrics>
+#include <array>
+
+namespace tavo::printing {
+namespace {
+
+// The rows of a copy, top to bottom (the top edge of the row's boxes). A
+// one-line box is 260 high, a two-line one 500; the rows beside the barcode
+// keep to the left of it.
+constexpr int kLine = 260;
+constexpr int kTwoLines = 500;
+constexpr int kRowTop = 150;            // number, amount
+constexpr int kRowWords = 450;          // the amount in words
+constexpr int kRowPayer = 800;          // payer's name
+constexpr int kRowPayerCode = 1340;     // payer's fiscal code
+constexpr int kRowAddress = 1640;       // payer's address
+constexpr int kRowPayerIban = 2180;     // payer's IBAN and BIC
+constexpr int kRowPayerBank = 2480;     // payer's branch
+constexpr int kRowPayerBank2 = 2780;    // payer's branch and bank, as printed
+constexpr int kRowCommitment = 3180;    // commitment code, indicator, programme (under the barcode)
+constexpr int kRowBenef = 3530;         // beneficiary's name and fiscal code
+constexpr int kRowBenefIban = 4070;     // beneficiary's IBAN and BIC
+constexpr int kRowBenefBank = 4370;     // beneficiary's branch and bank
+constexpr int kRowRegistration = 4850;  // registration number of the payment
+constexpr int kRowObject = 5180;        // what the payment is for
+constexpr int kRowDates = 5790;         // issue and debit dates
+
+const std::array<QRect, 18> kD1 = {{
+    {3700, kRowTop, 1150, kLine},           // 0 number
+    {5700, kRowTop, 2200, kLine},           // 1 amount
+    {1500, kRowPayer, 4550, kTwoLines},     // 2 payer
+    {2400, kRowPayerCode, 1400, kLine},     // 3 payer's fiscal code
+    {1500, kRowAddress, 4550, kTwoLines},   // 4 payer's address
+    {1680, kRowPayerIban, 2500, kLine},     // 5 payer's IBAN
+    {750, kRowPayerBank, 5300, kLine},      // 6 payer's branch
+    {1500, kRowBenef, 3500, kTwoLines},     // 7 beneficiary
+    {7300, kRowBenef, 1400, kLine},         // 8 beneficiary's fiscal code
+    {1900, kRowBenefIban, 2800, kLine},     // 9 beneficiary's IBAN
+    {550, kRowBenefBank, 6850, kLine},      // 10 beneficiary's branch
+    {4850, kRowRegistration, 2500, kLine},  // 11 registration number
+    {1550, kRowObject, 4500, kTwoLines},    // 12 object
+    {1400, kRowDates, 1150, kLine},         // 13 issue date
+    {1800, kRowCommitment, 1350, kLine},    // 14 commitment code
+    {4060, kRowCommitment, 500, kLine},     // 15 commitment indicator
+    {4850, kRowDates, 1150, kLine},         // 16 debit date
+    {5800, kRowCommitment, 1250, kLine},    // 17 programme code
+}};
+
+// The labels that have a place of their own; the others share a d1 box.
+const std::array<QRect, 7> kB1 = {{
+    kD1[1],                                    // 0 grouped amount
+    {layout::kLeft, kRowWords, 10920, kLine},  // 1 amount in words
+    {5080, kRowPayerIban, 1070, kLine},        // 2 payer's BIC
+    {1100, kRowPayerBank2, 4950, kLine},       // 3 payer's branch and bank
+    {5650, kRowBenefIban, 1150, kLine},        // 4 beneficiary's BIC
+    {7500, kRowBenefBank, 3660, kLine},        // 5 beneficiary's bank
+    {layout::kLeft, 6660, 1000, 220},          // 6 order mark
+}};
+
+// When a caption is shown.
+enum Need : unsigned { kAlways = 0, kOrder = 1, kHint = 2, kDebit = 4 };
+
+struct CaptionSpec {
+    QString text;
+    int x;
+    int centreY;
+    layout::Style style;
+    unsigned need;
+};
+
+// The centre of a caption beside a row's (first) line, and of a hint under
+// that line, clear of the boxes that start close to their caption.
+constexpr int beside(int row) {
+    return row + kLine / 2;
+}
+constexpr int under(int row) {
+    return row + kLine + 80;
+}
+
+using layout::Style;
+constexpr int kL = layout::kLeft;
+
+const std::vector<CaptionSpec>& captionSpecs() {
+    static const std::vector<CaptionSpec> specs = {
+        {QStringLiteral("Nr."), 3400, beside(kRowTop), Style::Caption, kAlways},
+        {QStringLiteral("PLATITI"), 5020, beside(kRowTop), Style::Caption, kAlways},
+        {QStringLiteral("LEI , adică"), 8000, beside(kRowTop), Style::Caption, kAlways},
+        {QStringLiteral("PLATITOR"), kL, beside(kRowPayer), Style::Heading, kAlways},
+        {QStringLiteral("Cod de identificare fiscală"), kL, beside(kRowPayerCode), Style::Caption,
+         kAlways},
+        {QStringLiteral("Adresa"), kL, beside(kRowAddress), Style::Caption, kAlways},
+        {QStringLiteral("(Localitate....)"), kL, under(kRowAddress), Style::Hint, kHint},
+        {QStringLiteral("Cod IBAN plătitor"), kL, beside(kRowPayerIban), Style::Caption, kOrder},
+        {QStringLiteral("Codul BIC"), 4250, beside(kRowPayerIban), Style::Caption, kOrder},
+        {QStringLiteral("De la"), kL, beside(kRowPayerBank), Style::Caption, kOrder},
+        {QStringLiteral("(Sucursala)"), kL, under(kRowPayerBank), Style::Hint, kOrder | kHint},
+        {QStringLiteral("Angajament :  Cod"), kL, beside(kRowCommitment), Style::Caption, kAlways},
+        {QStringLiteral("Indicator"), 3280, beside(kRowCommitment), Style::Caption, kAlways},
+        {QStringLiteral("Cod program"), 4680, beside(kRowCommitment), Style::Caption, kAlways},
+        {QStringLiteral("BENEFICIAR"), kL, beside(kRowBenef), Style::Heading, kAlways},
+        {QStringLiteral("Cod de identificare fiscală"), 5150, beside(kRowBenef), Style::Caption,
+         kAlways},
+        {QStringLiteral("Cod IBAN beneficiar"), kL, beside(kRowBenefIban), Style::Caption, kAlways},
+        {QStringLiteral("Codul BIC"), 4800, beside(kRowBenefIban), Style::Caption, kOrder},
+        {QStringLiteral("La"), kL, beside(kRowBenefBank), Style::Caption, kAlways},
+        {QStringLiteral("(Sucursala)"), kL, under(kRowBenefBank), Style::Hint, kHint},
+        {QStringLiteral("Nr.de evidentă a plătii          pt. Decizie de impunere/ PV"), kL,
+         beside(kRowRegistration), Style::Caption, kAlways},
+        {QStringLiteral("Reprezentând :"), kL, beside(kRowObject), Style::Caption, kAlways},
+        {QStringLiteral("Data emiterii"), kL, beside(kRowDates), Style::Caption, kAlways},
+        {QStringLiteral("zz/ll/aaaa"), kD1[13].x(), under(kRowDates), Style::Hint, kHint},
+        {QStringLiteral("Data debitării"), 3650, beside(kRowDates), Style::Caption, kDebit},
+        {QStringLiteral("Semnătura plătitorului si Stampila"), kL, 6330, Style::Caption, kOrder},
+        {QStringLiteral("L.S."), 1460, 6560, Style::Caption, kOrder},
+        {QStringLiteral("Primirea/ Acceptarea"), 7250, 5870, Style::Caption, kOrder},
+        {QStringLiteral("Semnătura"), 7250, 6250, Style::Caption, kOrder},
+        {QStringLiteral("L.S."), 7900, 6640, Style::Caption, kOrder},
+        {QStringLiteral("Tipul transferului"), 9320, 5870, Style::Caption, kOrder},
+        {QStringLiteral("NORMAL"), 9600, 6180, Style::Caption, kOrder},
+        {QStringLiteral("URGENT"), 9600, 6430, Style::Caption, kOrder},
+        {QStringLiteral("EXP."), 9600, 6680, Style::Caption, kOrder},
+    };
+    return specs;
+}
+
+bool needed(unsigned need, const FormLook& look) {
+    return (!(need & kOrder) || look.type == FormType::OP) && (!(need & kHint) || look.hints) &&
+           (!(need & kDebit) || look.debitDate);
+}
+
+QRect placeOf(const QString& text, int x, int centreY, Style style) {
+    const QFontMetrics metrics(layout::font(style));
+    const int height = metrics.height();
+    return {x, centreY - height / 2, metrics.horizontalAdvance(text), height};
+}
+
+}  // namespace
+
+QRect d1Box(int index) {
+    return index >= 0 && index < int(kD1.size()) ? kD1[size_t(index)] : QRect();
+}
+
+QRect b1Box(int index) {
+    switch (index) {
+        case 7:
+            return kD1[14];
+        case 8:
+            return kD1[15];
+        case 9:
+            return kD1[17];
+        default:
+            return index >= 0 && index < int(kB1.size()) ? kB1[size_t(index)] : QRect();
+    }
+}
+
+bool d1TwoLines(int index) {
+    return index == 2 || index == 4 || index == 7 || index == 12;
+}
+
+QRect valDeclBox() {
+    return {6150, kRowObject, 2750, kLine};
+}
+
+QRect calendarButtonBox(int which) {
+    return {which == 0 ? 2600 : 6050, kRowDates, 900, kLine};
+}
+
+QRect beneficiaryButtonsBox() {
+    return {9100, 4760, 2000, 900};
+}
+
+QRect warningBox() {
+    return {6280, 1140, 4400, 450};
+}
+
+QRect infoBox() {
+    return {6280, 1650, 4400, 1420};
+}
+
+QString formFontFamily() {
+    return QStringLiteral("DejaVu Sans");
+}
+
+namespace layout {
+
+QFont font(Style style, int pixelSize) {
+    QFont font(formFontFamily());
+    font.setHintingPreference(QFont::PreferNoHinting);
+    int size = 160;
+    switch (style) {
+        case Style::Title:
+            size = 260;
+            font.setBold(true);
+            break;
+        case Style::Heading:
+            font.setBold(true);
+            break;
+        case Style::Hint:
+            size = 130;
+            font.setItalic(true);
+            break;
+        case Style::Value:
+            size = 165;
+            font.setWeight(QFont::DemiBold);
+            break;
+        case Style::Caption:
+            break;
+    }
+    font.setPixelSize(pixelSize > 0 ? pixelSize : size);
+    return font;
+}
+
+std::vector<Caption> captions(const FormLook& look) {
+    const QString title = look.type == FormType::OP ? kTitleOP : kTitleFV;
+    std::vector<Caption> shown{
+        {title, placeOf(title, kLeft, beside(kRowTop), Style::Title), Style::Title}};
+    for (const CaptionSpec& spec : captionSpecs()) {
+        if (needed(spec.need, look))
+            shown.push_back(
+                {spec.text, placeOf(spec.text, spec.x, spec.centreY, spec.style), spec.style});
+    }
+    return shown;
+}
+
+bool d1Shown(int index, const FormLook& look) {
+    if (index == 5 || index == 6)
+        return look.type == FormType::OP;
+    if (index == 16)
+        return look.debitDate;
+    return true;
+}
+
+std::vector<QRect> transferSquares() {
+    return {{9360, 6100, 160, 160}, {9360, 6350, 160, 160}, {9360, 6600, 160, 160}};
+}
+
+}  // namespace layout
+}  // namespace tavo::printing
