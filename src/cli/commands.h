@@ -23,6 +23,7 @@ struct Output {
 int runCalc(const Options& options, const QStringList& arguments, Output output);
 int runList(const Options& options, Output output);
 int runScript(const Options& options, const QString& scriptFile, Output output);
+int runPrint(const Options& options, QStringList arguments, Output output);
 
 QString usage();
 

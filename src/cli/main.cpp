@@ -76,8 +76,8 @@ int main(int argc, char** argv) {
         } else {
             err << "tavo list: takes no arguments\n" << usage();
         }
-    } else if (command == QLatin1String("script")) {
-        if (args.size() > 1) {
+    } else if (command == QLatin1String("script") || command == QLatin1String("print")) {
+        if (command == QLatin1String("script") && args.size() > 1) {
             err << "tavo script: takes one script file at most\n" << usage();
             return BadUsage;
         }
@@ -86,7 +86,8 @@ int main(int argc, char** argv) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         ensureRuntimeFolder();
         QGuiApplication app(argc, argv);
-        status = runScript(options, args.value(0), output);
+        status = command == QLatin1String("script") ? runScript(options, args.value(0), output)
+                                                    : runPrint(options, args, output);
     } else {
         err << "tavo: unknown command '" << command << "'\n" << usage();
     }

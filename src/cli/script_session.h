@@ -28,6 +28,7 @@ class ScriptSession {
     bool play(const QString& line);
 
     Introd& introd() { return program_.introd(); }
+    ScriptedUi& ui() { return ui_; }
 
   private:
     ScriptedWindow& window(const QString& name);

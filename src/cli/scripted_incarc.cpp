@@ -8,7 +8,7 @@ namespace {
 const QStringList kButtons = {QStringLiteral("but_exit"), QStringLiteral("Command1"),
                               QStringLiteral("Command6"), QStringLiteral("Command8"),
                               QStringLiteral("B_cal"),    QStringLiteral("B_cal1"),
-                              QStringLiteral("Command4")};
+                              QStringLiteral("Command7"), QStringLiteral("Command4")};
 
 QString shown(const QString& name, bool visible, const QString& text) {
     return name + (visible ? QStringLiteral("=") : QStringLiteral(" (hidden)=")) + text;
@@ -97,6 +97,8 @@ void ScriptedIncarc::click(const QString& control) {
         w_.Command8_Click();
     else if (control == QLatin1String("Command4"))
         w_.Command4_Click();
+    else if (control == QLatin1String("Command7"))
+        w_.Command7_Click();
 }
 
 void ScriptedIncarc::select(const QString& control, int) {

@@ -7,10 +7,11 @@ namespace {
 
 // The controls of the main window that a script can name.
 const QStringList kControls = {
-    QStringLiteral("NrO"),      QStringLiteral("Label2"),  QStringLiteral("Frame1"),
-    QStringLiteral("Option1"),  QStringLiteral("Option2"), QStringLiteral("B_start"),
-    QStringLiteral("Command1"), QStringLiteral("Label4"),  QStringLiteral("Ordine"),
-    QStringLiteral("Label3"),   QStringLiteral("B_sterg"), QStringLiteral("Command4"),
+    QStringLiteral("NrO"),       QStringLiteral("Label2"),  QStringLiteral("Frame1"),
+    QStringLiteral("Option1"),   QStringLiteral("Option2"), QStringLiteral("B_start"),
+    QStringLiteral("Command1"),  QStringLiteral("Label4"),  QStringLiteral("Ordine"),
+    QStringLiteral("Label3"),    QStringLiteral("B_sterg"), QStringLiteral("Command4"),
+    QStringLiteral("B_list_CB"), QStringLiteral("B_list"),  QStringLiteral("Command2"),
     QStringLiteral("Label5"),
 };
 
@@ -76,6 +77,12 @@ void ScriptedIntrod::click(const QString& control) {
         w_.Command1_Click();
     if (control == QLatin1String("Command4"))
         w_.Command4_Click();
+    if (control == QLatin1String("B_list_CB"))
+        w_.B_list_CB_Click();
+    if (control == QLatin1String("B_list"))
+        w_.B_list_Click();
+    if (control == QLatin1String("Command2"))
+        w_.Command2_Click();
 }
 
 bool ScriptedIntrod::close() {
@@ -114,6 +121,9 @@ QStringList ScriptedIntrod::show() const {
         QStringLiteral("Label3=") + w_.Label3,
         QStringLiteral("B_sterg="),
         QStringLiteral("Command4="),
+        QStringLiteral("B_list_CB="),
+        QStringLiteral("B_list="),
+        QStringLiteral("Command2="),
         QStringLiteral("Label5=") + introd_captions::Label5,
     };
 }

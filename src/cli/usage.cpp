@@ -18,6 +18,9 @@ QString usage() {
         "  list                start-up, then the list of documents, the count and NrO\n"
         "  calc OPERATION ARG  one operation of the library on its arguments\n"
         "  script [FILE]       plays the commands of FILE (or standard input) as a user would\n"
+        "  print N [--copies 1|2] [--pdf FILE]\n"
+        "                      prints the stored document N with its barcode (1 or 2 copies\n"
+        "                      a page) to the print folder, or to FILE\n"
         "\n"
         "Exit status: 0 done, 1 failed, 2 wrong command line, 3 a question had no answer.\n");
 }

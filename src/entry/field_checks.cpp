@@ -52,7 +52,9 @@ void Incarc::camp_parasit(int k) {
             field.clear();
             ui_.message(incarc_texts::primulCarNrEvidenta, Icon::Exclamation);
         }
-        if (!field.isEmpty() && !d1[9].isEmpty())
+        // Registration numbers belong to treasury accounts: with a bank's IBAN
+        // the beneficiary section the user typed stays as it is.
+        if (!field.isEmpty() && d1[9].mid(4, 4) == QLatin1String("TREZ"))
             predareAsistent();
     }
     if (k == 11 && field.startsWith(QLatin1String("26")))

@@ -170,8 +170,13 @@ void Incarc::citire_ordin() {
         ordin_nou(found.document);
 }
 
-void Incarc::arata() {
+void Incarc::marcajOrdine() {
     b1[6] = QStringLiteral("(") + state_.nr_curent + QStringLiteral(")");
+}
+
+void Incarc::arata() {
+    marcajOrdine();
+    Picture.reset();
     // The debit date belongs to the state-domain agency's documents only.
     const bool ads = d1[3] == incarc_texts::cifADS;
     if (!ads)

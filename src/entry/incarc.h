@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "beneficiary/reference_lists.h"
+#include "printing/printed_page.h"
 #include "store/orders_file.h"
 #include "store/program_state.h"
 #include "ui/ui.h"
@@ -40,7 +41,13 @@ class Incarc {
     // bank, BIC captions, transfer type, acceptance): shown for a payment order.
     bool partiOP = true;
     bool visible = false;  // the window is shown
-    QString focus;         // the control with the focus ("d1(3)", "but_exit"), empty for none
+    // The print layout: buttons, frames and hints hidden, the fields shown
+    // through their print labels e1, b1(7..9) and the second copy's F1.
+    bool vedereListare = false;
+    bool Frame2Visible = false;  // the second copy on the page
+    // The PDF417 picture of both copies (Picture1, Picture2); none when empty.
+    std::shared_ptr<const printing::Pdf417> Picture;
+    QString focus;  // the control with the focus ("d1(3)", "but_exit"), empty for none
     // The scroll bars and the drawing's place (twips).
     int HScroll1 = 0;
     int VScroll1 = 120;
@@ -69,6 +76,9 @@ class Incarc {
     // Shows the window that the main window's "Incărcare" has loaded: the
     // order mark, the debit date for the state-domain agency, the scroll bars.
     void arata();
+    // The order mark b1(6): the order number in parentheses, printed in the
+    // lower left corner so that a printed document can be found again.
+    void marcajOrdine();
 
     // --- events ---
     // Moves the focus to `control` (empty: away from every control). Leaving
@@ -93,6 +103,24 @@ class Incarc {
     void Form_Resize();
     void HScroll1_Change(int value);
     void VScroll1_Change(int value);
+
+    // --- printing ---
+    // The print layout: 0 for two copies on the page, 1 for one.
+    void aranjare_listare(int copii);
+    // Back to the entry layout after printing.
+    void vedere_editare();
+    // The barcode payload of the document shown.
+    QString text_CB() const;
+    // Makes the PDF417 picture of `payload` for both copies; false (with the
+    // reason in `error`) when it cannot be made.
+    bool imagine_CB(const QString& payload, QString* error = nullptr);
+    // The page the print layout shows.
+    printing::PrintedPage pagina() const;
+    // Prints the document shown, with its barcode, when nothing is missing.
+    // `copii` as for aranjare_listare. False when nothing was printed.
+    bool listare(int copii);
+    // "Listare": one copy of the document shown, then the entry layout again.
+    void Command7_Click();
 
     // --- the field checks and the document checks ---
     // The checks run when d1(k) loses the focus.

@@ -28,6 +28,9 @@ inline const QString but_exit = QStringLiteral("Iesire");
 inline const QString but_exit_tip = QStringLiteral("Iesire cu salvare");
 inline const QString Command8 = QStringLiteral("Fondul pt. mediu");
 inline const QString Command8_tip = QStringLiteral("Completare automata pentru taxe Fond de mediu");
+inline const QString Command7 = QStringLiteral("Listare");
+inline const QString Command7_tip =
+    QStringLiteral("Listare cu cod de bare OP/FV un singur exemplar.");
 inline const QString Command4 = QStringLiteral("Fisier date");
 inline const QString Command4_tip = QStringLiteral("Vizualizare fisier date incarcate");
 inline const QString atentie =
@@ -67,6 +70,8 @@ inline const QString ibanBeneficiarEronat =
 inline const QString salvareEsuata = QStringLiteral(
     "OP/FV-ul NU a fost salvat: fisierul 'ordine.txt' nu a putut fi scris (%1). Datele au ramas "
     "in macheta; incercati din nou.");
+inline const QString faraCodBare = QStringLiteral(
+    "Codul de bare nu a putut fi generat (%1). Doriti sa listati documentul fara cod de bare ?");
 inline const QString dosarEsuat = QStringLiteral("Fisierul 'dosar.txt' nu a putut fi scris (%1).");
 
 }  // namespace tavo::incarc_texts

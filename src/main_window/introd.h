@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 #include "store/orders_file.h"
 #include "store/program_state.h"
@@ -43,6 +44,12 @@ class Introd {
     // "Incărcare": opens the entry window on the number of NrO and the chosen type.
     void B_start_Click();
     void B_sterg_Click();
+    // "Listare OP/ FV": the stored document of NrO with its barcode.
+    void B_list_CB_Click();
+    // "Listare FV": a stored deposit slip without barcode.
+    void B_list_Click();
+    // "Formulare goale pt.OP/FV": a blank payment order or deposit slip.
+    void Command2_Click();
     void Command1_Click();
     void Command4_Click();
 
@@ -56,6 +63,10 @@ class Introd {
 
   private:
     void NrO_LostFocus();
+    // The first steps of both listings: a stored document must be chosen.
+    bool documentAles();
+    // The two-copies question: 0 two copies a page, 1 one, nothing on Cancel.
+    std::optional<int> intrebareExemplare();
     void reportUnknownLines(const QList<int>& lines);
 
     QDir folder_;

@@ -25,5 +25,11 @@ inline const QString B_sterg_tip =
     QStringLiteral("Stege toate OP/ FV incarcate (se salveaza ordine_copie.txt)");
 inline const QString Command4 = QStringLiteral("Rezumat");
 inline const QString Command4_tip = QStringLiteral("Rezumat date incarcate.");
+inline const QString B_list_CB = QStringLiteral("Listare OP/ FV");
+inline const QString B_list_CB_tip = QStringLiteral("Listare cu cod de bare");
+inline const QString B_list = QStringLiteral("Listare FV");
+inline const QString B_list_tip = QStringLiteral("Listare fara cod de bare");
+inline const QString Command2 = QStringLiteral("Formulare goale pt.OP/FV");
+inline const QString Command2_tip = QStringLiteral("Listare formulare goale.");
 
 }  // namespace tavo::introd_captions

@@ -97,7 +97,8 @@ void ScriptedUi::openText(const QString& relativePath) {
 void ScriptedUi::print(const PrintJob& job) {
     printDir_.mkpath(QStringLiteral("."));
     const QString name = QStringLiteral("print-%1.pdf").arg(++printed_, 4, 10, QLatin1Char('0'));
-    const QString path = printDir_.filePath(name);
+    const QString path = nextPrintFile_.isEmpty() ? printDir_.filePath(name) : nextPrintFile_;
+    nextPrintFile_.clear();
     writePdf(path, job);
     QString shown = workDir_.relativeFilePath(path);
     if (shown.startsWith(QLatin1String("..")))

@@ -49,6 +49,11 @@ class ScriptedUi : public Ui {
     void openText(const QString& relativePath) override;
     void print(const PrintJob& job) override;
 
+    // The next print-image operation writes this file instead of the next
+    // print-NNNN.pdf of the print folder.
+    void setNextPrintFile(const QString& path) { nextPrintFile_ = path; }
+    int printedCount() const { return printed_; }
+
     // A text as one line: each CR LF or LF becomes the two characters "\n".
     static QString oneLine(const QString& text);
 
@@ -63,6 +68,7 @@ class ScriptedUi : public Ui {
     LineSink sink_;
     std::deque<Queued> answers_;
     int printed_ = 0;
+    QString nextPrintFile_;
 };
 
 }  // namespace tavo
