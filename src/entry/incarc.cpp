@@ -253,8 +253,12 @@ void Incarc::inchidere() {
     if (!visible)
         return;
     // What is being typed counts: the field is left (and checked) first.
+    const QString typing = focus;
     setFocus(QString());
     but_exit_Click();
+    // The user stays (No to the fiscal-code question): back in the field.
+    if (visible)
+        focus = typing;
 }
 
 void Incarc::inchideFereastra() {

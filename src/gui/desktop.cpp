@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "gui/introd_view.h"
 #include "gui/qt_ui.h"
+#include "gui/windows.h"
 #include "main_window/program.h"
 
 namespace tavo::gui {
@@ -13,16 +13,15 @@ int runDesktop(int argc, char** argv, const QDir& folder) {
     QApplication app(argc, argv);
     QtUi ui(folder);
     Program program(folder, ui);
-    IntrodView view(program.introd());
-    ui.setParent(&view);
+    Windows windows(program, [&ui](QWidget* front) { ui.setParent(front); });
     if (!program.acquireWorkingFolder()) {
         std::fprintf(stderr, "%s\n", qPrintable(program.anotherCopyMessage()));
         return 1;
     }
     // Shown first, so that the messages of the start-up stand over the window.
-    view.show();
+    windows.introdView().show();
     program.load();
-    view.refresh();
+    windows.update();
     return app.exec();
 }
 

@@ -59,8 +59,8 @@ IntrodView::IntrodView(Introd& model, QWidget* parent)
     NrO_->setMaximumWidth(120);
     NrO_->installEventFilter(this);
     B_start_->setToolTip(captions::B_start_tip);
-    // "Incărcare" opens the entry window, which this build does not have yet.
-    B_start_->setEnabled(false);
+    // Enter in NrO moves to "Incărcare"; a second Enter opens the document.
+    B_start_->setAutoDefault(true);
     B_sterg_->setToolTip(captions::B_sterg_tip);
     Command4_->setToolTip(captions::Command4_tip);
     Command1_->setMaximumWidth(40);
@@ -109,6 +109,12 @@ IntrodView::IntrodView(Introd& model, QWidget* parent)
     connect(Ordine_, &QComboBox::activated, this, [this](int index) {
         model_.Ordine_Click(index);
         afterEvent();
+    });
+    connect(B_start_, &QPushButton::clicked, this, [this] {
+        model_.B_start_Click();
+        afterEvent();
+        if (windowsChanged)
+            windowsChanged();
     });
     connect(Option1_, &QRadioButton::clicked, this, [this] { model_.Option_Click(true); });
     connect(Option2_, &QRadioButton::clicked, this, [this] { model_.Option_Click(false); });

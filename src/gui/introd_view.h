@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 #include "main_window/introd.h"
 
@@ -22,6 +23,9 @@ class IntrodView : public QWidget {
 
     // Shows the model's state in the controls.
     void refresh();
+
+    // Called after an event that may open another window ("Incărcare").
+    std::function<void()> windowsChanged;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -6,9 +6,9 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "gui/introd_view.h"
 #include "gui/text_viewer.h"
-#include "main_window/introd.h"
+#include "gui/windows.h"
+#include "main_window/program.h"
 #include "text/text_file.h"
 #include "ui/scripted_ui.h"
 
@@ -53,16 +53,35 @@ int main(int argc, char** argv) {
 
     QStringList shown;
     ScriptedUi ui(folder, folder, [&](const QString& line) { shown.append(line); });
-    ProgramState state;
-    Introd model(folder, ui, state);
-    gui::IntrodView view(model);
-    model.start();
-    view.refresh();
-    bool ok = save(view, out, QStringLiteral("main-window"));
+    Program program(folder, ui);
+    gui::Windows windows(program);
+    if (!program.start()) {
+        std::fprintf(stderr, "the working folder is in use\n");
+        return 1;
+    }
+    windows.update();
+    bool ok = save(windows.introdView(), out, QStringLiteral("main-window"));
 
-    model.Command4_Click();
+    program.introd().Command4_Click();
     gui::TextViewer viewer(folder.filePath(QStringLiteral("dosar.txt")), false);
     viewer.setAttribute(Qt::WA_DeleteOnClose, false);
     ok = save(viewer, out, QStringLiteral("summary-viewer")) && ok;
+
+    // The entry window on a payment order, then on a deposit slip, each
+    // opened with "Incărcare" and left without saving.
+    const auto entry = [&](const QString& number, bool order, const QString& name) {
+        program.introd().NrO = number;
+        program.introd().Option_Click(order);
+        program.introd().B_start_Click();
+        windows.update();
+        const bool saved = save(windows.incarcView(), out, name);
+        ui.queueAnswer(QStringLiteral("no"));
+        program.incarc().but_exit_Click();
+        windows.update();
+        return saved;
+    };
+    ok = entry(QStringLiteral("1"), true, QStringLiteral("entry-op")) && ok;
+    ok = entry(QStringLiteral("2"), false, QStringLiteral("entry-fv")) && ok;
+    for (const QString& line : shown) std::printf("%s\n", qPrintable(line));
     return ok ? 0 : 1;
 }

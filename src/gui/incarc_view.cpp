@@ -1,0 +1,414 @@
+#include "gui/incarc_view.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "entry/incarc_texts.h"
+#include "gui/incarc_form_widget.h"
+
+namespace tavo::gui {
+namespace {
+
+namespace texts = incarc_texts;
+
+// Fields at rest are light yellow, the one being typed in is white.
+const QString kFieldStyle = QStringLiteral(
+    "QLineEdit, QPlainTextEdit { background-color: rgb(255, 255, 192);"
+    " color: palette(window-text); border: none; }"
+    "QLineEdit:focus, QPlainTextEdit:focus { background-color: white; }");
+
+// The most a user can type into a one-line field: its limit, or all of a
+// longer text that the program put there (never cut by the field itself).
+int typedLimit(int k, const QString& text) {
+    return std::max(Incarc::limita(k), int(text.size()));
+}
+
+// The derived labels the entry window shows; b1(0), the grouped amount, is
+// the printed page's: here the amount field d1(1) stands in its box.
+constexpr int kFirstLabel = 1;
+constexpr int kLastLabel = 6;
+
+// The largest font whose lines fit a box of `height` pixels.
+int pixelSizeFor(int height, int lines) {
+    return std::clamp(int((height - 2) / (lines * 1.3)), 8, 13);
+}
+
+// The font of a one-line field: as large as its box allows, and small enough
+// that a code typed to the field's limit (an IBAN, a fiscal code) shows whole.
+int fieldPixelSize(int k, const QRect& box) {
+    int size = pixelSizeFor(box.height(), 1);
+    const int limit = Incarc::limita(k);
+    if (limit > 30)
+        return size;
+    // A capital as wide as the average of an IBAN's letters and digits.
+    const QString widest(limit, QLatin1Char('B'));
+    while (size > 10 && QFontMetrics(formFont(size)).horizontalAdvance(widest) + 8 > box.width())
+        --size;
+    return size;
+}
+
+}  // namespace
+
+IncarcView::IncarcView(Incarc& model, QWidget* parent)
+    : QWidget(parent), model_(model), area_(new QWidget(this)), Frame8_(new FormPicture(area_)) {
+    setWindowTitle(texts::fereastra);
+    Frame8_->setStyleSheet(kFieldStyle);
+    makeFields();
+    makeLabels();
+    makeScrollBars();
+
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(area_, 0, 0);
+    layout->addWidget(VScroll1_, 0, 1);
+    layout->addWidget(HScroll1_, 1, 0);
+    layout->addWidget(makeButtonBar(), 2, 0, 1, 2);
+    layout->setRowStretch(0, 1);
+    layout->setColumnStretch(0, 1);
+    area_->setMinimumSize(320, 200);
+    // Room for the whole form beside the scroll bars, where the screen has it.
+    resize(Frame8_->width() + 40, Frame8_->height() + 70);
+
+    focusConnection_ = connect(qApp, &QApplication::focusChanged, this,
+                               [this](QWidget*, QWidget* now) { onFocusChanged(now); });
+    refresh();
+}
+
+// The focus moves while the window is being destroyed: by then it is no
+// longer this view that hears of it.
+IncarcView::~IncarcView() {
+    disconnect(focusConnection_);
+}
+
+void IncarcView::makeFields() {
+    for (int k = 0; k < Incarc::kFields; ++k) {
+        // The box's outline stays visible around the field, as on paper.
+        const QRect box = toPixels(printing::d1Box(k)).adjusted(1, 1, -1, -1);
+        QWidget* field = nullptr;
+        if (Incarc::douaLinii(k)) {
+            auto* edit = new TwoLineField(Incarc::limita(k), Frame8_);
+            connect(edit, &TwoLineField::edited, this,
+                    [this, k](const QString& text) { model_.d1[size_t(k)] = text; });
+            connect(edit, &TwoLineField::enterPressed, this, [this, k] { enter(k); });
+            edit->setFont(formFont(pixelSizeFor(box.height(), 2)));
+            field = edit;
+        } else {
+            auto* edit = new QLineEdit(Frame8_);
+            edit->setMaxLength(Incarc::limita(k));
+            edit->setTextMargins(1, 0, 1, 0);
+            connect(edit, &QLineEdit::textEdited, this,
+                    [this, k](const QString& text) { model_.d1[size_t(k)] = text; });
+            connect(edit, &QLineEdit::returnPressed, this, [this, k] { enter(k); });
+            edit->setFont(formFont(fieldPixelSize(k, box)));
+            field = edit;
+        }
+        field->setObjectName(Incarc::numeCamp(k));
+        field->setGeometry(box);
+        field->setToolTip(Incarc::tooltip(k));
+        field->installEventFilter(this);
+        d1_[size_t(k)] = field;
+    }
+    // A click into the payer's code or the beneficiary's IBAN empties fields
+    // before the focus moves there: the view gives these two the focus itself.
+    d1_[3]->setFocusPolicy(Qt::TabFocus);
+    d1_[9]->setFocusPolicy(Qt::TabFocus);
+
+    std::array<QWidget*, Incarc::kFields> byTab = d1_;
+    std::sort(byTab.begin(), byTab.end(), [](QWidget* a, QWidget* b) {
+        return Incarc::ordineTab(Incarc::indexCamp(a->objectName())) <
+               Incarc::ordineTab(Incarc::indexCamp(b->objectName()));
+    });
+    for (size_t i = 1; i < byTab.size(); ++i) setTabOrder(byTab[i - 1], byTab[i]);
+    firstField_ = byTab.front();
+}
+
+void IncarcView::makeLabels() {
+    for (int k = kFirstLabel; k <= kLastLabel; ++k) {
+        const QRect box = toPixels(printing::b1Box(k));
+        auto* label = new QLabel(Frame8_);
+        label->setObjectName(QStringLiteral("b1(%1)").arg(k));
+        label->setGeometry(box);
+        label->setFont(formFont(pixelSizeFor(box.height(), 1)));
+        b1_[size_t(k)] = label;
+    }
+
+    auto* atentie = new QLabel(texts::atentie, Frame8_);
+    atentie->setObjectName(QStringLiteral("atentie"));
+    atentie->setWordWrap(true);
+    atentie->setAlignment(Qt::AlignCenter);
+    atentie->setFont(formFont(11, true));
+    atentie->setStyleSheet(QStringLiteral("color: red"));
+    atentie->setGeometry(toPixels(printing::warningBox()));
+
+    auto* Frame4 = new QGroupBox(texts::Frame4, Frame8_);
+    Frame4->setObjectName(QStringLiteral("Frame4"));
+    Frame4->setFont(formFont(10, true));
+    Frame4->setGeometry(toPixels(printing::infoBox()));
+    auto* informatii = new QLabel(texts::informatii, Frame4);
+    informatii->setWordWrap(true);
+    informatii->setFont(formFont(10));
+    auto* frameLayout = new QVBoxLayout(Frame4);
+    frameLayout->setContentsMargins(4, 2, 4, 2);
+    frameLayout->addWidget(informatii);
+
+    // The environment fund's button is the third of the beneficiary section's buttons.
+    const QRect buttons = toPixels(printing::beneficiaryButtonsBox());
+    auto* Command8 = new QPushButton(texts::Command8, Frame8_);
+    Command8->setObjectName(QStringLiteral("Command8"));
+    Command8->setToolTip(texts::Command8_tip);
+    Command8->setFont(formFont(11));
+    Command8->setAutoDefault(true);
+    Command8->setGeometry(buttons.left(), buttons.top() + 2 * buttons.height() / 3, buttons.width(),
+                          buttons.height() / 3);
+    connect(Command8, &QPushButton::clicked, this,
+            [this] { click(QStringLiteral("Command8"), &Incarc::Command8_Click); });
+}
+
+void IncarcView::makeScrollBars() {
+    HScroll1_ = new QScrollBar(Qt::Horizontal, this);
+    HScroll1_->setObjectName(QStringLiteral("HScroll1"));
+    HScroll1_->setRange(0, 3000);
+    HScroll1_->setSingleStep(500);
+    VScroll1_ = new QScrollBar(Qt::Vertical, this);
+    VScroll1_->setObjectName(QStringLiteral("VScroll1"));
+    VScroll1_->setRange(-3000, 14000);
+    VScroll1_->setSingleStep(300);
+    for (QScrollBar* bar : {HScroll1_, VScroll1_}) bar->setFocusPolicy(Qt::NoFocus);
+    connect(HScroll1_, &QScrollBar::valueChanged, this, [this](int value) {
+        model_.HScroll1_Change(value);
+        placeDrawing();
+    });
+    connect(VScroll1_, &QScrollBar::valueChanged, this, [this](int value) {
+        model_.VScroll1_Change(value);
+        placeDrawing();
+    });
+}
+
+QWidget* IncarcView::makeButtonBar() {
+    auto* Frame12 = new QWidget(this);
+    Frame12->setObjectName(QStringLiteral("Frame12"));
+    auto* but_exit = new QPushButton(texts::but_exit, Frame12);
+    but_exit->setObjectName(QStringLiteral("but_exit"));
+    but_exit->setToolTip(texts::but_exit_tip);
+    auto* Command4 = new QPushButton(texts::Command4, Frame12);
+    Command4->setObjectName(QStringLiteral("Command4"));
+    Command4->setToolTip(texts::Command4_tip);
+    connect(but_exit, &QPushButton::clicked, this,
+            [this] { click(QStringLiteral("but_exit"), &Incarc::but_exit_Click); });
+    connect(Command4, &QPushButton::clicked, this,
+            [this] { click(QStringLiteral("Command4"), &Incarc::Command4_Click); });
+    auto* layout = new QHBoxLayout(Frame12);
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->addWidget(but_exit);
+    layout->addWidget(Command4);
+    layout->addStretch();
+    setTabOrder(d1_[17], but_exit);
+    setTabOrder(but_exit, Command4);
+    // Enter on a button that has the focus presses it: Enter in the issue
+    // date goes to "Iesire", and a second Enter leaves.
+    for (QPushButton* button : Frame12->findChildren<QPushButton*>()) button->setAutoDefault(true);
+    return Frame12;
+}
+
+void IncarcView::refresh() {
+    for (int k = 0; k < Incarc::kFields; ++k) showField(k);
+    showLabels();
+    printing::FormLook look;
+    look.type = model_.partiOP ? printing::FormType::OP : printing::FormType::FV;
+    look.hints = true;
+    look.debitDate = model_.d1Visible[16];
+    Frame8_->setLook(look);
+    {
+        const QSignalBlocker blockH(HScroll1_);
+        const QSignalBlocker blockV(VScroll1_);
+        HScroll1_->setValue(model_.HScroll1);
+        VScroll1_->setValue(model_.VScroll1);
+    }
+    placeDrawing();
+}
+
+// The text is set only when it differs, so that the caret stays where the
+// user has it. The typed limit is the user's: the program's text may pass it.
+void IncarcView::showField(int k) {
+    const QString& value = model_.d1[size_t(k)];
+    QWidget* field = d1_[size_t(k)];
+    if (auto* edit = qobject_cast<QLineEdit*>(field); edit && edit->text() != value) {
+        const QSignalBlocker block(edit);
+        edit->setMaxLength(typedLimit(k, value));
+        edit->setText(value);
+    } else if (auto* twoLines = qobject_cast<TwoLineField*>(field);
+               twoLines && twoLines->text() != value) {
+        const QSignalBlocker block(twoLines);
+        twoLines->setProgramText(value);
+    }
+    field->setVisible(model_.d1Visible[size_t(k)]);
+}
+
+void IncarcView::showLabels() {
+    for (int k = kFirstLabel; k <= kLastLabel; ++k) {
+        QLabel* label = b1_[size_t(k)];
+        const QString& value = model_.b1[size_t(k)];
+        if (label->text() != value) {
+            label->setText(value);
+            fitFont(*label, pixelSizeFor(label->height(), 1));
+        }
+    }
+    // The payer's bank and both BICs are not on a deposit slip.
+    for (int k : {2, 3, 4}) b1_[size_t(k)]->setVisible(model_.partiOP);
+}
+
+void IncarcView::placeDrawing() {
+    Frame8_->move(model_.Frame8Left / kTwipsPerPixel, model_.Frame8Top / kTwipsPerPixel);
+}
+
+void IncarcView::enter(int k) {
+    model_.setFocus(Incarc::numeCamp(k));
+    model_.key_Enter(k);
+    afterEvent();
+}
+
+// A button takes the focus when it is clicked: the field left is checked first.
+void IncarcView::click(const QString& button, void (Incarc::*handler)()) {
+    model_.setFocus(button);
+    (model_.*handler)();
+    afterEvent();
+}
+
+// After an event that may have moved the focus in the model: show the state,
+// put the keyboard focus where the model has it, and let the desktop show the
+// windows the models want.
+void IncarcView::afterEvent() {
+    refresh();
+    if (model_.visible) {
+        QWidget* target = widgetFor(model_.focus);
+        if (target && target->isVisible() && target->isEnabled() && !target->hasFocus())
+            target->setFocus(Qt::OtherFocusReason);
+    }
+    if (windowsChanged)
+        windowsChanged();
+}
+
+void IncarcView::onFocusChanged(QWidget* now) {
+    // Another window or application taking the focus leaves the field as it
+    // is: a user copying an IBAN from elsewhere comes back to it unchecked.
+    if (!now || now->window() != this || followingFocus_)
+        return;
+    const QString control = controlFor(now);
+    if (control == model_.focus)
+        return;
+    // Leaving a field may show a message; the focus moving to it and back
+    // is not the user's.
+    {
+        const QScopedValueRollback following(followingFocus_, true);
+        model_.setFocus(control);
+    }
+    afterEvent();
+}
+
+QWidget* IncarcView::widgetFor(const QString& control) const {
+    return control.isEmpty() ? nullptr : findChild<QWidget*>(control);
+}
+
+QString IncarcView::controlFor(QWidget* widget) const {
+    for (QWidget* w = widget; w && w != this; w = w->parentWidget()) {
+        if (!w->objectName().isEmpty())
+            return w->objectName();
+    }
+    return QString();
+}
+
+bool IncarcView::eventFilter(QObject* watched, QEvent* event) {
+    const int k = Incarc::indexCamp(watched->objectName());
+    if (k < 0)
+        return QWidget::eventFilter(watched, event);
+    auto* field = static_cast<QWidget*>(watched);
+    if (event->type() == QEvent::FocusIn) {
+        // The limit again from the text as it is now. Setting it moves the
+        // caret to the end: the caret is kept where it was.
+        auto* edit = qobject_cast<QLineEdit*>(field);
+        if (edit && edit->maxLength() != typedLimit(k, edit->text())) {
+            const int caret = edit->cursorPosition();
+            edit->setMaxLength(typedLimit(k, edit->text()));
+            edit->setCursorPosition(caret);
+        }
+        // Moving to a field with Tab or Enter puts the caret at the end of its
+        // text (not for the issue date), after the field's own handling, which
+        // selects it all on Tab. A click, or coming back to the window, leaves
+        // the caret where it is.
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        const bool moved = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                           reason == Qt::OtherFocusReason;
+        if (k != 13 && moved) {
+            QTimer::singleShot(0, field, [field] {
+                if (auto* edit = qobject_cast<QLineEdit*>(field))
+                    edit->end(false);
+                else if (auto* twoLines = qobject_cast<TwoLineField*>(field))
+                    twoLines->moveCursor(QTextCursor::End);
+            });
+        }
+    } else if (event->type() == QEvent::MouseButtonPress && (k == 3 || k == 9) &&
+               static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        model_.click_d1(k);
+        refresh();
+        field->setFocus(Qt::MouseFocusReason);
+        afterEvent();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void IncarcView::closeEvent(QCloseEvent* event) {
+    if (!model_.visible) {
+        event->accept();
+        return;
+    }
+    model_.inchidere();
+    if (model_.visible) {
+        // The user stays: the field that still has the keyboard focus is the
+        // model's again, so that leaving it later runs its checks.
+        event->ignore();
+        if (QWidget* current = focusWidget())
+            model_.setFocus(controlFor(current));
+    } else {
+        event->accept();
+    }
+    afterEvent();
+}
+
+void IncarcView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    HScroll1_->setPageStep(area_->width() * kTwipsPerPixel);
+    VScroll1_->setPageStep(area_->height() * kTwipsPerPixel);
+    // The first resize comes before the window is shown: showEvent handles it.
+    if (isVisible()) {
+        model_.Form_Resize();
+        refresh();
+    }
+}
+
+void IncarcView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) {
+        model_.Form_Resize();
+        refresh();
+        // A document just opened starts at the first field of the tab order.
+        if (model_.focus.isEmpty())
+            firstField_->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+}  // namespace tavo::gui

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "entry/incarc.h"
+
+class QLabel;
+class QPushButton;
+class QScrollBar;
+
+namespace tavo::gui {
+
+class FormPicture;
+
+// The entry window on the desktop: the drawing of the paper form with a text
+// field on each box, the scroll bars and the button bar. It shows the Incarc
+// model and forwards the user's events to it; no behaviour of its own.
+class IncarcView : public QWidget {
+    Q_OBJECT
+  public:
+    explicit IncarcView(Incarc& model, QWidget* parent = nullptr);
+    ~IncarcView() override;
+
+    // Shows the model's state in the controls.
+    void refresh();
+
+    // Called after every event forwarded to the model: leaving the window
+    // shows the main window again.
+    std::function<void()> windowsChanged;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void makeFields();
+    void makeLabels();
+    void makeScrollBars();
+    QWidget* makeButtonBar();
+    void showField(int k);
+    void showLabels();
+    void placeDrawing();
+    void enter(int k);
+    void click(const QString& button, void (Incarc::*handler)());
+    void onFocusChanged(QWidget* now);
+    void afterEvent();
+    QWidget* widgetFor(const QString& control) const;
+    QString controlFor(QWidget* widget) const;
+
+    Incarc& model_;
+    QMetaObject::Connection focusConnection_;
+    QWidget* area_;  // clips the drawing to the room between the scroll bars
+    FormPicture* Frame8_;
+    std::array<QWidget*, Incarc::kFields> d1_{};
+    QWidget* firstField_ = nullptr;  // the first of the tab order
+    std::array<QLabel*, 7> b1_{};
+    QScrollBar* HScroll1_ = nullptr;
+    QScrollBar* VScroll1_ = nullptr;
+    bool followingFocus_ = false;
+};
+
+}  // namespace tavo::gui

@@ -1,0 +1,174 @@
+// The entry window opened offscreen from the main window, on a working folder
+// with one payment order and one deposit slip.
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "gui/windows.h"
+#include "main_window/program.h"
+#include "text/text_file.h"
+#include "ui/scripted_ui.h"
+
+using namespace tavo;
+
+namespace {
+
+const QString kOrder = QStringLiteral(
+    "1,45,1500.00,ALFA SRL,13548146,STR. MARE 1 BRASOV,RO49RNCB0089000000000001,BCR BRASOV,"
+    "BUGETUL DE STAT,4221306,RO61TREZ1315069XXX000000,TREZ BRASOV,,IMPOZIT PROFIT,15/01/2023,,,,,"
+    "OP");
+const QString kSlip = QStringLiteral(
+    "2,46,200,BETA SRL,4221306,STR. MICA 2,,,DGFP BRASOV,4221306,RO61TREZ1315069XXX000000,,,TAXA,"
+    "16/01/2023,,,,,FV");
+
+QWidget* field(QWidget& view, int k) {
+    return view.findChild<QWidget*>(Incarc::numeCamp(k));
+}
+
+QString textOf(QWidget* widget) {
+    if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        return edit->text();
+    return qobject_cast<QPlainTextEdit*>(widget)->toPlainText();
+}
+
+// The colour a field shows in its corner, away from the text.
+QColor colourOf(QWidget* widget) {
+    return widget->grab().toImage().pixelColor(widget->width() - 2, widget->height() - 2);
+}
+
+void focusField(QWidget* widget) {
+    widget->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(widget->hasFocus());
+}
+
+}  // namespace
+
+class IncarcViewTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void typesIntoTheFormAndSavesOnClose() {
+        QTemporaryDir dir;
+        const QDir folder(dir.path());
+        QVERIFY(text::writeLines(folder.filePath("ordine.txt"), {kOrder, kSlip}));
+        QStringList shown;
+        ScriptedUi ui(folder, folder, [&](const QString& line) { shown.append(line); });
+        Program program(folder, ui);
+        gui::Windows windows(program);
+        QVERIFY(program.start());
+        windows.update();
+        gui::IntrodView& main = windows.introdView();
+        gui::IncarcView& entry = windows.incarcView();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+
+        const auto open = [&](const QString& number) {
+            program.introd().NrO = number;
+            main.refresh();
+            QTest::mouseClick(main.findChild<QPushButton*>("B_start"), Qt::LeftButton);
+            QVERIFY(entry.isVisible());
+            QVERIFY(!main.isVisible());
+            QVERIFY(QTest::qWaitForWindowActive(&entry));
+        };
+
+        open(QStringLiteral("1"));
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(entry.windowTitle(), QStringLiteral("Incarcare/actualizare OP/FV"));
+        const std::vector<std::pair<int, QString>> loaded = {{0, "45"},
+                                                             {2, "ALFA SRL"},
+                                                             {5, "RO49RNCB0089000000000001"},
+                                                             {7, "BUGETUL DE STAT"},
+                                                             {9, "RO61TREZ1315069XXX000000"},
+                                                             {12, "IMPOZIT PROFIT"},
+                                                             {13, "15/01/2023"}};
+        for (const auto& [k, text] : loaded) QCOMPARE(textOf(field(entry, k)), text);
+        QVERIFY(field(entry, 5)->isVisible());
+        QVERIFY(!field(entry, 16)->isVisible());
+
+        // Typing stops at the limit; a longer text put by the program is shown whole.
+        struct Typed {
+            int k;
+            QString keys;
+            QString expected;
+        };
+        const std::vector<Typed> typed = {
+            {0, "123456789012345", "1234567890"},
+            {2, QString(40, 'A'), QString(30, 'A')},
+        };
+        for (const Typed& t : typed) {
+            QWidget* widget = field(entry, t.k);
+            focusField(widget);
+            QTest::keySequence(widget, QKeySequence::SelectAll);
+            QTest::keyClicks(widget, t.keys);
+            QCOMPARE(textOf(widget), t.expected);
+            QCOMPARE(program.incarc().d1[size_t(t.k)], t.expected);
+        }
+        program.incarc().d1[11] = QString(30, '2');
+        entry.refresh();
+        QCOMPARE(textOf(field(entry, 11)), QString(30, '2'));
+        program.incarc().d1[11].clear();
+        entry.refresh();
+
+        // The field being typed in is white, the others light yellow.
+        focusField(field(entry, 4));
+        QCOMPARE(program.incarc().focus, QStringLiteral("d1(4)"));
+        QCOMPARE(colourOf(field(entry, 4)), QColor(Qt::white));
+        for (int k : {0, 2, 3}) QCOMPARE(colourOf(field(entry, k)), QColor(255, 255, 192));
+
+        auto* payerIban = qobject_cast<QLineEdit*>(field(entry, 5));
+        payerIban->setCursorPosition(0);
+        // Enter never breaks a line: it moves on, to the payer IBAN of a payment order.
+        QTest::keyClick(field(entry, 4), Qt::Key_Return);
+        QTRY_VERIFY(field(entry, 5)->hasFocus());
+        QCOMPARE(program.incarc().focus, QStringLiteral("d1(5)"));
+        QTRY_COMPARE(payerIban->cursorPosition(), 24);
+        QVERIFY(!payerIban->hasSelectedText());
+        QCOMPARE(textOf(field(entry, 4)), QStringLiteral("STR. MARE 1 BRASOV"));
+
+        // A click into the beneficiary IBAN starts a new beneficiary section.
+        QTest::mouseClick(field(entry, 9), Qt::LeftButton);
+        QTRY_VERIFY(field(entry, 9)->hasFocus());
+        QCOMPARE(textOf(field(entry, 7)), QString());
+        QCOMPARE(program.incarc().d1[7], QString());
+
+        // The close box asks to save the edited document, then the main window is back.
+        ui.queueAnswer(QStringLiteral("yes"));
+        QVERIFY(entry.close());
+        QVERIFY(shown.contains(QStringLiteral("ASK yesno||Salvati ? -> yes")));
+        QVERIFY(!entry.isVisible());
+        QVERIFY(main.isVisible());
+        const QStringList lines = text::readLines(folder.filePath("ordine.txt")).value();
+        QCOMPARE(lines.size(), 2);
+        const QStringList saved = lines[0].split(',');
+        QCOMPARE(saved[1], QStringLiteral("1234567890"));
+        QCOMPARE(saved[3], QString(30, 'A'));
+        QCOMPARE(saved[8], QString());  // the beneficiary emptied by the click
+        QCOMPARE(lines[1], kSlip);
+
+        // A deposit slip has no payer IBAN: Enter in the address goes to the
+        // beneficiary. Enter in the issue date goes to "Iesire", which Enter presses.
+        open(QStringLiteral("2"));
+        if (QTest::currentTestFailed())
+            return;
+        QTRY_VERIFY(field(entry, 0)->hasFocus());
+        QCOMPARE(textOf(field(entry, 0)), QStringLiteral("46"));
+        QVERIFY(!field(entry, 5)->isVisible());
+        focusField(field(entry, 4));
+        QTest::keyClick(field(entry, 4), Qt::Key_Enter);
+        QTRY_VERIFY(field(entry, 7)->hasFocus());
+        focusField(field(entry, 13));
+        QTest::keyClick(field(entry, 13), Qt::Key_Return);
+        auto* exit = entry.findChild<QPushButton*>("but_exit");
+        QTRY_VERIFY(exit->hasFocus());
+        ui.queueAnswer(QStringLiteral("no"));
+        QTest::keyClick(exit, Qt::Key_Return);
+        QVERIFY(!entry.isVisible());
+        QVERIFY(main.isVisible());
+        QVERIFY(!ui.hasQueuedAnswers());
+    }
+};
+
+QTEST_MAIN(IncarcViewTest)
+#include "incarc_view_test.moc"
