@@ -1,0 +1,36 @@
+#include "printing/period.h"
+
+#include "checks/dates.h"
+
+namespace tavo::printing {
+
+Perioada citirePerioada(const QString& answer) {
+    Perioada period;
+    if (answer.size() < 11 || answer[10] != QLatin1Char('-')) {
+        period.heading = QStringLiteral("data platii: ");
+        return period;
+    }
+    const std::optional<QDate> start = checks::dateFromText(answer.left(10));
+    const std::optional<QDate> end = checks::dateFromText(answer.right(10));
+    if (!start || !end)
+        return period;  // no heading at all
+    if (*end < *start) {
+        period.heading = QStringLiteral("intervalul platii: ");
+        return period;
+    }
+    period.valid = true;
+    period.start = *start;
+    period.end = *end;
+    period.heading = *start == *end ? QStringLiteral("data platii: ") + checks::dateToText(*start)
+                                    : QStringLiteral("intervalul platii: ") + answer;
+    return period;
+}
+
+bool Perioada::contains(const QString& issueDate) const {
+    if (!valid)
+        return issueDate.isEmpty();
+    const std::optional<QDate> date = checks::dateFromText(issueDate);
+    return date && *date >= start && *date <= end;
+}
+
+}  // namespace tavo::printing

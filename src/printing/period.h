@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+namespace tavo::printing {
+
+// The period of issue dates asked by the payment summaries and the package
+// listing: "zz/ll/aaaa-zz/ll/aaaa", start and end included.
+struct Perioada {
+    bool valid = false;  // two dates with "-" as 11th character, the end not before the start
+    QDate start;
+    QDate end;
+    // The second line of a payment summary: "intervalul platii: ..." or "data platii: ...".
+    QString heading;
+
+    // Whether a stored issue date (field 15) lies in the period. An invalid
+    // period holds only the documents without an issue date.
+    bool contains(const QString& issueDate) const;
+};
+
+// Reads the answer to the period question.
+Perioada citirePerioada(const QString& answer);
+
+}  // namespace tavo::printing
