@@ -3,7 +3,7 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-asan bench screenshots clean
+.PHONY: all deps configure build run test test-asan bench screenshots deb clean
 
 all: build
 
@@ -42,11 +42,15 @@ test-asan: deps $(ASAN_BUILD)/build.ninja
 	    UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	$(BUILD)/bench/bench_orders_file
+	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && [ -f "$$b" ] && echo "== $$(basename $$b)" && QT_QPA_PLATFORM=offscreen "$$b"; done
 
 # Renders the windows to build/screenshots/*.png (offscreen): look at them.
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/screenshots $(BUILD)/screenshots
+
+# The Debian package build/tavo_VERSION_amd64.deb (dpkg-shlibdeps finds its dependencies).
+deb: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

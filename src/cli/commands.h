@@ -24,6 +24,10 @@ int runCalc(const Options& options, const QStringList& arguments, Output output)
 int runList(const Options& options, Output output);
 int runScript(const Options& options, const QString& scriptFile, Output output);
 int runPrint(const Options& options, QStringList arguments, Output output);
+int runBorderou(const Options& options, QStringList arguments, Output output);
+int runText(const Options& options, QStringList arguments, Output output);
+int runPackage(const Options& options, QStringList arguments, Output output);
+int runAgentie(const Options& options, const QStringList& arguments, Output output);
 
 QString usage();
 

@@ -76,7 +76,14 @@ int main(int argc, char** argv) {
         } else {
             err << "tavo list: takes no arguments\n" << usage();
         }
-    } else if (command == QLatin1String("script") || command == QLatin1String("print")) {
+    } else if (command == QLatin1String("agentie")) {
+        QCoreApplication app(argc, argv);
+        status = runAgentie(options, args, output);
+    } else if (command == QLatin1String("borderou")) {
+        QCoreApplication app(argc, argv);
+        status = runBorderou(options, args, output);
+    } else if (command == QLatin1String("script") || command == QLatin1String("print") ||
+               command == QLatin1String("text") || command == QLatin1String("package")) {
         if (command == QLatin1String("script") && args.size() > 1) {
             err << "tavo script: takes one script file at most\n" << usage();
             return BadUsage;
@@ -86,8 +93,13 @@ int main(int argc, char** argv) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         ensureRuntimeFolder();
         QGuiApplication app(argc, argv);
-        status = command == QLatin1String("script") ? runScript(options, args.value(0), output)
-                                                    : runPrint(options, args, output);
+        if (command == QLatin1String("text"))
+            status = runText(options, args, output);
+        else if (command == QLatin1String("package"))
+            status = runPackage(options, args, output);
+        else
+            status = command == QLatin1String("script") ? runScript(options, args.value(0), output)
+                                                        : runPrint(options, args, output);
     } else {
         err << "tavo: unknown command '" << command << "'\n" << usage();
     }

@@ -5,10 +5,12 @@
 namespace tavo::cli {
 namespace {
 
-const QStringList kButtons = {QStringLiteral("but_exit"), QStringLiteral("Command1"),
-                              QStringLiteral("Command6"), QStringLiteral("Command8"),
-                              QStringLiteral("B_cal"),    QStringLiteral("B_cal1"),
-                              QStringLiteral("Command7"), QStringLiteral("Command4")};
+const QStringList kButtons = {
+    QStringLiteral("but_exit"),  QStringLiteral("Command1"), QStringLiteral("Command6"),
+    QStringLiteral("Command8"),  QStringLiteral("B_cal"),    QStringLiteral("B_cal1"),
+    QStringLiteral("Command7"),  QStringLiteral("Command4"), QStringLiteral("Command3"),
+    QStringLiteral("Command2"),  QStringLiteral("Command5"), QStringLiteral("B_legi"),
+    QStringLiteral("But_explic")};
 
 QString shown(const QString& name, bool visible, const QString& text) {
     return name + (visible ? QStringLiteral("=") : QStringLiteral(" (hidden)=")) + text;
@@ -99,6 +101,16 @@ void ScriptedIncarc::click(const QString& control) {
         w_.Command4_Click();
     else if (control == QLatin1String("Command7"))
         w_.Command7_Click();
+    else if (control == QLatin1String("Command3"))
+        w_.Command3_Click();
+    else if (control == QLatin1String("Command2"))
+        w_.Command2_Click();
+    else if (control == QLatin1String("Command5"))
+        w_.Command5_Click();
+    else if (control == QLatin1String("B_legi"))
+        w_.B_legi_Click();
+    else if (control == QLatin1String("But_explic"))
+        w_.But_explic_Click();
 }
 
 void ScriptedIncarc::select(const QString& control, int) {

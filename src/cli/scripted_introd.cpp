@@ -7,12 +7,15 @@ namespace {
 
 // The controls of the main window that a script can name.
 const QStringList kControls = {
-    QStringLiteral("NrO"),       QStringLiteral("Label2"),  QStringLiteral("Frame1"),
-    QStringLiteral("Option1"),   QStringLiteral("Option2"), QStringLiteral("B_start"),
-    QStringLiteral("Command1"),  QStringLiteral("Label4"),  QStringLiteral("Ordine"),
-    QStringLiteral("Label3"),    QStringLiteral("B_sterg"), QStringLiteral("Command4"),
-    QStringLiteral("B_list_CB"), QStringLiteral("B_list"),  QStringLiteral("Command2"),
-    QStringLiteral("Label5"),
+    QStringLiteral("NrO"),       QStringLiteral("Label2"),    QStringLiteral("Frame1"),
+    QStringLiteral("Option1"),   QStringLiteral("Option2"),   QStringLiteral("B_start"),
+    QStringLiteral("Command1"),  QStringLiteral("Label4"),    QStringLiteral("Ordine"),
+    QStringLiteral("Label3"),    QStringLiteral("B_sterg"),   QStringLiteral("Command4"),
+    QStringLiteral("B_list_CB"), QStringLiteral("B_list"),    QStringLiteral("Command2"),
+    QStringLiteral("Label5"),    QStringLiteral("Command6"),  QStringLiteral("Command10"),
+    QStringLiteral("B_OPuri"),   QStringLiteral("B_agentii"), QStringLiteral("Command3"),
+    QStringLiteral("Command5"),  QStringLiteral("Command7"),  QStringLiteral("Command9"),
+    QStringLiteral("Command8"),
 };
 
 }  // namespace
@@ -77,12 +80,30 @@ void ScriptedIntrod::click(const QString& control) {
         w_.Command1_Click();
     if (control == QLatin1String("Command4"))
         w_.Command4_Click();
+    if (control == QLatin1String("Command6"))
+        w_.Command6_Click();
+    if (control == QLatin1String("Command10"))
+        w_.Command10_Click();
     if (control == QLatin1String("B_list_CB"))
         w_.B_list_CB_Click();
     if (control == QLatin1String("B_list"))
         w_.B_list_Click();
+    if (control == QLatin1String("B_OPuri"))
+        w_.B_OPuri_Click();
     if (control == QLatin1String("Command2"))
         w_.Command2_Click();
+    if (control == QLatin1String("B_agentii"))
+        w_.B_agentii_Click();
+    if (control == QLatin1String("Command3"))
+        w_.Command3_Click();
+    if (control == QLatin1String("Command5"))
+        w_.Command5_Click();
+    if (control == QLatin1String("Command7"))
+        w_.Command7_Click();
+    if (control == QLatin1String("Command9"))
+        w_.Command9_Click();
+    if (control == QLatin1String("Command8"))
+        w_.Command8_Click();
 }
 
 bool ScriptedIntrod::close() {
@@ -121,10 +142,19 @@ QStringList ScriptedIntrod::show() const {
         QStringLiteral("Label3=") + w_.Label3,
         QStringLiteral("B_sterg="),
         QStringLiteral("Command4="),
+        QStringLiteral("Command6="),
+        QStringLiteral("Command10="),
         QStringLiteral("B_list_CB="),
         QStringLiteral("B_list="),
+        QStringLiteral("B_OPuri="),
         QStringLiteral("Command2="),
         QStringLiteral("Label5=") + introd_captions::Label5,
+        QStringLiteral("B_agentii="),
+        QStringLiteral("Command3="),
+        QStringLiteral("Command5="),
+        QStringLiteral("Command7="),
+        QStringLiteral("Command9="),
+        QStringLiteral("Command8="),
     };
 }
 

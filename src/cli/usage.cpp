@@ -21,6 +21,18 @@ QString usage() {
         "  print N [--copies 1|2] [--pdf FILE]\n"
         "                      prints the stored document N with its barcode (1 or 2 copies\n"
         "                      a page) to the print folder, or to FILE\n"
+        "  text N              writes the text image of the stored document N (two copies)\n"
+        "                      to LKELM.txt\n"
+        "  package [--copies 1|2] --cif CODE --period dd/mm/yyyy-dd/mm/yyyy --type 1|2\n"
+        "          [--interval n1/n2] [--view yes|no]\n"
+        "                      prints every complete document of the payer, type, period\n"
+        "                      and interval, with their text images in LKELM.txt\n"
+        "  agentie NAME        writes agentie/tabela.txt and its copy agentie/NAME (upper\n"
+        "                      case), the agency file sent by e-mail\n"
+        "  borderou --cif CODE --period dd/mm/yyyy-dd/mm/yyyy [--type 1|2|3] [--multi-iban]\n"
+        "                      writes the payment summary of the payer and period to\n"
+        "                      Borderou.txt (type 1 OP, 2 FV, 3 both; --multi-iban: payment\n"
+        "                      orders with each payer IBAN, \"Borderou (2) OP\")\n"
         "\n"
         "Exit status: 0 done, 1 failed, 2 wrong command line, 3 a question had no answer.\n");
 }

@@ -8,6 +8,7 @@
 
 #include "beneficiary/reference_lists.h"
 #include "printing/printed_page.h"
+#include "printing/text_image.h"
 #include "store/orders_file.h"
 #include "store/program_state.h"
 #include "ui/ui.h"
@@ -94,6 +95,12 @@ class Incarc {
     void inchidere();
     void Command8_Click();
     void Command4_Click();
+    // The reference texts: "Instr.", "Inf.utile", "Legislatie", and
+    // "Sugestii" (Sugestii.txt, made from Sugestii1.txt the first time).
+    void Command2_Click();
+    void Command5_Click();
+    void B_legi_Click();
+    void But_explic_Click();
     // The beneficiary assistant, the registration-number builder and the
     // calendar for the issue date (B_cal) or the debit date (B_cal1).
     void Command1_Click();
@@ -121,6 +128,11 @@ class Incarc {
     bool listare(int copii);
     // "Listare": one copy of the document shown, then the entry layout again.
     void Command7_Click();
+    // The text image of the document shown: its fields and derived labels.
+    printing::ImagineText imagine_text() const;
+    // "OP/FV - imagine text": both copies of the text image into LKELM.txt,
+    // then the viewer. The declaration note goes into val_decl(0) too.
+    void Command3_Click();
 
     // --- the field checks and the document checks ---
     // The checks run when d1(k) loses the focus.

@@ -33,6 +33,15 @@ inline const QString Command7_tip =
     QStringLiteral("Listare cu cod de bare OP/FV un singur exemplar.");
 inline const QString Command4 = QStringLiteral("Fisier date");
 inline const QString Command4_tip = QStringLiteral("Vizualizare fisier date incarcate");
+inline const QString Command2 = QStringLiteral("Instr.");
+inline const QString Command2_tip = QStringLiteral("Instructiuni de lucru");
+inline const QString Command5 = QStringLiteral("Inf.utile");
+inline const QString B_legi = QStringLiteral("Legislatie");
+inline const QString B_legi_tip = QStringLiteral("Legislatie");
+inline const QString But_explic = QStringLiteral("Sugestii");
+inline const QString But_explic_tip = QStringLiteral("Sugestii");
+inline const QString Command3 = QStringLiteral("OP/FV - imagine text");
+inline const QString Command3_tip = QStringLiteral("Listare sub Notepad (setare Courier New(8))");
 inline const QString atentie =
     QStringLiteral("Atentie ! Completati  Cod IBAN  înainte de BENEFICIAR.");
 inline const QString Frame4 = QStringLiteral("Informatii IBAN-uri cheltuieli entitati publice");
@@ -73,5 +82,7 @@ inline const QString salvareEsuata = QStringLiteral(
 inline const QString faraCodBare = QStringLiteral(
     "Codul de bare nu a putut fi generat (%1). Doriti sa listati documentul fara cod de bare ?");
 inline const QString dosarEsuat = QStringLiteral("Fisierul 'dosar.txt' nu a putut fi scris (%1).");
+inline const QString imagineEsuata =
+    QStringLiteral("Fisierul 'LKELM.txt' nu a putut fi scris (%1).");
 
 }  // namespace tavo::incarc_texts

@@ -17,6 +17,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "beneficiary/form2_texts.h"
+#include "beneficiary/form_iban_texts.h"
+#include "beneficiary/form_nrevid_texts.h"
 #include "entry/incarc_texts.h"
 #include "gui/incarc_form_widget.h"
 
@@ -69,6 +72,7 @@ IncarcView::IncarcView(Incarc& model, QWidget* parent)
     Frame8_->setStyleSheet(kFieldStyle);
     makeFields();
     makeLabels();
+    makeFormButtons();
     makeScrollBars();
 
     auto* layout = new QGridLayout(this);
@@ -165,18 +169,48 @@ void IncarcView::makeLabels() {
     auto* frameLayout = new QVBoxLayout(Frame4);
     frameLayout->setContentsMargins(4, 2, 4, 2);
     frameLayout->addWidget(informatii);
+}
 
-    // The environment fund's button is the third of the beneficiary section's buttons.
-    const QRect buttons = toPixels(printing::beneficiaryButtonsBox());
-    auto* Command8 = new QPushButton(texts::Command8, Frame8_);
-    Command8->setObjectName(QStringLiteral("Command8"));
-    Command8->setToolTip(texts::Command8_tip);
-    Command8->setFont(formFont(11));
-    Command8->setAutoDefault(true);
-    Command8->setGeometry(buttons.left(), buttons.top() + 2 * buttons.height() / 3, buttons.width(),
-                          buttons.height() / 3);
-    connect(Command8, &QPushButton::clicked, this,
-            [this] { click(QStringLiteral("Command8"), &Incarc::Command8_Click); });
+void IncarcView::makeFormButtons() {
+    // The beneficiary section's buttons, one under the other: the assistant,
+    // the registration-number builder and the environment fund, in one font
+    // small enough for the longest caption.
+    const QRect box = toPixels(printing::beneficiaryButtonsBox());
+    const std::array<FormButton, 3> beneficiary{{
+        {"Command1", form_iban_texts::deschidere, form_iban_texts::deschidere_tip,
+         &Incarc::Command1_Click},
+        {"Command6", form_nrevid_texts::deschidere, form_nrevid_texts::deschidere_tip,
+         &Incarc::Command6_Click},
+        {"Command8", texts::Command8, texts::Command8_tip, &Incarc::Command8_Click},
+    }};
+    int size = 11;
+    for (const FormButton& b : beneficiary) {
+        while (size > 8 &&
+               QFontMetrics(formFont(size)).horizontalAdvance(b.caption) + 10 > box.width())
+            --size;
+    }
+    const int height = box.height() / 3;
+    for (int i = 0; i < 3; ++i) {
+        formButton(beneficiary[size_t(i)], size)
+            ->setGeometry(box.left(), box.top() + i * height, box.width(), height);
+    }
+    // The calendars of the issue date and of the debit date.
+    formButton({"B_cal", form2_texts::deschidere, {}, &Incarc::B_cal_Click}, 11)
+        ->setGeometry(toPixels(printing::calendarButtonBox(0)));
+    B_cal1_ = formButton({"B_cal1", form2_texts::deschidere, {}, &Incarc::B_cal1_Click}, 11);
+    B_cal1_->setGeometry(toPixels(printing::calendarButtonBox(1)));
+}
+
+QPushButton* IncarcView::formButton(const FormButton& b, int pixelSize) {
+    const QString name = QLatin1String(b.name);
+    auto* button = new QPushButton(b.caption, Frame8_);
+    button->setObjectName(name);
+    button->setToolTip(b.tip);
+    button->setFont(formFont(pixelSize));
+    button->setAutoDefault(true);
+    connect(button, &QPushButton::clicked, this,
+            [this, name, handler = b.handler] { click(name, handler); });
+    return button;
 }
 
 void IncarcView::makeScrollBars() {
@@ -205,20 +239,27 @@ QWidget* IncarcView::makeButtonBar() {
     auto* but_exit = new QPushButton(texts::but_exit, Frame12);
     but_exit->setObjectName(QStringLiteral("but_exit"));
     but_exit->setToolTip(texts::but_exit_tip);
+    auto* Command7 = new QPushButton(texts::Command7, Frame12);
+    Command7->setObjectName(QStringLiteral("Command7"));
+    Command7->setToolTip(texts::Command7_tip);
     auto* Command4 = new QPushButton(texts::Command4, Frame12);
     Command4->setObjectName(QStringLiteral("Command4"));
     Command4->setToolTip(texts::Command4_tip);
     connect(but_exit, &QPushButton::clicked, this,
             [this] { click(QStringLiteral("but_exit"), &Incarc::but_exit_Click); });
+    connect(Command7, &QPushButton::clicked, this,
+            [this] { click(QStringLiteral("Command7"), &Incarc::Command7_Click); });
     connect(Command4, &QPushButton::clicked, this,
             [this] { click(QStringLiteral("Command4"), &Incarc::Command4_Click); });
     auto* layout = new QHBoxLayout(Frame12);
     layout->setContentsMargins(6, 4, 6, 4);
     layout->addWidget(but_exit);
+    layout->addWidget(Command7);
     layout->addWidget(Command4);
     layout->addStretch();
     setTabOrder(d1_[17], but_exit);
-    setTabOrder(but_exit, Command4);
+    setTabOrder(but_exit, Command7);
+    setTabOrder(Command7, Command4);
     // Enter on a button that has the focus presses it: Enter in the issue
     // date goes to "Iesire", and a second Enter leaves.
     for (QPushButton* button : Frame12->findChildren<QPushButton*>()) button->setAutoDefault(true);
@@ -233,6 +274,7 @@ void IncarcView::refresh() {
     look.hints = true;
     look.debitDate = model_.d1Visible[16];
     Frame8_->setLook(look);
+    B_cal1_->setVisible(model_.B_cal1Visible);
     {
         const QSignalBlocker blockH(HScroll1_);
         const QSignalBlocker blockV(VScroll1_);
@@ -294,13 +336,17 @@ void IncarcView::click(const QString& button, void (Incarc::*handler)()) {
 // windows the models want.
 void IncarcView::afterEvent() {
     refresh();
-    if (model_.visible) {
-        QWidget* target = widgetFor(model_.focus);
-        if (target && target->isVisible() && target->isEnabled() && !target->hasFocus())
-            target->setFocus(Qt::OtherFocusReason);
-    }
+    showFocus();
     if (windowsChanged)
         windowsChanged();
+}
+
+void IncarcView::showFocus() {
+    if (!model_.visible)
+        return;
+    QWidget* target = widgetFor(model_.focus);
+    if (target && target->isVisible() && target->isEnabled() && !target->hasFocus())
+        target->setFocus(Qt::OtherFocusReason);
 }
 
 void IncarcView::onFocusChanged(QWidget* now) {
@@ -321,7 +367,14 @@ void IncarcView::onFocusChanged(QWidget* now) {
 }
 
 QWidget* IncarcView::widgetFor(const QString& control) const {
-    return control.isEmpty() ? nullptr : findChild<QWidget*>(control);
+    if (control.isEmpty())
+        return nullptr;
+    // The windows this one opens are its children: their controls are not its own.
+    for (QWidget* widget : findChildren<QWidget*>(control)) {
+        if (widget->window() == this)
+            return widget;
+    }
+    return nullptr;
 }
 
 QString IncarcView::controlFor(QWidget* widget) const {

@@ -25,6 +25,9 @@ class IncarcView : public QWidget {
 
     // Shows the model's state in the controls.
     void refresh();
+    // Puts the keyboard focus where the model has it: the window that the
+    // user comes back to from the calendar has it on "Iesire".
+    void showFocus();
 
     // Called after every event forwarded to the model: leaving the window
     // shows the main window again.
@@ -39,6 +42,7 @@ class IncarcView : public QWidget {
   private:
     void makeFields();
     void makeLabels();
+    void makeFormButtons();
     void makeScrollBars();
     QWidget* makeButtonBar();
     void showField(int k);
@@ -46,6 +50,14 @@ class IncarcView : public QWidget {
     void placeDrawing();
     void enter(int k);
     void click(const QString& button, void (Incarc::*handler)());
+    // A button on the drawing of the form.
+    struct FormButton {
+        const char* name;
+        QString caption;
+        QString tip;
+        void (Incarc::*handler)();
+    };
+    QPushButton* formButton(const FormButton& button, int pixelSize);
     void onFocusChanged(QWidget* now);
     void afterEvent();
     QWidget* widgetFor(const QString& control) const;
@@ -60,6 +72,7 @@ class IncarcView : public QWidget {
     std::array<QLabel*, 7> b1_{};
     QScrollBar* HScroll1_ = nullptr;
     QScrollBar* VScroll1_ = nullptr;
+    QPushButton* B_cal1_ = nullptr;
     bool followingFocus_ = false;
 };
 

@@ -15,6 +15,7 @@
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <tuple>
 
 #include "main_window/introd_captions.h"
 
@@ -88,6 +89,26 @@ IntrodView::IntrodView(Introd& model, QWidget* parent)
     commands->addWidget(B_sterg_);
     commands->addWidget(Command4_);
     commands->addStretch();
+    // The print commands: a stored document with or without its barcode, blank forms.
+    auto* listings = new QHBoxLayout;
+    for (auto [name, caption, tip, handler] :
+         {std::tuple{"B_list_CB", captions::B_list_CB, captions::B_list_CB_tip,
+                     &Introd::B_list_CB_Click},
+          std::tuple{"B_list", captions::B_list, captions::B_list_tip, &Introd::B_list_Click},
+          std::tuple{"Command2", captions::Command2, captions::Command2_tip,
+                     &Introd::Command2_Click}}) {
+        auto* button = new QPushButton(caption, this);
+        button->setObjectName(QLatin1String(name));
+        button->setToolTip(tip);
+        connect(button, &QPushButton::clicked, this, [this, handler] {
+            (model_.*handler)();
+            afterEvent();
+            if (windowsChanged)
+                windowsChanged();
+        });
+        listings->addWidget(button);
+    }
+    listings->addStretch();
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(title, 0, Qt::AlignHCenter);
@@ -96,6 +117,7 @@ IntrodView::IntrodView(Introd& model, QWidget* parent)
     layout->addLayout(grid);
     layout->addSpacing(12);
     layout->addLayout(commands);
+    layout->addLayout(listings);
     layout->addStretch();
     layout->addWidget(Label5);
 

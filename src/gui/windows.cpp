@@ -1,5 +1,8 @@
 #include "gui/windows.h"
 
+#include <QGuiApplication>
+#include <QWindow>
+
 namespace tavo::gui {
 namespace {
 
@@ -23,11 +26,28 @@ Windows::Windows(Program& program, std::function<void(QWidget*)> dialogParent)
     : program_(program),
       introdView_(program.introd()),
       incarcView_(program.incarc()),
+      formIbanView_(program.formIban(), &incarcView_),
+      formNrevidView_(program.formNrevid(), &incarcView_),
+      form2View_(program.form2(), &incarcView_),
       dialogParent_(std::move(dialogParent)) {
+    // Windows of their own, that stay above the entry window.
+    for (QWidget* view :
+         std::initializer_list<QWidget*>{&formIbanView_, &formNrevidView_, &form2View_})
+        view->setWindowFlag(Qt::Window);
     introdView_.windowsChanged = [this] { update(); };
     incarcView_.windowsChanged = [this] { update(); };
-    if (dialogParent_)
+    formIbanView_.windowsChanged = [this] { update(); };
+    formNrevidView_.windowsChanged = [this] { update(); };
+    form2View_.windowsChanged = [this] { update(); };
+    if (dialogParent_) {
         dialogParent_(&introdView_);
+        QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, &introdView_,
+                         [this](QWindow* active) {
+                             // A message box taking the focus leaves the parent as it is.
+                             if (QWidget* view = viewOf(active))
+                                 dialogParent_(view);
+                         });
+    }
 }
 
 void Windows::update() {
@@ -41,8 +61,26 @@ void Windows::update() {
         follow(introdView_, program_.introd().visible);
         follow(incarcView_, false);
     }
-    if (dialogParent_)
-        dialogParent_(entry ? static_cast<QWidget*>(&incarcView_) : &introdView_);
+    follow(formIbanView_, program_.formIban().visible);
+    follow(formNrevidView_, program_.formNrevid().visible);
+    follow(form2View_, program_.form2().visible);
+    if (entry)
+        incarcView_.showFocus();
+    if (dialogParent_) {
+        QWidget* front = viewOf(QGuiApplication::focusWindow());
+        if (!front)
+            front = entry ? static_cast<QWidget*>(&incarcView_) : &introdView_;
+        dialogParent_(front);
+    }
+}
+
+QWidget* Windows::viewOf(QWindow* active) {
+    for (QWidget* view : std::initializer_list<QWidget*>{&formIbanView_, &formNrevidView_,
+                                                         &form2View_, &incarcView_, &introdView_}) {
+        if (active && view->isVisible() && view->windowHandle() == active)
+            return view;
+    }
+    return nullptr;
 }
 
 }  // namespace tavo::gui

@@ -3,15 +3,22 @@
 #include <QWidget>
 #include <functional>
 
+#include "gui/form2_view.h"
+#include "gui/form_iban_view.h"
+#include "gui/form_nrevid_view.h"
 #include "gui/incarc_view.h"
 #include "gui/introd_view.h"
 #include "main_window/program.h"
 
+class QWindow;
+
 namespace tavo::gui {
 
-// The desktop's two top-level windows, the main window and the entry window:
-// after every event of either, each is shown or hidden as its model says, and
-// the messages stand over the one in front.
+// The desktop's top-level windows: the main window, the entry window and the
+// three windows the entry window opens (the beneficiary assistant, the
+// registration-number builder, the calendar). After every event of any of
+// them, each is shown or hidden as its model says, and the messages stand
+// over the one the user is in.
 class Windows {
   public:
     // `dialogParent` is told which window the messages belong to.
@@ -19,14 +26,27 @@ class Windows {
 
     IntrodView& introdView() { return introdView_; }
     IncarcView& incarcView() { return incarcView_; }
+    FormIbanView& formIbanView() { return formIbanView_; }
+    FormNrevidView& formNrevidView() { return formNrevidView_; }
+    Form2View& form2View() { return form2View_; }
 
     // Shows the windows whose models are visible (refreshed), hides the others.
     void update();
 
   private:
+    // The shown window of ours that `active` is; none for another one (a
+    // message box). Messages stand over it, or else over the main window or
+    // the entry window, whichever is shown.
+    QWidget* viewOf(QWindow* active);
+
     Program& program_;
     IntrodView introdView_;
     IncarcView incarcView_;
+    // The windows the entry window opens stay above it: its children, made
+    // after it and so destroyed before it.
+    FormIbanView formIbanView_;
+    FormNrevidView formNrevidView_;
+    Form2View form2View_;
     std::function<void(QWidget*)> dialogParent_;
 };
 

@@ -48,10 +48,28 @@ class Introd {
     void B_list_CB_Click();
     // "Listare FV": a stored deposit slip without barcode.
     void B_list_Click();
+    // "Listare pachet OP/FV-uri.": every complete document of one payer, type,
+    // period and interval of order numbers, printed with its barcode, and
+    // their text images collected in LKELM.txt.
+    void B_OPuri_Click();
     // "Formulare goale pt.OP/FV": a blank payment order or deposit slip.
     void Command2_Click();
     void Command1_Click();
     void Command4_Click();
+    // "Borderou (1) OP/FV" and "Borderou (2) OP": the payment summary of one
+    // payer over a period, written to Borderou.txt and opened in the viewer.
+    void Command6_Click();
+    void Command10_Click();
+    // "Fisier agentii (pentru e-mail)": agentie/tabela.txt and its copy under
+    // the name the user gives. True when that copy was written and opened.
+    bool B_agentii_Click();
+    // The reference texts: "Instructiuni", "Versiuni", "Legislatie",
+    // "Structuri"; "Scanare" does nothing.
+    void Command3_Click();
+    void Command5_Click();
+    void Command7_Click();
+    void Command9_Click();
+    void Command8_Click();
 
     // Loads ordine.txt into the list, the count and NrO.
     void incarcare_lista();

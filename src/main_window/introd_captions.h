@@ -25,11 +25,30 @@ inline const QString B_sterg_tip =
     QStringLiteral("Stege toate OP/ FV incarcate (se salveaza ordine_copie.txt)");
 inline const QString Command4 = QStringLiteral("Rezumat");
 inline const QString Command4_tip = QStringLiteral("Rezumat date incarcate.");
+inline const QString Command6 = QStringLiteral("Borderou (1) OP/FV");
+inline const QString Command6_tip =
+    QStringLiteral("Vizualizare/listare  borderou OP/FV  pt.un singur IBAN platitor");
+inline const QString Command10 = QStringLiteral("Borderou (2) OP");
+inline const QString Command10_tip =
+    QStringLiteral("Vizualizare/listare  borderou OP-uri pt.mai multe IBAN-uri platitor");
 inline const QString B_list_CB = QStringLiteral("Listare OP/ FV");
 inline const QString B_list_CB_tip = QStringLiteral("Listare cu cod de bare");
 inline const QString B_list = QStringLiteral("Listare FV");
 inline const QString B_list_tip = QStringLiteral("Listare fara cod de bare");
+inline const QString B_OPuri = QStringLiteral("Listare pachet OP/FV-uri.");
+inline const QString B_OPuri_tip =
+    QStringLiteral("Listare pachet OP/FV-uri.  Pozitionati-va  mai intai pe un OP/FV  din pachet.");
 inline const QString Command2 = QStringLiteral("Formulare goale pt.OP/FV");
 inline const QString Command2_tip = QStringLiteral("Listare formulare goale.");
+inline const QString B_agentii = QStringLiteral("Fisier agentii (pentru e-mail)");
+inline const QString B_agentii_tip = QStringLiteral(
+    "Fisier agentii   (fisierul se salveaza in directorul '...KELM_20nn\\agentie\\'; se "
+    "transmite prin e-mail)");
+inline const QString Command3 = QStringLiteral("Instructiuni");
+inline const QString Command5 = QStringLiteral("Versiuni");
+inline const QString Command7 = QStringLiteral("Legislatie");
+inline const QString Command9 = QStringLiteral("Structuri");
+inline const QString Command8 = QStringLiteral("Scanare");
+inline const QString Command8_tip = QStringLiteral("Citire cod de bare.");
 
 }  // namespace tavo::introd_captions

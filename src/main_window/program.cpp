@@ -1,5 +1,7 @@
 #include "main_window/program.h"
 
+#include "main_window/reference_texts.h"
+
 namespace tavo {
 
 Program::Program(QDir folder, Ui& ui)
@@ -37,6 +39,7 @@ void Program::load() {
     started_ = true;
     lists = beneficiary::loadReferenceLists(folder_, ui_);
     formNrevid_.stareInitiala();
+    reference_texts::copiereTexte(folder_);  // only the texts the folder lacks
     introd_.start();
 }
 

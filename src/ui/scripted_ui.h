@@ -48,6 +48,8 @@ class ScriptedUi : public Ui {
                                  const QString& title) override;
     void openText(const QString& relativePath) override;
     void print(const PrintJob& job) override;
+    // Progress is not shown: a script's output lists only what the user answers or gets.
+    bool progress(int, int, const QString&) override { return true; }
 
     // The next print-image operation writes this file instead of the next
     // print-NNNN.pdf of the print folder.

@@ -44,6 +44,16 @@ class Ui {
 
     // One print-image operation.
     virtual void print(const PrintJob& job) = 0;
+
+    // The progress of a long run (a package of documents): `done` of `total`
+    // steps, `text` saying what is being done. False when the user asked to
+    // stop; the run then ends as if it had come to its last step.
+    virtual bool progress(int done, int total, const QString& text) {
+        Q_UNUSED(done);
+        Q_UNUSED(total);
+        Q_UNUSED(text);
+        return true;
+    }
 };
 
 }  // namespace tavo

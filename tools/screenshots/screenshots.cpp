@@ -2,6 +2,8 @@
 // at what a user sees: screenshots OUTPUT_FOLDER.
 #include <QApplication>
 #include <QDir>
+#include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -9,6 +11,7 @@
 #include "gui/text_viewer.h"
 #include "gui/windows.h"
 #include "main_window/program.h"
+#include "printing/printed_page.h"
 #include "text/text_file.h"
 #include "ui/scripted_ui.h"
 
@@ -23,6 +26,34 @@ bool save(QWidget& widget, const QDir& out, const QString& name) {
     const bool ok = widget.grab().save(path);
     std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
     return ok;
+}
+
+// A printed page as the paper shows it: A4 at 100 dots an inch, white.
+bool savePage(const printing::PrintedPage& page, const QDir& out, const QString& name) {
+    constexpr double kDpi = 100;
+    QImage image(qRound(210 / 25.4 * kDpi), qRound(297 / 25.4 * kDpi), QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(kDpi / 0.0254));
+    image.setDotsPerMeterY(qRound(kDpi / 0.0254));
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(kDpi / 1440, kDpi / 1440);
+        printing::drawPrintedPage(painter, page);
+    }
+    const QString path = out.filePath(name + QStringLiteral(".png"));
+    const bool ok = image.save(path);
+    std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
+    return ok;
+}
+
+// The row of a list that begins with `start` (a treasury unit), -1 for none.
+int rowOf(const beneficiary::ReferenceList& list, const QString& start) {
+    for (int row = 0; row < list.count(); ++row) {
+        if (list.row(row).startsWith(start))
+            return row;
+    }
+    return -1;
 }
 
 }  // namespace
@@ -82,6 +113,67 @@ int main(int argc, char** argv) {
     };
     ok = entry(QStringLiteral("1"), true, QStringLiteral("entry-op")) && ok;
     ok = entry(QStringLiteral("2"), false, QStringLiteral("entry-fv")) && ok;
+
+    // The windows the entry window opens, on the payment order.
+    program.introd().NrO = QStringLiteral("1");
+    program.introd().Option_Click(true);
+    program.introd().B_start_Click();
+    Incarc& incarc = program.incarc();
+    incarc.azi = [] { return QDate(2023, 3, 15); };
+    windows.update();
+    // Way 1 of the assistant: a unit and an obligation chosen.
+    incarc.Command1_Click();
+    Form_IBAN& assistant = program.formIban();
+    assistant.Benef1().select(rowOf(assistant.Benef1(), QStringLiteral("TREZ131")));
+    assistant.oblig1().select(1);
+    windows.update();
+    ok = save(windows.formIbanView(), out, QStringLiteral("form-iban")) && ok;
+    assistant.ascunde();
+    // The builder after the worked example: a fine (type 22) at Brasov, of 15/03/2023.
+    incarc.Command6_Click();
+    Form_NREVID& builder = program.formNrevid();
+    builder.Benef1_Click(rowOf(builder.Benef1(), QStringLiteral("TREZ131")));
+    builder.Option_Click(2);
+    builder.oblig2_Click(0);
+    builder.data_decizie = QStringLiteral("150323");
+    builder.Command5_Click();
+    windows.update();
+    ok = save(windows.formNrevidView(), out, QStringLiteral("form-nrevid")) && ok;
+    builder.visible = false;
+    incarc.B_cal_Click();
+    windows.update();
+    ok = save(windows.form2View(), out, QStringLiteral("calendar")) && ok;
+    ui.queueAnswer(QStringLiteral("no"));
+    incarc.but_exit_Click();
+    windows.update();
+
+    // The payment order as printed, two copies and one copy a page, as the
+    // main window's "Listare OP/ FV" makes it; then the blank forms.
+    program.state.nr_curent = QStringLiteral("1");
+    program.state.tip_doc = QStringLiteral("OP");
+    for (int copies : {0, 1}) {
+        Incarc print(folder, ui, program.state, program.lists);
+        print.aranjare_macheta();
+        print.citire_ordin();
+        print.marcajOrdine();
+        print.verif_OP();
+        print.verif_OP1();
+        print.aranjare_listare(copies);
+        print.imagine_CB(print.text_CB());
+        ok = savePage(print.pagina(), out,
+                      copies == 0 ? QStringLiteral("print-two-copies")
+                                  : QStringLiteral("print-one-copy")) &&
+             ok;
+    }
+    for (auto type : {printing::FormType::OP, printing::FormType::FV}) {
+        printing::PrintedPage blank;
+        blank.blank = true;
+        blank.look = {type, false, type == printing::FormType::OP};
+        ok = savePage(blank, out,
+                      type == printing::FormType::OP ? QStringLiteral("blank-op")
+                                                     : QStringLiteral("blank-fv")) &&
+             ok;
+    }
     for (const QString& line : shown) std::printf("%s\n", qPrintable(line));
     return ok ? 0 : 1;
 }

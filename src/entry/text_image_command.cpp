@@ -1,0 +1,27 @@
+// The entry window's text image: "OP/FV - imagine text" writes the document
+// shown into LKELM.txt, twice, and opens it in the viewer.
+#include "entry/incarc.h"
+#include "entry/incarc_texts.h"
+
+namespace tavo {
+
+printing::ImagineText Incarc::imagine_text() const {
+    printing::ImagineText values;
+    values.d1 = d1;
+    std::copy_n(b1.begin(), values.b1.size(), values.b1.begin());
+    values.op = esteOP();
+    return values;
+}
+
+void Incarc::Command3_Click() {
+    const printing::ImagineText values = imagine_text();
+    val_decl[0] = printing::nota_declaratie(d1[11], true);
+    QString error;
+    if (!printing::vizu_OP(folder_, values, &error)) {
+        ui_.message(incarc_texts::imagineEsuata.arg(error), Icon::Exclamation);
+        return;
+    }
+    ui_.openText(printing::kLKELM);
+}
+
+}  // namespace tavo

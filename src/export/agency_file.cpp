@@ -1,0 +1,120 @@
+#include "export/agency_file.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <algorithm>
+
+#include "text/text_file.h"
+
+namespace tavo::exporting {
+
+using store::camp;
+
+QString bic_agentie(QStringView iban) {
+    // The banks whose BIC does not end in "ROBU", by bank code.
+    static const QStringList kOwnSuffix = {
+        QStringLiteral("CARPRO22"), QStringLiteral("NBORROBP"), QStringLiteral("BTRLRO22"),
+        QStringLiteral("CAIXROBX"), QStringLiteral("EGNAROBX"), QStringLiteral("DAFBRO22"),
+        QStringLiteral("WBANRO22"),
+    };
+    const QString bank = iban.mid(4, 4).toString();
+    if (bank.size() == 4) {
+        for (const QString& bic : kOwnSuffix) {
+            if (bic.startsWith(bank))
+                return bic;
+        }
+    }
+    return bank + QLatin1String("ROBU");
+}
+
+QString linie_tabela(QStringView line) {
+    QString out;
+    out.reserve(line.size() + 64);
+    out += QLatin1Char('#');
+    out += camp(line, store::nr_OP);
+    out += QLatin1String("#,");
+    out += camp(line, store::data_emiterii);
+    out += QLatin1Char(',');
+    out += camp(line, store::CIF_platitor);
+    out += QLatin1String(",#");
+    out += camp(line, store::platitor).left(30);
+    out += QLatin1String("#,#");
+    out += camp(line, store::adresa_platitor);
+    out += QLatin1String("#,#");
+    out += camp(line, store::IBAN_platitor);
+    out += QLatin1String("#,#");
+    out += bic_agentie(camp(line, store::IBAN_platitor));
+    out += QLatin1String("#,");
+    out += camp(line, store::CIF_beneficiar);
+    out += QLatin1String(",#");
+    out += camp(line, store::beneficiar).left(30);
+    out += QLatin1String("#,#");
+    out += camp(line, store::IBAN_beneficiar);
+    out += QLatin1String("#,#");
+    out += bic_agentie(camp(line, store::IBAN_beneficiar));
+    out += QLatin1String("#,");
+    out += camp(line, store::suma);
+    out += QLatin1String(",#");
+    out += camp(line, store::reprezentand).left(70);
+    out += QLatin1Char('#');
+    return out;
+}
+
+bool cre_tabela(const store::OrdersFile& orders, const QString& path, QString* error) {
+    QStringList lines;
+    for (const auto& document : orders.documente()) lines.append(linie_tabela(document.text));
+    return text::writeLines(path, lines, error);
+}
+
+std::optional<QString> numeAgentieRefuzat(const QString& name) {
+    const QString inside = QStringLiteral(" (fisierul se salveaza numai in directorul 'agentie')");
+    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
+        return QStringLiteral("contine '/' sau '\\'") + inside;
+    if (name.contains(QLatin1String("..")))
+        return QStringLiteral("contine '..'") + inside;
+    static const QString kForbidden = QStringLiteral("<>:\"|?*");
+    for (const QChar c : name) {
+        if (kForbidden.contains(c))
+            return QStringLiteral("contine caracterul '%1'").arg(c);
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            return QStringLiteral("contine caractere de control");
+    }
+    const auto onlyBlanksAndDots = [](QChar c) { return c == u' ' || c == u'.'; };
+    if (std::all_of(name.begin(), name.end(), onlyBlanksAndDots))
+        return QStringLiteral("este format numai din spatii si puncte");
+    // Windows drops a final dot or blank, and keeps the device names for itself:
+    // the file would not be the one named here once the folder is carried there.
+    if (onlyBlanksAndDots(name.back()))
+        return QStringLiteral("se termina cu spatiu sau punct");
+    static const QRegularExpression device(
+        QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9]) *(\\..*)?$"),
+        QRegularExpression::CaseInsensitiveOption);
+    if (device.match(name).hasMatch()) {
+        return QStringLiteral(
+            "este un nume rezervat de Windows (CON, PRN, AUX, NUL, COM1-9, LPT1-9)");
+    }
+    // Linux holds names of at most 255 bytes.
+    if (QFile::encodeName(name).size() > 255)
+        return QStringLiteral("este prea lung");
+    return std::nullopt;
+}
+
+bool copiere_agentie(const QDir& folder, const QString& name, QString* error) {
+    const QDir agentie(folder.filePath(QLatin1String(kFolderAgentie)));
+    QFile source(agentie.filePath(QLatin1String(kTabela)));
+    if (!source.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = source.fileName() + QLatin1String(": ") + source.errorString();
+        return false;
+    }
+    const QByteArray bytes = source.readAll();
+    // The temporary file has a name of its own: NAME plus a suffix could pass
+    // the longest name the file system holds.
+    const QString temp = agentie.filePath(QStringLiteral(".copie_agentie.tmp"));
+    if (text::replaceFile(agentie.filePath(name), temp, bytes, error))
+        return true;
+    QFile::remove(temp);  // when the rename failed (NAME is a folder, say)
+    return false;
+}
+
+}  // namespace tavo::exporting

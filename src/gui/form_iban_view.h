@@ -1,0 +1,48 @@
+#pragma once
+
+#include "beneficiary/form_iban.h"
+#include "gui/assistant_view.h"
+
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace tavo::gui {
+
+class ListCombo;
+
+// The beneficiary assistant on the desktop: shows the Form_IBAN model and
+// forwards the user's events to it; no behaviour of its own.
+class FormIbanView : public AssistantView {
+    Q_OBJECT
+  public:
+    explicit FormIbanView(Form_IBAN& model, QWidget* parent = nullptr);
+
+    void refresh() override;
+
+  protected:
+    QString modelFocus() const override { return model_.focus; }
+    void setModelFocus(const QString& control) override { model_.setFocus(control); }
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    QGroupBox* makeFrame3();
+    QGroupBox* makeFrame2();
+    QWidget* makeListButtons(QWidget* parent);
+    void choose(const QString& control, beneficiary::ReferenceList& list, int row);
+
+    Form_IBAN& model_;
+    QRadioButton* Option1_;
+    QRadioButton* Option2_;
+    QGroupBox* Frame3_ = nullptr;
+    ListCombo* Benef1_ = nullptr;
+    ListCombo* oblig1_ = nullptr;
+    QPushButton* Command5_;
+    QGroupBox* Frame2_ = nullptr;
+    QLineEdit* codIBAN_ = nullptr;
+    QLineEdit* nrEVID_ = nullptr;
+    QPushButton* Command9_;
+};
+
+}  // namespace tavo::gui

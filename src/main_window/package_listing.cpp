@@ -1,0 +1,168 @@
+// "Listare pachet OP/FV-uri.": all complete stored documents of one payer,
+// one type, a period of issue dates and, when asked, an interval of order
+// numbers, each printed with its barcode exactly as "Listare OP/ FV" prints a
+// single one. Their text images are collected in LKELM.txt.
+#include <QFile>
+
+#include "checks/dates.h"
+#include "entry/incarc.h"
+#include "entry/incarc_texts.h"
+#include "main_window/introd.h"
+#include "printing/period.h"
+#include "printing/text_image.h"
+#include "text/text_file.h"
+#include "text/text_helpers.h"
+
+namespace tavo {
+namespace {
+
+const QString kIntrebareCif = QStringLiteral("Dati 'Cod de identificare fiscala' platitor :");
+const QString kIntrebarePerioada =
+    QStringLiteral("Dati 'Perioada pachetului de OP/FV (zz/ll/aaaa-zz/ll/aaaa) :");
+const QString kIntrebareTip = QStringLiteral("Dati : 1 - OP, 2 - FV");
+const QString kIntrebareInterval =
+    QStringLiteral("Dati 'Intervalul numarului de ordine' pentru platitorul ales n1/n2 :");
+
+// The interval of order numbers, n1/n2, both ends included.
+struct Interval {
+    bool restrictie = false;  // false: every order number
+    qint64 n1 = 0;
+    qint64 n2 = 0;
+
+    bool contains(qint64 nr) const { return !restrictie || (n1 <= nr && nr <= n2); }
+};
+
+// The answer to the interval question. The default "/" (both sides empty),
+// an answer without "/" and Cancel all mean every order number; a reversed
+// interval is refused with a message and also means every order number.
+Interval citireInterval(const std::optional<QString>& answer, Ui& ui) {
+    if (!answer)
+        return {};
+    const qsizetype slash = answer->indexOf(QLatin1Char('/'));
+    if (slash < 0)
+        return {};
+    const QString n1 = answer->left(slash);
+    const QString n2 = answer->mid(slash + 1);
+    if (n1.isEmpty() && n2.isEmpty())
+        return {};
+    const Interval interval{true, text::numericValue(n1), text::numericValue(n2)};
+    if (interval.n2 < interval.n1) {
+        ui.message(QStringLiteral("Interval incorect "), Icon::Exclamation, QStringLiteral(" "));
+        return {};
+    }
+    return interval;
+}
+
+// What the questions chose.
+struct Pachet {
+    int copii = 1;  // 0: two copies a page, 1: one
+    QString cif;
+    QString tip;  // "OP", "FV", or empty: no document qualifies
+    printing::Perioada perioada;
+    Interval interval;
+
+    bool cuprinde(const store::ordin& document) const {
+        return document[store::CIF_platitor] == cif && !tip.isEmpty() &&
+               document[store::tip_doc] == tip &&
+               interval.contains(text::numericValue(document[store::nr_ordine])) &&
+               perioada.contains(document[store::data_emiterii]);
+    }
+};
+
+}  // namespace
+
+void Introd::B_OPuri_Click() {
+    if (!entry_)
+        return;
+    checks::verif_setare_data(ui_, state_);
+    if (state_.eroare_data)
+        return;
+    ui_.message(QStringLiteral("Atentie ! Nu se listeaza OP/FV-urile completate partial."));
+    if (!orders_.exists()) {
+        ui_.message(QStringLiteral("Nu exista OP/FV incarcate."), Icon::Exclamation);
+        return;
+    }
+    Pachet pachet;
+    const std::optional<int> copies = intrebareExemplare();
+    if (!copies)
+        return;
+    pachet.copii = *copies;
+    const std::optional<QString> cif = ui_.input(kIntrebareCif, state_.CIF_curent);
+    if (!cif || text::numericValue(*cif) == 0)
+        return;
+    pachet.cif = *cif;
+    const std::optional<QString> perioada =
+        ui_.input(kIntrebarePerioada, state_.data_curenta + QLatin1Char('-') + state_.data_curenta);
+    const std::optional<QString> tip = ui_.input(kIntrebareTip, QStringLiteral("1"));
+    const qint64 type = tip ? text::numericValue(*tip) : 0;
+    if (type == 0)
+        return;
+    pachet.tip = type == 1 ? QStringLiteral("OP") : type == 2 ? QStringLiteral("FV") : QString();
+    pachet.perioada = printing::citirePerioada(perioada.value_or(QString()));
+    pachet.interval = citireInterval(ui_.input(kIntrebareInterval, QStringLiteral("/")), ui_);
+
+    visible = false;
+    // LKELM.txt is started anew: a file that cannot be written stops the run
+    // before anything is printed.
+    const QString lkelm = folder_.filePath(printing::kLKELM);
+    QFile::remove(lkelm);
+    QString error;
+    if (!text::writeLines(lkelm, {}, &error)) {
+        ui_.message(incarc_texts::imagineEsuata.arg(error), Icon::Exclamation);
+        visible = true;
+        return;
+    }
+
+    QStringList imagini;
+    const QList<store::OrdersFile::Linie> lines = orders_.documente();
+    const int total = int(lines.size());
+    Incarc citire(folder_, ui_, state_, entry_->lists());
+    for (int i = 0; i < total; ++i) {
+        const store::ordin document = store::ordin::din_linie(lines[i].text);
+        state_.nr_curent = document[store::nr_ordine];
+        const QString& storedType = document[store::tip_doc];
+        if (storedType == QLatin1String("OP") || storedType == QLatin1String("FV"))
+            state_.tip_doc = storedType;
+        if (pachet.cuprinde(document)) {
+            // The document as "Incărcare" would load it, checked without a message.
+            citire.aranjare_macheta();
+            citire.golire_macheta();
+            for (int k = 0; k < Incarc::kFields; ++k)
+                citire.d1[size_t(k)] = document[store::pozitie_pentru_d1(k)];
+            if (!citire.esteOP()) {
+                citire.d1[5].clear();
+                citire.b1[2].clear();
+            }
+            citire.verif_OP();
+            citire.verif_OP2();
+            const QString payload = citire.text_CB();
+            citire.marcajOrdine();
+            if (state_.lista_erori.isEmpty()) {
+                Incarc print(folder_, ui_, state_, entry_->lists());
+                print.d1 = citire.d1;
+                print.b1 = citire.b1;
+                print.marcajOrdine();
+                print.aranjare_macheta();
+                print.aranjare_listare(pachet.copii);
+                if (print.imagine_CB(payload, &error) ||
+                    ui_.ask(incarc_texts::faraCodBare.arg(error)) == Answer::Yes) {
+                    printing::vizu_OP1(citire.imagine_text(), imagini);
+                    ui_.print(printing::printJob(print.pagina()));
+                }
+            }
+        }
+        const QString shown = QStringLiteral("Listare pachet OP/FV-uri: %1 din %2");
+        if (!ui_.progress(i + 1, total, shown.arg(i + 1).arg(total)))
+            break;
+    }
+
+    if (!text::writeLines(lkelm, imagini, &error)) {
+        ui_.message(incarc_texts::imagineEsuata.arg(error), Icon::Exclamation);
+    } else if (ui_.ask(QStringLiteral("Doriti sa vizualizati imaginile OP/FV-urilor ?")) ==
+               Answer::Yes) {
+        ui_.openText(printing::kLKELM);
+    }
+    visible = true;
+}
+
+}  // namespace tavo

@@ -1,0 +1,140 @@
+#include "main_window/reference_texts.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "entry/incarc.h"
+#include "main_window/introd.h"
+#include "text/text_file.h"
+
+namespace tavo {
+namespace reference_texts {
+namespace {
+
+// Whether anything (file, folder, link, even a broken one) stands at `path`.
+bool occupied(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+// Writes a file that is not there yet, through a temporary file, so that a
+// failed write leaves nothing half written under the real name.
+bool writeNew(const QDir& folder, const QString& name, const QByteArray& bytes, QString* error) {
+    return text::replaceFile(folder.filePath(name), folder.filePath(name + QLatin1String(".tmp")),
+                             bytes, error);
+}
+
+}  // namespace
+
+const QStringList& nume() {
+    static const QStringList names = {
+        QLatin1String(kInstr),     QLatin1String(kVersiuni), QLatin1String(kLegi),
+        QLatin1String(kStructuri), QLatin1String(kInfUtile), QLatin1String(kSugestiiModel),
+        QLatin1String(kInfo),
+    };
+    return names;
+}
+
+QByteArray continut(const QString& name) {
+    // The texts are kept in the sources as UTF-8 with LF line ends; the
+    // working folder holds them as every other file of it.
+    QFile file(QStringLiteral(":/texts/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return text::joinLines(text::splitLines(QString::fromUtf8(file.readAll())));
+}
+
+QString numeInFolder(const QDir& folder, const QString& name) {
+    if (occupied(folder.filePath(name)))
+        return name;
+    // Name filters ignore case unless asked otherwise; the names hold no wildcard.
+    const QStringList found = folder.entryList(
+        {name}, QDir::Files | QDir::Dirs | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+    return found.isEmpty() ? name : found.front();
+}
+
+QStringList copiereTexte(const QDir& folder) {
+    QStringList failed;
+    for (const QString& name : nume()) {
+        if (occupied(folder.filePath(numeInFolder(folder, name))))
+            continue;
+        const QByteArray bytes = continut(name);
+        if (bytes.isEmpty() || !writeNew(folder, name, bytes, nullptr))
+            failed.append(name);
+    }
+    return failed;
+}
+
+QString pregatireSugestii(const QDir& folder, QString* error) {
+    const QString existing = numeInFolder(folder, QLatin1String(kSugestii));
+    if (occupied(folder.filePath(existing)))
+        return existing;
+    QByteArray bytes;
+    QFile model(folder.filePath(numeInFolder(folder, QLatin1String(kSugestiiModel))));
+    if (model.open(QIODevice::ReadOnly))
+        bytes = model.readAll();
+    else
+        bytes = continut(QLatin1String(kSugestiiModel));
+    if (!writeNew(folder, QLatin1String(kSugestii), bytes, error))
+        return {};
+    return QLatin1String(kSugestii);
+}
+
+}  // namespace reference_texts
+
+namespace {
+
+void deschide(Ui& ui, const QDir& folder, const char* name) {
+    ui.openText(reference_texts::numeInFolder(folder, QLatin1String(name)));
+}
+
+}  // namespace
+
+// --- the main window ---
+
+void Introd::Command3_Click() {
+    deschide(ui_, folder_, reference_texts::kInstr);
+}
+
+void Introd::Command5_Click() {
+    deschide(ui_, folder_, reference_texts::kVersiuni);
+}
+
+void Introd::Command7_Click() {
+    deschide(ui_, folder_, reference_texts::kLegi);
+}
+
+void Introd::Command9_Click() {
+    deschide(ui_, folder_, reference_texts::kStructuri);
+}
+
+// "Scanare": reading a barcode back is not done by the program.
+void Introd::Command8_Click() {}
+
+// --- the entry window ---
+
+void Incarc::Command2_Click() {
+    deschide(ui_, folder_, reference_texts::kInstr);
+}
+
+void Incarc::Command5_Click() {
+    deschide(ui_, folder_, reference_texts::kInfUtile);
+}
+
+void Incarc::B_legi_Click() {
+    deschide(ui_, folder_, reference_texts::kLegi);
+}
+
+void Incarc::But_explic_Click() {
+    QString error;
+    const QString name = reference_texts::pregatireSugestii(folder_, &error);
+    if (name.isEmpty()) {
+        ui_.message(QStringLiteral("Fisierul '%1' nu a putut fi creat (%2).")
+                        .arg(QLatin1String(reference_texts::kSugestii), error),
+                    Icon::Exclamation);
+        return;
+    }
+    ui_.openText(name);
+}
+
+}  // namespace tavo

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QDir>
+#include <QString>
+#include <QStringList>
+#include <array>
+
+namespace tavo::printing {
+
+// The values of one document as the entry window shows them, for its text
+// image: the 18 fields d1(0)..d1(17) as typed, the derived labels
+// b1(0)..b1(6) (grouped amount, amount in words, BICs, bank names, order
+// mark), the type, and the caption of the commitment line.
+struct ImagineText {
+    std::array<QString, 18> d1;
+    std::array<QString, 7> b1;
+    bool op = true;  // a payment order; false for a deposit slip
+    QString angajament = QStringLiteral("Angajament cod/ indicator: ");
+};
+
+// The text image's file in the working folder.
+inline const QString kLKELM = QStringLiteral("LKELM.txt");
+
+// The declaration note of a registration number whose 18th character is
+// "1", empty otherwise: doubled parentheses in the two-copy image of the
+// entry window, single ones in a package.
+QString nota_declaratie(const QString& nr_evidenta, bool douaExemplare);
+
+// Lines 1 to 29 of one copy. `note` goes on line 19; `bicBeneficiar` false
+// ends line 15 after the beneficiary IBAN.
+QStringList copie_text(const ImagineText& values, const QString& note, bool bicBeneficiar = true);
+
+// The two copies of the entry window's image, as LKELM.txt holds them.
+QStringList vizu_OP_linii(ImagineText values);
+
+// Writes LKELM.txt in `folder` with the two copies, replacing whatever it held.
+bool vizu_OP(const QDir& folder, const ImagineText& values, QString* error = nullptr);
+
+// Appends one copy, as a package collects them, to `lines`.
+void vizu_OP1(ImagineText values, QStringList& lines);
+
+}  // namespace tavo::printing

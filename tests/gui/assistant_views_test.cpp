@@ -1,0 +1,133 @@
+// The windows the entry window opens, offscreen: the beneficiary assistant
+// and the calendar, each writing into the entry window's fields.
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "gui/windows.h"
+#include "main_window/program.h"
+#include "text/text_file.h"
+#include "ui/scripted_ui.h"
+
+using namespace tavo;
+
+namespace {
+
+const QString kOrder = QStringLiteral(
+    "1,45,1500.00,ALFA SRL,13548146,STR. MARE 1 BRASOV,RO49RNCB0089000000000001,BCR BRASOV,"
+    "BUGETUL DE STAT,4221306,RO61TREZ1315069XXX000000,TREZ BRASOV,,IMPOZIT PROFIT,15/01/2023,,,,,"
+    "OP");
+
+QString fieldText(QWidget& entry, int k) {
+    return entry.findChild<QLineEdit*>(Incarc::numeCamp(k))->text();
+}
+
+// Types into a list as a user does: the list goes to the first row with the letters.
+void typeInto(QComboBox* list, const QString& letters) {
+    list->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(list->hasFocus());
+    QTest::keyClicks(list, letters);
+}
+
+// Clicks the day of the month shown, in the calendar's grid of days.
+void clickDay(QCalendarWidget* calendar, int day) {
+    auto* grid = calendar->findChild<QTableView*>();
+    QAbstractItemModel* days = grid->model();
+    for (int row = 1; row < days->rowCount(); ++row) {
+        for (int column = 0; column < days->columnCount(); ++column) {
+            const QModelIndex cell = days->index(row, column);
+            if (cell.data().toInt() == day) {
+                QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                                  grid->visualRect(cell).center());
+                return;
+            }
+        }
+    }
+    QFAIL("no such day in the calendar");
+}
+
+}  // namespace
+
+class AssistantViewsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void fillTheEntryWindowAndHide() {
+        QTemporaryDir dir;
+        const QDir folder(dir.path());
+        QVERIFY(text::writeLines(folder.filePath("ordine.txt"), {kOrder}));
+        QStringList shown;
+        ScriptedUi ui(folder, folder, [&](const QString& line) { shown.append(line); });
+        Program program(folder, ui);
+        gui::Windows windows(program);
+        QVERIFY(program.start());
+        program.incarc().azi = [] { return QDate(2023, 3, 15); };
+        windows.update();
+        program.introd().NrO = QStringLiteral("1");
+        windows.introdView().refresh();
+        QTest::mouseClick(windows.introdView().findChild<QPushButton*>("B_start"), Qt::LeftButton);
+        gui::IncarcView& entry = windows.incarcView();
+        QVERIFY(QTest::qWaitForWindowExposed(&entry));
+
+        // Way 1 of the assistant: a unit and an obligation, found by typing
+        // part of their names, make the beneficiary IBAN.
+        QTest::mouseClick(entry.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        gui::FormIbanView& assistant = windows.formIbanView();
+        QVERIFY(assistant.isVisible());
+        QVERIFY(assistant.isWindow());
+        QVERIFY(QTest::qWaitForWindowActive(&assistant));
+        auto* units = assistant.findChild<QComboBox*>("Benef1");
+        auto* obligations = assistant.findChild<QComboBox*>("oblig1");
+        QVERIFY(units->isVisible() && obligations->isVisible());
+        QVERIFY(!assistant.findChild<QLineEdit*>("codIBAN")->isVisible());
+        typeInto(units, QStringLiteral("bucuresti"));
+        QVERIFY(units->currentText().startsWith(QStringLiteral("TREZ700--")));
+        QVERIFY(program.formIban().Benef1().selectedRow().startsWith(QStringLiteral("TREZ700--")));
+        typeInto(obligations, QStringLiteral("tva - decont"));
+        QCOMPARE(program.formIban().oblig1().selected(), 48);
+        QCOMPARE(obligations->currentIndex(), 48);
+        QVERIFY(!shown.join('\n').contains(QStringLiteral("MSG")));
+
+        QTest::mouseClick(assistant.findChild<QPushButton*>("Command5"), Qt::LeftButton);
+        QVERIFY(!assistant.isVisible());
+        QVERIFY(entry.isVisible());
+        const QString iban = fieldText(entry, 9);
+        QVERIFY2(QRegularExpression(QStringLiteral("^RO\\d\\dTREZ70020A100101XTVA$"))
+                     .match(iban)
+                     .hasMatch(),
+                 qPrintable(iban));
+        QCOMPARE(program.incarc().d1[9], iban);
+        QCOMPARE(entry.findChild<QWidget*>(Incarc::numeCamp(12))->property("plainText").toString(),
+                 QStringLiteral("TVA - decont lunar/trim./sem./anual"));
+
+        // The calendar: a day clicked becomes the issue date, and "Iesire" has the focus.
+        QTest::mouseClick(entry.findChild<QPushButton*>("B_cal"), Qt::LeftButton);
+        gui::Form2View& calendarView = windows.form2View();
+        QVERIFY(calendarView.isVisible());
+        QVERIFY(QTest::qWaitForWindowExposed(&calendarView));
+        auto* calendar = calendarView.findChild<QCalendarWidget*>("Calendar1");
+        QCOMPARE(calendar->selectedDate(), QDate(2023, 3, 15));
+        clickDay(calendar, 20);
+        QVERIFY(!calendarView.isVisible());
+        QCOMPARE(fieldText(entry, 13), QStringLiteral("20/03/2023"));
+        QCOMPARE(program.state.camp_calendar, 0);
+        QCOMPARE(entry.focusWidget(), entry.findChild<QPushButton*>("but_exit"));
+
+        // Leaving the entry window takes its open windows with it.
+        QTest::mouseClick(entry.findChild<QPushButton*>("Command6"), Qt::LeftButton);
+        QVERIFY(windows.formNrevidView().isVisible());
+        ui.queueAnswer(QStringLiteral("no"));
+        QVERIFY(entry.close());
+        QVERIFY(!windows.formNrevidView().isVisible());
+        QVERIFY(windows.introdView().isVisible());
+        QVERIFY(!ui.hasQueuedAnswers());
+    }
+};
+
+QTEST_MAIN(AssistantViewsTest)
+#include "assistant_views_test.moc"

@@ -1,0 +1,71 @@
+// "OP/FV - imagine text" in the entry window: the declaration note on the
+// form, the viewer opened on LKELM.txt, and a file that cannot be written.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "entry/incarc.h"
+#include "text/text_file.h"
+#include "ui/scripted_ui.h"
+
+namespace tavo {
+namespace {
+
+class TextImageCommand : public testing::Test {
+  protected:
+    TextImageCommand()
+        : ui(QDir(dir.path()), QDir(dir.path()), [this](const QString& l) { shown.append(l); }),
+          lists(beneficiary::builtInLists()),
+          entry(QDir(dir.path()), ui, state, lists) {
+        entry.d1[0] = "12";
+        entry.b1[6] = "(3)";
+    }
+
+    QTemporaryDir dir;
+    QStringList shown;
+    ScriptedUi ui;
+    ProgramState state;
+    beneficiary::ReferenceLists lists;
+    Incarc entry;
+};
+
+TEST_F(TextImageCommand, NoteOnTheFormAndTheViewer) {
+    struct Case {
+        QString nr_evidenta;
+        QString note;
+    } cases[] = {
+        {"20230131000000000100017", "((1-OP cu valoare de declaratie))"},
+        {"20230131000000000000017", ""},
+        {"", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.nr_evidenta.toStdString());
+        shown.clear();
+        entry.val_decl.fill("before");
+        entry.d1[11] = c.nr_evidenta;
+        entry.Command3_Click();
+        EXPECT_EQ(entry.val_decl[0], c.note);
+        EXPECT_EQ(entry.val_decl[1], "before");
+        EXPECT_EQ(shown, QStringList{"OPEN LKELM.txt"});
+        const QStringList lines =
+            text::readLines(dir.filePath("LKELM.txt")).value_or(QStringList());
+        ASSERT_EQ(lines.size(), 66);
+        EXPECT_EQ(lines[19], "             " + c.note);
+        EXPECT_EQ(lines[65], "(3)");
+    }
+}
+
+TEST_F(TextImageCommand, FileThatCannotBeWrittenIsSaidAndNotOpened) {
+    ASSERT_TRUE(text::writeLines(dir.filePath("LKELM.txt"), {"an older image"}));
+    // The new image cannot take the place of the old one.
+    ASSERT_TRUE(QDir(dir.path()).mkdir("LKELM.txt.tmp"));
+    entry.Command3_Click();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_TRUE(shown[0].startsWith("MSG exclamation||Fisierul 'LKELM.txt' nu a putut fi scris ("))
+        << shown[0].toStdString();
+    // No stale image is left to be taken for this document's.
+    EXPECT_FALSE(QFile::exists(dir.filePath("LKELM.txt")));
+}
+
+}  // namespace
+}  // namespace tavo

@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "export/agency_file.h"
+
+using namespace tavo::exporting;
+
+namespace {
+
+TEST(AgencyFile, BicFromIban) {
+    const struct {
+        const char* iban;
+        const char* bic;
+    } cases[] = {
+        {"RO49CARP0089000000000001", "CARPRO22"},
+        {"RO49NBOR0089000000000001", "NBORROBP"},
+        {"RO49BTRL0089000000000001", "BTRLRO22"},
+        {"RO49CAIX0089000000000001", "CAIXROBX"},
+        {"RO49EGNA0089000000000001", "EGNAROBX"},
+        {"RO49DAFB0089000000000001", "DAFBRO22"},
+        {"RO49WBAN0089000000000001", "WBANRO22"},
+        {"RO49RNCB0089000000000001", "RNCBROBU"},
+        {"RO61TREZ1315069XXX000000", "TREZROBU"},
+        {"", "ROBU"},
+        // A cut IBAN keeps what it has; it does not borrow a listed bank's suffix.
+        {"RO49CAI", "CAIROBU"},
+        {"RO49BTRLX", "BTRLRO22"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(bic_agentie(QString::fromLatin1(c.iban)), QLatin1String(c.bic)) << c.iban;
+}
+
+TEST(AgencyFile, NamesThatStayInsideTheFolder) {
+    for (const char* name : {"APIA_OPT_123.TXT", "A.B.TXT", "NUME CU SPATII.TXT", ".ASCUNS",
+                             "COM10.TXT", "CONSOLE.TXT", "NULL.TXT", "_OPT_.TXT"}) {
+        EXPECT_FALSE(numeAgentieRefuzat(QString::fromUtf8(name))) << name;
+    }
+    EXPECT_FALSE(numeAgentieRefuzat(QStringLiteral("ŞCOALA_OPT_1.TXT")));
+}
+
+TEST(AgencyFile, NamesRefused) {
+    for (const char* name : {"../X.TXT",
+                             "A/B.TXT",
+                             "/ETC/X",
+                             "A\\B.TXT",
+                             "..",
+                             "A..B.TXT",
+                             "X?.TXT",
+                             "A<B",
+                             "A>B",
+                             "C:X.TXT",
+                             "A\"B",
+                             "A|B",
+                             "A*.TXT",
+                             "A\tB",
+                             "A\x7f"
+                             "B",
+                             ".",
+                             "...",
+                             " ",
+                             " . . ",
+                             "X.TXT ",
+                             "X.TXT.",
+                             "CON",
+                             "con.txt",
+                             "NUL .TXT",
+                             "LPT9.TXT",
+                             "COM1"}) {
+        EXPECT_TRUE(numeAgentieRefuzat(QString::fromUtf8(name))) << name;
+    }
+    EXPECT_TRUE(numeAgentieRefuzat(QStringLiteral("A") + QChar(0) + QStringLiteral("B")));
+    EXPECT_TRUE(numeAgentieRefuzat(QStringLiteral("A\nB.TXT")));
+    // Linux counts bytes: 128 letters Ş take 256.
+    EXPECT_FALSE(numeAgentieRefuzat(QString(255, QLatin1Char('A'))));
+    EXPECT_TRUE(numeAgentieRefuzat(QString(256, QLatin1Char('A'))));
+    EXPECT_TRUE(numeAgentieRefuzat(QString(128, QChar(0x015E))));
+}
+
+TEST(AgencyFile, CopyIsByteForByteAndReplacesAnEarlierFile) {
+    QTemporaryDir dir;
+    const QDir folder(dir.path());
+    folder.mkpath(QStringLiteral("agentie"));
+    const QByteArray table("#1#,01/01/2023,1,#\x8a\xfe#\r\n", 20);
+    QFile tabela(folder.filePath(QStringLiteral("agentie/tabela.txt")));
+    ASSERT_TRUE(tabela.open(QIODevice::WriteOnly));
+    tabela.write(table);
+    tabela.close();
+    QFile earlier(folder.filePath(QStringLiteral("agentie/APIA_OPT_1.TXT")));
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    earlier.write("an earlier, longer export that must not leave a tail behind\r\n");
+    earlier.close();
+
+    QString error;
+    ASSERT_TRUE(copiere_agentie(folder, QStringLiteral("APIA_OPT_1.TXT"), &error))
+        << error.toStdString();
+    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+    EXPECT_EQ(earlier.readAll(), table);
+}
+
+TEST(AgencyFile, CopyThatCannotBeWrittenSaysWhyAndLeavesNoTemporaryFile) {
+    QTemporaryDir dir;
+    const QDir folder(dir.path());
+    QString error;
+    // No tabela.txt to copy.
+    EXPECT_FALSE(copiere_agentie(folder, QStringLiteral("A.TXT"), &error));
+    EXPECT_FALSE(error.isEmpty());
+
+    folder.mkpath(QStringLiteral("agentie/UN DIRECTOR"));
+    QFile tabela(folder.filePath(QStringLiteral("agentie/tabela.txt")));
+    ASSERT_TRUE(tabela.open(QIODevice::WriteOnly));
+    tabela.write("x\r\n");
+    tabela.close();
+    error.clear();
+    EXPECT_FALSE(copiere_agentie(folder, QStringLiteral("UN DIRECTOR"), &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(QDir(folder.filePath(QStringLiteral("agentie")))
+                  .entryList(QDir::Files | QDir::Hidden | QDir::System),
+              QStringList{QStringLiteral("tabela.txt")});
+}
+
+}  // namespace

@@ -1,0 +1,114 @@
+// The package listing's progress: asked once per stored line, and a stop
+// asked for by the user ends the printing but still leaves LKELM.txt with the
+// documents printed so far and asks the closing question.
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "main_window/program.h"
+#include "text/text_file.h"
+#include "ui/scripted_ui.h"
+
+namespace tavo {
+namespace {
+
+// A user who presses Stop once `stopAt` lines are done (never for 0).
+class StoppingUi : public ScriptedUi {
+  public:
+    using ScriptedUi::ScriptedUi;
+    bool progress(int done, int total, const QString& text) override {
+        calls.push_back({done, total});
+        EXPECT_FALSE(text.isEmpty());
+        return stopAt == 0 || done < stopAt;
+    }
+    int stopAt = 0;
+    std::vector<std::pair<int, int>> calls;
+};
+
+const QStringList kOrders = {
+    "1,11,100,ALFA SRL,13548146,STR. MARE 1 BRASOV,RO46RNCB0089000000000001,,BUGETUL DE "
+    "STAT,4221306,RO21TREZ13120A010101XXXX,,,TAXA,15/01/2025,,,,,OP",
+    "2,12,200,BETA SRL,4221306,STR. MICA 2,RO46RNCB0089000000000001,,BUGETUL DE "
+    "STAT,4221306,RO21TREZ13120A010101XXXX,,,TAXA,15/01/2025,,,,,OP",
+    "3,13,300,ALFA SRL,13548146,STR. MARE 1 BRASOV,RO46RNCB0089000000000001,,BUGETUL DE "
+    "STAT,4221306,RO21TREZ13120A010101XXXX,,,TAXA,16/01/2025,,,,,OP",
+    "4,14,400,ALFA SRL,13548146,STR. MARE 1 BRASOV,RO46RNCB0089000000000001,,BUGETUL DE "
+    "STAT,4221306,RO21TREZ13120A010101XXXX,,,TAXA,17/01/2025,,,,,OP",
+};
+
+struct PackageRun {
+    QStringList shown;
+    std::vector<std::pair<int, int>> calls;
+    QStringList lkelm;
+    QStringList printedMarks;  // the order marks on each printed page, by pdftotext
+};
+
+// The order marks "(n)" that a printed PDF shows, joined by blanks.
+QString marksOf(const QString& pdf) {
+    QProcess pdftotext;
+    pdftotext.start(QStandardPaths::findExecutable("pdftotext"), {"-layout", pdf, "-"});
+    EXPECT_TRUE(pdftotext.waitForFinished(60000));
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    QStringList marks;
+    for (const auto& match : QRegularExpression(R"(\(\d+\))").globalMatch(text))
+        marks.append(match.captured());
+    return marks.join(' ');
+}
+
+PackageRun package(int stopAt) {
+    QTemporaryDir dir;
+    EXPECT_TRUE(text::writeLines(dir.filePath("ordine.txt"), kOrders));
+    PackageRun run;
+    StoppingUi ui(QDir(dir.path()), QDir(dir.filePath("listari")),
+                  [&](const QString& line) { run.shown.append(line); });
+    ui.stopAt = stopAt;
+    Program program(QDir(dir.path()), ui);
+    EXPECT_TRUE(program.start());
+    for (const char* answer : {"yes", "13548146", "01/01/2025-31/12/2025", "1", "/", "no"})
+        ui.queueAnswer(QString::fromLatin1(answer));
+    program.introd().B_OPuri_Click();
+    EXPECT_FALSE(ui.hasQueuedAnswers());
+    EXPECT_TRUE(program.introd().visible);
+    run.calls = ui.calls;
+    run.lkelm = text::readLines(dir.filePath("LKELM.txt")).value_or(QStringList{"none"});
+    if (!QStandardPaths::findExecutable("pdftotext").isEmpty()) {
+        for (const QString& pdf : QDir(dir.filePath("listari")).entryList({"*.pdf"}))
+            run.printedMarks.append(marksOf(dir.filePath("listari/" + pdf)));
+    }
+    return run;
+}
+
+TEST(PackageListing, ProgressOncePerLineAndStop) {
+    struct Case {
+        int stopAt;
+        std::vector<std::pair<int, int>> calls;
+        QStringList marks;  // the order marks in LKELM.txt
+    } cases[] = {
+        {0, {{1, 4}, {2, 4}, {3, 4}, {4, 4}}, {"(1)", "(3)", "(4)"}},
+        {3, {{1, 4}, {2, 4}, {3, 4}}, {"(1)", "(3)"}},
+        {1, {{1, 4}}, {"(1)"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stopAt);
+        const PackageRun run = package(c.stopAt);
+        EXPECT_EQ(run.calls, c.calls);
+        EXPECT_EQ(run.shown.filter("PRINT ").size(), c.marks.size());
+        EXPECT_EQ(run.shown.last(),
+                  "ASK yesno||Doriti sa vizualizati imaginile OP/FV-urilor ? -> no");
+        EXPECT_EQ(run.lkelm.size(), 32 * c.marks.size());
+        QStringList marks;
+        for (qsizetype i = 29; i < run.lkelm.size(); i += 32) marks.append(run.lkelm[i]);
+        EXPECT_EQ(marks, c.marks);
+        // Two copies a page, each with the document's own mark.
+        if (!run.printedMarks.isEmpty()) {
+            for (qsizetype i = 0; i < marks.size(); ++i)
+                EXPECT_EQ(run.printedMarks.value(i), marks[i] + ' ' + marks[i]);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tavo

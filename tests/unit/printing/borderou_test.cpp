@@ -1,0 +1,137 @@
+#include "printing/borderou.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <limits>
+
+using namespace tavo::printing;
+
+namespace {
+
+const tavo::beneficiary::ReferenceList& banks() {
+    static const tavo::beneficiary::ReferenceList list(
+        tavo::beneficiary::RowShape::Bank,
+        {"RNCBROBU--BANCA COMERCIALA ROMANA", "TREZ131--Trezorerie operativa Brasov"});
+    return list;
+}
+
+CerereBorderou cerere(const QString& tip = QStringLiteral("OP")) {
+    CerereBorderou c;
+    c.CIF = QStringLiteral("13548146");
+    c.perioada = citirePerioada(QStringLiteral("01/01/2023-31/12/2023"));
+    c.tip = tip;
+    return c;
+}
+
+// A stored line of the payer in the period: order number, amount, the
+// beneficiary IBAN and the type; `extra` goes into the object.
+QByteArray linie(int nr, const char* suma, const char* iban = "RO61TREZ1315069XXX000000",
+                 const char* tip = "OP", const char* obiect = "IMPOZIT") {
+    return QByteArray::number(nr) + ",45," + suma + ",ALFA SRL,13548146,BRASOV,RO49RNCB00890000," +
+           ",BUGET,4221306," + iban + ",,," + obiect + ",15/01/2023,,,,," + tip;
+}
+
+}  // namespace
+
+TEST(Borderou, ListsTheDocumentsOfEveryKnownShapeAndPassesOverOtherLines) {
+    struct Case {
+        const char* what;
+        QByteArray file;
+        qint64 documente;
+        qint64 totalBani;
+    };
+    const QByteArray current = linie(1, "10.00");
+    const std::vector<Case> cases{
+        {"line ends CR LF, LF, none", current + "\r\n" + linie(2, "1.50") + "\n" + linie(3, "2"), 3,
+         1350},
+        // An earlier shape: fields 1 to 15, then the type after the last comma.
+        {"15 commas", "4,45,7.25,ALFA SRL,13548146,BRASOV,,,BUGET,1,RO,,,X,15/01/2023,OP\r\n", 1,
+         725},
+        // Lines of no known shape are not documents, whatever their fields hold.
+        {"a '#' in the object", linie(5, "9.00", "RO61TREZ1315069XXX000000", "OP", "A#B") + "\r\n",
+         0, 0},
+        {"16 commas", "6,45,9.00,ALFA SRL,13548146,B,,,B,1,RO,,,X,15/01/2023,,OP\r\n", 0, 0},
+        {"another type", linie(7, "9.00", "RO", "FV") + "\r\n", 0, 0},
+        {"empty file", "", 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Borderou b = cre_borderou(c.file, cerere(), banks());
+        EXPECT_EQ(b.documente, c.documente);
+        EXPECT_EQ(b.totalBani, c.totalBani);
+        EXPECT_FALSE(b.depasire);
+        // 17 heading lines, 7 lines a document, 3 closing lines.
+        EXPECT_EQ(b.linii().size(), (c.documente ? 17 : 0) + 7 * c.documente + 3);
+    }
+}
+
+TEST(Borderou, TotalShowsStarsFromSixteenIntegerDigitsOrWhenTheSumOverflows) {
+    constexpr qint64 largest = std::numeric_limits<qint64>::max();
+    struct Case {
+        qint64 bani;
+        bool depasire;
+        QString shown;
+    };
+    const std::vector<Case> cases{
+        {0, false, "0.00"},
+        {5, false, "0.05"},
+        {99999999999999999, false, "999999999999999.99"},
+        {100000000000000000, false, "***************.**"},
+        {largest, false, "***************.**"},
+        {12, true, "***************.**"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(totalBorderou(c.bani, c.depasire), c.shown) << c.bani;
+    }
+
+    // Amounts too large to add up in bani: the total is not allowed to wrap
+    // round to a small or negative number.
+    QByteArray file;
+    for (int i = 1; i <= 2; ++i) file += linie(i, "99999999999999999999") + "\r\n";
+    const Borderou b = cre_borderou(file, cerere(), banks());
+    EXPECT_TRUE(b.depasire);
+    EXPECT_TRUE(b.linii().value(b.linii().size() - 2).endsWith("***************.**"));
+}
+
+TEST(Borderou, LeavesTheBankListOnTheLastBankFound) {
+    const QByteArray file = linie(1, "1", "RO49RNCB0089000000000001") + "\r\n" +
+                            linie(2, "1", "RO61TREZ1315069XXX000000") + "\r\n" +
+                            linie(3, "1", "RO49ZZZZ0089000000000001") + "\r\n" +
+                            linie(4, "1", "RO49RNCB0089000000000001") + "\r\n";
+    EXPECT_EQ(cre_borderou(file.first(file.indexOf("3,45")), cerere(), banks()).randBanca, 1);
+    EXPECT_EQ(cre_borderou(file.first(file.indexOf("4,45")), cerere(), banks()).randBanca, 1);
+    EXPECT_EQ(cre_borderou(file, cerere(), banks()).randBanca, 0);
+    EXPECT_EQ(cre_borderou(linie(1, "1", "RO49ZZZZ00") + "\r\n", cerere(), banks()).randBanca, -1);
+}
+
+TEST(Borderou, WrittenInPiecesTheFileHoldsTheSameBytes) {
+    // Some 3 MB of summary: several pieces, the last one partial.
+    QByteArray file;
+    for (int i = 1; i <= 5000; ++i) file += linie(i, i % 3 ? "12.5" : "7") + "\r\n";
+    QTemporaryDir dir;
+    const QString ordine = dir.filePath("ordine.txt");
+    const QString borderou = dir.filePath("Borderou.txt");
+    QFile stored(ordine);
+    ASSERT_TRUE(stored.open(QIODevice::WriteOnly));
+    stored.write(file);
+    stored.close();
+
+    const Borderou inMemory = cre_borderou(file, cerere(), banks());
+    Borderou written;
+    QString error;
+    ASSERT_TRUE(scrie_borderou(ordine, borderou, cerere(), banks(), &written, &error))
+        << error.toStdString();
+    QFile out(borderou);
+    ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+    EXPECT_GT(inMemory.continut.size(), 2 << 20);
+    EXPECT_EQ(out.readAll(), inMemory.continut);
+    EXPECT_EQ(written.totalBani, inMemory.totalBani);
+    EXPECT_EQ(written.documente, 5000);
+
+    // A file that cannot be read is named in the error.
+    EXPECT_FALSE(
+        scrie_borderou(dir.filePath("missing.txt"), borderou, cerere(), banks(), nullptr, &error));
+    EXPECT_TRUE(error.startsWith("missing.txt: ")) << error.toStdString();
+}

@@ -1,0 +1,280 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <functional>
+#include <map>
+#include <set>
+
+#include "printing/text_image.h"
+
+using namespace tavo::printing;
+
+namespace {
+
+const QString kSingle(109, QLatin1Char('-'));
+const QString kDouble(109, QLatin1Char('='));
+
+// A payment order with every field and label filled.
+ImagineText fullOrder() {
+    ImagineText v;
+    v.d1 = {QStringLiteral("745"),
+            QStringLiteral("1234.50"),
+            QStringLiteral("ALFA SRL"),
+            QStringLiteral("13548146"),
+            QStringLiteral("STR. MARE 1 BRASOV"),
+            QStringLiteral("RO46RNCB0089000000000001"),
+            QStringLiteral("BCR BRASOV"),
+            QStringLiteral("BUGETUL DE STAT"),
+            QStringLiteral("4221306"),
+            QStringLiteral("RO21TREZ13120A010101XXXX"),
+            QStringLiteral("TREZ BRASOV"),
+            QStringLiteral("20230131000000000000017"),
+            QStringLiteral("IMPOZIT PE PROFIT"),
+            QStringLiteral("15/01/2025"),
+            QStringLiteral("AB12CD34EF5"),
+            QStringLiteral("IND"),
+            QStringLiteral("20/01/2025"),
+            QStringLiteral("1234567890")};
+    v.b1 = {QStringLiteral("1.234,50"), QStringLiteral("unamiedouasutetreizecisipatrulei,50bani"),
+            QStringLiteral("RNCBROBU"), QStringLiteral("BANCA COMERCIALA ROMANA"),
+            QStringLiteral("TREZROBU"), QStringLiteral("TREZORERIE BRASOV"),
+            QStringLiteral("(1)")};
+    return v;
+}
+
+// Its copy, line by line.
+const QStringList kOrder = {
+    "ORDIN DE PLATA       Nr.       745                           PLATITI                "
+    "1.234,50   LEI, Adica",
+    kSingle,
+    "unamiedouasutetreizecisipatrulei,50bani",
+    kSingle,
+    "PLATITOR: ALFA SRL",
+    "Cod de identificare fiscala: 13548146",
+    "Adresa: STR. MARE 1 BRASOV",
+    "Cod IBAN platitor: RO46RNCB0089000000000001    Codul BIC: RNCBROBU",
+    "De la: BANCA COMERCIALA ROMANA",
+    "Angajament cod/ indicator: AB12CD34EF5 / IND",
+    "Cod program: 1234567890",
+    kSingle,
+    "BENEFICIAR: BUGETUL DE STAT",
+    "Cod de identificare fiscala: 4221306",
+    "Cod IBAN beneficiar: RO21TREZ13120A010101XXXX    Codul BIC: TREZROBU",
+    "La: TREZORERIE BRASOV",
+    "Nr.de evidenta a platii: 20230131000000000000017",
+    "Reprezentand:IMPOZIT PE PROFIT",
+    "             ",
+    kSingle,
+    "                                                      | Primirea/ Acceptarea",
+    "Data emiterii:  15/01/2025                            |",
+    "Data debitarii: 20/01/2025                            |",
+    "                                                      | Semnatura",
+    "Semnatura platitorului si Stampila                    |",
+    "                                                      | Tipul transferului        NORMAL"
+    "         URGENT",
+    "                                                      |",
+    kDouble,
+    "(1)",
+};
+
+// kOrder with some lines (0-based) replaced, then some removed.
+QStringList orderWith(const std::map<int, QString>& replaced, const std::set<int>& removed = {}) {
+    QStringList lines;
+    for (int i = 0; i < kOrder.size(); ++i) {
+        if (removed.count(i))
+            continue;
+        const auto found = replaced.find(i);
+        lines.append(found == replaced.end() ? kOrder[i] : found->second);
+    }
+    return lines;
+}
+
+const QString kSlipTitle =
+    "FOAIE DE VARSAMANT   Nr.       745                           PLATITI                "
+    "1.234,50   LEI, Adica";
+
+}  // namespace
+
+TEST(TextImage, OneCopyLineByLine) {
+    const QString hundred = QString(96, QLatin1Char('B')) + QStringLiteral("BANK");
+    struct Case {
+        const char* name;
+        std::function<void(ImagineText&)> change;
+        QStringList expected;
+    } cases[] = {
+        {"payment order, every field", [](ImagineText&) {}, kOrder},
+        {"deposit slip: no payer IBAN nor payer bank line", [](ImagineText& v) { v.op = false; },
+         orderWith({{0, kSlipTitle}}, {7, 8})},
+        {"deposit slip with every value empty still has its 27 lines",
+         [](ImagineText& v) {
+             v = ImagineText();
+             v.op = false;
+         },
+         QStringList{
+             "FOAIE DE VARSAMANT   Nr.                                     PLATITI            "
+             "               LEI, Adica",
+             kSingle,
+             "",
+             kSingle,
+             "PLATITOR: ",
+             "Cod de identificare fiscala: ",
+             "Adresa: ",
+             "Angajament cod/ indicator:  / ",
+             "Cod program: ",
+             kSingle,
+             "BENEFICIAR: ",
+             "Cod de identificare fiscala: ",
+             "Cod IBAN beneficiar:                             Codul BIC: ",
+             "La: ",
+             "Nr.de evidenta a platii: ",
+             "Reprezentand:",
+             "             ",
+             kSingle,
+             "                                                      | Primirea/ Acceptarea",
+             "Data emiterii:                                        |",
+             "Data debitarii:                                       |",
+             "                                                      | Semnatura",
+             "Semnatura platitorului si Stampila                    |",
+             "                                                      | Tipul transferului        "
+             "NORMAL         URGENT",
+             "                                                      |",
+             kDouble,
+             "",
+         }},
+        {"short number and amount, no debit date",
+         [](ImagineText& v) {
+             v.d1[0] = QStringLiteral("7");
+             v.b1[0] = QStringLiteral("5");
+             v.d1[16].clear();
+         },
+         orderWith({{0,
+                     "ORDIN DE PLATA       Nr.         7                           PLATITI       "
+                     "                5   LEI, Adica"},
+                    {22, "Data debitarii:                                       |"}})},
+        {"bank names cut to their first 100 characters",
+         [&](ImagineText& v) {
+             v.b1[3] = hundred + QStringLiteral(" SUCURSALA");
+             v.b1[5] = hundred + QStringLiteral("X");
+         },
+         orderWith({{8, "De la: " + hundred}, {15, "La: " + hundred}})},
+        {"a bank name of exactly 100 characters is whole",
+         [&](ImagineText& v) { v.b1[5] = hundred; }, orderWith({{15, "La: " + hundred}})},
+        {"values wider than their columns widen them",
+         [](ImagineText& v) {
+             v.d1[0] = QStringLiteral("AB1234567890");
+             v.b1[0] = QStringLiteral("123.456.789.012.345.678,90");
+             v.d1[5] = QStringLiteral("RO46RNCB008900000000000123");
+             v.d1[9] = QStringLiteral("RO21TREZ13120A010101XXXXYY");
+             v.d1[13] = QStringLiteral("15/01/20255");
+         },
+         orderWith({{0,
+                     "ORDIN DE PLATA       Nr.AB1234567890                           PLATITI  "
+                     "123.456.789.012.345.678,90   LEI, Adica"},
+                    {7, "Cod IBAN platitor: RO46RNCB008900000000000123    Codul BIC: RNCBROBU"},
+                    {14, "Cod IBAN beneficiar: RO21TREZ13120A010101XXXXYY    Codul BIC: TREZROBU"},
+                    {21, "Data emiterii:  15/01/20255                            |"}})},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ImagineText v = fullOrder();
+        c.change(v);
+        EXPECT_EQ(copie_text(v, QString()), c.expected);
+    }
+}
+
+TEST(TextImage, DeclarationNoteOnlyForAnEighteenthCharacterOne) {
+    struct Case {
+        QString nr_evidenta;
+        bool note;
+    } cases[] = {
+        {QStringLiteral("20230131000000000100017"), true},
+        {QStringLiteral("202301310000000001"), true},  // 18 characters, the last "1"
+        {QStringLiteral("20230131000000000000017"), false},
+        {QStringLiteral("20230131000000000200017"), false},
+        {QStringLiteral("11111111111111111"), false},  // 17 characters
+        {QString(), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.nr_evidenta.toStdString());
+        EXPECT_EQ(nota_declaratie(c.nr_evidenta, true),
+                  c.note ? QStringLiteral("((1-OP cu valoare de declaratie))") : QString());
+        EXPECT_EQ(nota_declaratie(c.nr_evidenta, false),
+                  c.note ? QStringLiteral("(1-OP cu valoare de declaratie)") : QString());
+    }
+}
+
+TEST(TextImage, TwoCopiesOfTheEntryWindow) {
+    ImagineText v = fullOrder();
+    v.d1[11] = QStringLiteral("20230131000000000100017");
+    const QString registration = "Nr.de evidenta a platii: 20230131000000000100017";
+    const QString note = "             ((1-OP cu valoare de declaratie))";
+    QStringList expected{kDouble};
+    expected << orderWith(
+        {{9, "Angajament cod/ indicator.: AB12CD34EF5 / IND"}, {16, registration}, {18, note}});
+    expected << QStringList(6, QString()) << kDouble;
+    expected << orderWith({{16, registration}, {18, note}});
+    EXPECT_EQ(vizu_OP_linii(v), expected);
+
+    // A deposit slip keeps its beneficiary BIC in this image.
+    v.op = false;
+    const QStringList slip = vizu_OP_linii(v);
+    ASSERT_EQ(slip.size(), 1 + 27 + 7 + 27);
+    EXPECT_EQ(slip[1], kSlipTitle);
+    EXPECT_EQ(slip[13], kOrder[14]);
+    EXPECT_EQ(slip[34], kDouble);
+    EXPECT_EQ(slip.last(), QStringLiteral("(1)"));
+}
+
+TEST(TextImage, PackageCopiesAppendOneAfterAnother) {
+    ImagineText order = fullOrder();
+    order.d1[11] = QStringLiteral("20230131000000000100017");
+    order.angajament = QStringLiteral("ignored: ");
+    ImagineText slip = fullOrder();
+    slip.op = false;
+    slip.b1[6] = QStringLiteral("(2)");
+
+    QStringList lines{QStringLiteral("kept")};
+    vizu_OP1(order, lines);
+    vizu_OP1(slip, lines);
+
+    QStringList expected{QStringLiteral("kept"), kDouble};
+    expected << orderWith({{16, "Nr.de evidenta a platii: 20230131000000000100017"},
+                           {18, "             (1-OP cu valoare de declaratie)"}});
+    expected << QStringList(2, QString()) << kDouble;
+    expected << orderWith(
+        {{0, kSlipTitle}, {14, "Cod IBAN beneficiar: RO21TREZ13120A010101XXXX"}, {28, "(2)"}},
+        {7, 8});
+    expected << QStringList(2, QString());
+    EXPECT_EQ(lines, expected);
+}
+
+TEST(TextImage, LkelmHoldsExactlyTheTwoCopies) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("LKELM.txt"));
+    {
+        // An older, longer file leaves nothing behind.
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write(QByteArray(20000, 'x'));
+    }
+    ImagineText v = fullOrder();
+    v.b1[1] = QStringLiteral("doisprezecelei,Ş");  // written in CP1250
+    QString error;
+    ASSERT_TRUE(vizu_OP(QDir(dir.path()), v, &error)) << error.toStdString();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_EQ(bytes.count("\r\n"), 66);
+    EXPECT_EQ(bytes.count('\n'), 66);
+    EXPECT_TRUE(bytes.startsWith(QByteArray(109, '=') + "\r\nORDIN DE PLATA       Nr."));
+    EXPECT_TRUE(bytes.endsWith("\r\n(1)\r\n"));
+    EXPECT_EQ(bytes.count("doisprezecelei,\xAA\r\n"), 2);
+    EXPECT_FALSE(bytes.contains('x'));
+
+    // A folder that is not there: refused with the reason.
+    error.clear();
+    EXPECT_FALSE(vizu_OP(QDir(dir.filePath(QStringLiteral("none"))), v, &error));
+    EXPECT_FALSE(error.isEmpty());
+}
