@@ -12,20 +12,13 @@ int runAgentie(const Options& options, const QStringList& arguments, Output outp
         output.err << "tavo agentie: takes one NAME (for example APIA_OPT_123.txt)\n" << usage();
         return BadUsage;
     }
-    ScriptSession session(options, output);
-    try {
-        if (!session.start())
-            return Failed;
-        session.ui().queueAnswer(arguments.front());
-        if (session.introd().B_agentii_Click())
-            return Done;
-    } catch (const NoAnswer& e) {
-        output.out << "NO ANSWER " << e.asked() << '\n';
-        return Unanswered;
-    } catch (const std::exception& e) {
-        output.err << "tavo agentie: " << e.what() << '\n';
-        return Failed;
-    }
+    const int status =
+        runHeadless(options, output, QStringLiteral("agentie"), [&](ScriptSession& session) {
+            session.ui().queueAnswer(arguments.front());
+            return session.introd().B_agentii_Click() ? int(Done) : -1;
+        });
+    if (status != -1)
+        return status;
     if (!QFileInfo::exists(options.folder.filePath(QStringLiteral("ordine.txt"))))
         output.err << "tavo agentie: there is no ordine.txt in " << options.folder.path() << '\n';
     else if (arguments.front().isEmpty())

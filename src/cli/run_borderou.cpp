@@ -35,10 +35,7 @@ int runBorderou(const Options& options, QStringList arguments, Output output) {
         return BadUsage;
     }
 
-    ScriptSession session(options, output);
-    try {
-        if (!session.start())
-            return Failed;
+    return runHeadless(options, output, QStringLiteral("borderou"), [&](ScriptSession& session) {
         session.ui().queueAnswer(*cif);
         session.ui().queueAnswer(*period);
         if (multiIban) {
@@ -47,14 +44,8 @@ int runBorderou(const Options& options, QStringList arguments, Output output) {
             session.ui().queueAnswer(type.value_or(QStringLiteral("1")));
             session.introd().Command6_Click();
         }
-    } catch (const NoAnswer& e) {
-        output.out << "NO ANSWER " << e.asked() << '\n';
-        return Unanswered;
-    } catch (const std::exception& e) {
-        output.err << "tavo borderou: " << e.what() << '\n';
-        return Failed;
-    }
-    return Done;
+        return int(Done);
+    });
 }
 
 }  // namespace tavo::cli

@@ -41,10 +41,7 @@ int runPackage(const Options& options, QStringList arguments, Output output) {
         return BadUsage;
     }
 
-    ScriptSession session(options, output);
-    try {
-        if (!session.start())
-            return Failed;
+    return runHeadless(options, output, QStringLiteral("package"), [&](ScriptSession& session) {
         ScriptedUi& ui = session.ui();
         // The answers in the order the questions come; those of a run that
         // ends early stay unused.
@@ -54,14 +51,8 @@ int runPackage(const Options& options, QStringList arguments, Output output) {
         for (const char* option : {"--cif", "--period", "--type", "--interval", "--view"})
             ui.queueAnswer(given[QLatin1String(option)]);
         session.introd().B_OPuri_Click();
-    } catch (const NoAnswer& e) {
-        output.out << "NO ANSWER " << e.asked() << '\n';
-        return Unanswered;
-    } catch (const std::exception& e) {
-        output.err << "tavo package: " << e.what() << '\n';
-        return Failed;
-    }
-    return Done;
+        return int(Done);
+    });
 }
 
 }  // namespace tavo::cli

@@ -28,36 +28,19 @@ int runPrint(const Options& options, QStringList arguments, Output output) {
         return BadUsage;
     }
 
-    ScriptSession session(options, output);
-    try {
-        if (!session.start())
-            return Failed;
-        Introd& main = session.introd();
-        // The number is typed and left: the document's own type is chosen.
-        main.setFocus(QStringLiteral("NrO"));
-        main.NrO = QString::number(number);
-        main.setFocus(QString());
-        if (main.NrO != QString::number(number) || number > main.Ordine.size()) {
-            output.err << "tavo print: there is no document " << number << '\n';
-            return Failed;
-        }
+    return runHeadless(options, output, QStringLiteral("print"), [&](ScriptSession& session) {
+        if (!chooseDocument(session, output, QStringLiteral("print"), number))
+            return int(Failed);
         if (!pdf.isEmpty())
             session.ui().setNextPrintFile(pdf);
         session.ui().queueAnswer(copies == QLatin1String("2") ? QStringLiteral("yes")
                                                               : QStringLiteral("no"));
-        main.B_list_CB_Click();
-    } catch (const NoAnswer& e) {
-        output.out << "NO ANSWER " << e.asked() << '\n';
-        return Unanswered;
-    } catch (const std::exception& e) {
-        output.err << "tavo print: " << e.what() << '\n';
-        return Failed;
-    }
-    if (session.ui().printedCount() == 0) {
+        session.introd().B_list_CB_Click();
+        if (session.ui().printedCount() > 0)
+            return int(Done);
         output.err << "tavo print: document " << number << " was not printed\n";
-        return Failed;
-    }
-    return Done;
+        return int(Failed);
+    });
 }
 
 }  // namespace tavo::cli

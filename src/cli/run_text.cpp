@@ -16,29 +16,17 @@ int runText(const Options& options, QStringList arguments, Output output) {
         return BadUsage;
     }
 
-    ScriptSession session(options, output);
     const QString lkelm = options.folder.filePath(printing::kLKELM);
-    try {
-        if (!session.start())
-            return Failed;
-        Introd& main = session.introd();
-        // The number is typed and left: the document's own type is chosen.
-        main.setFocus(QStringLiteral("NrO"));
-        main.NrO = QString::number(number);
-        main.setFocus(QString());
-        if (main.NrO != QString::number(number) || number > main.Ordine.size()) {
-            output.err << "tavo text: there is no document " << number << '\n';
-            return Failed;
-        }
-        main.B_start_Click();
-        session.play(QStringLiteral("click Incarc.Command3"));
-    } catch (const NoAnswer& e) {
-        output.out << "NO ANSWER " << e.asked() << '\n';
-        return Unanswered;
-    } catch (const std::exception& e) {
-        output.err << "tavo text: " << e.what() << '\n';
-        return Failed;
-    }
+    const int status =
+        runHeadless(options, output, QStringLiteral("text"), [&](ScriptSession& session) {
+            if (!chooseDocument(session, output, QStringLiteral("text"), number))
+                return int(Failed);
+            session.introd().B_start_Click();
+            session.play(QStringLiteral("click Incarc.Command3"));
+            return int(Done);
+        });
+    if (status != Done)
+        return status;
     if (!QFile::exists(lkelm)) {
         output.err << "tavo text: " << printing::kLKELM << " was not written\n";
         return Failed;

@@ -136,3 +136,34 @@ bool ScriptSession::play(const QString& line) {
 }
 
 }  // namespace tavo::cli
+
+namespace tavo::cli {
+
+int runHeadless(const Options& options, Output output, const QString& command,
+                const std::function<int(ScriptSession&)>& body) {
+    ScriptSession session(options, output);
+    try {
+        if (!session.start())
+            return Failed;
+        return body(session);
+    } catch (const NoAnswer& e) {
+        output.out << "NO ANSWER " << e.asked() << '\n';
+        return Unanswered;
+    } catch (const std::exception& e) {
+        output.err << "tavo " << command << ": " << e.what() << '\n';
+        return Failed;
+    }
+}
+
+bool chooseDocument(ScriptSession& session, Output output, const QString& command, qint64 number) {
+    Introd& main = session.introd();
+    main.setFocus(QStringLiteral("NrO"));
+    main.NrO = QString::number(number);
+    main.setFocus(QString());
+    if (main.NrO == QString::number(number) && number <= main.Ordine.size())
+        return true;
+    output.err << "tavo " << command << ": there is no document " << number << '\n';
+    return false;
+}
+
+}  // namespace tavo::cli

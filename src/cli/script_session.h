@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QTextStream>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -40,6 +41,18 @@ class ScriptSession {
     Program program_;
     std::map<QString, std::unique_ptr<ScriptedWindow>> windows_;
 };
+
+// Runs the body of a plain command (`print`, `text`, `package`...) on a
+// started session, whose Ui prints what it shows as `tavo script` does. A
+// question without an answer gives status 3, a failure one line on standard
+// error (prefixed "tavo COMMAND: ") and status 1; otherwise the body's status.
+int runHeadless(const Options& options, Output output, const QString& command,
+                const std::function<int(ScriptSession&)>& body);
+
+// Chooses the stored document `number` as a user types it into NrO and
+// leaves the field (its own type gets chosen). False, with a line on standard
+// error, when there is no such document.
+bool chooseDocument(ScriptSession& session, Output output, const QString& command, qint64 number);
 
 // `\n` stands for a line break and `\\` for a backslash in a typed text.
 QString unescapeScriptText(const QString& text);

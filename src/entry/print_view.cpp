@@ -19,6 +19,14 @@ constexpr std::array<int, 12> kE1Fields{0, 2, 3, 4, 5, 7, 8, 9, 11, 12, 13, 16};
 
 }  // namespace
 
+void Incarc::incarcarePentruListare() {
+    aranjare_macheta();
+    citire_ordin();
+    marcajOrdine();
+    verif_OP();
+    verif_OP1();
+}
+
 void Incarc::aranjare_listare(int copii) {
     vedereListare = true;
     for (bool& shown : d1Visible) shown = false;

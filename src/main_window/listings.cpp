@@ -64,11 +64,7 @@ void Introd::B_list_CB_Click() {
     }
     if (state_.lista_erori.isEmpty()) {
         Incarc print(folder_, ui_, state_, entry_->lists());
-        print.aranjare_macheta();
-        print.citire_ordin();
-        print.marcajOrdine();
-        print.verif_OP();
-        print.verif_OP1();
+        print.incarcarePentruListare();
         if (state_.lista_erori.isEmpty()) {
             print.aranjare_listare(*copies);
             QString error;
@@ -94,11 +90,7 @@ void Introd::B_list_Click() {
         return;
     visible = false;
     Incarc print(folder_, ui_, state_, entry_->lists());
-    print.aranjare_macheta();
-    print.citire_ordin();
-    print.marcajOrdine();
-    print.verif_OP();
-    print.verif_OP1();
+    print.incarcarePentruListare();
     // The stored type decides the layout: a payment order stays refused.
     if (print.esteOP()) {
         ui_.message(refused, Icon::Exclamation);

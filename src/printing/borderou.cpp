@@ -12,6 +12,7 @@
 #include "checks/amounts.h"
 #include "store/line_shape.h"
 #include "store/ordin.h"
+#include "store/stored_file.h"
 #include "text/cp1250.h"
 #include "text/text_file.h"
 
@@ -301,34 +302,6 @@ class Scriere {
     Borderou rezultat_;
 };
 
-// The stored bytes of a file, mapped into memory when the system allows it.
-class Citire {
-  public:
-    explicit Citire(const QString& path) : file_(path) {
-        if (!file_.open(QIODevice::ReadOnly))
-            return;
-        open_ = true;
-        const qint64 size = file_.size();
-        if (size > 0) {
-            if (const uchar* mapped = file_.map(0, size)) {
-                bytes_ = QByteArrayView(reinterpret_cast<const char*>(mapped), size);
-                return;
-            }
-        }
-        copy_ = file_.readAll();
-        bytes_ = copy_;
-    }
-    bool open() const { return open_; }
-    QString errorString() const { return file_.errorString(); }
-    QByteArrayView bytes() const { return bytes_; }
-
-  private:
-    QFile file_;
-    bool open_ = false;
-    QByteArray copy_;
-    QByteArrayView bytes_;
-};
-
 }  // namespace
 
 QStringList Borderou::linii() const {
@@ -408,7 +381,7 @@ bool scrie_borderou(const QString& ordinePath, const QString& borderouPath,
             *error = QFileInfo(path).fileName() + QLatin1String(": ") + why;
         return false;
     };
-    const Citire ordine(ordinePath);
+    const store::StoredFile ordine(ordinePath);
     if (!ordine.open())
         return fail(ordinePath, ordine.errorString());
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "store/line_shape.h"
+#include "store/stored_file.h"
 #include "text/cp1250.h"
 #include "text/text_file.h"
 #include "text/text_helpers.h"
@@ -107,34 +108,6 @@ void appendLine(QByteArray& out, QByteArrayView line) {
     out.append(line);
     out.append("\r\n", 2);
 }
-
-// The stored bytes of a file, mapped into memory when the system allows it
-// (no copy of a large file), read otherwise. Views stay valid while it lives.
-class StoredFile {
-  public:
-    explicit StoredFile(const QString& path) : file_(path) {
-        if (!file_.open(QIODevice::ReadOnly))
-            return;
-        open_ = true;
-        const qint64 size = file_.size();
-        if (size > 0) {
-            if (uchar* mapped = file_.map(0, size)) {
-                bytes_ = QByteArrayView(reinterpret_cast<const char*>(mapped), size);
-                return;
-            }
-        }
-        copy_ = file_.readAll();
-        bytes_ = copy_;
-    }
-    explicit operator bool() const { return open_; }
-    QByteArrayView bytes() const { return bytes_; }
-
-  private:
-    QFile file_;
-    bool open_ = false;
-    QByteArray copy_;
-    QByteArrayView bytes_;
-};
 
 }  // namespace
 
