@@ -236,33 +236,40 @@ void IncarcView::makeScrollBars() {
 QWidget* IncarcView::makeButtonBar() {
     auto* Frame12 = new QWidget(this);
     Frame12->setObjectName(QStringLiteral("Frame12"));
-    auto* but_exit = new QPushButton(texts::but_exit, Frame12);
-    but_exit->setObjectName(QStringLiteral("but_exit"));
-    but_exit->setToolTip(texts::but_exit_tip);
-    auto* Command7 = new QPushButton(texts::Command7, Frame12);
-    Command7->setObjectName(QStringLiteral("Command7"));
-    Command7->setToolTip(texts::Command7_tip);
-    auto* Command4 = new QPushButton(texts::Command4, Frame12);
-    Command4->setObjectName(QStringLiteral("Command4"));
-    Command4->setToolTip(texts::Command4_tip);
-    connect(but_exit, &QPushButton::clicked, this,
-            [this] { click(QStringLiteral("but_exit"), &Incarc::but_exit_Click); });
-    connect(Command7, &QPushButton::clicked, this,
-            [this] { click(QStringLiteral("Command7"), &Incarc::Command7_Click); });
-    connect(Command4, &QPushButton::clicked, this,
-            [this] { click(QStringLiteral("Command4"), &Incarc::Command4_Click); });
+    // The document's commands on the left, the texts to read on the right.
+    const std::array<FormButton, 4> commands{{
+        {"but_exit", texts::but_exit, texts::but_exit_tip, &Incarc::but_exit_Click},
+        {"Command7", texts::Command7, texts::Command7_tip, &Incarc::Command7_Click},
+        {"Command4", texts::Command4, texts::Command4_tip, &Incarc::Command4_Click},
+        {"Command3", texts::Command3, texts::Command3_tip, &Incarc::Command3_Click},
+    }};
+    const std::array<FormButton, 4> reading{{
+        {"Command2", texts::Command2, texts::Command2_tip, &Incarc::Command2_Click},
+        {"Command5", texts::Command5, {}, &Incarc::Command5_Click},
+        {"B_legi", texts::B_legi, texts::B_legi_tip, &Incarc::B_legi_Click},
+        {"But_explic", texts::But_explic, texts::But_explic_tip, &Incarc::But_explic_Click},
+    }};
     auto* layout = new QHBoxLayout(Frame12);
     layout->setContentsMargins(6, 4, 6, 4);
-    layout->addWidget(but_exit);
-    layout->addWidget(Command7);
-    layout->addWidget(Command4);
+    QWidget* previous = d1_[17];
+    const auto add = [&](const FormButton& b) {
+        const QString name = QLatin1String(b.name);
+        auto* button = new QPushButton(b.caption, Frame12);
+        button->setObjectName(name);
+        button->setToolTip(b.tip);
+        button->setMinimumWidth(button->sizeHint().width() + 12);
+        // Enter on a button that has the focus presses it: Enter in the issue
+        // date goes to "Iesire", and a second Enter leaves.
+        button->setAutoDefault(true);
+        connect(button, &QPushButton::clicked, this,
+                [this, name, handler = b.handler] { click(name, handler); });
+        layout->addWidget(button);
+        setTabOrder(previous, button);
+        previous = button;
+    };
+    std::ranges::for_each(commands, add);
     layout->addStretch();
-    setTabOrder(d1_[17], but_exit);
-    setTabOrder(but_exit, Command7);
-    setTabOrder(Command7, Command4);
-    // Enter on a button that has the focus presses it: Enter in the issue
-    // date goes to "Iesire", and a second Enter leaves.
-    for (QPushButton* button : Frame12->findChildren<QPushButton*>()) button->setAutoDefault(true);
+    std::ranges::for_each(reading, add);
     return Frame12;
 }
 

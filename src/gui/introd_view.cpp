@@ -15,13 +15,30 @@
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <tuple>
 
 #include "main_window/introd_captions.h"
 
 namespace tavo::gui {
+namespace {
 
 namespace captions = introd_captions;
+
+// The titles of the groups of commands.
+const QString kDocumente = QStringLiteral("Documente");
+const QString kRapoarte = QStringLiteral("Rapoarte");
+const QString kTexte = QStringLiteral("Texte");
+
+// A group's buttons side by side, sharing its width, each with room around its caption.
+QHBoxLayout* row(std::initializer_list<QPushButton*> buttons) {
+    auto* layout = new QHBoxLayout;
+    for (QPushButton* button : buttons) {
+        button->setMinimumWidth(button->sizeHint().width() + 16);
+        layout->addWidget(button, 1);
+    }
+    return layout;
+}
+
+}  // namespace
 
 IntrodView::IntrodView(Introd& model, QWidget* parent)
     : QWidget(parent),
@@ -33,8 +50,7 @@ IntrodView::IntrodView(Introd& model, QWidget* parent)
       Command1_(new QPushButton(captions::Command1, this)),
       Ordine_(new QComboBox(this)),
       Label3_(new QLabel(this)),
-      B_sterg_(new QPushButton(captions::B_sterg, this)),
-      Command4_(new QPushButton(captions::Command4, this)) {
+      B_sterg_(new QPushButton(captions::B_sterg, this)) {
     setWindowTitle(captions::window);
     NrO_->setObjectName(QStringLiteral("NrO"));
     Ordine_->setObjectName(QStringLiteral("Ordine"));
@@ -42,7 +58,6 @@ IntrodView::IntrodView(Introd& model, QWidget* parent)
     B_start_->setObjectName(QStringLiteral("B_start"));
     B_sterg_->setObjectName(QStringLiteral("B_sterg"));
     Command1_->setObjectName(QStringLiteral("Command1"));
-    Command4_->setObjectName(QStringLiteral("Command4"));
     Option1_->setObjectName(QStringLiteral("Option1"));
     Option2_->setObjectName(QStringLiteral("Option2"));
 
@@ -63,7 +78,7 @@ IntrodView::IntrodView(Introd& model, QWidget* parent)
     // Enter in NrO moves to "Incărcare"; a second Enter opens the document.
     B_start_->setAutoDefault(true);
     B_sterg_->setToolTip(captions::B_sterg_tip);
-    Command4_->setToolTip(captions::Command4_tip);
+    B_sterg_->setMinimumWidth(B_sterg_->sizeHint().width() + 16);
     Command1_->setMaximumWidth(40);
     // The list's numbers are right-aligned in a column: a fixed-width font keeps it straight.
     Ordine_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -75,49 +90,64 @@ IntrodView::IntrodView(Introd& model, QWidget* parent)
     frameLayout->addWidget(Option1_);
     frameLayout->addWidget(Option2_);
 
-    auto* grid = new QGridLayout;
+    // The documents: the one to open, the list of those stored, and their printing.
+    auto* documents = new QGroupBox(kDocumente, this);
+    auto* grid = new QGridLayout(documents);
     grid->addWidget(new QLabel(captions::Label2, this), 0, 0);
     grid->addWidget(NrO_, 0, 1);
     grid->addWidget(Frame1, 0, 2);
     grid->addWidget(B_start_, 0, 3);
     grid->addWidget(Command1_, 0, 4);
+    grid->setColumnStretch(5, 1);
     grid->addWidget(new QLabel(captions::Label4, this), 1, 0, 1, 2);
     grid->addWidget(Ordine_, 2, 0, 1, 3);
     grid->addWidget(Label3_, 3, 0, 1, 3);
+    grid->addLayout(row({command("B_list_CB", captions::B_list_CB, captions::B_list_CB_tip,
+                                 [this] { model_.B_list_CB_Click(); }),
+                         command("B_list", captions::B_list, captions::B_list_tip,
+                                 [this] { model_.B_list_Click(); }),
+                         command("B_OPuri", captions::B_OPuri, captions::B_OPuri_tip,
+                                 [this] { model_.B_OPuri_Click(); }),
+                         command("Command2", captions::Command2, captions::Command2_tip,
+                                 [this] { model_.Command2_Click(); })}),
+                    4, 0, 1, 6);
 
-    auto* commands = new QHBoxLayout;
-    commands->addWidget(B_sterg_);
-    commands->addWidget(Command4_);
-    commands->addStretch();
-    // The print commands: a stored document with or without its barcode, blank forms.
-    auto* listings = new QHBoxLayout;
-    for (auto [name, caption, tip, handler] :
-         {std::tuple{"B_list_CB", captions::B_list_CB, captions::B_list_CB_tip,
-                     &Introd::B_list_CB_Click},
-          std::tuple{"B_list", captions::B_list, captions::B_list_tip, &Introd::B_list_Click},
-          std::tuple{"Command2", captions::Command2, captions::Command2_tip,
-                     &Introd::Command2_Click}}) {
-        auto* button = new QPushButton(caption, this);
-        button->setObjectName(QLatin1String(name));
-        button->setToolTip(tip);
-        connect(button, &QPushButton::clicked, this, [this, handler] {
-            (model_.*handler)();
-            afterEvent();
-            if (windowsChanged)
-                windowsChanged();
-        });
-        listings->addWidget(button);
-    }
-    listings->addStretch();
+    // What the program makes of the stored documents.
+    auto* reports = new QGroupBox(kRapoarte, this);
+    reports->setLayout(row({command("Command6", captions::Command6, captions::Command6_tip,
+                                    [this] { model_.Command6_Click(); }),
+                            command("Command10", captions::Command10, captions::Command10_tip,
+                                    [this] { model_.Command10_Click(); }),
+                            command("Command4", captions::Command4, captions::Command4_tip,
+                                    [this] { model_.Command4_Click(); }),
+                            command("B_agentii", captions::B_agentii, captions::B_agentii_tip,
+                                    [this] { model_.B_agentii_Click(); })}));
+
+    // The texts that ship with the program.
+    auto* texts = new QGroupBox(kTexte, this);
+    texts->setLayout(row(
+        {command("Command3", captions::Command3, QString(), [this] { model_.Command3_Click(); }),
+         command("Command5", captions::Command5, QString(), [this] { model_.Command5_Click(); }),
+         command("Command7", captions::Command7, QString(), [this] { model_.Command7_Click(); }),
+         command("Command9", captions::Command9, QString(), [this] { model_.Command9_Click(); }),
+         command("Command8", captions::Command8, captions::Command8_tip,
+                 [this] { model_.Command8_Click(); })}));
+
+    // Deleting every stored document stands apart from the everyday commands.
+    setTabOrder(findChild<QPushButton*>(QStringLiteral("Command8")), B_sterg_);
+    auto* danger = new QHBoxLayout;
+    danger->addStretch();
+    danger->addWidget(B_sterg_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(title, 0, Qt::AlignHCenter);
     layout->addWidget(subtitle, 0, Qt::AlignHCenter);
-    layout->addSpacing(12);
-    layout->addLayout(grid);
-    layout->addSpacing(12);
-    layout->addLayout(commands);
-    layout->addLayout(listings);
+    layout->addSpacing(8);
+    layout->addWidget(documents);
+    layout->addWidget(reports);
+    layout->addWidget(texts);
+    layout->addSpacing(8);
+    layout->addLayout(danger);
     layout->addStretch();
     layout->addWidget(Label5);
 
@@ -145,8 +175,22 @@ IntrodView::IntrodView(Introd& model, QWidget* parent)
         afterEvent();
     });
     connect(Command1_, &QPushButton::clicked, this, [this] { model_.Command1_Click(); });
-    connect(Command4_, &QPushButton::clicked, this, [this] { model_.Command4_Click(); });
     refresh();
+}
+
+QPushButton* IntrodView::command(const char* name, const QString& caption, const QString& tip,
+                                 const std::function<void()>& handler) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(QLatin1String(name));
+    button->setToolTip(tip);
+    // Whatever the command did to the models, the desktop shows every window as they say.
+    connect(button, &QPushButton::clicked, this, [this, handler] {
+        handler();
+        afterEvent();
+        if (windowsChanged)
+            windowsChanged();
+    });
+    return button;
 }
 
 // The focus moves while the window is being destroyed: by then it is no

@@ -36,6 +36,9 @@ class IntrodView : public QWidget {
     void afterEvent();
     QWidget* widgetFor(const QString& control) const;
     QString controlFor(QWidget* widget) const;
+    // A command button that runs `handler` on the model, then shows what it changed.
+    QPushButton* command(const char* name, const QString& caption, const QString& tip,
+                         const std::function<void()>& handler);
 
     Introd& model_;
     QMetaObject::Connection focusConnection_;
@@ -47,7 +50,6 @@ class IntrodView : public QWidget {
     QComboBox* Ordine_;
     QLabel* Label3_;
     QPushButton* B_sterg_;
-    QPushButton* Command4_;
 };
 
 }  // namespace tavo::gui

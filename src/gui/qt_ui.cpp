@@ -1,12 +1,15 @@
 #include "gui/qt_ui.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProgressDialog>
 
 #include "gui/text_viewer.h"
+#include "main_window/reference_texts.h"
 #include "ui/page_output.h"
 
 namespace tavo::gui {
@@ -64,11 +67,35 @@ std::optional<QString> QtUi::input(const QString& prompt, const QString& default
 }
 
 void QtUi::openText(const QString& relativePath) {
-    const bool editable = relativePath == QLatin1String("Sugestii.txt");
+    // The user writes in Sugestii.txt; a folder carried from Windows may hold it as sugestii.txt.
+    const bool editable =
+        relativePath.compare(QLatin1String(reference_texts::kSugestii), Qt::CaseInsensitive) == 0;
     auto* viewer = new TextViewer(folder_.filePath(relativePath), editable);
     viewer->show();
     viewer->raise();
     viewer->activateWindow();
+}
+
+bool QtUi::progress(int done, int total, const QString& text) {
+    // A dialog left from another run (one that stopped early) is not this run's.
+    if (progress_ && (done < progress_->value() || total != progress_->maximum()))
+        delete progress_;
+    if (!progress_) {
+        progress_ = new QProgressDialog(text, QStringLiteral("Oprire"), 0, total, parent_);
+        progress_->setWindowModality(parent_ ? Qt::WindowModal : Qt::ApplicationModal);
+        progress_->setMinimumDuration(300);
+        progress_->setAutoReset(false);
+        progress_->setAutoClose(false);
+        progress_->setValue(0);
+    }
+    progress_->setLabelText(text);
+    progress_->setValue(done);
+    // The dialog repaints, and the user's "Oprire" is heard, between two steps.
+    QCoreApplication::processEvents();
+    const bool goOn = !progress_->wasCanceled();
+    if (!goOn || done >= total)
+        delete progress_;
+    return goOn;
 }
 
 void QtUi::print(const PrintJob& job) {

@@ -6,10 +6,13 @@
 
 #include "ui/ui.h"
 
+class QProgressDialog;
+
 namespace tavo::gui {
 
 // The Ui port on the desktop: Qt message boxes and input boxes, the text
-// viewer, and the default printer (or a PDF file in listari/ without one).
+// viewer, the default printer (or a PDF file in listari/ without one), and
+// a progress dialog for long runs.
 class QtUi : public Ui {
   public:
     explicit QtUi(QDir folder) : folder_(std::move(folder)) {}
@@ -23,11 +26,15 @@ class QtUi : public Ui {
                                  const QString& title) override;
     void openText(const QString& relativePath) override;
     void print(const PrintJob& job) override;
+    // A dialog with the steps done and an "Oprire" button, over the window
+    // the user is in; it comes up only for a run that lasts.
+    bool progress(int done, int total, const QString& text) override;
 
   private:
     QDir folder_;
     QPointer<QWidget> parent_;
     int pdfCount_ = 0;
+    QPointer<QProgressDialog> progress_;
 };
 
 }  // namespace tavo::gui

@@ -3,18 +3,51 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "text/cp1250.h"
 #include "text/text_file.h"
 
 namespace tavo::gui {
+
+void printFixedWidth(QPrinter& printer, const QString& report) {
+    constexpr qreal kLargest = 9;
+    constexpr qreal kSmallest = 5;
+    printer.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return;
+    const QStringList lines = text::splitLines(report);
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    const auto widest = [&] {
+        const QFontMetricsF metrics(font, &printer);
+        qreal width = 0;
+        for (const QString& line : lines) width = std::max(width, metrics.horizontalAdvance(line));
+        return width;
+    };
+    font.setPointSizeF(kLargest);
+    while (font.pointSizeF() > kSmallest && widest() > page.width())
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    painter.setFont(font);
+    const QFontMetricsF metrics(font, &printer);
+    const int perPage = std::max(1, int(page.height() / metrics.lineSpacing()));
+    for (int i = 0; i < int(lines.size()); ++i) {
+        if (i > 0 && i % perPage == 0)
+            printer.newPage();
+        painter.drawText(QPointF(0, metrics.ascent() + (i % perPage) * metrics.lineSpacing()),
+                         lines[i]);
+    }
+}
 
 TextViewer::TextViewer(const QString& path, bool editable, QWidget* parent)
     : QWidget(parent, Qt::Window), path_(path), edit_(new QPlainTextEdit(this)) {
@@ -59,7 +92,7 @@ void TextViewer::print() {
     QPrinter printer;
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() == QDialog::Accepted)
-        edit_->print(&printer);
+        printFixedWidth(printer, edit_->toPlainText());
 }
 
 void TextViewer::save() {

@@ -71,6 +71,31 @@ class IntrodViewTest : public QObject {
         sterg->setFocus();
         QCOMPARE(nrO->text(), QStringLiteral("4"));
         QVERIFY(shown.isEmpty());
+
+        // The reports and texts have their buttons; the summary writes Borderou.txt.
+        const QList<std::pair<const char*, QString>> commands = {
+            {"B_OPuri", "Listare pachet OP/FV-uri."},
+            {"Command6", "Borderou (1) OP/FV"},
+            {"Command10", "Borderou (2) OP"},
+            {"B_agentii", "Fisier agentii (pentru e-mail)"},
+            {"Command3", "Instructiuni"},
+            {"Command5", "Versiuni"},
+            {"Command7", "Legislatie"},
+            {"Command9", "Structuri"},
+            {"Command8", "Scanare"}};
+        for (const auto& [name, caption] : commands) {
+            auto* button = view.findChild<QPushButton*>(name);
+            QVERIFY2(button && button->isVisible(), name);
+            QCOMPARE(button->text(), caption);
+        }
+        QCOMPARE(view.findChild<QPushButton*>("Command8")->toolTip(), "Citire cod de bare.");
+        ui.queueAnswer("1");
+        ui.queueAnswer("15/01/2023-17/01/2023");
+        ui.queueAnswer("1");
+        view.findChild<QPushButton*>("Command6")->click();
+        QVERIFY(!ui.hasQueuedAnswers());
+        QVERIFY(QFile::exists(QDir(dir.path()).filePath("Borderou.txt")));
+        QCOMPARE(shown.last(), QStringLiteral("OPEN Borderou.txt"));
     }
 };
 

@@ -11,7 +11,9 @@
 #include "gui/text_viewer.h"
 #include "gui/windows.h"
 #include "main_window/program.h"
+#include "printing/borderou.h"
 #include "printing/printed_page.h"
+#include "printing/text_image.h"
 #include "text/text_file.h"
 #include "ui/scripted_ui.h"
 
@@ -26,6 +28,13 @@ bool save(QWidget& widget, const QDir& out, const QString& name) {
     const bool ok = widget.grab().save(path);
     std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
     return ok;
+}
+
+// The text viewer on a file of the working folder, as the program opens it.
+bool saveText(const QDir& folder, const QString& file, const QDir& out, const QString& name) {
+    gui::TextViewer viewer(folder.filePath(file), false);
+    viewer.setAttribute(Qt::WA_DeleteOnClose, false);
+    return viewer.loaded() && save(viewer, out, name);
 }
 
 // A printed page as the paper shows it: A4 at 100 dots an inch, white.
@@ -78,6 +87,9 @@ int main(int argc, char** argv) {
                         "RO61TREZ1315069XXX000000,,,IMPOZIT PROFIT,15/01/2023,,,,,OP"),
          QStringLiteral("2,46,200,ŞTEFĂNESCU ION,1800101220021,STR. MICA 2,,,BUGETUL LOCAL,"
                         "4221306,RO61TREZ1315069XXX000000,,,TAXA,16/01/2023,,,,,FV"),
+         QStringLiteral("3,48,320.00,SC ALFA CONSTRUCT SRL,13548146,STR. MARE 1 BRAŞOV,"
+                        "RO49RNCB0089000000000001,BCR BRASOV,BUGETUL DE STAT,4221306,"
+                        "RO61TREZ1315069XXX000000,,,TVA DE PLATA,20/01/2023,,,,,OP"),
          QStringLiteral("123456,47,75.50,SC BETA SA,14818116,STR. LUNGA 3,"
                         "RO49TREZ1315069XXX000001,,ADS,14818116,RO61TREZ1315069XXX000000,,,"
                         "REDEVENTA,17/01/2023,20/01/2023,,,,OP")});
@@ -94,9 +106,17 @@ int main(int argc, char** argv) {
     bool ok = save(windows.introdView(), out, QStringLiteral("main-window"));
 
     program.introd().Command4_Click();
-    gui::TextViewer viewer(folder.filePath(QStringLiteral("dosar.txt")), false);
-    viewer.setAttribute(Qt::WA_DeleteOnClose, false);
-    ok = save(viewer, out, QStringLiteral("summary-viewer")) && ok;
+    ok = saveText(folder, QStringLiteral("dosar.txt"), out, QStringLiteral("summary-viewer")) && ok;
+
+    // "Borderou (1) OP/FV" of the first payer over January, payment orders and
+    // deposit slips.
+    ui.queueAnswer(QStringLiteral("13548146"));
+    ui.queueAnswer(QStringLiteral("01/01/2023-31/01/2023"));
+    ui.queueAnswer(QStringLiteral("3"));
+    program.introd().Command6_Click();
+    ok = saveText(folder, QLatin1String(printing::kFisierBorderou), out,
+                  QStringLiteral("borderou-viewer")) &&
+         ok;
 
     // The entry window on a payment order, then on a deposit slip, each
     // opened with "Incărcare" and left without saving.
@@ -121,6 +141,9 @@ int main(int argc, char** argv) {
     Incarc& incarc = program.incarc();
     incarc.azi = [] { return QDate(2023, 3, 15); };
     windows.update();
+    // "OP/FV - imagine text": the payment order as text, twice, in LKELM.txt.
+    incarc.Command3_Click();
+    ok = saveText(folder, printing::kLKELM, out, QStringLiteral("lkelm-viewer")) && ok;
     // Way 1 of the assistant: a unit and an obligation chosen.
     incarc.Command1_Click();
     Form_IBAN& assistant = program.formIban();
