@@ -3,7 +3,7 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-asan bench screenshots deb clean
+.PHONY: all deps configure build run test test-asan bench screenshots deb clean fuzz fuzz-build
 
 all: build
 
@@ -44,6 +44,48 @@ test-asan: deps $(ASAN_BUILD)/build.ninja
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && [ -f "$$b" ] && echo "== $$(basename $$b)" && QT_QPA_PLATFORM=offscreen "$$b"; done
 
+# Fuzzing with libFuzzer (clang): each target of tests/fuzz runs FUZZ_SECONDS
+# from its seeds in tests/fuzz/corpus/NAME. New inputs go to
+# $(FUZZ_BUILD)/corpus/NAME, faults to $(FUZZ_BUILD)/crashes/NAME/, the log
+# to $(FUZZ_BUILD)/logs/NAME.log. `make -j2 fuzz` runs two targets at a time;
+# `make fuzz-dates` runs one. An input worth keeping goes, under any name, to
+# tests/fuzz/regressions/NAME/: `make test` replays it.
+FUZZ_BUILD   ?= build-fuzz
+FUZZ_SECONDS ?= 600
+FUZZ_TARGETS := orders_line dates amounts payload reference_lists script iban
+# The longest input each target is given: a whole small file, a text field, a script.
+FUZZ_MAX_LEN_orders_line     := 4096
+FUZZ_MAX_LEN_dates           := 64
+FUZZ_MAX_LEN_amounts         := 128
+FUZZ_MAX_LEN_payload         := 2048
+FUZZ_MAX_LEN_reference_lists := 4096
+FUZZ_MAX_LEN_script          := 2048
+FUZZ_MAX_LEN_iban            := 256
+
+$(FUZZ_BUILD)/build.ninja: CMakeLists.txt
+	@command -v clang++ >/dev/null || { echo "make fuzz needs clang++ and libclang-rt-dev"; exit 1; }
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DCMAKE_CXX_COMPILER=clang++ -DTAVO_FUZZ=ON
+
+fuzz-build: $(FUZZ_BUILD)/build.ninja
+	cmake --build $(FUZZ_BUILD) --target fuzzers -j $(JOBS)
+
+fuzz-%: fuzz-build
+	@mkdir -p $(FUZZ_BUILD)/corpus/$* $(FUZZ_BUILD)/crashes/$* $(FUZZ_BUILD)/logs
+	@echo "== fuzz_$* for $(FUZZ_SECONDS) s (log: $(FUZZ_BUILD)/logs/$*.log)"
+	-@ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	    $(FUZZ_BUILD)/tests/fuzz/fuzz_$* -max_total_time=$(FUZZ_SECONDS) \
+	    -max_len=$(FUZZ_MAX_LEN_$*) -timeout=30 -rss_limit_mb=2048 -malloc_limit_mb=512 \
+	    -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/crashes/$*/ \
+	    $(FUZZ_BUILD)/corpus/$* tests/fuzz/corpus/$* > $(FUZZ_BUILD)/logs/$*.log 2>&1
+	@grep -E "^(Done [0-9]+ runs|stat::number_of_executed_units|SUMMARY|==[0-9]+== ERROR)" \
+	    $(FUZZ_BUILD)/logs/$*.log | sed 's/^/   $*: /' || true
+
+fuzz: $(addprefix fuzz-,$(FUZZ_TARGETS))
+	@found=$$(find $(FUZZ_BUILD)/crashes -type f | sort); \
+	if [ -n "$$found" ]; then echo "Faults found:"; echo "$$found"; exit 1; fi; \
+	echo "No faults found."
+
 # Renders the windows to build/screenshots/*.png (offscreen): look at them.
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/screenshots $(BUILD)/screenshots
@@ -53,4 +95,4 @@ deb: build
 	cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

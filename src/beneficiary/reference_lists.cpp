@@ -331,7 +331,9 @@ bool sameCodesRowByRow(const ReferenceList& a, const ReferenceList& b) {
     return true;
 }
 
-ReferenceLists builtInLists(std::vector<FileProblem>* problems) {
+namespace {
+
+ReferenceLists readBuiltInLists(std::vector<FileProblem>* problems) {
     ReferenceLists lists;
     for (const ListFile& file : listFiles()) {
         QStringList rows = listRows(readBuiltIn(file.fileName));
@@ -343,6 +345,17 @@ ReferenceLists builtInLists(std::vector<FileProblem>* problems) {
         }
         file.list(lists) = ReferenceList(file.shape, std::move(rows));
     }
+    return lists;
+}
+
+}  // namespace
+
+ReferenceLists builtInLists(std::vector<FileProblem>* problems) {
+    if (problems)
+        return readBuiltInLists(problems);
+    // The built-in lists never change while the program runs: they are read
+    // once, and every start-up gets a copy (rows shared, nothing selected).
+    static const ReferenceLists lists = readBuiltInLists(nullptr);
     return lists;
 }
 

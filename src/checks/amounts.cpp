@@ -19,6 +19,17 @@ QString withoutBlanks(const QString& text) {
     return out;
 }
 
+// Without the characters the reading of an amount skips (blanks, tabs, line
+// breaks), so that what is cut from the text is what the reading saw.
+QString withoutSkipped(const QString& text) {
+    QString out = text;
+    out.removeIf([](QChar c) {
+        return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\r') ||
+               c == QLatin1Char('\n');
+    });
+    return out;
+}
+
 // A number as the amount field accepts it: blanks anywhere, an optional sign,
 // digits with at most one decimal point ("." or ","), at least one digit.
 bool isAmountNumber(const QString& text) {
@@ -62,11 +73,13 @@ double suma_num(const QString& amount) {
 
 qint64 amountInBani(const QString& amount) {
     constexpr qint64 largest = std::numeric_limits<qint64>::max();
+    // The most lei that still leave room for 99 bani.
+    constexpr qint64 mostLei = (largest - 99) / 100;
     const NumberPrefix n = readNumber(suma_punct(amount));
     qint64 lei = 0;
     for (const QChar c : n.integer) {
         const int digit = c.unicode() - '0';
-        if (lei > (largest / 100 - digit) / 10)
+        if (lei > (mostLei - digit) / 10)
             return n.negative ? -largest : largest;
         lei = lei * 10 + digit;
     }
@@ -113,7 +126,9 @@ QString checkTypedAmount(const QString& typed, Ui& ui) {
 AmountForms amountForms(const QString& field) {
     if (amountInBani(field) == 0)
         return {};
-    const QString amount = withoutBlanks(suma_punct(field));
+    // A stored amount may hold a tab (a file edited elsewhere): the field
+    // written back must keep the value the sums read from it.
+    const QString amount = withoutSkipped(suma_punct(field));
     const qsizetype point = amount.indexOf(QLatin1Char('.'));
     if (point < 0)
         return {field, grupare_mii(amount), cre_litere(amount)};

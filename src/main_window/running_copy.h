@@ -8,7 +8,11 @@ namespace tavo {
 
 // Only one copy of the program works on a working folder at a time: the lock
 // file tavo.lock in that folder is held for the whole run. A lock left by a
-// copy that died is taken over.
+// copy that died is taken over, even an empty one (a copy killed between
+// creating the file and writing its process number into it).
+//
+// A folder the user may not write has no lock: no copy can change its files,
+// so the program runs there and says so when a save fails.
 class RunningCopy {
   public:
     static constexpr const char* lockName = "tavo.lock";

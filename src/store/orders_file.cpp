@@ -116,7 +116,18 @@ bool OrdersFile::exists() const {
 }
 
 bool OrdersFile::rewrite(const QByteArray& content, QString* error) const {
-    return text::replaceFile(path(), folder_.filePath(QLatin1String(tempName)), content, error);
+    const QString temp = folder_.filePath(QLatin1String(tempName));
+    QString why;
+    if (text::replaceFile(path(), temp, content, &why))
+        return true;
+    // The reason names the file as it stands in the working folder.
+    for (const QString& file : {temp, path()}) {
+        if (why.startsWith(file + QLatin1String(": ")))
+            why.replace(0, file.size(), QFileInfo(file).fileName());
+    }
+    if (error)
+        *error = why;
+    return false;
 }
 
 ListaIncarcata OrdersFile::incarcare_lista() const {
@@ -238,10 +249,12 @@ bool OrdersFile::salvare_ordin(const ordin& document, QString* error) const {
     updated.reserve(content.bytes().size() + newLine.size() + 2);
     bool replaced = false;
     // Only documents are matched: a line of no known shape is never
-    // overwritten. The shape is tested only on the lines whose order number matches.
+    // overwritten. The shape is tested only on the lines whose order number
+    // matches. The number is read as `citire` reads it (an empty one is 0), so
+    // the document found is the one replaced, never kept beside its new line.
     const auto matches = [nr](QByteArrayView line) {
         const qsizetype comma = line.indexOf(',');
-        return comma > 0 && text::numericValue(line.first(comma)) == nr &&
+        return comma >= 0 && text::numericValue(line.first(comma)) == nr &&
                forma_cunoscuta(line) >= 0;
     };
     for (const StoredLine& line : storedLines(content.bytes(), false).lines) {

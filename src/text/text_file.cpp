@@ -4,6 +4,7 @@
 #include <unistd.h>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -20,6 +21,39 @@ void setError(QString* error, const QString& message) {
 
 QString systemError() {
     return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// The faults a test asked for through the environment (see writeSynced).
+struct Faults {
+    qint64 writeAfter = -1;  // the bytes a file takes before ENOSPC; -1: no limit
+    bool readOnly = false;
+};
+
+const Faults& faults() {
+    static const Faults asked = [] {
+        Faults f;
+        bool ok = false;
+        const qint64 after = qEnvironmentVariable("TAVO_FAULT_WRITE_AFTER").toLongLong(&ok);
+        if (ok && after >= 0)
+            f.writeAfter = after;
+        f.readOnly = qEnvironmentVariableIntValue("TAVO_FAULT_READ_ONLY") != 0;
+        return f;
+    }();
+    return asked;
+}
+
+// One write(2) of a file of which `done` bytes are written already; a full
+// disk asked for by a test takes what is left of it and then says ENOSPC.
+ssize_t writeSome(int fd, const char* data, qsizetype size, qint64 done) {
+    const qint64 limit = faults().writeAfter;
+    if (limit >= 0 && done + size > limit) {
+        size = qsizetype(std::max<qint64>(0, limit - done));
+        if (size == 0) {
+            errno = ENOSPC;
+            return -1;
+        }
+    }
+    return ::write(fd, data, size_t(size));
 }
 
 }  // namespace
@@ -63,7 +97,11 @@ std::optional<QStringList> readLines(const QString& path) {
 
 bool writeSynced(const QString& path, const QByteArray& bytes, QString* error) {
     const QByteArray native = QFile::encodeName(path);
-    const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    int fd = -1;
+    if (faults().readOnly)
+        errno = EACCES;
+    else
+        fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) {
         setError(error, path + ": " + systemError());
         return false;
@@ -71,7 +109,7 @@ bool writeSynced(const QString& path, const QByteArray& bytes, QString* error) {
     const char* data = bytes.constData();
     qsizetype left = bytes.size();
     while (left > 0) {
-        const ssize_t written = ::write(fd, data, size_t(left));
+        const ssize_t written = writeSome(fd, data, left, bytes.size() - left);
         if (written < 0) {
             if (errno == EINTR)
                 continue;
@@ -95,10 +133,15 @@ bool writeSynced(const QString& path, const QByteArray& bytes, QString* error) {
 }
 
 bool renameOver(const QString& from, const QString& to, QString* error) {
-    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0) {
+    if (faults().readOnly)
+        errno = EACCES;
+    if (faults().readOnly ||
+        std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0) {
         setError(error, to + ": " + systemError());
         return false;
     }
+    // The new file is in place: a folder that cannot be synced does not undo
+    // that, and saying otherwise would have the user save again for nothing.
     const QByteArray folder = QFile::encodeName(QFileInfo(to).absolutePath());
     const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
@@ -110,11 +153,11 @@ bool renameOver(const QString& from, const QString& to, QString* error) {
 
 bool replaceFile(const QString& target, const QString& temp, const QByteArray& bytes,
                  QString* error) {
-    if (!writeSynced(temp, bytes, error)) {
+    if (!writeSynced(temp, bytes, error) || !renameOver(temp, target, error)) {
         QFile::remove(temp);
         return false;
     }
-    return renameOver(temp, target, error);
+    return true;
 }
 
 bool writeLines(const QString& path, const QStringList& lines, QString* error) {

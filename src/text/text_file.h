@@ -18,15 +18,25 @@ QByteArray joinLines(const QStringList& lines);
 std::optional<QStringList> readLines(const QString& path);
 
 // Writes `bytes` to `path` completely, flushes them and syncs them to disk.
+//
+// Tests make these writes meet the faults of a real disk through two
+// environment variables, read once on the first write (a run without them
+// pays one test of a cached value per write):
+//   TAVO_FAULT_WRITE_AFTER=N  every file written here takes its first N bytes
+//                             and then fails with ENOSPC, as on a full disk;
+//   TAVO_FAULT_READ_ONLY=1    creating a file here and `renameOver` fail with
+//                             EACCES, as in a folder the user may not write
+//                             (what chmod cannot show a test run as root).
 bool writeSynced(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
 // Renames `from` over `to` in one step (the old `to` stays until the new one
 // replaces it), then syncs the folder so that the rename itself is durable.
+// A rename that fails leaves both files as they were.
 bool renameOver(const QString& from, const QString& to, QString* error = nullptr);
 
 // The safe replacement of a file: the whole new content goes to `temp` first,
 // synced, and only then is renamed over `target`. A failure at any step leaves
-// `target` as it was.
+// `target` as it was, and `temp` is removed.
 bool replaceFile(const QString& target, const QString& temp, const QByteArray& bytes,
                  QString* error = nullptr);
 

@@ -134,6 +134,9 @@ TEST(Amounts, ReadingAmountTexts) {
         EXPECT_EQ(amountInBani(QLatin1String(c.text)), c.bani) << c.text;
     }
     EXPECT_EQ(amountInBani(QString(30, QLatin1Char('9'))), std::numeric_limits<qint64>::max());
+    // The last whole lei before the limit saturate too, whatever their bani.
+    EXPECT_EQ(amountInBani(QStringLiteral("92233720368547758.99")),
+              std::numeric_limits<qint64>::max());
     EXPECT_EQ(suma_punct(QStringLiteral("1,2,3")), QStringLiteral("1.2.3"));
 }
 
@@ -200,6 +203,7 @@ TEST(Amounts, StoredAmountAndItsDisplays) {
         {".5", ".50", ",50", ",50bani"},
         {"1234", "1234", "1.234", "unamiedouasutetreizecisipatrulei"},
         {"1", "1", "1", "unleu"},
+        {"0.0\t1", "0.01", ",01", ",01bani"},  // a tab in a stored line is skipped, as in sums
         {"999999999999999", "999999999999999", "999.999.999.999.999", fifteenNinesInWords},
         {"000", "", "", ""},
         {"", "", "", ""},

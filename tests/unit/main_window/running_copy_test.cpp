@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -22,4 +25,28 @@ TEST(RunningCopy, TakesOverALockLeftByACopyThatDied) {
     lock.close();
     tavo::RunningCopy copy;
     EXPECT_TRUE(copy.acquire(QDir(dir.path())));
+}
+
+TEST(RunningCopy, TakesOverAnEmptyLockButNotOneThatIsHeld) {
+    QTemporaryDir dir;
+    QFile lock(QDir(dir.path()).filePath(tavo::RunningCopy::lockName));
+    // Empty: its copy was killed after creating it, before writing its number.
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    // A copy taking the lock holds it while the file is still empty.
+    ASSERT_EQ(::flock(lock.handle(), LOCK_EX | LOCK_NB), 0);
+    tavo::RunningCopy copy;
+    EXPECT_FALSE(copy.acquire(QDir(dir.path())));
+    lock.close();
+    EXPECT_TRUE(copy.acquire(QDir(dir.path())));
+}
+
+TEST(RunningCopy, RunsInAFolderItMayNotWrite) {
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root writes in any folder";
+    QTemporaryDir dir;
+    const QByteArray path = QFile::encodeName(dir.path());
+    ASSERT_EQ(::chmod(path.constData(), 0555), 0);
+    tavo::RunningCopy copy;
+    EXPECT_TRUE(copy.acquire(QDir(dir.path())));
+    ::chmod(path.constData(), 0755);
 }

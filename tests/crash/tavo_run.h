@@ -1,0 +1,65 @@
+#pragma once
+
+// Runs of the `tavo` binary for the tests of full disks, read-only folders
+// and killed runs: its environment, its output, the files it leaves.
+#include <QByteArray>
+#include <QFile>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+namespace crash {
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+    QStringList lines() const { return out.split(QLatin1Char('\n')); }
+};
+
+// The environment of a run: English system error texts, no display, and
+// the faults asked for ("NAME=VALUE").
+inline QProcessEnvironment environment(const QStringList& faults = {}) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    for (const QString& fault : faults)
+        env.insert(fault.section(QLatin1Char('='), 0, 0), fault.section(QLatin1Char('='), 1));
+    return env;
+}
+
+inline void start(QProcess& tavo, const QString& folder, const QStringList& arguments,
+                  const QStringList& faults = {}) {
+    tavo.setProcessEnvironment(environment(faults));
+    tavo.start(QStringLiteral(TAVO_BINARY),
+               QStringList{QStringLiteral("--dir"), folder} + arguments);
+    tavo.waitForStarted();
+}
+
+// A whole run: `input` on standard input.
+inline Run run(const QString& folder, const QStringList& arguments, const QByteArray& input = {},
+               const QStringList& faults = {}) {
+    QProcess tavo;
+    start(tavo, folder, arguments, faults);
+    tavo.write(input);
+    tavo.closeWriteChannel();
+    Run result;
+    if (!tavo.waitForFinished(60000))
+        return result;
+    result.exitCode = tavo.exitStatus() == QProcess::NormalExit ? tavo.exitCode() : -1;
+    result.out = QString::fromUtf8(tavo.readAllStandardOutput());
+    result.err = QString::fromUtf8(tavo.readAllStandardError());
+    return result;
+}
+
+inline QByteArray readBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline bool writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+}  // namespace crash

@@ -1,0 +1,92 @@
+// The IBAN and registration-number checks: the entry-window IBAN check, the
+// assistant's treasury IBAN test, the modulo-97 check digits, the bank look-ups
+// in the built-in bank list and the registration-number test, on the input
+// read both as a stored and as a typed text.
+#include "beneficiary/bank_lookup.h"
+#include "beneficiary/iban.h"
+#include "beneficiary/reference_lists.h"
+#include "beneficiary/registration_number.h"
+#include "fuzz_support.h"
+
+using namespace tavo;
+using namespace tavo::beneficiary;
+
+namespace {
+
+const ReferenceList& banks() {
+    static const ReferenceList list = builtInLists().Form_IBAN.Banci1;
+    return list;
+}
+
+bool isDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// The check digits worked out one digit at a time.
+QString checkDigits(const QString& text) {
+    int remainder = 0;
+    for (const QChar c : text) {
+        if (isDigit(c))
+            remainder = (remainder * 10 + (c.unicode() - '0')) % 97;
+    }
+    return QString::number(98 - remainder).rightJustified(2, QLatin1Char('0'));
+}
+
+void checkIban(const QString& text) {
+    const QString digits = lettersToDigits(text);
+    FUZZ_CHECK(mod97(digits) == checkDigits(digits));
+    FUZZ_CHECK(mod97(text) == checkDigits(text));
+
+    const IbanCheck check = ver_IBAN(text);
+    if (text.isEmpty()) {
+        FUZZ_CHECK(check.corect && check.text.isEmpty() && !check.cifre_control_IBAN);
+    } else {
+        FUZZ_CHECK(check.text.size() >= kIbanLength && check.text.startsWith(text));
+        FUZZ_CHECK(check.cifre_control_IBAN && check.cifre_control_IBAN->size() == 2);
+    }
+
+    // A treasury IBAN the assistant accepts passes the entry window's check.
+    const CodIbanTest test = test_codIBAN(text);
+    FUZZ_CHECK(test.acceptat || test.text.isEmpty());
+    if (test.acceptat && !test.text.isEmpty()) {
+        FUZZ_CHECK(test.text.size() == kIbanLength);
+        FUZZ_CHECK(ver_IBAN(test.text).corect);
+    }
+    // A composed treasury IBAN has right check digits when its account fits.
+    const QString composed = IBAN_110(text);
+    FUZZ_CHECK(composed.size() >= kIbanLength);
+    if (text.size() <= kAccountLength)
+        FUZZ_CHECK(composed.size() == kIbanLength && ver_IBAN(composed).corect);
+
+    if (test_nr_evidenta(text) && !text.isEmpty()) {
+        FUZZ_CHECK(text.size() == kNrEvidentaLength);
+        FUZZ_CHECK(control_nr_evidenta(text) == text.right(2));
+    }
+    FUZZ_CHECK(control_nr_evidenta(text).size() == 2);
+
+    // The bank look-ups find a row that begins with the IBAN's code.
+    const QString code = entryBankCode(text);
+    if (const std::optional<BankLabels> found = lookUpBank(banks(), text, text.left(10))) {
+        FUZZ_CHECK(found->row >= 0 && found->row < banks().count());
+        FUZZ_CHECK(banks().row(found->row).startsWith(code));
+    }
+    beneficiaryBankLabels(banks(), text, QString());
+    int row = -2;
+    const QString name = summaryBankName(banks(), text, &row);
+    FUZZ_CHECK(row >= -1 && row < banks().count());
+    FUZZ_CHECK(name.size() <= kSummaryBankNameWidth);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    fuzz::startApplication(argc, argv, false);
+    banks();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    checkIban(fuzz::fromFile(data, size));
+    checkIban(fuzz::fromTyping(data, size));
+    return 0;
+}

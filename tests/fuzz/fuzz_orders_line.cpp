@@ -1,0 +1,113 @@
+// The reader of ordine.txt: every line of the input through the shape tests
+// and the field reader, then the whole input as the file of a working folder,
+// loaded twice, looked up and written to.
+#include <QFile>
+
+#include "fuzz_support.h"
+#include "store/line_shape.h"
+#include "store/orders_file.h"
+#include "store/ordin.h"
+#include "text/text_helpers.h"
+
+using namespace tavo;
+using namespace tavo::store;
+
+namespace {
+
+void checkLine(QByteArrayView bytes) {
+    const QString line = text::fromCp1250(bytes);
+    const int shape = forma_cunoscuta(bytes);
+    // The stored-bytes count, the decoded-text count and the pattern test agree.
+    FUZZ_CHECK(forma_cunoscuta(QStringView(line)) == shape);
+    int byPattern = -1;
+    for (int commas : {15, 17, 18, 19}) {
+        if (forma_linie(line, QString(commas, QLatin1Char(','))))
+            byPattern = commas;
+    }
+    FUZZ_CHECK(byPattern == shape);
+
+    const ordin record = ordin::din_linie(line);
+    for (int k = 1; k <= numar_campuri; ++k) FUZZ_CHECK(record[k] == camp(line, k));
+    if (shape == virgule_actuale)
+        FUZZ_CHECK(record.linie() == line);
+    if (shape < 0)
+        return;
+    // Brought up to date: 19 commas, the same leading fields, the type last.
+    const QString updated = linie_actualizata(line, shape);
+    FUZZ_CHECK(forma_cunoscuta(QStringView(updated)) == virgule_actuale);
+    for (int k = 1; k <= shape; ++k) FUZZ_CHECK(camp(updated, k) == camp(line, k));
+    FUZZ_CHECK(camp(updated, numar_campuri) == camp(line, shape + 1));
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void checkFile(QByteArrayView bytes, qsizetype lineCount) {
+    const QDir folder = fuzz::scratchFolder();
+    for (const char* name : {OrdersFile::fileName, OrdersFile::tempName}) {
+        QFile::remove(folder.filePath(QLatin1String(name)));
+    }
+    {
+        QFile file(folder.filePath(QLatin1String(OrdersFile::fileName)));
+        FUZZ_CHECK(file.open(QIODevice::WriteOnly));
+        FUZZ_CHECK(file.write(bytes.data(), bytes.size()) == bytes.size());
+    }
+    const OrdersFile orders(folder);
+    const ListaIncarcata first = orders.incarcare_lista();
+    if (!first.fileExists) {
+        FUZZ_CHECK(bytes.isEmpty());
+        return;
+    }
+    FUZZ_CHECK(first.rewriteError.isEmpty());
+    FUZZ_CHECK(first.items.size() + first.unknownLines.size() == lineCount);
+
+    // The first load leaves an up-to-date file: the next one changes nothing.
+    const QByteArray rewritten = fileBytes(orders.path());
+    const ListaIncarcata second = orders.incarcare_lista();
+    FUZZ_CHECK(second.items.size() == first.items.size());
+    FUZZ_CHECK(second.unknownLines == first.unknownLines);
+    FUZZ_CHECK(fileBytes(orders.path()) == rewritten);
+
+    const QList<OrdersFile::Linie> documents = orders.documente();
+    FUZZ_CHECK(documents.size() == first.items.size());
+    const OrdersFile::Numarare counted = orders.documentLaPozitie(documents.size());
+    FUZZ_CHECK(counted.count == documents.size());
+    if (documents.isEmpty())
+        return;
+    FUZZ_CHECK(counted.line == documents.last().text);
+
+    // Saving a stored document again replaces it in place.
+    const ordin last = ordin::din_linie(documents.last().text);
+    const Cautare found = orders.citire(text::numericValue(last[nr_ordine]));
+    FUZZ_CHECK(found.kind == Cautare::Found);
+    FUZZ_CHECK(orders.salvare_ordin(found.document));
+    FUZZ_CHECK(orders.documente().size() == documents.size());
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    fuzz::startApplication(argc, argv, false);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QByteArrayView bytes = fuzz::bytesOf(data, size);
+    qsizetype lineCount = 0;
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', start);
+        const qsizetype next = end < 0 ? bytes.size() : end + 1;
+        if (end < 0)
+            end = bytes.size();
+        if (end > start && bytes[end - 1] == '\r')
+            --end;
+        checkLine(bytes.sliced(start, end - start));
+        ++lineCount;
+        start = next;
+    }
+    checkFile(bytes, lineCount);
+    return 0;
+}

@@ -1,0 +1,93 @@
+// The reference lists a user may put in liste/: the input's rows checked
+// against every row shape and taken apart, then the input as a list file of a
+// working folder loaded with the others. The file is the first list whose
+// shape accepts the rows, so that accepted lists replace built-in ones too.
+#include <QFile>
+
+#include "beneficiary/reference_lists.h"
+#include "fuzz_support.h"
+
+using namespace tavo;
+using namespace tavo::beneficiary;
+
+namespace {
+
+constexpr RowShape kShapes[] = {
+    RowShape::TreasuryUnit,      RowShape::Bank,
+    RowShape::NewClassification, RowShape::SplitVat,
+    RowShape::OldStateBudget,    RowShape::OldOtherBudgets,
+    RowShape::ShortObligation,   RowShape::BuilderObligation,
+    RowShape::FiscalCategory,
+};
+
+bool accepts(RowShape shape, const QStringList& rows) {
+    const std::vector<RowProblem> problems = checkRows(shape, rows);
+    for (const RowProblem& problem : problems) {
+        FUZZ_CHECK(problem.line >= 0 && problem.line <= rows.size());
+        FUZZ_CHECK(!problem.what.isEmpty());
+    }
+    if (!problems.empty())
+        return false;
+    for (const QString& row : rows) {
+        rowCode(shape, row);
+        rowText(shape, row);
+        rowObligationCode(shape, row);
+    }
+    return true;
+}
+
+// The list as the windows use it: rows selected by position, inside and outside it.
+void useList(ReferenceList& list) {
+    FUZZ_CHECK(list.count() > 0);
+    for (int i = -1; i <= list.count(); ++i) {
+        list.select(i);
+        list.code(i);
+        list.text(i);
+        list.obligationCode(i);
+        FUZZ_CHECK(list.selectedRow() == list.row(i));
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    fuzz::startApplication(argc, argv, false);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QString text = fuzz::fromFile(data, size);
+    const QStringList rows = listRows(text);
+    FUZZ_CHECK(rows.isEmpty() || !rows.last().trimmed().isEmpty());
+    int accepted = -1;
+    for (RowShape shape : kShapes) {
+        if (accepts(shape, rows) && accepted < 0)
+            accepted = int(shape);
+    }
+
+    const std::vector<ListFile>& files = listFiles();
+    size_t chosen = size % files.size();
+    for (size_t i = 0; i < files.size(); ++i) {
+        if (int(files[i].shape) == accepted) {
+            chosen = i;
+            break;
+        }
+    }
+    const QDir folder = fuzz::scratchFolder();
+    QDir(folder.filePath(QLatin1String(kUserListFolder))).removeRecursively();
+    folder.mkpath(QLatin1String(kUserListFolder));
+    {
+        QFile file(folder.filePath(QLatin1String(kUserListFolder) + QLatin1Char('/') +
+                                   QLatin1String(files[chosen].fileName)));
+        FUZZ_CHECK(file.open(QIODevice::WriteOnly));
+        FUZZ_CHECK(file.write(reinterpret_cast<const char*>(data), qint64(size)) == qint64(size));
+    }
+    fuzz::SilentUi ui;
+    ReferenceLists lists = loadReferenceLists(folder, ui);
+    // A list taken from the folder is the input's rows; a refused one is reported.
+    ReferenceList& loaded = files[chosen].list(lists);
+    FUZZ_CHECK(loaded.rows() == rows || ui.messages > 0);
+    useList(loaded);
+    FUZZ_CHECK(sameCodesRowByRow(lists.Form_NREVID.oblig1, lists.Form_NREVID.oblig3));
+    return 0;
+}

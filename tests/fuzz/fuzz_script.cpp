@@ -1,0 +1,71 @@
+// The reader of `tavo script`: each line of the input played on a fresh
+// headless program, in a working folder that holds a small valid ordine.txt.
+// A line the script cannot play (ScriptError), a question left without an
+// answer (NoAnswer) or an answer that does not fit (BadAnswer) ends the
+// script as it ends `tavo script`; anything else escaping is a fault.
+#include <QFile>
+#include <QTextStream>
+
+#include "cli/script_session.h"
+#include "fuzz_support.h"
+
+using namespace tavo;
+using namespace tavo::cli;
+
+namespace {
+
+// Three documents: a payment order to a budget account with a registration
+// number, a deposit slip, and one with a commitment and a debit date.
+const char* const kOrders =
+    "1,45,1500.00,ALFA SRL,13548146,STR. MARE 1 BRASOV,RO46RNCB0089000000000001,BCR BRASOV,"
+    "BUGETUL DE STAT,4221306,RO21TREZ13120A010101XXXX,TREZ BRASOV,,IMPOZIT PROFIT,15/01/2023,"
+    ",,,,OP\r\n"
+    "2,46,200,BETA SRL,4221306,STR. MICA 2,,,DGFP BRASOV,4221306,RO21TREZ13120A010101XXXX,,,"
+    "TAXA,16/01/2023,,,,,FV\r\n"
+    "3,47,75.50,GAMA SRL,14818116,STR. LUNGA 3,RO29TREZ1315069XXX000001,SUC. BRASOV,ADS,"
+    "14818116,RO40TREZ1315502XXXXXXXXX,,20230131000000000000017,REDEVENTA,17/01/2023,20/01/2023,"
+    "ABC12345678,001,1234567890,OP\r\n";
+
+QDir freshWorkingFolder() {
+    const QDir scratch = fuzz::scratchFolder();
+    const QString path = scratch.filePath(QStringLiteral("work"));
+    QDir(path).removeRecursively();
+    scratch.mkpath(QStringLiteral("work"));
+    const QDir folder(path);
+    QFile orders(folder.filePath(QStringLiteral("ordine.txt")));
+    FUZZ_CHECK(orders.open(QIODevice::WriteOnly));
+    FUZZ_CHECK(orders.write(kOrders) == qint64(qstrlen(kOrders)));
+    return folder;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    fuzz::startApplication(argc, argv, true);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QDir folder = freshWorkingFolder();
+    const Options options{folder, QDir(folder.filePath(QStringLiteral("listari")))};
+    QString shown;
+    QString errors;
+    QTextStream out(&shown);
+    QTextStream err(&errors);
+    ScriptSession session(options, Output{out, err});
+    try {
+        for (QString line : fuzz::fromTyping(data, size).split(QLatin1Char('\n'))) {
+            if (line.endsWith(QLatin1Char('\r')))
+                line.chop(1);
+            if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#')))
+                continue;
+            FUZZ_CHECK(session.started() || session.start());
+            if (!session.play(line))
+                break;
+        }
+    } catch (const ScriptError&) {
+    } catch (const NoAnswer&) {
+    } catch (const BadAnswer&) {
+    }
+    return 0;
+}

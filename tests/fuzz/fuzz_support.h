@@ -1,0 +1,109 @@
+// What the fuzz targets share: the entry points libFuzzer calls, the check
+// that stops a run, the application object, a scratch folder, a silent Ui and
+// the two ways the program decodes bytes.
+#pragma once
+
+#include <QByteArrayView>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QString>
+#include <QTemporaryDir>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+#include "text/cp1250.h"
+#include "ui/ui.h"
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv);
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
+
+namespace tavo::fuzz {
+
+[[noreturn]] inline void fail(const char* what, const char* file, int line) {
+    std::fprintf(stderr, "%s:%d: check failed: %s\n", file, line, what);
+    std::fflush(stderr);
+    std::abort();
+}
+
+// A promise of the code under test; a broken one ends the run as a crash.
+#define FUZZ_CHECK(condition) \
+    ((condition) ? void(0) : ::tavo::fuzz::fail(#condition, __FILE__, __LINE__))
+
+// Qt's warnings would only slow the runs down; a fatal message is a crash.
+inline void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "Qt fatal: %s\n", qPrintable(text));
+        std::abort();
+    }
+}
+
+// The application object of the run, made once. `gui` for the targets that
+// draw (fonts, PDF pages): on the offscreen platform, as headless runs are.
+// It is never destroyed: the run ends by exit(), after Qt's own statics.
+inline void startApplication(int* argc, char*** argv, bool gui) {
+    static QCoreApplication* app = nullptr;
+    if (app)
+        return;
+    qInstallMessageHandler(quietMessages);
+    if (gui) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+            const QString runtime = QDir::temp().filePath(QStringLiteral("tavo-fuzz-runtime"));
+            QDir().mkpath(runtime);
+            QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+        }
+        app = new QGuiApplication(*argc, *argv);
+    } else {
+        app = new QCoreApplication(*argc, *argv);
+    }
+}
+
+// A folder of the run, reused by every input and removed at the end. In
+// memory when the machine has /dev/shm: the targets write and sync files.
+inline QDir scratchFolder() {
+    static std::unique_ptr<QTemporaryDir> folder;
+    if (!folder) {
+        const QString base = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm")
+                                                                       : QDir::tempPath();
+        folder = std::make_unique<QTemporaryDir>(base + QStringLiteral("/tavo-fuzz-XXXXXX"));
+        if (!folder->isValid())
+            fail("no scratch folder", __FILE__, __LINE__);
+    }
+    return QDir(folder->path());
+}
+
+// The user who closes every message and answers "no" or Cancel.
+class SilentUi : public Ui {
+  public:
+    void message(const QString&, Icon, const QString&) override { ++messages; }
+    Answer ask(const QString&, Buttons, const QString&) override { return Answer::No; }
+    std::optional<QString> input(const QString&, const QString&, const QString&) override {
+        return std::nullopt;
+    }
+    void openText(const QString&) override {}
+    void print(const PrintJob&) override {}
+
+    int messages = 0;
+};
+
+inline QByteArrayView bytesOf(const uint8_t* data, size_t size) {
+    return QByteArrayView(reinterpret_cast<const char*>(data), qsizetype(size));
+}
+
+// The input as the program reads a file of the working folder.
+inline QString fromFile(const uint8_t* data, size_t size) {
+    return text::fromCp1250(bytesOf(data, size));
+}
+
+// The input as typed text or a script line.
+inline QString fromTyping(const uint8_t* data, size_t size) {
+    return QString::fromUtf8(bytesOf(data, size));
+}
+
+}  // namespace tavo::fuzz
