@@ -47,7 +47,8 @@ bench: build
 # Fuzzing with libFuzzer (clang): each target of tests/fuzz runs FUZZ_SECONDS
 # from its seeds in tests/fuzz/corpus/NAME. New inputs go to
 # $(FUZZ_BUILD)/corpus/NAME, faults to $(FUZZ_BUILD)/crashes/NAME/, the log
-# to $(FUZZ_BUILD)/logs/NAME.log. `make -j2 fuzz` runs two targets at a time;
+# to $(FUZZ_BUILD)/logs/NAME.log; tests/fuzz/NAME.dict, when there is one, gives
+# the words of its input. `make -j2 fuzz` runs two targets at a time;
 # `make fuzz-dates` runs one. An input worth keeping goes, under any name, to
 # tests/fuzz/regressions/NAME/: `make test` replays it.
 FUZZ_BUILD   ?= build-fuzz
@@ -76,6 +77,7 @@ fuzz-%: fuzz-build
 	-@ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	    $(FUZZ_BUILD)/tests/fuzz/fuzz_$* -max_total_time=$(FUZZ_SECONDS) \
 	    -max_len=$(FUZZ_MAX_LEN_$*) -timeout=30 -rss_limit_mb=2048 -malloc_limit_mb=512 \
+	    $(if $(wildcard tests/fuzz/$*.dict),-dict=tests/fuzz/$*.dict) \
 	    -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/crashes/$*/ \
 	    $(FUZZ_BUILD)/corpus/$* tests/fuzz/corpus/$* > $(FUZZ_BUILD)/logs/$*.log 2>&1
 	@grep -E "^(Done [0-9]+ runs|stat::number_of_executed_units|SUMMARY|==[0-9]+== ERROR)" \
