@@ -74,7 +74,8 @@ fuzz-build: $(FUZZ_BUILD)/build.ninja
 fuzz-%: fuzz-build
 	@mkdir -p $(FUZZ_BUILD)/corpus/$* $(FUZZ_BUILD)/crashes/$* $(FUZZ_BUILD)/logs
 	@echo "== fuzz_$* for $(FUZZ_SECONDS) s (log: $(FUZZ_BUILD)/logs/$*.log)"
-	-@ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	-@ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=tests/fuzz/lsan.supp \
+	    UBSAN_OPTIONS=print_stacktrace=1 \
 	    $(FUZZ_BUILD)/tests/fuzz/fuzz_$* -max_total_time=$(FUZZ_SECONDS) \
 	    -max_len=$(FUZZ_MAX_LEN_$*) -timeout=30 -rss_limit_mb=2048 -malloc_limit_mb=512 \
 	    $(if $(wildcard tests/fuzz/$*.dict),-dict=tests/fuzz/$*.dict) \
