@@ -3,7 +3,7 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-asan bench screenshots deb clean fuzz fuzz-build
+.PHONY: all deps configure build run test test-asan bench screenshots deb deb-check clean fuzz fuzz-build
 
 all: build
 
@@ -96,6 +96,11 @@ screenshots: build
 # The Debian package build/tavo_VERSION_amd64.deb (dpkg-shlibdeps finds its dependencies).
 deb: build
 	cd $(BUILD) && cpack -G DEB
+
+# Installs that package on a fresh Debian 12 (debootstrap; root and the mirror
+# needed) and starts it from its menu entry: see tools/check-deb.sh.
+deb-check: deb
+	tools/check-deb.sh
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

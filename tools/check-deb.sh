@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Installs build/tavo_*_amd64.deb on a fresh Debian 12 (a debootstrap folder),
+# starts TAVO the way a desktop menu does (gio launch of its .desktop entry) as
+# an ordinary user in a bare X server, and checks that the main window opens in
+# ~/TAVO. Leaves a picture of the screen in build/deb-check.png. Needs root and
+# Debian's mirror; the packages are installed without recommends, so only what
+# the package itself depends on is there.
+set -euo pipefail
+deb=$(ls build/tavo_*_amd64.deb 2>/dev/null | tail -1)
+[ -n "$deb" ] || { echo "no package: run make deb first"; exit 1; }
+root=${DEB_CHECK_ROOT:-build/deb-check-root}
+command -v debootstrap >/dev/null || apt-get install -y -qq debootstrap
+if [ ! -x "$root/usr/bin/apt-get" ]; then
+    debootstrap --variant=minbase bookworm "$root" http://deb.debian.org/debian
+fi
+mountpoint -q "$root/proc" || mount -t proc proc "$root/proc"
+mountpoint -q "$root/dev" || mount --bind /dev "$root/dev"
+trap 'umount "$root/dev" "$root/proc" 2>/dev/null || true' EXIT
+cp "$deb" "$root/tmp/tavo.deb"
+in_root() { chroot "$root" /usr/bin/env DEBIAN_FRONTEND=noninteractive "$@"; }
+in_root apt-get update -qq
+in_root apt-get install -y -qq --no-install-recommends /tmp/tavo.deb
+# Tools of the check itself, not of the package: an X server, a menu launcher.
+in_root apt-get install -y -qq --no-install-recommends \
+    xvfb x11-utils x11-apps netpbm libglib2.0-bin desktop-file-utils
+in_root desktop-file-validate /usr/share/applications/tavo.desktop
+in_root id -u ana >/dev/null 2>&1 || in_root useradd -m ana
+cat > "$root/tmp/menu-start.sh" <<'EOF'
+#!/bin/bash
+export HOME=/home/ana DISPLAY=:57 LANG=C.UTF-8
+rm -rf "$HOME/TAVO"
+Xvfb :57 -screen 0 1024x768x24 >/dev/null 2>&1 & xvfb=$!
+sleep 2
+gio launch /usr/share/applications/tavo.desktop
+for _ in $(seq 20); do
+    xwininfo -root -tree | grep -q '"TAVO - vers' && break
+    sleep 0.5
+done
+sleep 1
+xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng > /tmp/deb-check.png
+title=$(xwininfo -root -tree | grep -o '"TAVO - vers[^"]*"' || true)
+kill $(pidof tavo) $xvfb 2>/dev/null || true
+[ -n "$title" ] || { echo "FAIL: no TAVO window"; exit 1; }
+[ -f "$HOME/TAVO/tavo.lock" ] || [ -f "$HOME/TAVO/instr.txt" ] \
+    || { echo "FAIL: ~/TAVO was not made the working folder"; exit 1; }
+echo "OK: window $title in $HOME/TAVO"
+EOF
+chmod +x "$root/tmp/menu-start.sh"
+chroot --userspec=ana:ana "$root" /tmp/menu-start.sh
+cp "$root/tmp/deb-check.png" build/deb-check.png
