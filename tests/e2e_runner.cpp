@@ -2,10 +2,13 @@
 // prints, its exit status and the files it leaves with what the case expects.
 //
 // A case file is made of sections, each starting with a line "=== WHAT":
-//   === file NAME      a file of the working folder before the run; its lines
+//   === file NAME...   a file of the working folder before the run (several
+//                      names: as many files with the same lines); its lines
 //                      are written in CP1250 with CR LF
 //   === command ARGS   the command line after --dir (default: script); split at
-//                      blanks, so no word of it can hold a blank
+//                      blanks, so no word of it can hold a blank; the lines
+//                      that follow it are what standard output must be, as
+//                      with a stdout section
 //   === args           more arguments after the command words, one per line
 //                      (an empty line is an empty argument)
 //   === script         the lines given on standard input
@@ -16,9 +19,15 @@
 //   === note TEXT      a comment; its lines are ignored
 //   === expect NAME    the file must exist with exactly these lines (CP1250, CR LF)
 //   === same NAME OTHER the file NAME must hold the same bytes as OTHER had before the run
+//   === like NAME OTHER the file NAME must hold the same bytes as OTHER after the run
 //   === absent NAME    the file must not exist afterwards
 //   === exists NAME    the file or folder must exist afterwards
 // Lines before the first section are comments.
+//
+// Outputs that many cases share are written once, in tests/e2e/blocks.txt, as
+// sections "=== block NAME"; a case may also have blocks of its own. A line
+// "{NAME A B ...}" of an expected output or file stands for the lines of that
+// block, each "$1", "$2"... in them replaced by A, B... (blocks may use blocks).
 //
 // A case can run the program several times: every "=== command" after the
 // first starts a new run, and the args, script, stdout and exit sections that
@@ -55,29 +64,73 @@ void PrintTo(const Case& c, std::ostream* os) {
     *os << c.name.toStdString();
 }
 
+// The sections of a case or block file; lines before the first one are comments.
+std::vector<Section> readSections(const QString& path) {
+    std::vector<Section> sections;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return sections;
+    QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.back().isEmpty())
+        lines.removeLast();
+    for (const QString& line : lines) {
+        if (line.startsWith(QLatin1String("=== "))) {
+            const QString header = line.mid(4);
+            const qsizetype blank = header.indexOf(QLatin1Char(' '));
+            sections.push_back({blank < 0 ? header : header.left(blank),
+                                blank < 0 ? QString() : header.mid(blank + 1),
+                                {}});
+        } else if (!sections.empty()) {
+            sections.back().lines.append(line);
+        }
+    }
+    return sections;
+}
+
+using Blocks = std::map<QString, QStringList>;
+
+// Each line "{NAME A B ...}" naming a block replaced by the block's lines.
+QStringList expandBlocks(const QStringList& lines, const Blocks& blocks) {
+    QStringList out;
+    for (const QString& line : lines) {
+        if (line.startsWith(QLatin1Char('{')) && line.endsWith(QLatin1Char('}'))) {
+            const QStringList words = line.mid(1, line.size() - 2).split(QLatin1Char(' '));
+            const auto block = blocks.find(words.front());
+            if (block != blocks.end()) {
+                QStringList blockLines = block->second;
+                for (QString& blockLine : blockLines) {
+                    for (qsizetype i = 1; i < words.size(); ++i)
+                        blockLine.replace(QLatin1Char('$') + QString::number(i), words[i]);
+                }
+                out += expandBlocks(blockLines, blocks);
+                continue;
+            }
+        }
+        out.append(line);
+    }
+    return out;
+}
+
 std::vector<Case> loadCases() {
-    std::vector<Case> cases;
     const QDir dir(QStringLiteral(TAVO_E2E_DIR));
+    Blocks blocks;
+    for (const Section& s : readSections(dir.filePath(QStringLiteral("blocks.txt")))) {
+        if (s.kind == QLatin1String("block"))
+            blocks[s.argument] = s.lines;
+    }
+    std::vector<Case> cases;
     for (const QString& fileName :
          dir.entryList({QStringLiteral("*.case")}, QDir::Files, QDir::Name)) {
-        QFile file(dir.filePath(fileName));
-        if (!file.open(QIODevice::ReadOnly))
-            continue;
-        Case c;
-        c.name = QFileInfo(fileName).completeBaseName();
-        QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-        if (!lines.isEmpty() && lines.back().isEmpty())
-            lines.removeLast();
-        for (const QString& line : lines) {
-            if (line.startsWith(QLatin1String("=== "))) {
-                const QString header = line.mid(4);
-                const qsizetype blank = header.indexOf(QLatin1Char(' '));
-                c.sections.push_back({blank < 0 ? header : header.left(blank),
-                                      blank < 0 ? QString() : header.mid(blank + 1),
-                                      {}});
-            } else if (!c.sections.empty()) {
-                c.sections.back().lines.append(line);
-            }
+        Case c{QFileInfo(fileName).completeBaseName(), readSections(dir.filePath(fileName))};
+        Blocks caseBlocks = blocks;
+        for (const Section& s : c.sections) {
+            if (s.kind == QLatin1String("block"))
+                caseBlocks[s.argument] = s.lines;
+        }
+        for (Section& s : c.sections) {
+            if (s.kind == QLatin1String("command") || s.kind == QLatin1String("stdout") ||
+                s.kind == QLatin1String("expect"))
+                s.lines = expandBlocks(s.lines, caseBlocks);
         }
         cases.push_back(std::move(c));
     }
@@ -113,6 +166,8 @@ std::vector<Play> playsOf(const Case& c) {
                 plays.emplace_back();
             commandSeen = true;
             plays.back().arguments = s.argument.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            for (const QString& line : s.lines)
+                plays.back().expectedOut += withToday(line) + QLatin1Char('\n');
         } else if (s.kind == QLatin1String("args")) {
             plays.back().arguments += s.lines;
         } else if (s.kind == QLatin1String("script")) {
@@ -143,13 +198,15 @@ TEST_P(E2e, Plays) {
 
     std::map<QString, QByteArray> before;
     for (const Section& s : c.sections) {
-        if (s.kind == QLatin1String("file")) {
-            const QByteArray bytes = tavo::text::joinLines(s.lines);
-            QFile file(dir.filePath(s.argument));
-            dir.mkpath(QFileInfo(s.argument).path());
+        if (s.kind != QLatin1String("file"))
+            continue;
+        const QByteArray bytes = tavo::text::joinLines(s.lines);
+        for (const QString& name : s.argument.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            QFile file(dir.filePath(name));
+            dir.mkpath(QFileInfo(name).path());
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
             file.write(bytes);
-            before[s.argument] = bytes;
+            before[name] = bytes;
         }
     }
 
@@ -180,6 +237,10 @@ TEST_P(E2e, Plays) {
         } else if (s.kind == QLatin1String("same")) {
             const QString other = s.argument.section(QLatin1Char(' '), 1);
             EXPECT_EQ(readBytes(path), before[other]) << s.argument.toStdString();
+        } else if (s.kind == QLatin1String("like")) {
+            const QString other = dir.filePath(s.argument.section(QLatin1Char(' '), 1));
+            ASSERT_TRUE(QFile::exists(path) && QFile::exists(other)) << s.argument.toStdString();
+            EXPECT_EQ(readBytes(path), readBytes(other)) << s.argument.toStdString();
         } else if (s.kind == QLatin1String("absent")) {
             EXPECT_FALSE(QFile::exists(path)) << s.argument.toStdString();
         } else if (s.kind == QLatin1String("exists")) {

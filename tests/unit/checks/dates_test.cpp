@@ -16,55 +16,29 @@ struct RecordingUi {
     ScriptedUi ui{QDir(), QDir(), [this](const QString& line) { lines << line; }};
 };
 
+// The typed dates that tests/e2e/calc-dates.case does not try.
 TEST(Dates, NormDataTypedTexts) {
     const int currentYear = 2026;
     const struct {
         const char* typed;
         const char* result;
     } cases[] = {
-        {"2024/5/6", "05/06/2024"},
         {"24/5/6", "24/05/2006"},  // two digits first: a day
-        {"05/06/", "05/06/2026"},
-        {"", ""},
-        {"    ", ""},
-        {"//", ""},
-        {"/ /", ""},
         {" / ", ""},
-        {"1/2/23", "01/02/2023"},
-        {"1/2/20245", "01/02/2026"},
-        {"00/05/2024", ""},
-        {"05/00/2024", ""},
-        {"05/05/0000", ""},
-        {"05/05/0", "05/05/2000"},
-        {"29/02/2000", "29/02/2000"},
         {"29/02/2100", ""},
-        {"  5 6 2024 ", "05/06/2024"},
         {"5 /6/2024", ""},  // a blank inside is a separator
-        {"5-6-2024", "05/06/2024"},
-        {"31/12/2024", "31/12/2024"},
-        {"12/31/2024", "31/12/2024"},
         {"12/12/2024", "12/12/2024"},
-        {"123/1/2024", ""},
         {"1/123/2024", ""},
-        {"1a/2/2024", ""},
         {"1/a2/2024", ""},
-        {"5/6/2a24", ""},
         {"5/6/a", ""},
         {"/6/2024", ""},
         {"5//2024", ""},
         {"30/06/2024", "30/06/2024"},
-        {"31/06/2024", ""},
         {"06/31/2024", ""},
-        {"01/13/2024", "13/01/2024"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(norm_data(QString::fromUtf8(c.typed), currentYear), QLatin1String(c.result))
             << '"' << c.typed << '"';
-}
-
-TEST(Dates, NormDataCompletesWithTheClockYear) {
-    const QString year = QString::number(QDate::currentDate().year());
-    EXPECT_EQ(norm_data(QStringLiteral("5/6/")), QStringLiteral("05/06/") + year);
 }
 
 TEST(Dates, ProgramConversionIsDayFirst) {
@@ -104,6 +78,7 @@ TEST(Dates, ProgramConversionIsDayFirst) {
     EXPECT_EQ(dateToText(QDate(2024, 6, 5)), QStringLiteral("05/06/2024"));
 }
 
+// Besides the years and texts of tests/e2e/calc-dates.case.
 TEST(Dates, VerifDataRefusesDatesBefore2015) {
     const QString refused =
         QStringLiteral("MSG none||ATENTIE ! Data trebuie sa fie in format dd/mm/yyyy.");
@@ -111,15 +86,9 @@ TEST(Dates, VerifDataRefusesDatesBefore2015) {
         const char* text;
         const char* result;  // empty: refused with the message
     } cases[] = {
-        {"31/12/2014", ""},
-        {"01/01/2015", "01/01/2015"},
         {"1.1.2015", "01/01/2015"},
         {"5/6/24", "05/06/2024"},
         {"2024-05-17", "17/05/2024"},
-        {"31/12/2999", "31/12/2999"},
-        {"01/01/3000", ""},  // the year must begin with 2
-        {"01/01/1999", ""},
-        {"31/02/2024", ""},  // not a date
         {"abc2024", ""},
         {"2024", ""},
         {"", ""},

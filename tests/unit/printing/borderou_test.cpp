@@ -53,7 +53,6 @@ TEST(Borderou, ListsTheDocumentsOfEveryKnownShapeAndPassesOverOtherLines) {
         {"a '#' in the object", linie(5, "9.00", "RO61TREZ1315069XXX000000", "OP", "A#B") + "\r\n",
          0, 0},
         {"16 commas", "6,45,9.00,ALFA SRL,13548146,B,,,B,1,RO,,,X,15/01/2023,,OP\r\n", 0, 0},
-        {"another type", linie(7, "9.00", "RO", "FV") + "\r\n", 0, 0},
         {"empty file", "", 0, 0},
     };
     for (const Case& c : cases) {
@@ -67,6 +66,7 @@ TEST(Borderou, ListsTheDocumentsOfEveryKnownShapeAndPassesOverOtherLines) {
     }
 }
 
+// A total of 16 integer digits is in tests/e2e/summary-total-overflow.case.
 TEST(Borderou, TotalShowsStarsFromSixteenIntegerDigitsOrWhenTheSumOverflows) {
     constexpr qint64 largest = std::numeric_limits<qint64>::max();
     struct Case {
@@ -75,10 +75,8 @@ TEST(Borderou, TotalShowsStarsFromSixteenIntegerDigitsOrWhenTheSumOverflows) {
         QString shown;
     };
     const std::vector<Case> cases{
-        {0, false, "0.00"},
         {5, false, "0.05"},
         {99999999999999999, false, "999999999999999.99"},
-        {100000000000000000, false, "***************.**"},
         {largest, false, "***************.**"},
         {12, true, "***************.**"},
     };

@@ -18,17 +18,13 @@ struct Case {
 
 }  // namespace
 
-TEST(CuratareCamp, LineBreaksCommasAndHashes) {
+// The texts below are those tests/e2e/calc-cleaners.case cannot give: line
+// feeds (its arguments are lines), and characters it does not try.
+TEST(CuratareCamp, LineBreaksAndBlanks) {
     const Case cases[] = {
-        {"Str. Lunga, nr. 5#", "Str. Lunga  nr. 5 "},  // the blank from "#" stays
-        {"  a,b  ", "a b"},
-        {"#abc#", " abc "},
-        {"a\r\nb", "ab"},
-        {"a\nb\rc", "abc"},
+        {"a\r\nb", "ab"},     {"a\nb\rc", "abc"},
         {"\r\n abc", " abc"},  // trimmed before the line break goes
         {"\ta\t", "\ta\t"},    // only blanks are trimmed
-        {"ŞTEFĂNESCU; 100%", "ŞTEFĂNESCU; 100%"},
-        {"", ""},
         {"   ", ""},
     };
     for (const auto& c : cases) {
@@ -38,38 +34,16 @@ TEST(CuratareCamp, LineBreaksCommasAndHashes) {
 
 TEST(InlocuireCB, ReplacesWhatTheBarcodeDoesNotTake) {
     const Case cases[] = {
-        {"S.C. Alfa-Beta, S.R.L.", "S.C. Alfa-Beta  S.R.L."},
-        {"a(b)c-d.e/f=g>h", "a(b)c-d.e/f=g>h"},
-        {"!abc!", "abc"},  // blanks from the ends are trimmed
         {"  x;y  ", "x y"},
         {"a\r\nb", "ab"},
-        {"\tx", "\tx"},  // a tab is kept
-        {"Pret 5€ net", "Pret 5  net"},
-        {"a中b", "a b"},  // outside the code page: "?"
-        {"Ωmega", "mega"},
-        {"x×y§z°", "x y z"},
+        {"Ωmega", "mega"},     // outside the code page: "?", then trimmed
         {"Straße", "Stra e"},  // ß is not a letter with diacritics
         {"", ""},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(inlocuire_CB(u(c.text)), u(c.result)) << c.text;
     }
-}
-
-TEST(FiltruCB, KeepsOnlyLettersDigitsBlankAndDot) {
-    const Case cases[] = {
-        {"S.C. Alfa-Beta, S.R.L.", "S.C. AlfaBeta S.R.L."},
-        {"  12/2023-A  ", "122023A"},
-        {"- 7 -", "7"},  // trimmed again after dropping
-        {"\tx\t", "x"},  // a tab is dropped
-        {"a\r\nb", "ab"},
-        {"Pret 5€ net", "Pret 5 net"},
-        {"a中b", "ab"},
-        {"", ""},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(filtru_CB(u(c.text)), u(c.result)) << c.text;
-    }
+    EXPECT_EQ(filtru_CB(u("a\r\nb")), u("ab"));
 }
 
 TEST(Cleaners, EveryPrintableAsciiCharacter) {
@@ -88,9 +62,6 @@ TEST(Cleaners, EveryPrintableAsciiCharacter) {
 
 TEST(Cleaners, LettersWithDiacriticsBecomeTheirBaseLetter) {
     const Case cases[] = {
-        {"ŞTEFĂNESCU", "STEFANESCU"},
-        {"ăâîşţ ĂÂÎŞŢ", "aaist AAIST"},
-        {"șț ȘȚ", "st ST"},  // comma-below forms
         {"é ü ö ç ń ő ű ž č ř", "e u o c n o u z c r"},
         {"ł Ł đ Đ", "l L d D"},
     };
@@ -98,8 +69,6 @@ TEST(Cleaners, LettersWithDiacriticsBecomeTheirBaseLetter) {
         EXPECT_EQ(inlocuire_CB(u(c.text)), u(c.result)) << c.text;
         EXPECT_EQ(filtru_CB(u(c.text)), u(c.result)) << c.text;
     }
-    EXPECT_EQ(inlocuire_CB(u("Ionuț-Mădălin, Brașov")), u("Ionut-Madalin  Brasov"));
-    EXPECT_EQ(filtru_CB(u("Ionuț-Mădălin, Brașov")), u("IonutMadalin Brasov"));
     // Accented letters of other alphabets are not Latin letters: not kept.
     EXPECT_EQ(filtru_CB(u("xάy")), u("xy"));
 }

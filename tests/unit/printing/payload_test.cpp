@@ -52,11 +52,6 @@ TEST(TextCB, FieldsSeparatorsAndTheLongForm) {
     } cases[] = {
         {"full order", [](PayloadSource&) {},
          kShortPart + ",#AB12CD34EF5#,#IND#,#1234567890#,06/04/2024"},
-        {"no commitment fields",
-         [](PayloadSource& d) {
-             for (int i = 14; i < 18; ++i) d.d1[i].clear();
-         },
-         kShortPart},
         {"commitment fields only blanks",
          [](PayloadSource& d) {
              for (int i = 14; i < 18; ++i) d.d1[i] = QStringLiteral("  ");
@@ -92,12 +87,9 @@ TEST(TextCB, FieldsSeparatorsAndTheLongForm) {
     }
 }
 
-TEST(TextCB, DepositSlipAndEmptyDocument) {
-    PayloadSource slip = fullOrder();
-    slip.d1[5].clear();
-    slip.BIC_platitor.clear();
-    EXPECT_TRUE(text_CB(slip).contains(QLatin1String(",#Cluj-Napoca#,##,##,#BUGETUL DE STAT#,")));
-
+// The payloads of a payment order without commitment fields and of a deposit
+// slip are in tests/e2e (print-listing-commands, print-command-line).
+TEST(TextCB, EmptyDocument) {
     EXPECT_EQ(text_CB(PayloadSource{}), QStringLiteral("##,,##,,##,##,##,##,,##,##,,##,"));
 }
 

@@ -4,7 +4,6 @@
 #include <QTemporaryDir>
 #include <functional>
 #include <map>
-#include <set>
 
 #include "printing/text_image.h"
 
@@ -78,21 +77,12 @@ const QStringList kOrder = {
     "(1)",
 };
 
-// kOrder with some lines (0-based) replaced, then some removed.
-QStringList orderWith(const std::map<int, QString>& replaced, const std::set<int>& removed = {}) {
-    QStringList lines;
-    for (int i = 0; i < kOrder.size(); ++i) {
-        if (removed.count(i))
-            continue;
-        const auto found = replaced.find(i);
-        lines.append(found == replaced.end() ? kOrder[i] : found->second);
-    }
+// kOrder with some lines (0-based) replaced.
+QStringList orderWith(const std::map<int, QString>& replaced) {
+    QStringList lines = kOrder;
+    for (const auto& [line, text] : replaced) lines[line] = text;
     return lines;
 }
-
-const QString kSlipTitle =
-    "FOAIE DE VARSAMANT   Nr.       745                           PLATITI                "
-    "1.234,50   LEI, Adica";
 
 }  // namespace
 
@@ -104,8 +94,6 @@ TEST(TextImage, OneCopyLineByLine) {
         QStringList expected;
     } cases[] = {
         {"payment order, every field", [](ImagineText&) {}, kOrder},
-        {"deposit slip: no payer IBAN nor payer bank line", [](ImagineText& v) { v.op = false; },
-         orderWith({{0, kSlipTitle}}, {7, 8})},
         {"deposit slip with every value empty still has its 27 lines",
          [](ImagineText& v) {
              v = ImagineText();
@@ -142,16 +130,6 @@ TEST(TextImage, OneCopyLineByLine) {
              kDouble,
              "",
          }},
-        {"short number and amount, no debit date",
-         [](ImagineText& v) {
-             v.d1[0] = QStringLiteral("7");
-             v.b1[0] = QStringLiteral("5");
-             v.d1[16].clear();
-         },
-         orderWith({{0,
-                     "ORDIN DE PLATA       Nr.         7                           PLATITI       "
-                     "                5   LEI, Adica"},
-                    {22, "Data debitarii:                                       |"}})},
         {"bank names cut to their first 100 characters",
          [&](ImagineText& v) {
              v.b1[3] = hundred + QStringLiteral(" SUCURSALA");
@@ -188,12 +166,9 @@ TEST(TextImage, DeclarationNoteOnlyForAnEighteenthCharacterOne) {
         QString nr_evidenta;
         bool note;
     } cases[] = {
-        {QStringLiteral("20230131000000000100017"), true},
         {QStringLiteral("202301310000000001"), true},  // 18 characters, the last "1"
-        {QStringLiteral("20230131000000000000017"), false},
         {QStringLiteral("20230131000000000200017"), false},
         {QStringLiteral("11111111111111111"), false},  // 17 characters
-        {QString(), false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.nr_evidenta.toStdString());
@@ -204,51 +179,9 @@ TEST(TextImage, DeclarationNoteOnlyForAnEighteenthCharacterOne) {
     }
 }
 
-TEST(TextImage, TwoCopiesOfTheEntryWindow) {
-    ImagineText v = fullOrder();
-    v.d1[11] = QStringLiteral("20230131000000000100017");
-    const QString registration = "Nr.de evidenta a platii: 20230131000000000100017";
-    const QString note = "             ((1-OP cu valoare de declaratie))";
-    QStringList expected{kDouble};
-    expected << orderWith(
-        {{9, "Angajament cod/ indicator.: AB12CD34EF5 / IND"}, {16, registration}, {18, note}});
-    expected << QStringList(6, QString()) << kDouble;
-    expected << orderWith({{16, registration}, {18, note}});
-    EXPECT_EQ(vizu_OP_linii(v), expected);
-
-    // A deposit slip keeps its beneficiary BIC in this image.
-    v.op = false;
-    const QStringList slip = vizu_OP_linii(v);
-    ASSERT_EQ(slip.size(), 1 + 27 + 7 + 27);
-    EXPECT_EQ(slip[1], kSlipTitle);
-    EXPECT_EQ(slip[13], kOrder[14]);
-    EXPECT_EQ(slip[34], kDouble);
-    EXPECT_EQ(slip.last(), QStringLiteral("(1)"));
-}
-
-TEST(TextImage, PackageCopiesAppendOneAfterAnother) {
-    ImagineText order = fullOrder();
-    order.d1[11] = QStringLiteral("20230131000000000100017");
-    order.angajament = QStringLiteral("ignored: ");
-    ImagineText slip = fullOrder();
-    slip.op = false;
-    slip.b1[6] = QStringLiteral("(2)");
-
-    QStringList lines{QStringLiteral("kept")};
-    vizu_OP1(order, lines);
-    vizu_OP1(slip, lines);
-
-    QStringList expected{QStringLiteral("kept"), kDouble};
-    expected << orderWith({{16, "Nr.de evidenta a platii: 20230131000000000100017"},
-                           {18, "             (1-OP cu valoare de declaratie)"}});
-    expected << QStringList(2, QString()) << kDouble;
-    expected << orderWith(
-        {{0, kSlipTitle}, {14, "Cod IBAN beneficiar: RO21TREZ13120A010101XXXX"}, {28, "(2)"}},
-        {7, 8});
-    expected << QStringList(2, QString());
-    EXPECT_EQ(lines, expected);
-}
-
+// The two copies of the entry window and the copies of a package, for
+// payment orders and deposit slips, are in tests/e2e (text-image, text-command,
+// package-three-and-incomplete and package-deposit-slips).
 TEST(TextImage, LkelmHoldsExactlyTheTwoCopies) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());

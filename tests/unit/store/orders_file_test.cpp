@@ -168,14 +168,9 @@ TEST_F(OrdersFileTest, AnInterruptedRewriteLeavesTheOldFile) {
     EXPECT_EQ(bytes("ordine.txt"), old);
 }
 
-TEST_F(OrdersFileTest, DeleteAllKeepsACopy) {
+// Deleting with a copy is in tests/e2e/delete-all-answer-yes.case.
+TEST_F(OrdersFileTest, DeleteAllWithoutAFile) {
     EXPECT_EQ(orders.sterge_tot(), OrdersFile::Stergere::NoFile);
-    writeLines({kDoc1, kDoc2});
-    const QByteArray old = bytes("ordine.txt");
-    writeRaw("ordine_copie.txt", "an earlier copy\r\n");
-    EXPECT_EQ(orders.sterge_tot(), OrdersFile::Stergere::Deleted);
-    EXPECT_EQ(bytes("ordine_copie.txt"), old);
-    EXPECT_FALSE(QFile::exists(path("ordine.txt")));
 }
 
 TEST_F(OrdersFileTest, DeleteAllDeletesNothingWithoutACopy) {

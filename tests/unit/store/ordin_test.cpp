@@ -1,22 +1,11 @@
+// The fields and shapes of a stored line. Which entry field goes to which
+// position is in the entry cases of tests/e2e, which save every field.
 #include <gtest/gtest.h>
 
 #include "store/line_shape.h"
 #include "store/ordin.h"
 
 using namespace tavo::store;
-
-TEST(Ordin, EntryFieldsMapToStoredPositions) {
-    // d1(0)..d1(13) hold positions 2..15; position 16 is d1(16), then d1(14),
-    // d1(15), d1(17): the debit date is stored before the commitment code.
-    const int expected[] = {-1, -1, 0,  1,  2,  3,  4,  5,  6,  7, 8,
-                            9,  10, 11, 12, 13, 16, 14, 15, 17, -1};
-    for (int position = 1; position <= numar_campuri; ++position) {
-        EXPECT_EQ(d1_pentru_pozitie(position), expected[position]) << position;
-        if (expected[position] >= 0) {
-            EXPECT_EQ(pozitie_pentru_d1(expected[position]), position);
-        }
-    }
-}
 
 TEST(Ordin, FieldsAreFoundByCommas) {
     const QString line = "12,45,1500.00,,5,6,7,8,9,10,11,12,13,14,15/01/2023,16,17,18,19,OP";
@@ -37,6 +26,7 @@ TEST(Ordin, FieldsAreFoundByCommas) {
     EXPECT_EQ(record.linie(), line);
 }
 
+// How older lines are brought up to date is in tests/e2e/older-line-shapes.case.
 TEST(LineShape, KnownShapesAgreeWithThePatternTest) {
     const auto commas = [](int n) { return QString(n, QLatin1Char(',')); };
     const QString lines[] = {
@@ -63,25 +53,4 @@ TEST(LineShape, KnownShapesAgreeWithThePatternTest) {
     }
     // The ",#," rule: a comma right after ",#" is not counted.
     EXPECT_TRUE(forma_linie(QStringLiteral("a,#,b"), QStringLiteral(",#")));
-}
-
-TEST(LineShape, OlderLinesGetEmptyFieldsBeforeTheType) {
-    struct Case {
-        QString line;
-        QString expected;
-    };
-    const Case cases[] = {
-        {"1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,OP", "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,,,,,OP"},
-        {"1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,FV",
-         "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,,,FV"},
-        {"1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,OP",
-         "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,,OP"},
-        {"1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,OP",
-         "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,OP"},
-    };
-    for (const Case& c : cases) {
-        const int commas = forma_cunoscuta(c.line);
-        ASSERT_GT(commas, 0) << c.line.toStdString();
-        EXPECT_EQ(linie_actualizata(c.line, commas), c.expected);
-    }
 }
