@@ -39,11 +39,25 @@ done
 sleep 1
 xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng > /tmp/deb-check.png
 title=$(xwininfo -root -tree | grep -o '"TAVO - vers[^"]*"' || true)
-kill $(pidof tavo) $xvfb 2>/dev/null || true
+kill $(pidof tavo) 2>/dev/null
 [ -n "$title" ] || { echo "FAIL: no TAVO window"; exit 1; }
 [ -f "$HOME/TAVO/tavo.lock" ] || [ -f "$HOME/TAVO/instr.txt" ] \
     || { echo "FAIL: ~/TAVO was not made the working folder"; exit 1; }
 echo "OK: window $title in $HOME/TAVO"
+# A working folder that cannot be made is told in a window, not on a terminal.
+rm -rf "$HOME/TAVO"; touch "$HOME/TAVO"
+sleep 1
+gio launch /usr/share/applications/tavo.desktop
+box=""
+for _ in $(seq 20); do
+    box=$(xwininfo -root -tree | grep -o '"TAVO": ("tavo"' || true)
+    [ -n "$box" ] && break
+    sleep 0.5
+done
+kill $(pidof tavo) $xvfb 2>/dev/null || true
+rm -f "$HOME/TAVO"
+[ -n "$box" ] || { echo "FAIL: no message for a folder that cannot be made"; exit 1; }
+echo "OK: a folder that cannot be made is told in a message box"
 EOF
 chmod +x "$root/tmp/menu-start.sh"
 chroot --userspec=ana:ana "$root" /tmp/menu-start.sh

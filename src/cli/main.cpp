@@ -55,6 +55,10 @@ int main(int argc, char** argv) {
     }
     if (!QDir(folder).exists()) {
         err << "tavo: the working folder does not exist: " << folder << '\n';
+        // Started from the menu, standard error is read by no one.
+        if (args.isEmpty())
+            tavo::gui::showStartError(
+                argc, argv, QStringLiteral("Dosarul de lucru nu exista:\n%1").arg(folder));
         return Failed;
     }
     Options options{QDir(QDir(folder).absolutePath()), QDir()};

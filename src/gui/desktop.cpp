@@ -1,6 +1,7 @@
 #include "gui/desktop.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <cstdio>
 
 #include "gui/qt_ui.h"
@@ -23,6 +24,15 @@ int runDesktop(int argc, char** argv, const QDir& folder) {
     program.load();
     windows.update();
     return app.exec();
+}
+
+void showStartError(int argc, char** argv, const QString& message) {
+    const bool display =
+        !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (!display || qgetenv("QT_QPA_PLATFORM") == "offscreen")
+        return;  // no one would see the box, and it would wait for ever
+    QApplication app(argc, argv);
+    QMessageBox::critical(nullptr, QStringLiteral("TAVO"), message);
 }
 
 }  // namespace tavo::gui
