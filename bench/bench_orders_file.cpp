@@ -14,27 +14,14 @@
 #include "order_generator.h"
 #include "store/orders_file.h"
 #include "text/text_file.h"
+#include "timing.h"
 #include "ui/scripted_ui.h"
 
 namespace {
 
-constexpr int kDocuments = 100000;
-constexpr int kRuns = 7;
+using tavo::bench::medianMs;
 
-// The median of several runs, in milliseconds; `prepare` runs untimed before each.
-double medianMs(const std::function<void()>& work, const std::function<void()>& prepare = {}) {
-    std::vector<double> times;
-    for (int i = 0; i < kRuns; ++i) {
-        if (prepare)
-            prepare();
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
+constexpr int kDocuments = 100000;
 
 void copyFile(const QString& from, const QString& to) {
     QFile::remove(to);

@@ -1,7 +1,6 @@
 // Times the payment summary (Borderou.txt) over 100 000 documents against an
 // awk program doing the same selection and sum over the same file, measured
-// in the same run, and prints the ratio. The agency file is timed too when
-// its export is part of the build.
+// in the same run, and prints the ratio. The agency file is timed too.
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -13,33 +12,19 @@
 #include <vector>
 
 #include "beneficiary/reference_lists.h"
+#include "export/agency_file.h"
 #include "order_generator.h"
 #include "printing/borderou.h"
 #include "store/orders_file.h"
 #include "text/text_file.h"
-
-#if __has_include("export/agency_file.h")
-#include "export/agency_file.h"
-#define TAVO_BENCH_AGENCY 1
-#endif
+#include "timing.h"
 
 namespace {
 
-constexpr int kDocuments = 100000;
-constexpr int kRuns = 7;
-const QString kPayer = QStringLiteral("13548146");  // one of the generator's payers
+using tavo::bench::medianMs;
 
-double medianMs(const std::function<void()>& work) {
-    std::vector<double> times;
-    for (int i = 0; i < kRuns; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
+constexpr int kDocuments = 100000;
+const QString kPayer = QStringLiteral("13548146");  // one of the generator's payers
 
 // The same selection in awk, in one pass: field 5 the payer, field 15 in the
 // years (the generator writes dd/mm/yyyy), field 20 the type (any when
@@ -123,7 +108,6 @@ int main(int argc, char** argv) {
         figures.push_back({run.what, ms, awkMs});
     }
 
-#ifdef TAVO_BENCH_AGENCY
     // The agency file against awk writing every document as a line of fields.
     const QString tabela = folder.filePath(QStringLiteral("tabela.txt"));
     const double agencyMs =
@@ -139,9 +123,6 @@ int main(int argc, char** argv) {
              orders, folder.filePath(QStringLiteral("awk-tabela.txt"))});
     });
     figures.push_back({"agency file (tabela.txt), every document", agencyMs, awkAgencyMs});
-#else
-    std::printf("agency file: export not built, skipped\n");
-#endif
 
     std::printf("%-44s %9s %9s %7s\n", "", "tavo", "awk", "ratio");
     for (const Figure& f : figures) {

@@ -62,7 +62,7 @@ const std::array<QRect, 7> kB1 = {{
 // When a caption is shown.
 enum Need : unsigned { kAlways = 0, kOrder = 1, kHint = 2, kDebit = 4 };
 
-struct CaptionSpec {
+struct CaptionPlace {
     QString text;
     int x;
     int centreY;
@@ -82,8 +82,8 @@ constexpr int under(int row) {
 using layout::Style;
 constexpr int kL = layout::kLeft;
 
-const std::vector<CaptionSpec>& captionSpecs() {
-    static const std::vector<CaptionSpec> specs = {
+const std::vector<CaptionPlace>& captionPlaces() {
+    static const std::vector<CaptionPlace> places = {
         {QStringLiteral("Nr."), 3400, beside(kRowTop), Style::Caption, kAlways},
         {QStringLiteral("PLATITI"), 5020, beside(kRowTop), Style::Caption, kAlways},
         {QStringLiteral("LEI , adică"), 8000, beside(kRowTop), Style::Caption, kAlways},
@@ -122,7 +122,7 @@ const std::vector<CaptionSpec>& captionSpecs() {
         {QStringLiteral("URGENT"), 9600, 6430, Style::Caption, kOrder},
         {QStringLiteral("EXP."), 9600, 6680, Style::Caption, kOrder},
     };
-    return specs;
+    return places;
 }
 
 bool needed(unsigned need, const FormLook& look) {
@@ -216,10 +216,11 @@ std::vector<Caption> captions(const FormLook& look) {
     const QString title = look.type == FormType::OP ? kTitleOP : kTitleFV;
     std::vector<Caption> shown{
         {title, placeOf(title, kLeft, beside(kRowTop), Style::Title), Style::Title}};
-    for (const CaptionSpec& spec : captionSpecs()) {
-        if (needed(spec.need, look))
-            shown.push_back(
-                {spec.text, placeOf(spec.text, spec.x, spec.centreY, spec.style), spec.style});
+    for (const CaptionPlace& caption : captionPlaces()) {
+        if (needed(caption.need, look))
+            shown.push_back({caption.text,
+                             placeOf(caption.text, caption.x, caption.centreY, caption.style),
+                             caption.style});
     }
     return shown;
 }

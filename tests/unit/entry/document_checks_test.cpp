@@ -1,23 +1,13 @@
 // The checks of a whole document in the entry window: the list of missing
 // data, and the treasury defaults that depend on the beneficiary assistant's
 // obligation list.
-#include <gtest/gtest.h>
-
-#include <QTemporaryDir>
-
-#include "entry/incarc.h"
-#include "ui/scripted_ui.h"
+#include "entry_fixture.h"
 
 namespace tavo {
 namespace {
 
-class DocumentChecks : public testing::Test {
+class DocumentChecks : public EntryFixture {
   protected:
-    DocumentChecks()
-        : ui(QDir(dir.path()), QDir(dir.path()), [this](const QString& l) { shown.append(l); }),
-          lists(beneficiary::builtInLists()),
-          entry(QDir(dir.path()), ui, state, lists) {}
-
     // A complete payment order from a treasury payer to a treasury beneficiary.
     void fillComplete() {
         entry.d1 = {"12",
@@ -39,13 +29,6 @@ class DocumentChecks : public testing::Test {
                     "",
                     ""};
     }
-
-    QTemporaryDir dir;
-    QStringList shown;
-    ScriptedUi ui;
-    ProgramState state;
-    beneficiary::ReferenceLists lists;
-    Incarc entry;
 };
 
 // The lists of missing data are in the entry cases of tests/e2e (entry-*.case

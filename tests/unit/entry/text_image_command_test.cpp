@@ -2,30 +2,15 @@
 // form, the viewer opened on LKELM.txt, and a file that cannot be written.
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
-
-#include "entry/incarc.h"
+#include "entry_fixture.h"
 #include "text/text_file.h"
-#include "ui/scripted_ui.h"
 
 namespace tavo {
 namespace {
 
-class TextImageCommand : public testing::Test {
+class TextImageCommand : public EntryFixture {
   protected:
-    TextImageCommand()
-        : ui(QDir(dir.path()), QDir(dir.path()), [this](const QString& l) { shown.append(l); }),
-          lists(beneficiary::builtInLists()),
-          entry(QDir(dir.path()), ui, state, lists) {
-        entry.d1[0] = "12";
-    }
-
-    QTemporaryDir dir;
-    QStringList shown;
-    ScriptedUi ui;
-    ProgramState state;
-    beneficiary::ReferenceLists lists;
-    Incarc entry;
+    TextImageCommand() { entry.d1[0] = "12"; }
 };
 
 // What LKELM.txt then holds is in tests/e2e/text-image.case.
