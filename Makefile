@@ -42,7 +42,11 @@ test-asan: deps $(ASAN_BUILD)/build.ninja
 	    UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && [ -f "$$b" ] && echo "== $$(basename $$b)" && QT_QPA_PLATFORM=offscreen "$$b"; done
+	@for b in $(BUILD)/bench/bench_*; do \
+	    if [ -f "$$b" ] && [ -x "$$b" ]; then \
+	        echo "== $$(basename $$b)"; QT_QPA_PLATFORM=offscreen "$$b" || exit 1; \
+	    fi; \
+	done
 
 # Fuzzing with libFuzzer (clang): each target of tests/fuzz runs FUZZ_SECONDS
 # from its seeds in tests/fuzz/corpus/NAME. New inputs go to
