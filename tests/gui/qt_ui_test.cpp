@@ -3,7 +3,6 @@
 // every window.
 #include <QApplication>
 #include <QCalendarWidget>
-#include <QInputDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -20,6 +19,7 @@
 #include <QWindow>
 #include <QtTest>
 #include <memory>
+#include <utility>
 
 #include "gui/qt_ui.h"
 #include "gui/romanian.h"
