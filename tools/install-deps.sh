@@ -6,7 +6,7 @@ packages=(
     cmake ninja-build g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6test6
     libgtest-dev googletest
-    fonts-dejavu-core libzint-dev libzxing-dev poppler-utils
+    fonts-dejavu-core libzint-dev libzxing-dev poppler-utils qt6-translations-l10n
 )
 missing=()
 for p in "${packages[@]}"; do

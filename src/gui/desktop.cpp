@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "gui/qt_ui.h"
+#include "gui/romanian.h"
 #include "gui/windows.h"
 #include "main_window/program.h"
 
@@ -12,6 +13,7 @@ namespace tavo::gui {
 
 int runDesktop(int argc, char** argv, const QDir& folder) {
     QApplication app(argc, argv);
+    installRomanian(app);
     QtUi ui(folder);
     Program program(folder, ui);
     Windows windows(program, [&ui](QWidget* front) { ui.setParent(front); });

@@ -1,8 +1,10 @@
 #include "gui/qt_ui.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -34,25 +36,61 @@ QString plain(const QString& text) {
     return out.replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
+// A question without Cancel: the user must choose one of its buttons. Escape
+// and the close box would otherwise count as No, and "Salvati ?" dismissed
+// that way would drop the document without a word.
+class ButtonsOnlyQuestion : public QMessageBox {
+  public:
+    ButtonsOnlyQuestion(const QString& title, const QString& text, StandardButtons buttons,
+                        QWidget* parent)
+        : QMessageBox(QMessageBox::Question, title, text, buttons, parent,
+                      Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint) {}
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->matches(QKeySequence::Cancel))
+            return;
+        QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent* event) override {
+        if (!clickedButton()) {
+            event->ignore();
+            return;
+        }
+        QMessageBox::closeEvent(event);
+    }
+};
+
 }  // namespace
 
 void QtUi::message(const QString& text, Icon icon, const QString& title) {
-    QMessageBox box(qtIcon(icon), title, plain(text), QMessageBox::Ok, parent_);
+    showMessage(parent_, text, icon, title);
+}
+
+void QtUi::showMessage(QWidget* over, const QString& text, Icon icon, const QString& title) {
+    QMessageBox box(qtIcon(icon), title, plain(text), QMessageBox::Ok, over);
     box.exec();
 }
 
 Answer QtUi::ask(const QString& text, Buttons buttons, const QString& title) {
-    QMessageBox::StandardButtons choices = QMessageBox::Yes | QMessageBox::No;
-    if (buttons == Buttons::YesNoCancel)
-        choices |= QMessageBox::Cancel;
-    QMessageBox box(QMessageBox::Question, title, plain(text), choices, parent_);
-    switch (box.exec()) {
+    int chosen = QMessageBox::Cancel;
+    if (buttons == Buttons::YesNo) {
+        ButtonsOnlyQuestion box(title, plain(text), QMessageBox::Yes | QMessageBox::No, parent_);
+        chosen = box.exec();
+    } else {
+        // Escape and the close box choose Cancel.
+        QMessageBox box(QMessageBox::Question, title, plain(text),
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
+        chosen = box.exec();
+    }
+    switch (chosen) {
         case QMessageBox::Yes:
             return Answer::Yes;
         case QMessageBox::No:
             return Answer::No;
         default:
-            return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+            return Answer::Cancel;
     }
 }
 
@@ -70,7 +108,9 @@ void QtUi::openText(const QString& relativePath) {
     // The user writes in Sugestii.txt; a folder carried from Windows may hold it as sugestii.txt.
     const bool editable =
         relativePath.compare(QLatin1String(reference_texts::kSugestii), Qt::CaseInsensitive) == 0;
-    auto* viewer = new TextViewer(folder_.filePath(relativePath), editable);
+    auto* viewer = new TextViewer(
+        folder_.filePath(relativePath), editable,
+        [this](const PrinterDrawing& draw, QWidget* over) { printOnPrinter(draw, over); });
     viewer->show();
     viewer->raise();
     viewer->activateWindow();
@@ -99,12 +139,18 @@ bool QtUi::progress(int done, int total, const QString& text) {
 }
 
 void QtUi::print(const PrintJob& job) {
-    const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
-    if (!printerInfo.isNull()) {
-        QPrinter printer(printerInfo, QPrinter::HighResolution);
+    printOnPrinter([&job](QPrinter& printer) {
         printer.setFullPage(true);
         printer.setPageSize(QPageSize(QPageSize::A4));
         drawPages(printer, job);
+    });
+}
+
+void QtUi::printOnPrinter(const PrinterDrawing& draw, QWidget* over) {
+    const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
+    if (!printerInfo.isNull()) {
+        QPrinter printer(printerInfo, QPrinter::HighResolution);
+        draw(printer);
         return;
     }
     // No printer: the pages go to a PDF file that the user can print later.
@@ -114,11 +160,15 @@ void QtUi::print(const PrintJob& job) {
             .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")))
             .arg(++pdfCount_);
     const QString path = folder_.filePath(QStringLiteral("listari/") + name);
-    writePdf(path, job);
-    message(QStringLiteral("Nu exista o imprimanta implicita. Documentul a fost salvat in "
-                           "fisierul '%1'.")
-                .arg(path),
-            Icon::Information, QString());
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    draw(printer);
+    showMessage(over ? over : parent_.data(),
+                QStringLiteral("Nu exista o imprimanta implicita. Documentul a fost salvat in "
+                               "fisierul '%1'.")
+                    .arg(path),
+                Icon::Information, QString());
 }
 
 }  // namespace tavo::gui

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "gui/text_viewer.h"
 #include "ui/ui.h"
 
 class QProgressDialog;
@@ -21,6 +22,8 @@ class QtUi : public Ui {
     void setParent(QWidget* parent) { parent_ = parent; }
 
     void message(const QString& text, Icon icon, const QString& title) override;
+    // A Yes/No question is answered only by its buttons; Escape and the close
+    // box of a Yes/No/Cancel question are Cancel.
     Answer ask(const QString& text, Buttons buttons, const QString& title) override;
     std::optional<QString> input(const QString& prompt, const QString& defaultAnswer,
                                  const QString& title) override;
@@ -30,7 +33,14 @@ class QtUi : public Ui {
     // the user is in; it comes up only for a run that lasts.
     bool progress(int done, int total, const QString& text) override;
 
+    // Every printing of the desktop: `draw` prints on the default printer,
+    // or, when there is none, into a new PDF file in listari/, and a message
+    // over `over` (or the window the user is in) says where.
+    void printOnPrinter(const PrinterDrawing& draw, QWidget* over = nullptr);
+
   private:
+    void showMessage(QWidget* over, const QString& text, Icon icon, const QString& title);
+
     QDir folder_;
     QPointer<QWidget> parent_;
     int pdfCount_ = 0;

@@ -8,7 +8,6 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -49,8 +48,11 @@ void printFixedWidth(QPrinter& printer, const QString& report) {
     }
 }
 
-TextViewer::TextViewer(const QString& path, bool editable, QWidget* parent)
-    : QWidget(parent, Qt::Window), path_(path), edit_(new QPlainTextEdit(this)) {
+TextViewer::TextViewer(const QString& path, bool editable, Printing printing, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      path_(path),
+      printing_(std::move(printing)),
+      edit_(new QPlainTextEdit(this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QFileInfo(path).fileName());
     edit_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -89,10 +91,10 @@ QString TextViewer::text() const {
 }
 
 void TextViewer::print() {
-    QPrinter printer;
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted)
-        printFixedWidth(printer, edit_->toPlainText());
+    if (!printing_)
+        return;
+    const QString report = edit_->toPlainText();
+    printing_([&report](QPrinter& printer) { printFixedWidth(printer, report); }, this);
 }
 
 void TextViewer::save() {

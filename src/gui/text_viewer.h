@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 class QPlainTextEdit;
 class QPrinter;
@@ -12,13 +13,18 @@ namespace tavo::gui {
 // and small enough for the widest line to fit across the page.
 void printFixedWidth(QPrinter& printer, const QString& report);
 
+// Draws what is printed on the printer it is given.
+using PrinterDrawing = std::function<void(QPrinter&)>;
+// Prints a drawing the way the desktop prints everything; messages stand over `over`.
+using Printing = std::function<void(const PrinterDrawing& draw, QWidget* over)>;
+
 // Shows a text file of the working folder (CP1250) in a monospace font, with
-// a Print button. Read-only unless `editable`, in which case Save writes the
-// text back in the same code page.
+// a Print button that prints through `printing`. Read-only unless `editable`,
+// in which case Save writes the text back in the same code page.
 class TextViewer : public QWidget {
     Q_OBJECT
   public:
-    TextViewer(const QString& path, bool editable, QWidget* parent = nullptr);
+    TextViewer(const QString& path, bool editable, Printing printing, QWidget* parent = nullptr);
 
     // False when the file could not be read; the viewer then says so.
     bool loaded() const { return loaded_; }
@@ -29,6 +35,7 @@ class TextViewer : public QWidget {
     void save();
 
     QString path_;
+    Printing printing_;
     QPlainTextEdit* edit_;
     bool loaded_ = false;
 };

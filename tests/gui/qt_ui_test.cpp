@@ -1,17 +1,114 @@
-// The desktop's progress dialog for long runs, and the viewer's printing of
-// fixed-width reports.
+// The desktop's dialogs: questions answered only by their buttons, Qt's own
+// texts in Romanian, the progress dialog for long runs, and printing from
+// every window.
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPlainTextEdit>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QToolButton>
+#include <QWindow>
 #include <QtTest>
+#include <memory>
+#include <utility>
 
 #include "gui/qt_ui.h"
+#include "gui/romanian.h"
 #include "gui/text_viewer.h"
+#include "gui/windows.h"
+#include "main_window/program.h"
+#include "text/text_file.h"
 
 using namespace tavo;
+
+namespace {
+
+enum class Dismiss { Escape, CloseBox };
+
+QString answerName(Answer answer) {
+    switch (answer) {
+        case Answer::Yes:
+            return "yes";
+        case Answer::No:
+            return "no";
+        case Answer::Cancel:
+            break;
+    }
+    return "cancel";
+}
+
+// Deals with each modal dialog that comes up while the test waits in a call:
+// notes its text, does `first` to the first one (Escape, its close box), and
+// answers whatever is still up with "Da" or OK.
+class DialogWatch {
+  public:
+    explicit DialogWatch(std::function<void(QWidget*)> first = {}) : first_(std::move(first)) {
+        timer_.setInterval(10);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { look(); });
+        timer_.start();
+    }
+
+    QStringList seen;  // the texts of the dialogs, "stayed up" after a first one that did
+
+  private:
+    void look() {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog || dialog == handled_)
+            return;
+        handled_ = dialog;
+        auto* box = qobject_cast<QMessageBox*>(dialog);
+        seen << (box ? box->text() : QStringLiteral("input"));
+        if (first_) {
+            std::exchange(first_, nullptr)(dialog);
+            if (!dialog->isVisible())
+                return;
+            seen << "stayed up";
+        }
+        if (!box)
+            static_cast<QDialog*>(dialog)->accept();
+        else if (QAbstractButton* yes = box->button(QMessageBox::Yes))
+            yes->click();
+        else
+            box->button(QMessageBox::Ok)->click();
+    }
+
+    std::function<void(QWidget*)> first_;
+    QTimer timer_;
+    QPointer<QWidget> handled_;
+};
+
+std::function<void(QWidget*)> dismissal(Dismiss how) {
+    return [how](QWidget* dialog) {
+        if (how == Dismiss::CloseBox) {
+            dialog->windowHandle()->close();
+            return;
+        }
+        QWidget* focus = dialog->focusWidget();
+        QTest::keyClick(focus ? focus : dialog, Qt::Key_Escape);
+    };
+}
+
+// The entries of a context menu as the user reads them.
+QStringList entries(QMenu* menu) {
+    const std::unique_ptr<QMenu> owned(menu);
+    QStringList texts;
+    for (QAction* action : menu->actions()) {
+        if (!action->isSeparator())
+            texts << action->text().remove('&').section('\t', 0, 0);
+    }
+    return texts;
+}
+
+}  // namespace
 
 class QtUiTest : public QObject {
     Q_OBJECT
@@ -36,6 +133,151 @@ class QtUiTest : public QObject {
         QVERIFY(!window.findChild<QProgressDialog*>());
     }
 
+    // Escape and the close box never answer a question that has no Cancel.
+    void questionsAreAnsweredOnlyByTheirButtons() {
+        struct Row {
+            const char* name;
+            Dismiss how;
+            std::function<QString(gui::QtUi&)> open;
+            QStringList seen;
+            QString answer;
+        };
+        const auto question = [](Buttons buttons) {
+            return [buttons](gui::QtUi& ui) {
+                return answerName(ui.ask("Salvati ?", buttons, QString()));
+            };
+        };
+        const auto inputBox = [](gui::QtUi& ui) {
+            return ui.input("Cod fiscal", "13548146", QString()).value_or("cancel");
+        };
+        const std::vector<Row> rows = {
+            {"yes/no, Escape",
+             Dismiss::Escape,
+             question(Buttons::YesNo),
+             {"Salvati ?", "stayed up"},
+             "yes"},
+            {"yes/no, close box",
+             Dismiss::CloseBox,
+             question(Buttons::YesNo),
+             {"Salvati ?", "stayed up"},
+             "yes"},
+            {"yes/no/cancel, Escape",
+             Dismiss::Escape,
+             question(Buttons::YesNoCancel),
+             {"Salvati ?"},
+             "cancel"},
+            {"yes/no/cancel, close box",
+             Dismiss::CloseBox,
+             question(Buttons::YesNoCancel),
+             {"Salvati ?"},
+             "cancel"},
+            {"input, Escape", Dismiss::Escape, inputBox, {"input"}, "cancel"},
+            {"input, close box", Dismiss::CloseBox, inputBox, {"input"}, "cancel"},
+        };
+        QWidget window;
+        window.show();
+        gui::QtUi ui(QDir::temp());
+        ui.setParent(&window);
+        for (const Row& row : rows) {
+            DialogWatch watch(dismissal(row.how));
+            const QString answer = row.open(ui);
+            QVERIFY2(watch.seen == row.seen, row.name);
+            QVERIFY2(answer == row.answer, row.name);
+        }
+    }
+
+    // The entry window's close box is "Iesire": Escape on its "Salvati ?"
+    // leaves the question up, and "Da" saves the edited document.
+    void theEntryWindowsCloseBoxAsksUntilAnswered() {
+        QTemporaryDir dir;
+        const QDir folder(dir.path());
+        QVERIFY(text::writeLines(
+            folder.filePath("ordine.txt"),
+            {"1,45,1500.00,ALFA SRL,13548146,STR. MARE 1 BRASOV,RO49RNCB0089000000000001,"
+             "BCR BRASOV,BUGETUL DE STAT,4221306,RO61TREZ1315069XXX000000,TREZ BRASOV,,"
+             "IMPOZIT PROFIT,15/01/2023,,,,,OP"}));
+        gui::QtUi ui(folder);
+        Program program(folder, ui);
+        gui::Windows windows(program, [&ui](QWidget* front) { ui.setParent(front); });
+        QVERIFY(program.start());
+        windows.update();
+        program.introd().NrO = "1";
+        windows.introdView().refresh();
+        QTest::mouseClick(windows.introdView().findChild<QPushButton*>("B_start"), Qt::LeftButton);
+        gui::IncarcView& entry = windows.incarcView();
+        QVERIFY(QTest::qWaitForWindowExposed(&entry));
+        program.incarc().d1[12] = "IMPOZIT PROFIT T4";
+        entry.refresh();
+
+        DialogWatch watch(dismissal(Dismiss::Escape));
+        entry.windowHandle()->close();
+        QCOMPARE(watch.seen.mid(0, 2), QStringList({"Salvati ?", "stayed up"}));
+        QVERIFY(!entry.isVisible());
+        QVERIFY(windows.introdView().isVisible());
+        QVERIFY(text::readLines(folder.filePath("ordine.txt"))
+                    .value_or(QStringList())
+                    .join('\n')
+                    .contains("PROFIT T4"));
+    }
+
+    // Documents and the viewer's reports print the same way: without a
+    // default printer, into a PDF file in listari/, and a message says where.
+    void printingWithoutAPrinterWritesAPdfInListari() {
+        if (!QPrinterInfo::defaultPrinter().isNull())
+            QSKIP("this machine has a default printer");
+        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+        struct Row {
+            const char* name;
+            std::function<void(gui::QtUi&, const QDir&)> print;
+            QString printed;
+        };
+        const std::vector<Row> rows = {
+            {"viewer",
+             [](gui::QtUi& ui, const QDir& folder) {
+                 QVERIFY(text::writeLines(folder.filePath("Borderou.txt"),
+                                          {"BORDEROU OP", "TOTAL 1500.00"}));
+                 ui.openText("Borderou.txt");
+                 gui::TextViewer* viewer = nullptr;
+                 for (QWidget* widget : QApplication::topLevelWidgets())
+                     viewer = viewer ? viewer : qobject_cast<gui::TextViewer*>(widget);
+                 QVERIFY(viewer);
+                 const std::unique_ptr<gui::TextViewer> closed(viewer);
+                 for (auto* button : viewer->findChildren<QPushButton*>())
+                     if (button->text() == "Listare")
+                         button->click();
+             },
+             "TOTAL 1500.00"},
+            {"document",
+             [](gui::QtUi& ui, const QDir&) {
+                 ui.print({1, [](QPainter& painter, int) {
+                               painter.setFont(QFont("DejaVu Sans", 12));
+                               painter.drawText(QPointF(1440, 1440), "ORDIN DE PLATA 45");
+                           }});
+             },
+             "ORDIN DE PLATA 45"},
+        };
+        for (const Row& row : rows) {
+            QTemporaryDir dir;
+            const QDir folder(dir.path());
+            gui::QtUi ui(folder);
+            DialogWatch watch;
+            row.print(ui, folder);
+            const QStringList pdfs = QDir(folder.filePath("listari")).entryList({"*.pdf"});
+            QVERIFY2(pdfs.size() == 1, row.name);
+            const QString path = folder.filePath("listari/" + pdfs[0]);
+            QCOMPARE(watch.seen, QStringList({"Nu exista o imprimanta implicita. Documentul a "
+                                              "fost salvat in fisierul '" +
+                                              path + "'."}));
+            if (pdftotext.isEmpty())
+                continue;
+            QProcess process;
+            process.start(pdftotext, {path, "-"});
+            QVERIFY(process.waitForFinished(60000));
+            QVERIFY2(QString::fromUtf8(process.readAllStandardOutput()).contains(row.printed),
+                     row.name);
+        }
+    }
+
     // A text image's lines are 109 characters wide: the ends must reach the paper.
     void aWideReportPrintsWhole() {
         const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
@@ -55,6 +297,46 @@ class QtUiTest : public QObject {
         QVERIFY(lines.size() >= 2);
         QVERIFY2(lines[0].trimmed().endsWith("LEI, Adica"), qPrintable(lines[0]));
         QCOMPARE(lines[1].trimmed(), QString(109, '='));
+    }
+    // On an English system the buttons, the fields' menus and the calendar
+    // still read Romanian. Last: it changes the language for the whole run.
+    void qtTextsAreRomanianWhateverTheSystemLanguage() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QCalendarWidget calendar;  // made before: it follows the change
+        calendar.setCurrentPage(2023, 1);
+        gui::installRomanian(*static_cast<QApplication*>(QCoreApplication::instance()));
+
+        QCOMPARE(calendar.findChild<QToolButton*>("qt_calendar_monthbutton")->text(),
+                 QStringLiteral("ianuarie"));
+
+        gui::QtUi ui(QDir::temp());
+        const auto buttonTexts = [](QWidget* dialog) {
+            QStringList texts;
+            for (auto* button : dialog->findChildren<QPushButton*>())
+                texts << button->text().remove('&');
+            texts.sort();
+            static_cast<QDialog*>(dialog)->reject();
+            return texts;
+        };
+        QStringList questionButtons;
+        {
+            DialogWatch watch([&](QWidget* box) { questionButtons = buttonTexts(box); });
+            ui.ask("Salvati ?", Buttons::YesNoCancel, QString());
+        }
+        QCOMPARE(questionButtons, QStringList({"Anulare", "Da", "Nu"}));
+        QStringList inputButtons;
+        {
+            DialogWatch watch([&](QWidget* box) { inputButtons = buttonTexts(box); });
+            ui.input("Cod fiscal", QString(), QString());
+        }
+        QCOMPARE(inputButtons, QStringList({"Anulare", "OK"}));
+
+        const QStringList menu = {"Anulare", "Refacere", "Decupare",        "Copiere",
+                                  "Lipire",  "Stergere", "Selectare totala"};
+        QLineEdit line;
+        QPlainTextEdit lines;
+        QCOMPARE(entries(line.createStandardContextMenu()), menu);
+        QCOMPARE(entries(lines.createStandardContextMenu()), menu);
     }
 };
 

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "gui/romanian.h"
 #include "gui/text_viewer.h"
 #include "gui/windows.h"
 #include "main_window/program.h"
@@ -32,7 +33,7 @@ bool save(QWidget& widget, const QDir& out, const QString& name) {
 
 // The text viewer on a file of the working folder, as the program opens it.
 bool saveText(const QDir& folder, const QString& file, const QDir& out, const QString& name) {
-    gui::TextViewer viewer(folder.filePath(file), false);
+    gui::TextViewer viewer(folder.filePath(file), false, {});
     viewer.setAttribute(Qt::WA_DeleteOnClose, false);
     return viewer.loaded() && save(viewer, out, name);
 }
@@ -71,6 +72,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    gui::installRomanian(app);  // the calendar's names as the desktop shows them
     if (argc < 2) {
         std::fprintf(stderr, "usage: screenshots OUTPUT_FOLDER\n");
         return 2;
