@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <cstdio>
 
+#include "gui/front_window_request.h"
 #include "gui/qt_ui.h"
 #include "gui/romanian.h"
 #include "gui/windows.h"
@@ -16,11 +17,20 @@ int runDesktop(int argc, char** argv, const QDir& folder) {
     installRomanian(app);
     QtUi ui(folder);
     Program program(folder, ui);
-    Windows windows(program, [&ui](QWidget* front) { ui.setParent(front); });
     if (!program.acquireWorkingFolder()) {
+        // Started again from the menu: the running copy comes to the front.
+        if (FrontWindowRequest::send(folder))
+            return 0;
         std::fprintf(stderr, "%s\n", qPrintable(program.anotherCopyMessage()));
         return 1;
     }
+    Windows windows(program, [&ui](QWidget* front) { ui.setParent(front); });
+    // Made after the lock is taken and closed before it is let go, so that
+    // its socket is never removed from under the next copy.
+    FrontWindowRequest doorbell;
+    QObject::connect(&doorbell, &FrontWindowRequest::frontWindowRequested, &app,
+                     [&windows] { windows.bringToFront(); });
+    doorbell.listen(folder);
     // Shown first, so that the messages of the start-up stand over the window.
     windows.introdView().show();
     program.load();

@@ -1,5 +1,6 @@
 #include "gui/windows.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QWindow>
 
@@ -39,15 +40,18 @@ Windows::Windows(Program& program, std::function<void(QWidget*)> dialogParent)
     formIbanView_.windowsChanged = [this] { update(); };
     formNrevidView_.windowsChanged = [this] { update(); };
     form2View_.windowsChanged = [this] { update(); };
-    if (dialogParent_) {
+    if (dialogParent_)
         dialogParent_(&introdView_);
-        QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, &introdView_,
-                         [this](QWindow* active) {
-                             // A message box taking the focus leaves the parent as it is.
-                             if (QWidget* view = viewOf(active))
-                                 dialogParent_(view);
-                         });
-    }
+    QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, &introdView_,
+                     [this](QWindow* active) {
+                         // A message box taking the focus leaves the parent as it is.
+                         QWidget* view = viewOf(active);
+                         if (!view)
+                             return;
+                         lastActive_ = view;
+                         if (dialogParent_)
+                             dialogParent_(view);
+                     });
 }
 
 void Windows::update() {
@@ -72,6 +76,27 @@ void Windows::update() {
             front = entry ? static_cast<QWidget*>(&incarcView_) : &introdView_;
         dialogParent_(front);
     }
+}
+
+void Windows::bringToFront() {
+    QWidget* front = frontView();
+    if (!front)
+        front = incarcView_.isVisible() ? static_cast<QWidget*>(&incarcView_) : &introdView_;
+    for (QWidget* window : {front, QApplication::activeModalWidget()}) {
+        if (!window)
+            continue;
+        // Minimised, it comes back as it was before (maximised stays maximised).
+        if (window->isMinimized())
+            window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+        window->raise();
+        window->activateWindow();
+    }
+}
+
+QWidget* Windows::frontView() {
+    if (QWidget* active = viewOf(QGuiApplication::focusWindow()))
+        return active;
+    return lastActive_ && lastActive_->isVisible() ? lastActive_ : nullptr;
 }
 
 QWidget* Windows::viewOf(QWindow* active) {

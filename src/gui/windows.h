@@ -33,11 +33,19 @@ class Windows {
     // Shows the windows whose models are visible (refreshed), hides the others.
     void update();
 
+    // Brings ours to the front of the desktop (a second copy was started):
+    // the window the user was last in, or else the entry window when shown,
+    // or else the main window; restored if minimised, activated, and a
+    // message box open over it stays on top.
+    void bringToFront();
+
   private:
     // The shown window of ours that `active` is; none for another one (a
     // message box). Messages stand over it, or else over the main window or
     // the entry window, whichever is shown.
     QWidget* viewOf(QWindow* active);
+    // The window of ours the user is in or was last in; none when it is hidden.
+    QWidget* frontView();
 
     Program& program_;
     IntrodView introdView_;
@@ -48,6 +56,7 @@ class Windows {
     FormNrevidView formNrevidView_;
     Form2View form2View_;
     std::function<void(QWidget*)> dialogParent_;
+    QWidget* lastActive_ = nullptr;
 };
 
 }  // namespace tavo::gui
