@@ -30,6 +30,8 @@ namespace {
 // The longest any one step may take: a window or a question to appear, a key
 // to be heard, the program to end.
 constexpr int kStepMs = 15000;
+// Starting a display server, a window manager or the program on a busy machine.
+constexpr int kStartMs = 30000;
 // How long a key that must do nothing is given to do something after all.
 constexpr int kGraceMs = 1500;
 
@@ -116,8 +118,10 @@ class Desktop : public testing::Test {
         writeOrders(kStoredLine + "\r\n");
         if (!startDisplay())
             GTEST_SKIP() << "Xvfb could not start a display";
+        openbox_.setProcessChannelMode(QProcess::MergedChannels);
         ASSERT_TRUE(startProcess(openbox_, "openbox", {"--sm-disable"}));
-        waitFor("the window manager to start", [this] { return succeeds("wmctrl", {"-m"}); });
+        if (!within(kStartMs, [this] { return succeeds("wmctrl", {"-m"}); }))
+            fail("openbox did not start: " + QString::fromLocal8Bit(openbox_.readAll()));
         ASSERT_TRUE(startProcess(tavo_, QStringLiteral(TAVO_BINARY), {"--dir", folder_.path()}));
     }
 
@@ -165,7 +169,7 @@ class Desktop : public testing::Test {
                           {"-displayfd", "1", "-screen", "0", "1600x1200x24", "-nolisten", "tcp"}))
             return false;
         QByteArray number;
-        QDeadlineTimer deadline(kStepMs);
+        QDeadlineTimer deadline(kStartMs);
         while (!number.contains('\n') && xvfb_.state() == QProcess::Running &&
                !deadline.hasExpired()) {
             xvfb_.waitForReadyRead(100);
@@ -217,9 +221,10 @@ class Desktop : public testing::Test {
         return true;
     }
 
-    static void waitFor(const QString& what, const std::function<bool()>& condition) {
-        if (!within(kStepMs, condition))
-            fail(QString("waited %1 ms for %2").arg(kStepMs).arg(what));
+    static void waitFor(const QString& what, const std::function<bool()>& condition,
+                        int ms = kStepMs) {
+        if (!within(ms, condition))
+            fail(QString("waited %1 ms for %2").arg(ms).arg(what));
     }
 
     // --- windows ---
@@ -240,13 +245,15 @@ class Desktop : public testing::Test {
         return found;
     }
 
-    QString waitForWindow(const QString& title, const QString& what) {
+    QString waitForWindow(const QString& title, const QString& what, int ms = kStepMs) {
         QString id;
-        waitFor(what, [&] {
-            const QStringList found = windowsTitled(title);
-            id = found.value(0);
-            return !id.isEmpty();
-        });
+        waitFor(
+            what,
+            [&] {
+                id = windowsTitled(title).value(0);
+                return !id.isEmpty();
+            },
+            ms);
         tool("xdotool", {"windowactivate", "--sync", id});
         return id;
     }
@@ -318,7 +325,7 @@ class Desktop : public testing::Test {
 
     // Opens the stored document: its order number in NrO, then "Incărcare".
     void openDocument() {
-        waitForWindow(kMainTitle, "the main window");
+        waitForWindow(kMainTitle, "the main window", kStartMs);
         ASSERT_EQ(focusedText(), "2")
             << "the order number field does not have the focus with the next free number";
         type("1");
