@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6test6
     libgtest-dev googletest
     fonts-dejavu-core libzint-dev libzxing-dev poppler-utils qt6-translations-l10n
+    xvfb openbox xdotool wmctrl xclip imagemagick
 )
 missing=()
 for p in "${packages[@]}"; do
