@@ -2,6 +2,9 @@
 
 #include <QString>
 #include <array>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 #include "text/cp1250.h"
 
@@ -39,7 +42,27 @@ void appendSearchFolded(QByteArray& out, QByteArrayView stored) {
     const qsizetype start = out.size();
     out.resize(start + stored.size());
     char* dst = out.data() + start;
-    for (const char c : stored) *dst++ = table[static_cast<unsigned char>(c)];
+    const char* src = stored.data();
+    const char* end = src + stored.size();
+#ifdef __SSE2__
+    // Stored text is mostly plain ASCII: sixteen such bytes at a time only
+    // change case, A to Z becoming a to z.
+    const __m128i beforeA = _mm_set1_epi8('A' - 1);
+    const __m128i afterZ = _mm_set1_epi8('Z' + 1);
+    const __m128i caseBit = _mm_set1_epi8('a' - 'A');
+    for (; end - src >= 16; src += 16, dst += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src));
+        if (_mm_movemask_epi8(bytes) != 0) {
+            for (int i = 0; i < 16; ++i) dst[i] = table[static_cast<unsigned char>(src[i])];
+            continue;
+        }
+        const __m128i upper =
+            _mm_and_si128(_mm_cmpgt_epi8(bytes, beforeA), _mm_cmplt_epi8(bytes, afterZ));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst),
+                         _mm_or_si128(bytes, _mm_and_si128(upper, caseBit)));
+    }
+#endif
+    for (; src < end; ++src) *dst++ = table[static_cast<unsigned char>(*src)];
 }
 
 std::optional<QByteArray> searchFolded(QStringView typed) {
