@@ -27,6 +27,30 @@ QString unescapeScriptText(const QString& text) {
     return out;
 }
 
+namespace {
+
+// The item that `select CONTROL N` or `select CONTROL =PREFIX` names.
+int itemNumber(const ScriptedWindow& target, const QString& name, const QString& control,
+               const QString& argument) {
+    const QString which = argument.trimmed();
+    if (which.startsWith(QLatin1Char('='))) {
+        const QStringList items = target.items(name);
+        const QString prefix = argument.mid(argument.indexOf(QLatin1Char('=')) + 1);
+        for (int index = 0; index < items.size(); ++index) {
+            if (items[index].startsWith(prefix))
+                return index;
+        }
+        throw ScriptError(QStringLiteral("no item of %1 begins with '%2'").arg(control, prefix));
+    }
+    bool ok = false;
+    const int index = which.toInt(&ok);
+    if (!ok || index < -1)
+        throw ScriptError(QStringLiteral("bad item number '%1'").arg(which));
+    return index;
+}
+
+}  // namespace
+
 ScriptSession::ScriptSession(const Options& options, Output output)
     : options_(options),
       output_(output),
@@ -107,26 +131,11 @@ bool ScriptSession::play(const QString& line) {
     } else if (command == QLatin1String("click")) {
         target->click(name);
     } else if (command == QLatin1String("select")) {
-        const QString which = after.trimmed();
-        int index = -1;
-        if (which.startsWith(QLatin1Char('='))) {
-            const QStringList items = target->items(name);
-            const QString prefix = after.mid(after.indexOf(QLatin1Char('=')) + 1);
-            for (index = 0; index < items.size(); ++index) {
-                if (items[index].startsWith(prefix))
-                    break;
-            }
-            if (index == items.size()) {
-                throw ScriptError(
-                    QStringLiteral("no item of %1 begins with '%2'").arg(first, prefix));
-            }
-        } else {
-            bool ok = false;
-            index = which.toInt(&ok);
-            if (!ok || index < -1)
-                throw ScriptError(QStringLiteral("bad item number '%1'").arg(which));
-        }
-        target->select(name, index);
+        target->select(name, itemNumber(*target, name, first, after));
+    } else if (command == QLatin1String("items")) {
+        const QStringList items = target->items(name);
+        for (qsizetype i = 0; i < items.size(); ++i)
+            output_.out << first << '[' << i << "]=" << items[i] << '\n';
     } else if (command == QLatin1String("pick")) {
         target->pick(name, after.trimmed());
     } else {
@@ -160,7 +169,7 @@ bool chooseDocument(ScriptSession& session, Output output, const QString& comman
     main.setFocus(QStringLiteral("NrO"));
     main.NrO = QString::number(number);
     main.setFocus(QString());
-    if (main.NrO == QString::number(number) && number <= main.Ordine.size())
+    if (main.NrO == QString::number(number) && number <= main.documentCount())
         return true;
     output.err << "tavo " << command << ": there is no document " << number << '\n';
     return false;

@@ -5,6 +5,8 @@
 namespace tavo::cli {
 namespace {
 
+const QString kCauta = QStringLiteral("Cauta");
+
 // The controls of the main window that a script can name.
 const QStringList kControls = {
     QStringLiteral("NrO"),       QStringLiteral("Label2"),    QStringLiteral("Frame1"),
@@ -15,7 +17,7 @@ const QStringList kControls = {
     QStringLiteral("Label5"),    QStringLiteral("Command6"),  QStringLiteral("Command10"),
     QStringLiteral("B_OPuri"),   QStringLiteral("B_agentii"), QStringLiteral("Command3"),
     QStringLiteral("Command5"),  QStringLiteral("Command7"),  QStringLiteral("Command9"),
-    QStringLiteral("Command8"),
+    QStringLiteral("Command8"),  QStringLiteral("Cauta"),
 };
 
 }  // namespace
@@ -28,17 +30,31 @@ bool ScriptedIntrod::isControl(const QString& control) const {
 }
 
 void ScriptedIntrod::type(const QString& control, const QString& text) {
-    if (!isControl(control) || control != QLatin1String("NrO"))
+    if (!isControl(control) || (control != QLatin1String("NrO") && control != kCauta))
         unknown(control);
     w_.setFocus(control);
-    w_.NrO = text;
+    if (control == kCauta) {
+        // The search follows every keystroke: the first one replaces the whole text.
+        for (qsizetype typed = text.isEmpty() ? 0 : 1; typed <= text.size(); ++typed) {
+            w_.Cauta = text.left(typed);
+            w_.Cauta_Change();
+        }
+    } else {
+        w_.NrO = text;
+    }
     w_.setFocus(QString());
 }
 
 void ScriptedIntrod::put(const QString& control, const QString& text) {
-    if (!isControl(control) || control != QLatin1String("NrO"))
+    if (!isControl(control) || (control != QLatin1String("NrO") && control != kCauta))
         unknown(control);
-    w_.NrO = text;
+    if (control == kCauta) {
+        // The list always shows what the search field holds.
+        w_.Cauta = text;
+        w_.Cauta_Change();
+    } else {
+        w_.NrO = text;
+    }
 }
 
 void ScriptedIntrod::focus(const QString& control) {
@@ -139,6 +155,7 @@ QStringList ScriptedIntrod::show() const {
         QStringLiteral("Command1="),
         QStringLiteral("Label4=") + introd_captions::Label4,
         QStringLiteral("Ordine=") + selected,
+        QStringLiteral("Cauta=") + w_.Cauta,
         QStringLiteral("Label3=") + w_.Label3,
         QStringLiteral("B_sterg="),
         QStringLiteral("Command4="),

@@ -27,7 +27,7 @@ class ScriptedWindow {
     virtual void key(const QString& control, const QString& key) = 0;
     virtual void click(const QString& control) = 0;
     virtual void select(const QString& control, int index) = 0;
-    // The items of a list, for `select CONTROL =PREFIX`.
+    // The items of a list, for `items CONTROL` and `select CONTROL =PREFIX`.
     virtual QStringList items(const QString& control) const = 0;
     // The user picks a day in a calendar.
     virtual void pick(const QString& control, const QString& date) {

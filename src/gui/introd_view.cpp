@@ -10,9 +10,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStringListModel>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -49,11 +51,14 @@ IntrodView::IntrodView(Introd& model, QWidget* parent)
       B_start_(new QPushButton(captions::B_start, this)),
       Command1_(new QPushButton(captions::Command1, this)),
       Ordine_(new QComboBox(this)),
+      OrdineItems_(new QStringListModel(this)),
+      Cauta_(new QLineEdit(this)),
       Label3_(new QLabel(this)),
       B_sterg_(new QPushButton(captions::B_sterg, this)) {
     setWindowTitle(captions::window);
     NrO_->setObjectName(QStringLiteral("NrO"));
     Ordine_->setObjectName(QStringLiteral("Ordine"));
+    Cauta_->setObjectName(QStringLiteral("Cauta"));
     Label3_->setObjectName(QStringLiteral("Label3"));
     B_start_->setObjectName(QStringLiteral("B_start"));
     B_sterg_->setObjectName(QStringLiteral("B_sterg"));
@@ -100,7 +105,7 @@ IntrodView::IntrodView(Introd& model, QWidget* parent)
     grid->addWidget(Command1_, 0, 4);
     grid->setColumnStretch(5, 1);
     grid->addWidget(new QLabel(captions::Label4, this), 1, 0, 1, 2);
-    grid->addWidget(Ordine_, 2, 0, 1, 3);
+    grid->addLayout(listWithSearch(), 2, 0, 1, 6);
     grid->addWidget(Label3_, 3, 0, 1, 3);
     grid->addLayout(row({command("B_list_CB", captions::B_list_CB, captions::B_list_CB_tip,
                                  [this] { model_.B_list_CB_Click(); }),
@@ -178,6 +183,36 @@ IntrodView::IntrodView(Introd& model, QWidget* parent)
     refresh();
 }
 
+QHBoxLayout* IntrodView::listWithSearch() {
+    // The list may hold a hundred thousand documents: its items are the model's
+    // own texts (no copy per item), its width does not depend on them, and the
+    // open list takes every row as high as the first.
+    Ordine_->setModel(OrdineItems_);
+    Ordine_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    if (auto* rows = qobject_cast<QListView*>(Ordine_->view()))
+        rows->setUniformItemSizes(true);
+
+    // The search beside the list narrows it at every keystroke.
+    Cauta_->setToolTip(captions::Cauta_tip);
+    Cauta_->setClearButtonEnabled(true);
+    connect(Cauta_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (text == model_.Cauta)
+            return;
+        model_.Cauta = text;
+        model_.Cauta_Change();
+        refresh();
+    });
+    auto* label = new QLabel(captions::Cauta, this);
+    label->setBuddy(Cauta_);
+
+    auto* layout = new QHBoxLayout;
+    layout->addWidget(Ordine_);
+    layout->addSpacing(12);
+    layout->addWidget(label);
+    layout->addWidget(Cauta_, 1);
+    return layout;
+}
+
 QPushButton* IntrodView::command(const char* name, const QString& caption, const QString& tip,
                                  const std::function<void()>& handler) {
     auto* button = new QPushButton(caption, this);
@@ -203,14 +238,12 @@ void IntrodView::refresh() {
     const QSignalBlocker blockOrdine(Ordine_);
     if (NrO_->text() != model_.NrO)
         NrO_->setText(model_.NrO);
+    if (Cauta_->text() != model_.Cauta)
+        Cauta_->setText(model_.Cauta);
     Option1_->setChecked(model_.Option1);
     Option2_->setChecked(model_.Option2);
-    QStringList shown;
-    for (int i = 0; i < Ordine_->count(); ++i) shown.append(Ordine_->itemText(i));
-    if (shown != model_.Ordine) {
-        Ordine_->clear();
-        Ordine_->addItems(model_.Ordine);
-    }
+    if (OrdineItems_->stringList() != model_.Ordine)
+        OrdineItems_->setStringList(model_.Ordine);
     Ordine_->setCurrentIndex(model_.OrdineSelectie);
     Label3_->setText(model_.Label3);
 }

@@ -7,9 +7,11 @@
 
 class QLineEdit;
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QRadioButton;
 class QPushButton;
+class QStringListModel;
 
 namespace tavo::gui {
 
@@ -36,6 +38,8 @@ class IntrodView : public QWidget {
     void afterEvent();
     QWidget* widgetFor(const QString& control) const;
     QString controlFor(QWidget* widget) const;
+    // The list of stored documents with the search field beside it.
+    QHBoxLayout* listWithSearch();
     // A command button that runs `handler` on the model, then shows what it changed.
     QPushButton* command(const char* name, const QString& caption, const QString& tip,
                          const std::function<void()>& handler);
@@ -48,6 +52,8 @@ class IntrodView : public QWidget {
     QPushButton* B_start_;
     QPushButton* Command1_;
     QComboBox* Ordine_;
+    QStringListModel* OrdineItems_;  // the items Ordine_ shows, shared with the model's list
+    QLineEdit* Cauta_;
     QLabel* Label3_;
     QPushButton* B_sterg_;
 };

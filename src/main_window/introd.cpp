@@ -39,16 +39,17 @@ void Introd::start() {
 }
 
 void Introd::incarcare_lista() {
-    const store::ListaIncarcata loaded = orders_.incarcare_lista();
-    OrdineSelectie = -1;
+    store::ListaIncarcata loaded = orders_.incarcare_lista();
+    // A search typed before stays: the list shows what it finds in the file as it is now.
+    allItems_ = std::move(loaded.items);
+    search_.setLines(std::move(loaded.searchLines));
+    Cauta_Change();
     if (!loaded.fileExists) {
-        Ordine.clear();
         Label3 = countLabel(0);
         return;
     }
-    Ordine = loaded.items;
-    Label3 = countLabel(Ordine.size());
-    NrO = QString::number(Ordine.size() + 1);
+    Label3 = countLabel(allItems_.size());
+    NrO = QString::number(allItems_.size() + 1);
     if (loaded.CIF_curent)
         state_.CIF_curent = *loaded.CIF_curent;
     if (loaded.data_curenta)
@@ -135,6 +136,20 @@ void Introd::Ordine_Click(int index) {
     setFocus(QStringLiteral("B_start"));
 }
 
+void Introd::Cauta_Change() {
+    OrdineSelectie = -1;
+    const std::vector<qsizetype>& found = search_.find(Cauta);
+    // Every document found: the list shares the whole list's items.
+    if (found.size() == size_t(allItems_.size())) {
+        Ordine = allItems_;
+        return;
+    }
+    QStringList items;
+    items.reserve(qsizetype(found.size()));
+    for (const qsizetype i : found) items.append(allItems_.at(i));
+    Ordine = std::move(items);
+}
+
 void Introd::Option_Click(bool op) {
     Option1 = op;
     Option2 = !op;
@@ -179,6 +194,8 @@ void Introd::B_sterg_Click() {
         case store::OrdersFile::Stergere::NoFile:
             break;
     }
+    allItems_.clear();
+    search_.setLines({});
     Ordine.clear();
     OrdineSelectie = -1;
     Label3 = countLabel(0);

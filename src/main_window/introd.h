@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <optional>
 
+#include "main_window/document_search.h"
 #include "store/orders_file.h"
 #include "store/program_state.h"
 #include "ui/ui.h"
@@ -23,8 +24,9 @@ class Introd {
 
     // --- controls ---
     QString NrO = QStringLiteral("1");
-    QStringList Ordine;       // items of the list
+    QStringList Ordine;       // items of the list: every document, or those Cauta finds
     int OrdineSelectie = -1;  // selected item, -1 for none
+    QString Cauta;            // "Caută": the text the list is narrowed to
     QString Label3;           // the count of documents
     bool Option1 = true;      // "OP"
     bool Option2 = false;     // "FV"
@@ -40,6 +42,9 @@ class Introd {
     void setFocus(const QString& control);
     void NrO_Enter();
     void Ordine_Click(int index);
+    // Cauta's text changed: Ordine lists the documents whose stored line holds
+    // it, case and diacritics ignored; every document when it is empty.
+    void Cauta_Change();
     void Option_Click(bool op);
     // "Incărcare": opens the entry window on the number of NrO and the chosen type.
     void B_start_Click();
@@ -75,6 +80,8 @@ class Introd {
     void incarcare_lista();
 
     static QString countLabel(qsizetype count);
+    // The number of stored documents, whatever Cauta shows of them.
+    qsizetype documentCount() const { return allItems_.size(); }
 
     // The entry window that "Incărcare" opens.
     void setEntryWindow(Incarc* entry) { entry_ = entry; }
@@ -91,6 +98,8 @@ class Introd {
     Ui& ui_;
     ProgramState& state_;
     store::OrdersFile orders_;
+    QStringList allItems_;  // the item of every stored document
+    DocumentSearch search_;
     QList<int> reportedUnknownLines_;
     Incarc* entry_ = nullptr;
 };

@@ -14,6 +14,10 @@ inline const QString Label5 = QStringLiteral(
     "Options/Customize/Date/Short date format:dd/mm/yyyy");
 inline const QString Label2 = QStringLiteral(" Nr.de ordine :");
 inline const QString Label4 = QStringLiteral("Nr.de ordine, Nr.OP/FV");
+inline const QString Cauta = QStringLiteral("Caută");
+inline const QString Cauta_tip = QStringLiteral(
+    "Arată în listă doar OP/FV-urile care conțin textul (beneficiar, plătitor, cod fiscal, IBAN, "
+    "sumă, dată, explicații)");
 inline const QString NrO_tip = QStringLiteral("Număr de ordine OP/FV incărcat sau următor");
 inline const QString Option1 = QStringLiteral("OP");
 inline const QString Option2 = QStringLiteral("FV");

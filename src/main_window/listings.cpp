@@ -10,7 +10,7 @@
 namespace tavo {
 
 bool Introd::documentAles() {
-    if (text::numericValue(NrO) == Ordine.size() + 1) {
+    if (text::numericValue(NrO) == documentCount() + 1) {
         ui_.message(QStringLiteral("Selectati OP/FV de listat !"), Icon::Exclamation);
         setFocus(QStringLiteral("Ordine"));
         return false;

@@ -9,6 +9,7 @@
 #include "store/line_shape.h"
 #include "store/stored_file.h"
 #include "text/cp1250.h"
+#include "text/search_folding.h"
 #include "text/text_file.h"
 #include "text/text_helpers.h"
 
@@ -109,6 +110,15 @@ void appendLine(QByteArray& out, QByteArrayView line) {
     out.append("\r\n", 2);
 }
 
+// The line of a document as searched: up to date (the empty fields inserted
+// before the type), folded, and ended by '\n'.
+void appendSearchLine(QByteArray& out, const StoredLine& line, int inserted) {
+    text::appendSearchFolded(out, line.bytes.first(line.lastComma));
+    out.append(inserted, ',');
+    text::appendSearchFolded(out, line.bytes.sliced(line.lastComma));
+    out.append('\n');
+}
+
 }  // namespace
 
 bool OrdersFile::exists() const {
@@ -145,6 +155,7 @@ ListaIncarcata OrdersFile::incarcare_lista() const {
     const StoredLines stored = storedLines(content.bytes());
     const std::vector<StoredLine>& lines = stored.lines;
     result.items.reserve(qsizetype(lines.size()));
+    result.searchLines.reserve(content.bytes().size() + qsizetype(lines.size()) * 6);
     bool changed = !stored.canonical;
     const StoredLine* last = nullptr;
     for (const StoredLine& line : lines) {
@@ -155,6 +166,7 @@ ListaIncarcata OrdersFile::incarcare_lista() const {
         const int inserted = campuri_lipsa(line.commas);
         changed = changed || inserted > 0;
         result.items.append(element_lista(line, inserted));
+        appendSearchLine(result.searchLines, line, inserted);
         last = &line;
     }
     if (last) {

@@ -14,6 +14,9 @@ namespace tavo::store {
 struct ListaIncarcata {
     bool fileExists = false;  // false: no documents (missing or empty file)
     QStringList items;        // one item of `Ordine` per document, in file order
+    // The line of each listed document as the file now holds it, folded for
+    // searching (text::appendSearchFolded), each followed by '\n', in list order.
+    QByteArray searchLines;
     // From the last document of the file: its payer fiscal code and issue date.
     std::optional<QString> CIF_curent;
     std::optional<QString> data_curenta;

@@ -72,6 +72,18 @@ class IntrodViewTest : public QObject {
         QCOMPARE(nrO->text(), QStringLiteral("4"));
         QVERIFY(shown.isEmpty());
 
+        // The search narrows the list as it is typed; the document found is
+        // chosen as in the whole list; emptied, the list is whole again.
+        auto* cauta = view.findChild<QLineEdit*>("Cauta");
+        QVERIFY(cauta);
+        QTest::keyClicks(cauta, "fv");
+        QCOMPARE(ordine->count(), 1);
+        QCOMPARE(ordine->itemText(0), QStringLiteral("    2,46,FV"));
+        emit ordine->activated(0);
+        QCOMPARE(nrO->text(), QStringLiteral("2"));
+        cauta->clear();
+        QCOMPARE(ordine->count(), 3);
+
         // The reports and texts have their buttons; the summary writes Borderou.txt.
         const QList<std::pair<const char*, QString>> commands = {
             {"B_OPuri", "Listare pachet OP/FV-uri."},

@@ -1,6 +1,8 @@
 // Renders the windows to PNG files (offscreen), so that a developer can look
 // at what a user sees: screenshots OUTPUT_FOLDER.
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QImage>
 #include <QPainter>
@@ -106,6 +108,20 @@ int main(int argc, char** argv) {
     }
     windows.update();
     bool ok = save(windows.introdView(), out, QStringLiteral("main-window"));
+
+    // The list narrowed to the documents of one payer, open.
+    program.introd().Cauta = QStringLiteral("alfa construct");
+    program.introd().Cauta_Change();
+    windows.update();
+    ok = save(windows.introdView(), out, QStringLiteral("main-window-search")) && ok;
+    if (auto* list = windows.introdView().findChild<QComboBox*>(QStringLiteral("Ordine"))) {
+        list->showPopup();
+        ok = save(*list->view(), out, QStringLiteral("main-window-search-list")) && ok;
+        list->hidePopup();
+    }
+    program.introd().Cauta.clear();
+    program.introd().Cauta_Change();
+    windows.update();
 
     program.introd().Command4_Click();
     ok = saveText(folder, QStringLiteral("dosar.txt"), out, QStringLiteral("summary-viewer")) && ok;

@@ -1,0 +1,113 @@
+// The search field of the main window: what each text typed, in turn, leaves
+// in the list, and that a document found is chosen as from the whole list.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "main_window/introd.h"
+#include "text/text_file.h"
+#include "ui/scripted_ui.h"
+
+namespace tavo {
+namespace {
+
+// Written in the code page of the files: the comma-below letters are stored
+// as cedilla letters. Document 4 has a line of an earlier shape (15 commas).
+const QStringList kOrders = {
+    "1,45,1500.00,ȘTEFĂNESCU ION,1800101220021,STR. MARE 1 TIMIȘOARA,RO49RNCB0089000000000001,"
+    "BCR,BUGETUL DE STAT,4221306,RO61TREZ1315069XXX000000,,,IMPOZIT PE CLĂDIRI,15/01/2023,,,,,OP",
+    "2,46,200,BETA SRL,4221306,STR. MICA 2,,,DGFP BRASOV,4221306,RO61TREZ1315069XXX000000,,,"
+    "ÎNCHIRIERE,16/01/2023,,,,,FV",
+    "3,47,75.50,ŢÂRLUNGENI,14818116,STR. LUNGA 3,RO49TREZ1315069XXX000001,,ADS,14818116,"
+    "RO61TREZ1315069XXX000000,,,REDEVENTA,17/01/2023,20/01/2023,,,,OP",
+    "4,48,10,stefan cel mare,13548146,IASI,,,BUGETUL LOCAL,4221306,RO61TREZ1315069XXX000000,,,"
+    "TAXA,18/01/2023,FV",
+};
+
+struct SearchWindow {
+    QTemporaryDir dir;
+    ScriptedUi ui{QDir(dir.path()), QDir(dir.path()), [](const QString&) {}};
+    ProgramState state;
+    Introd window{QDir(dir.path()), ui, state};
+
+    SearchWindow() {
+        EXPECT_TRUE(text::writeLines(dir.filePath("ordine.txt"), kOrders));
+        window.start();
+    }
+    // The text typed letter by letter, as the field hears it; the documents listed then.
+    QString type(const QString& text) {
+        for (qsizetype letters = text.isEmpty() ? 0 : 1; letters <= text.size(); ++letters) {
+            window.Cauta = text.left(letters);
+            window.Cauta_Change();
+        }
+        return listed();
+    }
+    // The order numbers of the items listed.
+    QString listed() const {
+        QStringList numbers;
+        for (const QString& item : window.Ordine)
+            numbers.append(item.section(QLatin1Char(','), 0, 0).trimmed());
+        return numbers.join(QLatin1Char(' '));
+    }
+};
+
+TEST(Search, NarrowsTheListToTheDocumentsWhoseLineHoldsTheText) {
+    // Typed one after the other: a text that does not extend the one before
+    // must look at every document again.
+    const struct {
+        const char* typed;
+        const char* found;  // order numbers listed
+    } cases[] = {
+        {"stefanescu", "1"},  {"ȘTEFĂNESCU", "1"},
+        {"ştefăn", "1 4"},    {"stef", "1 4"},
+        {"timisoara", "1"},   {"cladiri", "1"},
+        {"inchiriere", "2"},  {"Tarlungeni", "3"},
+        {"4221306", "1 2 4"}, {"srl,4221", "2"},
+        {"1500.00", "1"},     {"17/01/2023", "3"},
+        {"ro49trez", "3"},    {"FV", "2 4"},
+        {"fv,", ""},          {"taxa,18/01/2023,,,,,fv", "4"},
+        {"b", "1 2 4"},       {"bu", "1 4"},
+        {"bug", "1 4"},       {"b", "1 2 4"},
+        {"中", ""},           {"", "1 2 3 4"},
+    };
+    SearchWindow w;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        EXPECT_EQ(w.type(QString::fromUtf8(c.typed)), QLatin1String(c.found));
+        EXPECT_EQ(w.window.OrdineSelectie, -1);
+    }
+}
+
+TEST(Search, ChoosingAFoundDocumentIsChoosingItInTheWholeList) {
+    for (const char* typed : {"beta", "Ţârlungeni", "stefan cel"}) {
+        SCOPED_TRACE(typed);
+        SearchWindow whole;
+        SearchWindow found;
+        found.type(QString::fromUtf8(typed));
+        ASSERT_EQ(found.window.Ordine.size(), 1);
+        const int index = int(whole.window.Ordine.indexOf(found.window.Ordine.front()));
+        whole.window.Ordine_Click(index);
+        found.window.Ordine_Click(0);
+        EXPECT_EQ(found.window.NrO, whole.window.NrO);
+        EXPECT_EQ(found.window.Option2, whole.window.Option2);
+        EXPECT_EQ(found.window.focus, whole.window.focus);
+        EXPECT_EQ(found.state.CIF_curent, whole.state.CIF_curent);
+    }
+}
+
+TEST(Search, ReloadKeepsTheSearchAndCountsEveryDocument) {
+    SearchWindow w;
+    EXPECT_EQ(w.type("bugetul"), "1 4");
+    const QStringList before = text::readLines(w.dir.filePath("ordine.txt")).value();
+    w.window.incarcare_lista();
+    EXPECT_EQ(w.listed(), "1 4");
+    EXPECT_EQ(w.window.Label3, "(s-au incarcat 4 OP/FV-uri)");
+    EXPECT_EQ(w.window.NrO, "5");
+    EXPECT_EQ(w.window.documentCount(), 4);
+    EXPECT_EQ(text::readLines(w.dir.filePath("ordine.txt")).value(), before);
+    EXPECT_EQ(w.type(""), "1 2 3 4");
+    EXPECT_EQ(w.window.Ordine.front(), "    1,45,OP");
+}
+
+}  // namespace
+}  // namespace tavo
