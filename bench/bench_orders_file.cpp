@@ -12,6 +12,7 @@
 
 #include "main_window/program.h"
 #include "order_generator.h"
+#include "store/earlier_versions.h"
 #include "store/orders_file.h"
 #include "text/text_file.h"
 #include "timing.h"
@@ -27,6 +28,59 @@ void copyFile(const QString& from, const QString& to) {
     QFile::remove(to);
     if (!QFile::copy(from, to))
         std::fprintf(stderr, "cannot copy %s\n", qPrintable(from));
+}
+
+// A save that changes a document, keeping the file it replaces as an earlier
+// version: the versions folder full (30 versions, the oldest a file of its
+// own that the save removes), as after months of use. And the same save with
+// the versions folder blocked by a file, so that no version is kept: the
+// save as it was without them.
+struct VersionTimes {
+    double keepMs = 0;
+    double noKeepMs = 0;
+    bool keptOne = false;  // the timed save did keep a version
+
+    void print(double cpMs, double cpSyncMs) const {
+        std::printf("%-44s %9.1f ms  ratio %.2f (%.2f of cp and sync)\n",
+                    "salvare_ordin, changed, no version kept", noKeepMs, noKeepMs / cpMs,
+                    noKeepMs / cpSyncMs);
+        std::printf("%-44s %9.1f ms  ratio %.2f (%.2f of cp and sync; %.2f of no version%s)\n",
+                    "salvare_ordin, changed, keeping a version", keepMs, keepMs / cpMs,
+                    keepMs / cpSyncMs, keepMs / noKeepMs, keptOne ? "" : "; NONE KEPT");
+    }
+};
+
+VersionTimes timeVersionKeeping(const tavo::store::OrdersFile& file, const QDir& folder,
+                                tavo::store::ordin document, const QString& older) {
+    using tavo::store::EarlierVersions;
+    document[tavo::store::suma] = QStringLiteral("123.45");
+    const QString current = folder.filePath("current.txt");
+    const QString versions = folder.filePath(EarlierVersions::folderName);
+    const auto fillVersions = [&] {
+        QDir(versions).removeRecursively();
+        QDir().mkpath(versions);
+        for (int n = 0; n < EarlierVersions::kept; ++n) {
+            const QString name = QDir(versions).filePath(
+                QStringLiteral("ordine-20000101-000000-%1.txt").arg(n, 3, 10, QLatin1Char('0')));
+            if (n == 0 || !tavo::text::linkFile(older, name))
+                copyFile(older, name);
+        }
+    };
+    VersionTimes times;
+    times.keepMs = medianMs([&] { file.salvare_ordin(document); },
+                            [&] {
+                                copyFile(current, file.path());
+                                fillVersions();
+                            });
+    const QStringList names = EarlierVersions(folder).names();
+    times.keptOne = names.size() == EarlierVersions::kept &&
+                    !names.back().startsWith(QLatin1String("ordine-2000"));
+    QDir(versions).removeRecursively();
+    tavo::text::writeSynced(versions, "blocked");
+    times.noKeepMs =
+        medianMs([&] { file.salvare_ordin(document); }, [&] { copyFile(current, file.path()); });
+    QFile::remove(versions);
+    return times;
 }
 
 }  // namespace
@@ -64,6 +118,8 @@ int main(int argc, char** argv) {
     const double saveMs =
         medianMs([&] { file.salvare_ordin(document); }, [&] { copyFile(current, orders); });
 
+    const VersionTimes versionTimes = timeVersionKeeping(file, folder, document, older);
+
     // The same through the windows: "Incărcare" on the last document until
     // the entry window is filled, and "Iesire" with Yes to "Salvati ?" after
     // an edit (the save, then the reload of the main list).
@@ -97,6 +153,7 @@ int main(int argc, char** argv) {
     std::printf("%-44s %9.1f ms  ratio %.2f (%.2f of cp and sync)\n",
                 "salvare_ordin of one document (rewrite)", saveMs, saveMs / cpMs,
                 saveMs / cpSyncMs);
+    versionTimes.print(cpMs, cpSyncMs);
     std::printf("%-44s %9.1f ms  (%s)\n", "Incarcare: entry window filled, last document", openMs,
                 filled ? "filled" : "NOT FILLED");
     std::printf("%-44s %9.1f ms  ratio %.2f (%.2f of cp and sync)\n",

@@ -6,6 +6,7 @@
 #include "beneficiary/form_iban.h"
 #include "beneficiary/form_nrevid.h"
 #include "entry/incarc_texts.h"
+#include "store/earlier_versions.h"
 #include "text/text_file.h"
 #include "text/text_helpers.h"
 
@@ -240,11 +241,13 @@ void Incarc::but_exit_Click() {
     if (ui_.ask(QStringLiteral("Salvati ?")) == Answer::Yes) {
         verif_OP1();
         QString error;
-        if (!orders_.salvare_ordin(document(), &error)) {
+        QString versionFailure;
+        if (!orders_.salvare_ordin(document(), &error, &versionFailure)) {
             // The document stays in the window: nothing typed is lost.
             ui_.message(incarc_texts::salvareEsuata.arg(error), Icon::Exclamation);
             return;
         }
+        store::reportKeepFailure(ui_, state_, versionFailure);
     }
     inchideFereastra();
 }

@@ -4,6 +4,7 @@
 
 #include "entry/incarc.h"
 #include "export/dosar.h"
+#include "store/earlier_versions.h"
 #include "store/ordin.h"
 #include "text/text_helpers.h"
 
@@ -60,6 +61,7 @@ void Introd::incarcare_lista() {
                         .arg(loaded.rewriteError),
                     Icon::Exclamation);
     }
+    store::reportKeepFailure(ui_, state_, loaded.versionFailure);
     reportUnknownLines(loaded.unknownLines);
 }
 

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "store/earlier_versions.h"
 #include "store/line_shape.h"
 #include "store/stored_file.h"
 #include "text/cp1250.h"
@@ -125,11 +126,28 @@ bool OrdersFile::exists() const {
     return QFileInfo::exists(path());
 }
 
-bool OrdersFile::rewrite(const QByteArray& content, QString* error) const {
+bool OrdersFile::rewrite(const StoredFile& old, const QByteArray& content, QString* error,
+                         QString* versionFailure) const {
     const QString temp = folder_.filePath(QLatin1String(tempName));
     QString why;
-    if (text::replaceFile(path(), temp, content, &why))
+    EarlierVersions::Kept kept;
+    bool done = text::writeSynced(temp, content, &why);
+    if (done) {
+        // The old file is kept only once the new one is whole on disk, and
+        // only when the rewrite changes something: an unchanged file pushes
+        // no real version out.
+        const QByteArrayView oldBytes = old.bytes();
+        if (!oldBytes.isEmpty() && oldBytes != QByteArrayView(content))
+            kept = EarlierVersions(folder_).keep(path(), oldBytes);
+        done = text::renameOver(temp, path(), &why);
+    }
+    if (done) {
+        if (versionFailure)
+            *versionFailure = kept.failure;
         return true;
+    }
+    QFile::remove(temp);
+    EarlierVersions(folder_).drop(kept);
     // The reason names the file as it stands in the working folder.
     for (const QString& file : {temp, path()}) {
         if (why.startsWith(file + QLatin1String(": ")))
@@ -193,7 +211,8 @@ ListaIncarcata OrdersFile::incarcare_lista() const {
             appendLine(updated, line.bytes);
         }
     }
-    if (!rewrite(updated, &result.rewriteError) && result.rewriteError.isEmpty()) {
+    if (!rewrite(content, updated, &result.rewriteError, &result.versionFailure) &&
+        result.rewriteError.isEmpty()) {
         result.rewriteError = file;
     }
     return result;
@@ -249,7 +268,8 @@ Cautare OrdersFile::citire(qint64 nr) const {
     return result;
 }
 
-bool OrdersFile::salvare_ordin(const ordin& document, QString* error) const {
+bool OrdersFile::salvare_ordin(const ordin& document, QString* error,
+                               QString* versionFailure) const {
     // The order number is written in decimal form: "007" is stored as 7.
     const qint64 nr = text::numericValue(document[nr_ordine]);
     ordin stored = document;
@@ -279,7 +299,7 @@ bool OrdersFile::salvare_ordin(const ordin& document, QString* error) const {
     }
     if (!replaced)
         appendLine(updated, newLine);
-    return rewrite(updated, error);
+    return rewrite(content, updated, error, versionFailure);
 }
 
 OrdersFile::Stergere OrdersFile::sterge_tot(QString* error) const {

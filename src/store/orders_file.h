@@ -10,6 +10,8 @@
 
 namespace tavo::store {
 
+class StoredFile;
+
 // What loading ordine.txt gives the main window.
 struct ListaIncarcata {
     bool fileExists = false;  // false: no documents (missing or empty file)
@@ -22,6 +24,9 @@ struct ListaIncarcata {
     std::optional<QString> data_curenta;
     QList<int> unknownLines;  // 1-based numbers of lines that fit no known shape
     QString rewriteError;     // set when bringing the file up to date failed
+    // Set when the file was brought up to date but its old content could not
+    // be kept as an earlier version.
+    QString versionFailure;
 };
 
 // What the look-up of one order number finds.
@@ -39,6 +44,9 @@ struct Cautare {
 // The file is read whole and rewritten whole through man.txt, which is written
 // completely, synced, and then renamed over ordine.txt: a failure at any
 // moment leaves the old file or the new one, never a half file and never none.
+// Just before the rename, the old file is kept as an earlier version
+// (EarlierVersions), unless the new content is the same; a version that
+// cannot be kept never stops the rewrite.
 class OrdersFile {
   public:
     explicit OrdersFile(QDir folder) : folder_(std::move(folder)) {}
@@ -78,7 +86,10 @@ class OrdersFile {
     // Writes a document: its line replaces, in place, every line with the same
     // order number, or is appended when there is none. Field 1 of `document`
     // holds the order number, read as a number and written in decimal form.
-    bool salvare_ordin(const ordin& document, QString* error = nullptr) const;
+    // `versionFailure`: why the old file could not be kept as an earlier
+    // version, when the save went through without it.
+    bool salvare_ordin(const ordin& document, QString* error = nullptr,
+                       QString* versionFailure = nullptr) const;
 
     // Keeps the file as ordine_copie.txt (replacing an earlier copy) and then
     // deletes it. Nothing is deleted when the copy could not be written.
@@ -86,7 +97,8 @@ class OrdersFile {
     Stergere sterge_tot(QString* error = nullptr) const;
 
   private:
-    bool rewrite(const QByteArray& content, QString* error) const;
+    bool rewrite(const StoredFile& old, const QByteArray& content, QString* error,
+                 QString* versionFailure) const;
 
     QDir folder_;
 };

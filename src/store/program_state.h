@@ -18,6 +18,7 @@ struct ProgramState {
     int camp_calendar = 0;     // which date field the calendar fills
     bool zona_beneficiar_pregatita = false;  // an assistant filled the beneficiary section
     QString cifre_control_IBAN;              // check digits of the last IBAN check
+    bool versionKeepFailureShown = false;    // the user was told an earlier version was not kept
 };
 
 }  // namespace tavo

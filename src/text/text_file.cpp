@@ -142,13 +142,29 @@ bool renameOver(const QString& from, const QString& to, QString* error) {
     }
     // The new file is in place: a folder that cannot be synced does not undo
     // that, and saying otherwise would have the user save again for nothing.
-    const QByteArray folder = QFile::encodeName(QFileInfo(to).absolutePath());
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    syncFolder(QFileInfo(to).absolutePath());
+    return true;
+}
+
+bool linkFile(const QString& existing, const QString& link, QString* error) {
+    if (faults().readOnly)
+        errno = EACCES;
+    else if (qEnvironmentVariableIntValue("TAVO_FAULT_NO_HARD_LINKS") != 0)
+        errno = EPERM;
+    else if (::link(QFile::encodeName(existing).constData(), QFile::encodeName(link).constData()) ==
+             0)
+        return true;
+    setError(error, link + ": " + systemError());
+    return false;
+}
+
+void syncFolder(const QString& folder) {
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
     }
-    return true;
 }
 
 bool replaceFile(const QString& target, const QString& temp, const QByteArray& bytes,

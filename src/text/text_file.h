@@ -24,15 +24,27 @@ std::optional<QStringList> readLines(const QString& path);
 // pays one test of a cached value per write):
 //   TAVO_FAULT_WRITE_AFTER=N  every file written here takes its first N bytes
 //                             and then fails with ENOSPC, as on a full disk;
-//   TAVO_FAULT_READ_ONLY=1    creating a file here and `renameOver` fail with
-//                             EACCES, as in a folder the user may not write
-//                             (what chmod cannot show a test run as root).
+//   TAVO_FAULT_READ_ONLY=1    creating a file here, `renameOver` and
+//                             `linkFile` fail with EACCES, as in a folder the
+//                             user may not write (what chmod cannot show a
+//                             test run as root);
+//   TAVO_FAULT_NO_HARD_LINKS=1  `linkFile` fails with EPERM, as on a file
+//                             system without hard links (FAT, many network
+//                             shares); read at every call, so that a test can
+//                             turn it on and off.
 bool writeSynced(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
 // Renames `from` over `to` in one step (the old `to` stays until the new one
 // replaces it), then syncs the folder so that the rename itself is durable.
 // A rename that fails leaves both files as they were.
 bool renameOver(const QString& from, const QString& to, QString* error = nullptr);
+
+// Gives the file `existing` a second name `link` (a hard link: no copy; the
+// content is shared). Never replaces an existing `link`.
+bool linkFile(const QString& existing, const QString& link, QString* error = nullptr);
+
+// Syncs a folder, so that the names just made or removed in it are durable.
+void syncFolder(const QString& folder);
 
 // The safe replacement of a file: the whole new content goes to `temp` first,
 // synced, and only then is renamed over `target`. A failure at any step leaves

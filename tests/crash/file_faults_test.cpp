@@ -1,7 +1,8 @@
 // A full disk or a folder the user may not write, met by a save and by the
 // update of older lines at the start: ordine.txt stays byte for byte, no
 // man.txt is left, the user is told, and the document typed stays in the
-// entry window.
+// entry window. A full disk met only by the copy of an earlier version does
+// not stop the save.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -95,6 +96,25 @@ TEST_F(FileFaults, AFullDiskDuringTheUpdateOfOlderLinesKeepsTheFile) {
     EXPECT_TRUE(listed.lines().contains("(s-au incarcat 2 OP/FV-uri)")) << listed.out.toStdString();
     crash::run(dir.path(), {"list"});
     EXPECT_EQ(crash::readBytes(path("ordine.txt")), tavo::text::joinLines({kDoc1, kDoc2}));
+}
+
+// A disk without hard links with room for the new file (shorter) but not for
+// a copy of the old one: the save goes through, the user is told, and no
+// half copy is left as a version.
+TEST_F(FileFaults, AFullDiskDuringTheCopyOfAVersionStillSaves) {
+    const QByteArray before = writeOrders({kDoc1, kDoc2});
+    const QStringList faults{QStringLiteral("TAVO_FAULT_WRITE_AFTER=%1").arg(before.size() - 1),
+                             QStringLiteral("TAVO_FAULT_NO_HARD_LINKS=1")};
+    const crash::Run run = crash::run(dir.path(), {"script"}, kSaveScript, faults);
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.lines().contains(
+        "MSG exclamation||Fisierul 'ordine.txt' a fost scris, dar versiunea lui anterioara nu a "
+        "putut fi pastrata in dosarul 'versiuni' (versiuni/versiune.tmp: No space left on "
+        "device)."))
+        << run.out.toStdString();
+    EXPECT_EQ(crash::readBytes(path("ordine.txt")),
+              tavo::text::joinLines({QString(kDoc1).replace(",1500.00,", ",4242,"), kDoc2}));
+    EXPECT_EQ(QDir(path("versiuni")).entryList(QDir::Files), QStringList());
 }
 
 TEST_F(FileFaults, AReadOnlyFolderKeepsFileAndDocument) {

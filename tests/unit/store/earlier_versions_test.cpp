@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "store/earlier_versions.h"
+#include "store/orders_file.h"
+#include "text/text_file.h"
+
+using namespace tavo::store;
+
+namespace {
+
+const QString kDoc =
+    "1,45,%1,ALFA SRL,13548146,STR,RO49RNCB0089000000000001,,BUGET,4221306,"
+    "RO61TREZ1315069XXX000000,,,IMPOZIT,15/01/2023,,,,,OP";
+const QString kDocOlder = "2,47,1,GAMA,14818116,A,,,B,1,RO,,,O,17/01/2023,OP";
+
+ordin documentWithAmount(int amount) {
+    return ordin::din_linie(kDoc.arg(amount));
+}
+
+class EarlierVersionsTest : public testing::Test {
+  protected:
+    QTemporaryDir dir;
+    OrdersFile orders{QDir(dir.path())};
+    EarlierVersions versions{QDir(dir.path())};
+
+    void TearDown() override { qunsetenv("TAVO_FAULT_NO_HARD_LINKS"); }
+
+    QString path(const QString& name) const { return QDir(dir.path()).filePath(name); }
+    QString version(const QString& name) const { return QDir(versions.folder()).filePath(name); }
+    static QByteArray bytes(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    static ino_t inode(const QString& path) {
+        struct stat info {};
+        return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
+    }
+    QList<QByteArray> versionContents() const {
+        QList<QByteArray> contents;
+        for (const QString& name : versions.names()) contents.append(bytes(version(name)));
+        return contents;
+    }
+};
+
+// Each save keeps the file it replaces; the 30 newest stay, in the order of
+// their names, whether linked or (without hard links) copied.
+TEST_F(EarlierVersionsTest, KeepsTheNewestThirtyLinkedOrCopied) {
+    struct Case {
+        int saves;
+        bool hardLinks;
+    };
+    for (const Case& c : {Case{2, true}, Case{31, true}, Case{31, false}}) {
+        SCOPED_TRACE(testing::Message() << c.saves << " saves, hard links " << c.hardLinks);
+        QDir(versions.folder()).removeRecursively();
+        QFile::remove(orders.path());
+        ASSERT_TRUE(QDir(dir.path()).mkpath("versiuni"));
+        ASSERT_TRUE(tavo::text::writeSynced(version("nota.txt"), "a file of the user's"));
+        if (!c.hardLinks)
+            qputenv("TAVO_FAULT_NO_HARD_LINKS", "1");
+
+        QList<QByteArray> replaced;
+        ino_t lastReplaced = 0;
+        ASSERT_TRUE(orders.salvare_ordin(documentWithAmount(0)));
+        for (int save = 1; save <= c.saves; ++save) {
+            replaced.append(bytes(orders.path()));
+            lastReplaced = inode(orders.path());
+            QString failure;
+            ASSERT_TRUE(orders.salvare_ordin(documentWithAmount(save), nullptr, &failure));
+            ASSERT_EQ(failure, QString());
+        }
+        const qsizetype expected = std::min(c.saves, EarlierVersions::kept);
+        EXPECT_EQ(versionContents(), replaced.mid(replaced.size() - expected));
+        const QString newest = version(versions.names().back());
+        EXPECT_EQ(inode(newest) == lastReplaced, c.hardLinks);
+        EXPECT_EQ(bytes(version("nota.txt")), "a file of the user's");
+        EXPECT_FALSE(QFile::exists(version(EarlierVersions::tempName)));
+        qunsetenv("TAVO_FAULT_NO_HARD_LINKS");
+    }
+}
+
+// A rewrite that changes nothing, or that replaces a file the newest version
+// holds already (copied back by the user), pushes no version out.
+TEST_F(EarlierVersionsTest, NoVersionForAnUnchangedFile) {
+    ASSERT_TRUE(orders.salvare_ordin(documentWithAmount(1)));
+    ASSERT_TRUE(orders.salvare_ordin(documentWithAmount(2)));
+    ASSERT_TRUE(orders.salvare_ordin(documentWithAmount(2)));
+    EXPECT_EQ(versionContents(), QList<QByteArray>{tavo::text::joinLines({kDoc.arg(1)})});
+
+    ASSERT_TRUE(QFile::remove(orders.path()));
+    ASSERT_TRUE(QFile::copy(version(versions.names().back()), orders.path()));
+    ASSERT_TRUE(orders.salvare_ordin(documentWithAmount(3)));
+    EXPECT_EQ(versions.names().size(), 1);
+}
+
+// A version that cannot be kept (a file stands where its folder goes) is told,
+// and the save or the update of older lines goes through.
+TEST_F(EarlierVersionsTest, AVersionNotKeptDoesNotStopTheRewrite) {
+    ASSERT_TRUE(tavo::text::writeSynced(versions.folder(), "a file"));
+    for (const bool load : {false, true}) {
+        SCOPED_TRACE(load ? "load" : "save");
+        const QByteArray before = tavo::text::joinLines({kDoc.arg(1), kDocOlder});
+        ASSERT_TRUE(tavo::text::writeSynced(orders.path(), before));
+        QString failure;
+        if (load) {
+            const ListaIncarcata loaded = orders.incarcare_lista();
+            EXPECT_EQ(loaded.rewriteError, QString());
+            failure = loaded.versionFailure;
+        } else {
+            ASSERT_TRUE(orders.salvare_ordin(documentWithAmount(2), nullptr, &failure));
+        }
+        EXPECT_EQ(failure, "versiuni: File exists");
+        EXPECT_NE(bytes(orders.path()), before);
+        EXPECT_FALSE(QFile::exists(path("man.txt")));
+    }
+}
+
+}  // namespace
