@@ -11,6 +11,7 @@
 #include "printing/text_image.h"
 #include "store/orders_file.h"
 #include "store/program_state.h"
+#include "text/text_helpers.h"
 #include "ui/ui.h"
 
 namespace tavo {
@@ -85,7 +86,13 @@ class Incarc {
     // Moves the focus to `control` (empty: away from every control). Leaving
     // a field runs its field checks.
     void setFocus(const QString& control);
-    // The user types `text` into d1(k): the typed limit applies.
+    // What typing or pasting leaves in d1(k): `beforeCaret` ends with what was
+    // just typed or pasted, `afterCaret` follows the caret. The IBAN fields
+    // drop blanks first (an IBAN copied in groups fits whole); then the typed
+    // limit (`limit`, or limita(k) when negative) cuts what was typed.
+    static text::TypedText typedText(int k, const QString& beforeCaret,
+                                     const QString& afterCaret = QString(), int limit = -1);
+    // The user types `text` into d1(k), replacing its text.
     void tastare(int k, const QString& text);
     void key_Enter(int k);
     void click_d1(int k);

@@ -22,6 +22,7 @@
 #include "beneficiary/form_nrevid_texts.h"
 #include "entry/incarc_texts.h"
 #include "gui/incarc_form_widget.h"
+#include "gui/typed_field.h"
 
 namespace tavo::gui {
 namespace {
@@ -113,7 +114,17 @@ void IncarcView::makeFields() {
             field = edit;
         } else {
             auto* edit = new QLineEdit(Frame8_);
-            edit->setMaxLength(Incarc::limita(k));
+            if (k == 5 || k == 9) {
+                // An IBAN pasted in groups loses its blanks before the limit applies.
+                setTypingRule(
+                    edit,
+                    [k](const QString& beforeCaret, const QString& afterCaret, int limit) {
+                        return Incarc::typedText(k, beforeCaret, afterCaret, limit);
+                    },
+                    Incarc::limita(k));
+            } else {
+                edit->setMaxLength(Incarc::limita(k));
+            }
             edit->setTextMargins(1, 0, 1, 0);
             connect(edit, &QLineEdit::textEdited, this,
                     [this, k](const QString& text) { model_.d1[size_t(k)] = text; });
@@ -297,9 +308,8 @@ void IncarcView::showField(int k) {
     const QString& value = model_.d1[size_t(k)];
     QWidget* field = d1_[size_t(k)];
     if (auto* edit = qobject_cast<QLineEdit*>(field); edit && edit->text() != value) {
-        const QSignalBlocker block(edit);
-        edit->setMaxLength(typedLimit(k, value));
-        edit->setText(value);
+        setTypedLimit(edit, typedLimit(k, value));
+        showProgramText(edit, value);
     } else if (auto* twoLines = qobject_cast<TwoLineField*>(field);
                twoLines && twoLines->text() != value) {
         const QSignalBlocker block(twoLines);
@@ -401,9 +411,9 @@ bool IncarcView::eventFilter(QObject* watched, QEvent* event) {
         // The limit again from the text as it is now. Setting it moves the
         // caret to the end: the caret is kept where it was.
         auto* edit = qobject_cast<QLineEdit*>(field);
-        if (edit && edit->maxLength() != typedLimit(k, edit->text())) {
+        if (edit && typedLimitOf(edit) != typedLimit(k, edit->text())) {
             const int caret = edit->cursorPosition();
-            edit->setMaxLength(typedLimit(k, edit->text()));
+            setTypedLimit(edit, typedLimit(k, edit->text()));
             edit->setCursorPosition(caret);
         }
         // Moving to a field with Tab or Enter puts the caret at the end of its
