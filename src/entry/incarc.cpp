@@ -276,6 +276,7 @@ void Incarc::inchidere() {
 void Incarc::inchideFereastra() {
     visible = false;
     focus.clear();
+    clearHint();
     // The windows opened from this one write into it: they go with it.
     if (assistant_)
         assistant_->ascunde();

@@ -20,6 +20,14 @@ class Form_IBAN;
 class Form_NREVID;
 class Form2;
 
+// A line shown for a few seconds beside the form when a field check emptied
+// what the user typed without a message of its own, or read an amount other
+// than the user meant: which field, and the form it accepts.
+struct FieldHint {
+    int field = -1;  // d1(field)
+    QString text;    // empty: no hint
+};
+
 // The entry window: one payment document, typed on a drawing of the paper
 // form. Plain state under the window's own control names; the Qt view shows it
 // and forwards the user's events here, and `tavo script` drives it the same way.
@@ -167,6 +175,13 @@ class Incarc {
         calendar_ = calendar;
     }
 
+    // The hint for the field left last; hintsGiven counts every hint given,
+    // so that the same hint given again is shown for its full time again.
+    FieldHint hint;
+    int hintsGiven = 0;
+    // The hint has been shown long enough.
+    void clearHint() { hint = {}; }
+
     // Today's date, for the date fields that default to it (tests set it).
     std::function<QDate()> azi;
 
@@ -182,6 +197,8 @@ class Incarc {
     QString data_emiterii_tastata(const QString& text, bool debitare);
     void inchideFereastra();
     void predareAsistent();
+    void hintAfterChecks(int k, const QString& typed, const QString& indicatorBefore);
+    void giveHint(int k, const QString& text);
 
     QDir folder_;
     Ui& ui_;

@@ -35,6 +35,9 @@ const QString kFieldStyle = QStringLiteral(
     " color: palette(window-text); border: none; }"
     "QLineEdit:focus, QPlainTextEdit:focus { background-color: white; }");
 
+// How long a field's hint stays in the status line.
+constexpr int kHintMilliseconds = 6000;
+
 // The most a user can type into a one-line field: its limit, or all of a
 // longer text that the program put there (never cut by the field itself).
 int typedLimit(int k, const QString& text) {
@@ -83,6 +86,7 @@ IncarcView::IncarcView(Incarc& model, QWidget* parent)
     layout->addWidget(VScroll1_, 0, 1);
     layout->addWidget(HScroll1_, 1, 0);
     layout->addWidget(makeButtonBar(), 2, 0, 1, 2);
+    layout->addWidget(makeHintLine(), 3, 0, 1, 2);
     layout->setRowStretch(0, 1);
     layout->setColumnStretch(0, 1);
     area_->setMinimumSize(320, 200);
@@ -293,6 +297,7 @@ void IncarcView::refresh() {
     look.debitDate = model_.d1Visible[16];
     Frame8_->setLook(look);
     B_cal1_->setVisible(model_.B_cal1Visible);
+    showHint();
     {
         const QSignalBlocker blockH(HScroll1_);
         const QSignalBlocker blockV(VScroll1_);
@@ -329,6 +334,37 @@ void IncarcView::showLabels() {
     }
     // The payer's bank and both BICs are not on a deposit slip.
     for (int k : {2, 3, 4}) b1_[size_t(k)]->setVisible(model_.partiOP);
+}
+
+// The status line under the buttons: a field's hint, for a few seconds. It
+// keeps its height when empty and never widens the window, so that the form
+// does not move.
+QLabel* IncarcView::makeHintLine() {
+    hint_ = new QLabel(this);
+    hint_->setObjectName(QStringLiteral("hint"));
+    hint_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    hint_->setContentsMargins(8, 2, 8, 4);
+    hint_->setStyleSheet(QStringLiteral("color: #8b0000; font-weight: bold"));
+    hint_->setMinimumHeight(hint_->fontMetrics().height() + 8);
+    hintTimer_ = new QTimer(this);
+    hintTimer_->setSingleShot(true);
+    hintTimer_->setInterval(kHintMilliseconds);
+    connect(hintTimer_, &QTimer::timeout, this, [this] {
+        model_.clearHint();
+        showHint();
+    });
+    return hint_;
+}
+
+// A hint given since the last look starts its seconds again, even when it
+// is the same text.
+void IncarcView::showHint() {
+    hint_->setText(model_.hint.text);
+    if (model_.hintsGiven != hintsShown_) {
+        hintsShown_ = model_.hintsGiven;
+        if (!model_.hint.text.isEmpty())
+            hintTimer_->start();
+    }
 }
 
 void IncarcView::placeDrawing() {

@@ -1,6 +1,8 @@
 // The entry window opened offscreen from the main window, on a working folder
 // with one payment order and one deposit slip.
 #include <QClipboard>
+#include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -237,6 +239,28 @@ class IncarcViewTest : public QObject {
         focusField(assistant.findChild<QLineEdit*>("nrEVID"));
         QCOMPARE(desktop.program.formIban().codIBAN, QStringLiteral("RO21TREZ13120A010101XXXX"));
         QCOMPARE(codIBAN->text(), desktop.program.formIban().codIBAN);
+        QCOMPARE(desktop.shown, QStringList());
+    }
+
+    // A field that the checks empty says why in the status line, for a few seconds.
+    void showsWhyAFieldWasEmptied() {
+        OpenOrder desktop;
+        QVERIFY(desktop.open());
+        gui::IncarcView& entry = desktop.windows.incarcView();
+        auto* hint = entry.findChild<QLabel*>("hint");
+        QCOMPARE(hint->text(), QString());
+        focusField(field(entry, 1));
+        QTest::keySequence(field(entry, 1), QKeySequence::SelectAll);
+        QTest::keyClicks(field(entry, 1), QStringLiteral("15OO"));
+        focusField(field(entry, 2));
+        QElapsedTimer shown;
+        shown.start();
+        QCOMPARE(textOf(field(entry, 1)), QString());
+        QCOMPARE(hint->text(), QStringLiteral("Suma: scrieti 1500 sau 1500,50"));
+        QVERIFY(hint->isVisible());
+        QTRY_COMPARE_WITH_TIMEOUT(hint->text(), QString(), 9000);
+        QVERIFY(shown.elapsed() > 4000);
+        QVERIFY(desktop.program.incarc().hint.text.isEmpty());
         QCOMPARE(desktop.shown, QStringList());
     }
 };
