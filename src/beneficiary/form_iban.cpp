@@ -20,6 +20,15 @@ Form_IBAN::Form_IBAN(QDir folder, Ui& ui, ProgramState& state, beneficiary::Refe
                      Incarc& entry)
     : folder_(std::move(folder)), ui_(ui), state_(state), lists_(lists), entry_(entry) {}
 
+text::TypedText Form_IBAN::typedText(const QString& control, const QString& beforeCaret,
+                                     const QString& afterCaret, int limit) {
+    if (control != QLatin1String("codIBAN"))
+        return text::keepTypedLimit(beforeCaret, afterCaret, limit < 0 ? kNrEvidLimit : limit);
+    return text::keepTypedLimit(beneficiary::ibanWithoutBlanks(beforeCaret),
+                                beneficiary::ibanWithoutBlanks(afterCaret),
+                                limit < 0 ? kCodIbanLimit : limit);
+}
+
 void Form_IBAN::arata() {
     Frame3Visible = Command5Visible = Option1;
     Frame2Visible = Command9Visible = Option2;

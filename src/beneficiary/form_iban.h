@@ -6,6 +6,7 @@
 #include "beneficiary/iban_lists.h"
 #include "beneficiary/reference_lists.h"
 #include "store/program_state.h"
+#include "text/text_helpers.h"
 #include "ui/ui.h"
 
 namespace tavo {
@@ -39,6 +40,14 @@ class Form_IBAN {
 
     static constexpr int kCodIbanLimit = 24;
     static constexpr int kNrEvidLimit = 23;
+
+    // What typing or pasting leaves in `control` (codIBAN or nrEVID):
+    // `beforeCaret` ends with what was just typed or pasted, `afterCaret`
+    // follows the caret. codIBAN drops blanks first (an IBAN copied in groups
+    // fits whole); then the typed limit (`limit`, or the field's own when
+    // negative) cuts what was typed.
+    static text::TypedText typedText(const QString& control, const QString& beforeCaret,
+                                     const QString& afterCaret = QString(), int limit = -1);
 
     // --- events ---
     // Shows the window with the frame and button of the chosen way.

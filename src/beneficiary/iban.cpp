@@ -31,7 +31,17 @@ QString upperKeepingLength(const QString& text) {
     return out;
 }
 
+bool isBlank(QChar c) {
+    return c.isSpace() || c == QChar(0x200B) || c == QChar(0x2060) || c == QChar(0xFEFF);
+}
+
 }  // namespace
+
+QString ibanWithoutBlanks(const QString& text) {
+    QString out = text;
+    out.removeIf(isBlank);
+    return out;
+}
 
 QString lettersToDigits(const QString& text) {
     QString out;

@@ -14,6 +14,12 @@ namespace tavo::beneficiary {
 inline constexpr int kIbanLength = 24;
 inline constexpr int kAccountLength = 16;
 
+// An IBAN as people copy it: statements print it in groups of four
+// ("RO46 RNCB 0089 ..."), so every blank is dropped, whatever its kind (tab,
+// no-break space, the other Unicode spaces) and the invisible zero-width ones
+// that copying from a page may bring along.
+QString ibanWithoutBlanks(const QString& text);
+
 // The text as digits for the modulo-97 check: a digit stays, a capital letter
 // "A".."Z" becomes its value 10..35 written as two digits, anything else
 // (lower-case letters, blanks, punctuation) is dropped.

@@ -67,10 +67,8 @@ QString* ScriptedFormIban::field(const QString& control) {
 
 void ScriptedFormIban::type(const QString& control, const QString& text) {
     QString* target = field(control);
-    const int limit =
-        control == QLatin1String("codIBAN") ? Form_IBAN::kCodIbanLimit : Form_IBAN::kNrEvidLimit;
     w_.setFocus(control);
-    *target = text.left(limit);
+    *target = Form_IBAN::typedText(control, text).text;
     w_.setFocus(QString());
 }
 

@@ -1,5 +1,7 @@
 // The checks run when a field of the entry window is left, and the
 // normalisation of one field (verif1).
+#include <QRegularExpression>
+
 #include "beneficiary/bank_lookup.h"
 #include "beneficiary/form_iban.h"
 #include "beneficiary/iban.h"
@@ -22,10 +24,27 @@ bool isIbanField(int k) {
     return k == 5 || k == 9;
 }
 
+// "1.500", "12.345": a "." before the last three digits groups thousands, as
+// Romanians write amounts, though the amount field reads it as decimals.
+bool groupsThousands(const QString& amount) {
+    static const QRegularExpression grouped(QStringLiteral("^[+-]?[1-9][0-9]{0,2}\\.[0-9]{3}$"));
+    QString compact = amount;
+    compact.remove(QLatin1Char(' '));
+    return grouped.match(compact).hasMatch();
+}
+
+QString digitsOf(const QString& text) {
+    QString digits = text;
+    digits.removeIf([](QChar c) { return c < QLatin1Char('0') || c > QLatin1Char('9'); });
+    return digits;
+}
+
 }  // namespace
 
 void Incarc::camp_parasit(int k) {
     QString& field = d1[size_t(k)];
+    const QString typed = field;
+    const QString indicatorBefore = d1[15];
     if (k == 0)
         field = printing::filtru_CB(field);
 
@@ -69,6 +88,35 @@ void Incarc::camp_parasit(int k) {
     }
     verif1(k);
     verif_OP();
+    hintAfterChecks(k, typed, indicatorBefore);
+}
+
+// After the checks of d1(k): a hint where they emptied what was typed without
+// a message of their own (a date that is not one may also become today's
+// date), and where an amount's "." grouped thousands but was read as decimals.
+void Incarc::hintAfterChecks(int k, const QString& typed, const QString& indicatorBefore) {
+    const bool typedSomething = !typed.trimmed().isEmpty();
+    const bool emptied = typedSomething && d1[size_t(k)].isEmpty();
+    if (k == 0 && emptied)
+        giveHint(k, incarc_texts::hintNumber);
+    if (k == 1 && emptied)
+        giveHint(k, incarc_texts::hintAmount);
+    if (k == 1 && !d1[1].isEmpty() && groupsThousands(typed)) {
+        const QString read = QString(d1[1]).replace(QLatin1Char('.'), QLatin1Char(','));
+        giveHint(k, incarc_texts::hintAmountThousands.arg(typed.trimmed(), read, digitsOf(typed)));
+    }
+    // A treasury beneficiary then gets the payer's code in place of the one typed.
+    if (k == 8 && typedSomething && !validFiscalCode(typed) && !esteOP())
+        giveHint(k, incarc_texts::hintBeneficiaryCode);
+    if ((k == 13 || k == 16) && typedSomething && !checks::dateFromText(typed))
+        giveHint(k, k == 13 ? incarc_texts::hintIssueDate : incarc_texts::hintDebitDate);
+    if (!indicatorBefore.isEmpty() && d1[15].isEmpty() && checks::isSpecialCommitmentCode(d1[14]))
+        giveHint(15, incarc_texts::hintIndicator.arg(d1[14]));
+}
+
+void Incarc::giveHint(int k, const QString& text) {
+    hint = {k, text};
+    ++hintsGiven;
 }
 
 // A registration number typed with a beneficiary IBAN: the beneficiary

@@ -5,6 +5,7 @@
 #include "beneficiary/form2.h"
 #include "beneficiary/form_iban.h"
 #include "beneficiary/form_nrevid.h"
+#include "beneficiary/iban.h"
 #include "entry/incarc_texts.h"
 #include "store/earlier_versions.h"
 #include "text/text_file.h"
@@ -212,9 +213,20 @@ void Incarc::setFocus(const QString& control) {
         camp_parasit(k);
 }
 
+text::TypedText Incarc::typedText(int k, const QString& beforeCaret, const QString& afterCaret,
+                                  int limit) {
+    if (limit < 0)
+        limit = limita(k);
+    if (k == 5 || k == 9) {
+        return text::keepTypedLimit(beneficiary::ibanWithoutBlanks(beforeCaret),
+                                    beneficiary::ibanWithoutBlanks(afterCaret), limit);
+    }
+    return text::keepTypedLimit(beforeCaret, afterCaret, limit);
+}
+
 void Incarc::tastare(int k, const QString& text) {
     if (validIndex(k))
-        d1[size_t(k)] = text.left(limita(k));
+        d1[size_t(k)] = typedText(k, text).text;
 }
 
 void Incarc::key_Enter(int k) {
@@ -267,6 +279,7 @@ void Incarc::inchidere() {
 void Incarc::inchideFereastra() {
     visible = false;
     focus.clear();
+    clearHint();
     // The windows opened from this one write into it: they go with it.
     if (assistant_)
         assistant_->ascunde();

@@ -11,6 +11,7 @@
 #include "printing/text_image.h"
 #include "store/orders_file.h"
 #include "store/program_state.h"
+#include "text/text_helpers.h"
 #include "ui/ui.h"
 
 namespace tavo {
@@ -18,6 +19,14 @@ namespace tavo {
 class Form_IBAN;
 class Form_NREVID;
 class Form2;
+
+// A line shown for a few seconds beside the form when a field check emptied
+// what the user typed without a message of its own, or read an amount other
+// than the user meant: which field, and the form it accepts.
+struct FieldHint {
+    int field = -1;  // d1(field)
+    QString text;    // empty: no hint
+};
 
 // The entry window: one payment document, typed on a drawing of the paper
 // form. Plain state under the window's own control names; the Qt view shows it
@@ -85,7 +94,13 @@ class Incarc {
     // Moves the focus to `control` (empty: away from every control). Leaving
     // a field runs its field checks.
     void setFocus(const QString& control);
-    // The user types `text` into d1(k): the typed limit applies.
+    // What typing or pasting leaves in d1(k): `beforeCaret` ends with what was
+    // just typed or pasted, `afterCaret` follows the caret. The IBAN fields
+    // drop blanks first (an IBAN copied in groups fits whole); then the typed
+    // limit (`limit`, or limita(k) when negative) cuts what was typed.
+    static text::TypedText typedText(int k, const QString& beforeCaret,
+                                     const QString& afterCaret = QString(), int limit = -1);
+    // The user types `text` into d1(k), replacing its text.
     void tastare(int k, const QString& text);
     void key_Enter(int k);
     void click_d1(int k);
@@ -160,6 +175,13 @@ class Incarc {
         calendar_ = calendar;
     }
 
+    // The hint for the field left last; hintsGiven counts every hint given,
+    // so that the same hint given again is shown for its full time again.
+    FieldHint hint;
+    int hintsGiven = 0;
+    // The hint has been shown long enough.
+    void clearHint() { hint = {}; }
+
     // Today's date, for the date fields that default to it (tests set it).
     std::function<QDate()> azi;
 
@@ -175,6 +197,8 @@ class Incarc {
     QString data_emiterii_tastata(const QString& text, bool debitare);
     void inchideFereastra();
     void predareAsistent();
+    void hintAfterChecks(int k, const QString& typed, const QString& indicatorBefore);
+    void giveHint(int k, const QString& text);
 
     QDir folder_;
     Ui& ui_;

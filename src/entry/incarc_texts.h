@@ -75,6 +75,26 @@ inline const QString ibanPlatitorEronat =
 inline const QString ibanBeneficiarEronat =
     QStringLiteral("Cod IBAN beneficiar eronat. Cifra de control corectă după RO ar fi ");
 
+// Hints shown for a few seconds beside the form, when a field check emptied
+// what was typed without a message of its own (or read an amount otherwise
+// than meant): the field and the form it accepts.
+inline const QString hintNumber =
+    QStringLiteral("Nr.: scrieti numarul cu cifre sau litere, de exemplu 45");
+inline const QString hintAmount = QStringLiteral("Suma: scrieti 1500 sau 1500,50");
+// %1 as typed, %2 the amount read, %3 the digits typed.
+inline const QString hintAmountThousands =
+    QStringLiteral("Suma: %1 a fost citit ca %2 lei; pentru %3 lei scrieti %3, fara punct");
+inline const QString hintBeneficiaryCode = QStringLiteral(
+    "Cod de identificare fiscala beneficiar: scrieti un CIF sau un CNP cu cifra de control "
+    "corecta");
+inline const QString hintIssueDate =
+    QStringLiteral("Data emiterii: scrieti o data reala, zz/ll/aaaa (de exemplu 05/03/2023)");
+inline const QString hintDebitDate =
+    QStringLiteral("Data debitarii: scrieti o data reala, zz/ll/aaaa (de exemplu 05/03/2023)");
+// %1 the commitment code.
+inline const QString hintIndicator =
+    QStringLiteral("Indicator: se lasa necompletat pentru codul de angajament %1");
+
 // Not the form's own: a save or a copy that could not be written.
 inline const QString salvareEsuata = QStringLiteral(
     "OP/FV-ul NU a fost salvat: fisierul 'ordine.txt' nu a putut fi scris (%1). Datele au ramas "

@@ -9,11 +9,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "beneficiary/form_iban_texts.h"
 #include "gui/list_combo.h"
+#include "gui/typed_field.h"
 
 namespace tavo::gui {
 namespace {
@@ -48,10 +48,8 @@ QLineEdit* codeField(const QString& name, int limit, QWidget* parent) {
 
 // Shows the model's text, only when it differs, so that the caret stays where the user has it.
 void showText(QLineEdit* edit, const QString& text) {
-    if (edit->text() != text) {
-        const QSignalBlocker block(edit);
-        edit->setText(text);
-    }
+    if (edit->text() != text)
+        showProgramText(edit, text);
 }
 
 // One of two frames standing in the same place keeps its room while the other is shown.
@@ -192,6 +190,13 @@ QGroupBox* FormIbanView::makeFrame2() {
     Frame2_->setObjectName(QStringLiteral("Frame2"));
     codIBAN_ = codeField(QStringLiteral("codIBAN"), Form_IBAN::kCodIbanLimit, Frame2_);
     nrEVID_ = codeField(QStringLiteral("nrEVID"), Form_IBAN::kNrEvidLimit, Frame2_);
+    // An IBAN pasted in groups loses its blanks before the limit applies.
+    setTypingRule(
+        codIBAN_,
+        [](const QString& beforeCaret, const QString& afterCaret, int limit) {
+            return Form_IBAN::typedText(QStringLiteral("codIBAN"), beforeCaret, afterCaret, limit);
+        },
+        Form_IBAN::kCodIbanLimit);
     connect(codIBAN_, &QLineEdit::textEdited, this,
             [this](const QString& text) { model_.codIBAN = text; });
     connect(nrEVID_, &QLineEdit::textEdited, this,

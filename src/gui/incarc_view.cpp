@@ -22,6 +22,7 @@
 #include "beneficiary/form_nrevid_texts.h"
 #include "entry/incarc_texts.h"
 #include "gui/incarc_form_widget.h"
+#include "gui/typed_field.h"
 
 namespace tavo::gui {
 namespace {
@@ -33,6 +34,9 @@ const QString kFieldStyle = QStringLiteral(
     "QLineEdit, QPlainTextEdit { background-color: rgb(255, 255, 192);"
     " color: palette(window-text); border: none; }"
     "QLineEdit:focus, QPlainTextEdit:focus { background-color: white; }");
+
+// How long a field's hint stays in the status line.
+constexpr int kHintMilliseconds = 6000;
 
 // The most a user can type into a one-line field: its limit, or all of a
 // longer text that the program put there (never cut by the field itself).
@@ -82,6 +86,7 @@ IncarcView::IncarcView(Incarc& model, QWidget* parent)
     layout->addWidget(VScroll1_, 0, 1);
     layout->addWidget(HScroll1_, 1, 0);
     layout->addWidget(makeButtonBar(), 2, 0, 1, 2);
+    layout->addWidget(makeHintLine(), 3, 0, 1, 2);
     layout->setRowStretch(0, 1);
     layout->setColumnStretch(0, 1);
     area_->setMinimumSize(320, 200);
@@ -113,7 +118,17 @@ void IncarcView::makeFields() {
             field = edit;
         } else {
             auto* edit = new QLineEdit(Frame8_);
-            edit->setMaxLength(Incarc::limita(k));
+            if (k == 5 || k == 9) {
+                // An IBAN pasted in groups loses its blanks before the limit applies.
+                setTypingRule(
+                    edit,
+                    [k](const QString& beforeCaret, const QString& afterCaret, int limit) {
+                        return Incarc::typedText(k, beforeCaret, afterCaret, limit);
+                    },
+                    Incarc::limita(k));
+            } else {
+                edit->setMaxLength(Incarc::limita(k));
+            }
             edit->setTextMargins(1, 0, 1, 0);
             connect(edit, &QLineEdit::textEdited, this,
                     [this, k](const QString& text) { model_.d1[size_t(k)] = text; });
@@ -282,6 +297,7 @@ void IncarcView::refresh() {
     look.debitDate = model_.d1Visible[16];
     Frame8_->setLook(look);
     B_cal1_->setVisible(model_.B_cal1Visible);
+    showHint();
     {
         const QSignalBlocker blockH(HScroll1_);
         const QSignalBlocker blockV(VScroll1_);
@@ -297,9 +313,8 @@ void IncarcView::showField(int k) {
     const QString& value = model_.d1[size_t(k)];
     QWidget* field = d1_[size_t(k)];
     if (auto* edit = qobject_cast<QLineEdit*>(field); edit && edit->text() != value) {
-        const QSignalBlocker block(edit);
-        edit->setMaxLength(typedLimit(k, value));
-        edit->setText(value);
+        setTypedLimit(edit, typedLimit(k, value));
+        showProgramText(edit, value);
     } else if (auto* twoLines = qobject_cast<TwoLineField*>(field);
                twoLines && twoLines->text() != value) {
         const QSignalBlocker block(twoLines);
@@ -319,6 +334,37 @@ void IncarcView::showLabels() {
     }
     // The payer's bank and both BICs are not on a deposit slip.
     for (int k : {2, 3, 4}) b1_[size_t(k)]->setVisible(model_.partiOP);
+}
+
+// The status line under the buttons: a field's hint, for a few seconds. It
+// keeps its height when empty and never widens the window, so that the form
+// does not move.
+QLabel* IncarcView::makeHintLine() {
+    hint_ = new QLabel(this);
+    hint_->setObjectName(QStringLiteral("hint"));
+    hint_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    hint_->setContentsMargins(8, 2, 8, 4);
+    hint_->setStyleSheet(QStringLiteral("color: #8b0000; font-weight: bold"));
+    hint_->setMinimumHeight(hint_->fontMetrics().height() + 8);
+    hintTimer_ = new QTimer(this);
+    hintTimer_->setSingleShot(true);
+    hintTimer_->setInterval(kHintMilliseconds);
+    connect(hintTimer_, &QTimer::timeout, this, [this] {
+        model_.clearHint();
+        showHint();
+    });
+    return hint_;
+}
+
+// A hint given since the last look starts its seconds again, even when it
+// is the same text.
+void IncarcView::showHint() {
+    hint_->setText(model_.hint.text);
+    if (model_.hintsGiven != hintsShown_) {
+        hintsShown_ = model_.hintsGiven;
+        if (!model_.hint.text.isEmpty())
+            hintTimer_->start();
+    }
 }
 
 void IncarcView::placeDrawing() {
@@ -401,9 +447,9 @@ bool IncarcView::eventFilter(QObject* watched, QEvent* event) {
         // The limit again from the text as it is now. Setting it moves the
         // caret to the end: the caret is kept where it was.
         auto* edit = qobject_cast<QLineEdit*>(field);
-        if (edit && edit->maxLength() != typedLimit(k, edit->text())) {
+        if (edit && typedLimitOf(edit) != typedLimit(k, edit->text())) {
             const int caret = edit->cursorPosition();
-            edit->setMaxLength(typedLimit(k, edit->text()));
+            setTypedLimit(edit, typedLimit(k, edit->text()));
             edit->setCursorPosition(caret);
         }
         // Moving to a field with Tab or Enter puts the caret at the end of its

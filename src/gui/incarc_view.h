@@ -9,6 +9,7 @@
 class QLabel;
 class QPushButton;
 class QScrollBar;
+class QTimer;
 
 namespace tavo::gui {
 
@@ -47,6 +48,8 @@ class IncarcView : public QWidget {
     QWidget* makeButtonBar();
     void showField(int k);
     void showLabels();
+    QLabel* makeHintLine();
+    void showHint();
     void placeDrawing();
     void enter(int k);
     void click(const QString& button, void (Incarc::*handler)());
@@ -73,6 +76,9 @@ class IncarcView : public QWidget {
     QScrollBar* HScroll1_ = nullptr;
     QScrollBar* VScroll1_ = nullptr;
     QPushButton* B_cal1_ = nullptr;
+    QLabel* hint_ = nullptr;  // the status line with a field's hint
+    QTimer* hintTimer_ = nullptr;
+    int hintsShown_ = 0;
     bool followingFocus_ = false;
 };
 

@@ -1,5 +1,6 @@
 #include "text/text_helpers.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace tavo::text {
@@ -37,6 +38,12 @@ qint64 numericValue(QStringView text) {
 
 qint64 numericValue(QByteArrayView text) {
     return leadingNumber(text);
+}
+
+TypedText keepTypedLimit(const QString& beforeCaret, const QString& afterCaret, int limit) {
+    const qsizetype room = std::max<qsizetype>(0, limit - afterCaret.size());
+    const QString kept = beforeCaret.left(room);
+    return {kept + afterCaret, kept.size()};
 }
 
 }  // namespace tavo::text

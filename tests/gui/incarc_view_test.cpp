@@ -1,5 +1,8 @@
 // The entry window opened offscreen from the main window, on a working folder
 // with one payment order and one deposit slip.
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -41,6 +44,36 @@ QColor colourOf(QWidget* widget) {
 void focusField(QWidget* widget) {
     widget->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(widget->hasFocus());
+}
+
+// The program and its windows on a working folder with the payment order,
+// the entry window open on it.
+struct OpenOrder {
+    QTemporaryDir dir;
+    QStringList shown;
+    ScriptedUi ui{QDir(dir.path()), QDir(dir.path()),
+                  [this](const QString& line) { shown.append(line); }};
+    Program program{QDir(dir.path()), ui};
+    gui::Windows windows{program};
+
+    bool open() {
+        if (!text::writeLines(QDir(dir.path()).filePath("ordine.txt"), {kOrder}) ||
+            !program.start())
+            return false;
+        windows.update();
+        program.introd().NrO = QStringLiteral("1");
+        windows.introdView().refresh();
+        QTest::mouseClick(windows.introdView().findChild<QPushButton*>("B_start"), Qt::LeftButton);
+        return QTest::qWaitForWindowActive(&windows.incarcView());
+    }
+};
+
+// Selects the field's text and pastes `text` over it with Ctrl+V.
+void pasteInto(QLineEdit* edit, const QString& text) {
+    focusField(edit);
+    QGuiApplication::clipboard()->setText(text);
+    QTest::keySequence(edit, QKeySequence::SelectAll);
+    QTest::keySequence(edit, QKeySequence::Paste);
 }
 
 }  // namespace
@@ -167,6 +200,68 @@ class IncarcViewTest : public QObject {
         QVERIFY(!entry.isVisible());
         QVERIFY(main.isVisible());
         QVERIFY(!ui.hasQueuedAnswers());
+    }
+
+    // An IBAN copied from a statement, in groups with a no-break space, is
+    // pasted whole into each IBAN field and passes the checks when left.
+    void pastesAGroupedIbanWhole() {
+        OpenOrder desktop;
+        QVERIFY(desktop.open());
+        gui::IncarcView& entry = desktop.windows.incarcView();
+        const QString noBreak(QChar(0x00A0));
+        struct Paste {
+            int k;
+            QString pasted, iban;
+            int bicLabel;
+        };
+        const std::vector<Paste> pastes = {
+            {5, "RO46 RNCB" + noBreak + "0089 0000 0000 0001", "RO46RNCB0089000000000001", 2},
+            {9, " RO21" + noBreak + "TREZ 1312 0A01 0101 XXXX ", "RO21TREZ13120A010101XXXX", 4},
+        };
+        for (const Paste& p : pastes) {
+            auto* edit = qobject_cast<QLineEdit*>(field(entry, p.k));
+            pasteInto(edit, p.pasted);
+            QCOMPARE(edit->text(), p.iban);
+            QCOMPARE(edit->cursorPosition(), 24);
+            QCOMPARE(desktop.program.incarc().d1[size_t(p.k)], p.iban);
+            focusField(field(entry, 0));
+            QCOMPARE(desktop.program.incarc().d1[size_t(p.k)], p.iban);
+            QVERIFY(!desktop.program.incarc().b1[size_t(p.bicLabel)].isEmpty());
+        }
+
+        QTest::mouseClick(entry.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        gui::FormIbanView& assistant = desktop.windows.formIbanView();
+        QVERIFY(QTest::qWaitForWindowActive(&assistant));
+        QTest::mouseClick(assistant.findChild<QWidget*>("Option2"), Qt::LeftButton);
+        auto* codIBAN = assistant.findChild<QLineEdit*>("codIBAN");
+        QVERIFY(codIBAN->isVisible());
+        pasteInto(codIBAN, "RO21" + noBreak + "TREZ" + noBreak + "1312 0A01 0101 XXXX");
+        focusField(assistant.findChild<QLineEdit*>("nrEVID"));
+        QCOMPARE(desktop.program.formIban().codIBAN, QStringLiteral("RO21TREZ13120A010101XXXX"));
+        QCOMPARE(codIBAN->text(), desktop.program.formIban().codIBAN);
+        QCOMPARE(desktop.shown, QStringList());
+    }
+
+    // A field that the checks empty says why in the status line, for a few seconds.
+    void showsWhyAFieldWasEmptied() {
+        OpenOrder desktop;
+        QVERIFY(desktop.open());
+        gui::IncarcView& entry = desktop.windows.incarcView();
+        auto* hint = entry.findChild<QLabel*>("hint");
+        QCOMPARE(hint->text(), QString());
+        focusField(field(entry, 1));
+        QTest::keySequence(field(entry, 1), QKeySequence::SelectAll);
+        QTest::keyClicks(field(entry, 1), QStringLiteral("15OO"));
+        focusField(field(entry, 2));
+        QElapsedTimer shown;
+        shown.start();
+        QCOMPARE(textOf(field(entry, 1)), QString());
+        QCOMPARE(hint->text(), QStringLiteral("Suma: scrieti 1500 sau 1500,50"));
+        QVERIFY(hint->isVisible());
+        QTRY_COMPARE_WITH_TIMEOUT(hint->text(), QString(), 9000);
+        QVERIFY(shown.elapsed() > 4000);
+        QVERIFY(desktop.program.incarc().hint.text.isEmpty());
+        QCOMPARE(desktop.shown, QStringList());
     }
 };
 

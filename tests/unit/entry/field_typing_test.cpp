@@ -1,0 +1,189 @@
+// What typing leaves in the entry window's fields (an IBAN pasted in groups
+// fits whole), and the hints given when the field checks empty what was typed
+// without a message of their own.
+#include "beneficiary/form_iban.h"
+#include "entry/incarc_texts.h"
+#include "entry_fixture.h"
+
+namespace tavo {
+namespace {
+
+const QString kNoBreak(QChar(0x00A0));
+
+TEST(FieldTyping, BlanksOfAnIbanGoBeforeTheLimit) {
+    struct Case {
+        int k;  // -1: the assistant's codIBAN, -2 its nrEVID
+        QString beforeCaret, afterCaret;
+        int limit;  // -1: the field's own
+        QString text;
+        qsizetype caret;
+    };
+    const QString iban = QStringLiteral("RO46RNCB0089000000000001");
+    const std::vector<Case> cases = {
+        {5, "RO46 RNCB 0089 0000 0000 0001", "", -1, iban, 24},
+        {9, " \tro46" + kNoBreak + "rncb" + kNoBreak + "0089 0000" + QChar(0x202F) + "0000 0001 ",
+         "", -1, "ro46rncb0089000000000001", 24},
+        // More than the limit: what was typed last is cut, the rest stays.
+        {5, "RO46 RNCB 0089 0000 0000 0001 77", "", -1, iban, 24},
+        {9, "RO46RNCB00897", "000000000001", -1, iban, 12},
+        {9, "RO46RNCB 0089", " 0000 0000 0001", -1, iban, 12},
+        // A longer text the program put there is the limit the view passes.
+        {9, QString(30, 'X') + " 1", "", 32, QString(30, 'X') + "1", 31},
+        // Other fields keep their blanks.
+        {0, "12 34", "", -1, "12 34", 5},
+        {0, "123456789012345", "", -1, "1234567890", 10},
+        {-1, "RO21" + kNoBreak + "TREZ 1312 0A01 0101 XXXX", "", -1, "RO21TREZ13120A010101XXXX",
+         24},
+        {-2, "2023 0131 0000 0000 0000 017", "", -1, "2023 0131 0000 0000 000", 23},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.beforeCaret.toStdString());
+        const text::TypedText typed =
+            c.k >= 0 ? Incarc::typedText(c.k, c.beforeCaret, c.afterCaret, c.limit)
+                     : Form_IBAN::typedText(c.k == -1 ? "codIBAN" : "nrEVID", c.beforeCaret,
+                                            c.afterCaret, c.limit);
+        EXPECT_EQ(typed.text, c.text);
+        EXPECT_EQ(typed.caret, c.caret);
+    }
+}
+
+class FieldHints : public EntryFixture {
+  protected:
+    // A payment order from a treasury payer, complete, its labels worked out.
+    void fill(const std::vector<std::pair<int, QString>>& changes, bool depositSlip) {
+        entry.titlu = depositSlip ? incarc_texts::titluFV : incarc_texts::titluOP;
+        entry.d1 = {"12",
+                    "100",
+                    "ALFA SRL",
+                    "13548146",
+                    "STR. MARE 1",
+                    depositSlip ? "" : "RO29TREZ1315069XXX000001",
+                    "",
+                    "BUGETUL DE STAT",
+                    "4221306",
+                    "RO21TREZ13120A010101XXXX",
+                    "",
+                    "",
+                    "IMPOZIT",
+                    "15/01/2025",
+                    "",
+                    "",
+                    "",
+                    ""};
+        for (const auto& [k, text] : changes) entry.d1[size_t(k)] = text;
+        entry.verif_OP();
+        entry.clearHint();
+        shown.clear();
+    }
+};
+
+TEST_F(FieldHints, WhereTheChecksEmptyWhatWasTyped) {
+    entry.azi = [] { return QDate(2023, 3, 15); };
+    const QString bankPayer = QStringLiteral("RO46RNCB0089000000000001");
+    struct Case {
+        int k;
+        QString typed;
+        std::vector<std::pair<int, QString>> changes;  // the document before
+        bool depositSlip;
+        int hintField;  // -1: no hint
+        QString hint;
+        int changed;  // the field whose value afterwards is `value`
+        QString value;
+        bool message;  // the program's own message instead of a hint
+    };
+    const std::vector<Case> cases = {
+        {1, "15OO", {}, false, 1, "Suma: scrieti 1500 sau 1500,50", 1, "", false},
+        {1, "0,00", {}, false, 1, incarc_texts::hintAmount, 1, "", false},
+        {1, "  ", {}, false, -1, "", 1, "", false},
+        {1, "1500,50", {}, false, -1, "", 1, "1500.50", false},
+        {1, "1234567890123456", {}, false, -1, "", 1, "123456789012345", true},
+        // A "." before three last digits groups thousands: the value stays as read.
+        {1,
+         "1.500",
+         {},
+         false,
+         1,
+         "Suma: 1.500 a fost citit ca 1,50 lei; pentru 1500 lei scrieti 1500, fara punct",
+         1,
+         "1.50",
+         false},
+        {1,
+         " 12.345",
+         {},
+         false,
+         1,
+         "Suma: 12.345 a fost citit ca 12,34 lei; pentru 12345 lei scrieti 12345, fara punct",
+         1,
+         "12.34",
+         false},
+        {1, "1234.567", {}, false, -1, "", 1, "1234.56", false},
+        {1, "1.5", {}, false, -1, "", 1, "1.50", false},
+        {0, "///", {}, false, 0, incarc_texts::hintNumber, 0, "", false},
+        // A date that is not one: emptied, or today's for a treasury payer.
+        {13,
+         "31/02/2023",
+         {{5, bankPayer}},
+         false,
+         13,
+         "Data emiterii: scrieti o data reala, zz/ll/aaaa (de exemplu 05/03/2023)",
+         13,
+         "",
+         false},
+        {13, "31/02/2023", {}, false, 13, incarc_texts::hintIssueDate, 13, "15/03/2023", false},
+        {13, "", {}, false, -1, "", 13, "15/03/2023", false},
+        {13, "5.3.2023", {}, false, -1, "", 13, "05/03/2023", false},
+        {13, "05/03/2012", {}, false, -1, "", 13, "", true},
+        {16,
+         "30/02/2024",
+         {{3, "14818116"}},
+         false,
+         16,
+         incarc_texts::hintDebitDate,
+         16,
+         "15/03/2023",
+         false},
+        // The beneficiary's code: a payment order has its message, a deposit slip
+        // none, and a treasury beneficiary gets the payer's code instead.
+        {8, "123", {}, true, 8, incarc_texts::hintBeneficiaryCode, 8, "13548146", false},
+        {8, "123", {{9, bankPayer}}, true, 8, incarc_texts::hintBeneficiaryCode, 8, "", false},
+        {8, "123", {}, false, -1, "", 8, "13548146", true},
+        // A special commitment code empties the indicator, typed before or after it.
+        {15,
+         "123",
+         {{14, "ZZZZZZZZZZZ"}},
+         false,
+         15,
+         "Indicator: se lasa necompletat pentru codul de angajament ZZZZZZZZZZZ",
+         15,
+         "",
+         false},
+        {14,
+         "YYYYYYYYYYY",
+         {{15, "123"}},
+         false,
+         15,
+         "Indicator: se lasa necompletat pentru codul de angajament YYYYYYYYYYY",
+         15,
+         "",
+         false},
+        {17, "1234567890", {{14, "ABC"}, {15, "123"}}, false, -1, "", 15, "123", false},
+        // An IBAN pasted in groups is checked whole.
+        {5, "RO46 RNCB 0089 0000 0000" + kNoBreak + "0001", {}, false, -1, "", 5, bankPayer, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QStringLiteral("d1(%1) %2").arg(c.k).arg(c.typed).toStdString());
+        fill(c.changes, c.depositSlip);
+        const int before = entry.hintsGiven;
+        entry.setFocus(Incarc::numeCamp(c.k));
+        entry.tastare(c.k, c.typed);
+        entry.setFocus(QString());
+        EXPECT_EQ(entry.hint.field, c.hintField);
+        EXPECT_EQ(entry.hint.text, c.hint);
+        EXPECT_EQ(entry.hintsGiven, before + (c.hintField >= 0 ? 1 : 0));
+        EXPECT_EQ(entry.d1[size_t(c.changed)], c.value);
+        EXPECT_EQ(!shown.isEmpty(), c.message) << shown.join('\n').toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace tavo
