@@ -7,6 +7,7 @@
 #include "gui/front_window_request.h"
 #include "gui/qt_ui.h"
 #include "gui/romanian.h"
+#include "gui/window_places.h"
 #include "gui/windows.h"
 #include "main_window/program.h"
 
@@ -24,6 +25,7 @@ int runDesktop(int argc, char** argv, const QDir& folder) {
         std::fprintf(stderr, "%s\n", qPrintable(program.anotherCopyMessage()));
         return 1;
     }
+    rememberWindowPlacesBetweenRuns();
     Windows windows(program, [&ui](QWidget* front) { ui.setParent(front); });
     // Made after the lock is taken and closed before it is let go, so that
     // its socket is never removed from under the next copy.

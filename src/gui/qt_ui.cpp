@@ -11,6 +11,7 @@
 #include <QProgressDialog>
 
 #include "gui/text_viewer.h"
+#include "gui/window_places.h"
 #include "main_window/reference_texts.h"
 #include "ui/page_output.h"
 
@@ -111,6 +112,8 @@ void QtUi::openText(const QString& relativePath) {
     auto* viewer = new TextViewer(
         folder_.filePath(relativePath), editable,
         [this](const PrinterDrawing& draw, QWidget* over) { printOnPrinter(draw, over); });
+    // Over the window it was opened from.
+    keepWindowPlace(*viewer, QStringLiteral("windows/viewer"), WindowRole::OverOwner, parent_);
     viewer->show();
     viewer->raise();
     viewer->activateWindow();

@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <QWindow>
 
+#include "gui/window_places.h"
+
 namespace tavo::gui {
 namespace {
 
@@ -35,6 +37,16 @@ Windows::Windows(Program& program, std::function<void(QWidget*)> dialogParent)
     for (QWidget* view :
          std::initializer_list<QWidget*>{&formIbanView_, &formNrevidView_, &form2View_})
         view->setWindowFlag(Qt::Window);
+    // Each opens where the user expects it and comes back where it was.
+    keepWindowPlace(introdView_, QStringLiteral("windows/introd"), WindowRole::Main);
+    keepWindowPlace(incarcView_, QStringLiteral("windows/incarc"), WindowRole::OverOwner,
+                    &introdView_);
+    keepWindowPlace(formIbanView_, QStringLiteral("windows/form_iban"), WindowRole::BesideOwner,
+                    &incarcView_);
+    keepWindowPlace(formNrevidView_, QStringLiteral("windows/form_nrevid"), WindowRole::BesideOwner,
+                    &incarcView_);
+    keepWindowPlace(form2View_, QStringLiteral("windows/form2"), WindowRole::BesideOwner,
+                    &incarcView_);
     introdView_.windowsChanged = [this] { update(); };
     incarcView_.windowsChanged = [this] { update(); };
     formIbanView_.windowsChanged = [this] { update(); };
