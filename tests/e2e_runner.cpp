@@ -15,6 +15,9 @@
 //   === stdout         what standard output must be, exactly; "{YEAR}" in it
 //                      stands for the current year (four digits), "{TODAY}"
 //                      for today's date dd/mm/yyyy (also in expected files)
+//   === stderr         what standard error must be, exactly (not compared
+//                      when the run has no such section); "{VERSION}" stands
+//                      for the program's version here and in stdout
 //   === exit N         the exit status (default 0)
 //   === note TEXT      a comment; its lines are ignored
 //   === expect NAME    the file must exist with exactly these lines (CP1250, CR LF)
@@ -34,6 +37,9 @@
 // follow it belong to that run. All runs share one working folder: the files
 // are written before the first run and the file checks are made after the
 // last. A case without any "=== command" is one run of `tavo script`.
+//
+// The runs see no printer queue: the printing system they are given does not
+// exist, so no case can print on a real printer.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -44,6 +50,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <map>
+#include <optional>
 
 #include "text/text_file.h"
 
@@ -147,6 +154,7 @@ struct Play {
     QStringList arguments{QStringLiteral("script")};
     QByteArray input;
     QString expectedOut;
+    std::optional<QString> expectedErr;
     int expectedExit = 0;
     QString label;  // the command line, for failure reports
 };
@@ -154,7 +162,8 @@ struct Play {
 QString withToday(QString line) {
     const QDate today = QDate::currentDate();
     return line.replace(QLatin1String("{YEAR}"), QString::number(today.year()))
-        .replace(QLatin1String("{TODAY}"), today.toString(QStringLiteral("dd/MM/yyyy")));
+        .replace(QLatin1String("{TODAY}"), today.toString(QStringLiteral("dd/MM/yyyy")))
+        .replace(QLatin1String("{VERSION}"), QLatin1String(TAVO_VERSION));
 }
 
 std::vector<Play> playsOf(const Case& c) {
@@ -175,6 +184,10 @@ std::vector<Play> playsOf(const Case& c) {
         } else if (s.kind == QLatin1String("stdout")) {
             for (const QString& line : s.lines)
                 plays.back().expectedOut += withToday(line) + QLatin1Char('\n');
+        } else if (s.kind == QLatin1String("stderr")) {
+            plays.back().expectedErr = QString();
+            for (const QString& line : s.lines)
+                *plays.back().expectedErr += withToday(line) + QLatin1Char('\n');
         } else if (s.kind == QLatin1String("exit")) {
             plays.back().expectedExit = s.argument.toInt();
         }
@@ -213,6 +226,11 @@ TEST_P(E2e, Plays) {
     for (const Play& play : playsOf(c)) {
         SCOPED_TRACE(play.label.toStdString());
         QProcess tavo;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("CUPS_SERVER"), dir.filePath(QStringLiteral("no-cups")));
+        environment.remove(QStringLiteral("PRINTER"));
+        environment.remove(QStringLiteral("LPDEST"));
+        tavo.setProcessEnvironment(environment);
         QStringList arguments{QStringLiteral("--dir"), work.path()};
         arguments += play.arguments;
         tavo.start(QStringLiteral(TAVO_BINARY), arguments);
@@ -225,6 +243,9 @@ TEST_P(E2e, Plays) {
 
         EXPECT_EQ(out.toStdString(), play.expectedOut.toStdString())
             << "stderr: " << err.toStdString();
+        if (play.expectedErr) {
+            EXPECT_EQ(err.toStdString(), play.expectedErr->toStdString());
+        }
         EXPECT_EQ(tavo.exitCode(), play.expectedExit) << "stderr: " << err.toStdString();
     }
     for (const Section& s : c.sections) {

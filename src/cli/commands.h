@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include "cli/command_line.h"
+
 namespace tavo::cli {
 
 // Exit statuses of the command line.
@@ -20,15 +22,17 @@ struct Output {
     QTextStream& err;
 };
 
-int runCalc(const Options& options, const QStringList& arguments, Output output);
+// A wrong command line: one line saying what is wrong ("tavo print: ..."),
+// then where to read the usage. Returns BadUsage.
+int wrongCommandLine(Output output, const QString& command, const QString& what);
+
+int runCalc(const Options& options, const CommandLine& line, Output output);
 int runList(const Options& options, Output output);
 int runScript(const Options& options, const QString& scriptFile, Output output);
-int runPrint(const Options& options, QStringList arguments, Output output);
-int runBorderou(const Options& options, QStringList arguments, Output output);
-int runText(const Options& options, QStringList arguments, Output output);
-int runPackage(const Options& options, QStringList arguments, Output output);
-int runAgentie(const Options& options, const QStringList& arguments, Output output);
-
-QString usage();
+int runPrint(const Options& options, const CommandLine& line, Output output);
+int runBorderou(const Options& options, const CommandLine& line, Output output);
+int runText(const Options& options, const CommandLine& line, Output output);
+int runPackage(const Options& options, const CommandLine& line, Output output);
+int runAgentie(const Options& options, const CommandLine& line, Output output);
 
 }  // namespace tavo::cli

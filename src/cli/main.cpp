@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
+#include <optional>
 
 #include "cli/commands.h"
 #include "gui/desktop.h"
@@ -25,88 +26,114 @@ void ensureRuntimeFolder() {
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    QStringList args;
-    for (int i = 1; i < argc; ++i) args.append(QString::fromLocal8Bit(argv[i]));
-
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    out.setEncoding(QStringConverter::Utf8);
-    err.setEncoding(QStringConverter::Utf8);
-    Output output{out, err};
-
-    QString folder = QDir::currentPath();
-    QString printFolder;
-    while (!args.isEmpty() && args.front().startsWith(QLatin1String("--"))) {
-        const QString option = args.takeFirst();
-        if (option == QLatin1String("--help")) {
-            out << usage();
-            return Done;
-        }
-        if ((option == QLatin1String("--dir") || option == QLatin1String("--print-dir")) &&
-            !args.isEmpty()) {
-            (option == QLatin1String("--dir") ? folder : printFolder) = args.takeFirst();
-            continue;
-        }
-        err << "tavo: unknown option or missing value: " << option << '\n' << usage();
-        return BadUsage;
+// `tavo help [COMMAND]`: the whole usage, or that of one command.
+int runHelp(const CommandLine& line, Output output) {
+    if (line.arguments.isEmpty()) {
+        output.out << usage();
+        return Done;
     }
-    if (!QDir(folder).exists()) {
-        err << "tavo: the working folder does not exist: " << folder << '\n';
-        // Started from the menu, standard error is read by no one.
-        if (args.isEmpty())
-            tavo::gui::showStartError(
-                argc, argv, QStringLiteral("Dosarul de lucru nu exista:\n%1").arg(folder));
-        return Failed;
-    }
-    Options options{QDir(QDir(folder).absolutePath()), QDir()};
-    options.printFolder = QDir(printFolder.isEmpty() ? options.folder.filePath("listari")
-                                                     : QDir(printFolder).absolutePath());
+    const CommandRule* command = findCommand(line.arguments.front());
+    if (!command)
+        return wrongCommandLine(output, QStringLiteral("help"),
+                                QStringLiteral("unknown command '%1'").arg(line.arguments.front()));
+    output.out << commandUsage(*command);
+    return Done;
+}
 
-    if (args.isEmpty())
-        return tavo::gui::runDesktop(argc, argv, options.folder);
-
-    const QString command = args.takeFirst();
-    int status = BadUsage;
-    if (command == QLatin1String("calc")) {
-        QCoreApplication app(argc, argv);
-        status = runCalc(options, args, output);
-    } else if (command == QLatin1String("list")) {
-        QCoreApplication app(argc, argv);
-        if (args.isEmpty()) {
-            status = runList(options, output);
-        } else {
-            err << "tavo list: takes no arguments\n" << usage();
-        }
-    } else if (command == QLatin1String("agentie")) {
-        QCoreApplication app(argc, argv);
-        status = runAgentie(options, args, output);
-    } else if (command == QLatin1String("borderou")) {
-        QCoreApplication app(argc, argv);
-        status = runBorderou(options, args, output);
-    } else if (command == QLatin1String("script") || command == QLatin1String("print") ||
-               command == QLatin1String("text") || command == QLatin1String("package")) {
-        if (command == QLatin1String("script") && args.size() > 1) {
-            err << "tavo script: takes one script file at most\n" << usage();
-            return BadUsage;
-        }
+// A headless command, its command line read whole.
+int runCommand(const QString& command, const CommandLine& line, const Options& options,
+               Output output, int argc, char** argv) {
+    if (command == QLatin1String("script") || command == QLatin1String("print") ||
+        command == QLatin1String("text") || command == QLatin1String("package")) {
         // Headless printing draws text: a GUI application on the offscreen platform.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         ensureRuntimeFolder();
         QGuiApplication app(argc, argv);
+        if (command == QLatin1String("script"))
+            return runScript(options, line.arguments.value(0), output);
+        if (command == QLatin1String("print"))
+            return runPrint(options, line, output);
         if (command == QLatin1String("text"))
-            status = runText(options, args, output);
-        else if (command == QLatin1String("package"))
-            status = runPackage(options, args, output);
-        else
-            status = command == QLatin1String("script") ? runScript(options, args.value(0), output)
-                                                        : runPrint(options, args, output);
-    } else {
-        err << "tavo: unknown command '" << command << "'\n" << usage();
+            return runText(options, line, output);
+        return runPackage(options, line, output);
     }
+    QCoreApplication app(argc, argv);
+    if (command == QLatin1String("calc"))
+        return runCalc(options, line, output);
+    if (command == QLatin1String("list"))
+        return runList(options, output);
+    if (command == QLatin1String("agentie"))
+        return runAgentie(options, line, output);
+    return runBorderou(options, line, output);
+}
+
+// The working folder and the print folder of the program's options; nothing,
+// with a line on standard error, when the working folder does not exist.
+std::optional<Options> folders(const CommandLine& program, Output output, int argc, char** argv) {
+    const QString folder = program.value(QStringLiteral("--dir"), QDir::currentPath());
+    if (!QDir(folder).exists()) {
+        output.err << "tavo: the working folder does not exist: " << folder << '\n';
+        // Started from the menu, standard error is read by no one.
+        if (program.arguments.isEmpty())
+            tavo::gui::showStartError(
+                argc, argv, QStringLiteral("Dosarul de lucru nu exista:\n%1").arg(folder));
+        return std::nullopt;
+    }
+    Options options{QDir(QDir(folder).absolutePath()), QDir()};
+    const QString printFolder = program.value(QStringLiteral("--print-dir"));
+    options.printFolder = QDir(printFolder.isEmpty() ? options.folder.filePath("listari")
+                                                     : QDir(printFolder).absolutePath());
+    return options;
+}
+
+int runProgram(const QStringList& words, Output output, int argc, char** argv) {
+    const CommandLine program = readCommandLine(programRule(), words);
+    if (program.help) {
+        output.out << usage();
+        return Done;
+    }
+    if (!program.error.isEmpty())
+        return wrongCommandLine(output, QString(), program.error);
+    if (program.has(QStringLiteral("--version"))) {
+        output.out << "tavo " << TAVO_VERSION << '\n';
+        return Done;
+    }
+    const QString command = program.arguments.value(0);
+    const CommandRule* rule = command.isEmpty() ? nullptr : findCommand(command);
+    if (!command.isEmpty() && !rule)
+        return wrongCommandLine(output, QString(),
+                                QStringLiteral("unknown command '%1'").arg(command));
+    const CommandLine line =
+        rule ? readCommandLine(*rule, program.arguments.mid(1)) : CommandLine();
+    if (line.help) {
+        output.out << commandUsage(*rule);
+        return Done;
+    }
+    if (!line.error.isEmpty())
+        return wrongCommandLine(output, command, line.error);
+    if (command == QLatin1String("help"))
+        return runHelp(line, output);
+
+    const std::optional<Options> options = folders(program, output, argc, argv);
+    if (!options)
+        return Failed;
+    if (command.isEmpty())
+        return tavo::gui::runDesktop(argc, argv, options->folder);
+    return runCommand(command, line, *options, output, argc, argv);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QStringList words;
+    for (int i = 1; i < argc; ++i) words.append(QString::fromLocal8Bit(argv[i]));
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    out.setEncoding(QStringConverter::Utf8);
+    err.setEncoding(QStringConverter::Utf8);
+    const int status = runProgram(words, Output{out, err}, argc, argv);
     out.flush();
     err.flush();
     return status;

@@ -7,21 +7,18 @@ namespace tavo::cli {
 
 // `tavo agentie NAME`: "Fisier agentii (pentru e-mail)" with NAME as the
 // answer to the name question.
-int runAgentie(const Options& options, const QStringList& arguments, Output output) {
-    if (arguments.size() != 1) {
-        output.err << "tavo agentie: takes one NAME (for example APIA_OPT_123.txt)\n" << usage();
-        return BadUsage;
-    }
+int runAgentie(const Options& options, const CommandLine& commandLine, Output output) {
+    const QString name = commandLine.arguments.front();
     const int status =
         runHeadless(options, output, QStringLiteral("agentie"), [&](ScriptSession& session) {
-            session.ui().queueAnswer(arguments.front());
+            session.ui().queueAnswer(name);
             return session.introd().B_agentii_Click() ? int(Done) : -1;
         });
     if (status != -1)
         return status;
     if (!QFileInfo::exists(options.folder.filePath(QStringLiteral("ordine.txt"))))
         output.err << "tavo agentie: there is no ordine.txt in " << options.folder.path() << '\n';
-    else if (arguments.front().isEmpty())
+    else if (name.isEmpty())
         output.err << "tavo agentie: the name is empty; only agentie/tabela.txt was written\n";
     else
         output.err << "tavo agentie: no agency file was written\n";

@@ -4,23 +4,22 @@
 
 namespace tavo::cli {
 
-int runCalc(const Options& options, const QStringList& arguments, Output output) {
-    if (arguments.isEmpty()) {
-        output.err << usage();
-        return BadUsage;
-    }
+int runCalc(const Options& options, const CommandLine& commandLine, Output output) {
+    const QString& name = commandLine.arguments.front();
     const auto& table = calcTable();
-    const auto found = table.find(arguments.front());
-    if (found == table.end()) {
-        output.err << "tavo calc: unknown operation '" << arguments.front() << "'\n";
-        return BadUsage;
-    }
-    QStringList values = arguments.mid(1);
-    if (values.size() > found->second.argumentCount) {
-        output.err << "tavo calc " << arguments.front() << ": takes " << found->second.argumentCount
-                   << " argument(s)\n";
-        return BadUsage;
-    }
+    const auto found = table.find(name);
+    if (found == table.end())
+        return wrongCommandLine(output, QStringLiteral("calc"),
+                                QStringLiteral("unknown operation '%1'").arg(name));
+    QStringList values = commandLine.arguments.mid(1);
+    const int count = found->second.argumentCount;
+    if (values.size() > count)
+        return wrongCommandLine(output, QStringLiteral("calc"),
+                                QStringLiteral("%1 takes %2 argument%3, not %4")
+                                    .arg(name)
+                                    .arg(count)
+                                    .arg(count == 1 ? QString() : QStringLiteral("s"))
+                                    .arg(values.size()));
     while (values.size() < found->second.argumentCount) values.append(QString());
 
     ScriptedUi ui(options.folder, options.printFolder,

@@ -1,40 +1,37 @@
 #include <QFileInfo>
 
 #include "cli/commands.h"
+#include "cli/printer_queue.h"
 #include "cli/script_session.h"
 
 namespace tavo::cli {
 
-// `tavo print N [--copies 1|2] [--pdf FILE]`: "Listare OP/ FV" on the stored
-// document N, the two-copies question answered by --copies (1 by default).
-int runPrint(const Options& options, QStringList arguments, Output output) {
-    bool ok = false;
-    const qint64 number = arguments.isEmpty() ? 0 : arguments.takeFirst().toLongLong(&ok);
-    QString copies = QStringLiteral("1");
-    QString pdf;
-    while (ok && arguments.size() >= 2) {
-        const QString option = arguments.takeFirst();
-        const QString value = arguments.takeFirst();
-        if (option == QLatin1String("--copies") &&
-            (value == QLatin1String("1") || value == QLatin1String("2")))
-            copies = value;
-        else if (option == QLatin1String("--pdf") && !value.isEmpty())
-            pdf = QFileInfo(value).absoluteFilePath();
-        else
-            ok = false;
-    }
-    if (!ok || number < 1 || !arguments.isEmpty()) {
-        output.err << "tavo print: N [--copies 1|2] [--pdf FILE]\n" << usage();
-        return BadUsage;
+// `tavo print N [--copies 1|2] [--pdf FILE | --printer NAME]`: "Listare OP/ FV"
+// on the stored document N, the two-copies question answered by --copies (1
+// by default); the page goes to the print folder, to FILE or to a printer queue.
+int runPrint(const Options& options, const CommandLine& commandLine, Output output) {
+    const qint64 number = commandLine.arguments.front().toLongLong();
+    const bool twoCopies = commandLine.value(QStringLiteral("--copies")) == QLatin1String("2");
+    QString queue;
+    if (commandLine.has(QStringLiteral("--printer"))) {
+        QString error;
+        queue = findPrinterQueue(commandLine.value(QStringLiteral("--printer")), error);
+        if (queue.isEmpty()) {
+            output.err << "tavo print: " << error << '\n';
+            return Failed;
+        }
     }
 
     return runHeadless(options, output, QStringLiteral("print"), [&](ScriptSession& session) {
         if (!chooseDocument(session, output, QStringLiteral("print"), number))
             return int(Failed);
-        if (!pdf.isEmpty())
-            session.ui().setNextPrintFile(pdf);
-        session.ui().queueAnswer(copies == QLatin1String("2") ? QStringLiteral("yes")
-                                                              : QStringLiteral("no"));
+        if (commandLine.has(QStringLiteral("--pdf")))
+            session.ui().setNextPrintFile(
+                QFileInfo(commandLine.value(QStringLiteral("--pdf"))).absoluteFilePath());
+        if (!queue.isEmpty())
+            session.ui().setPrinter(queue,
+                                    [&queue](const PrintJob& job) { printOnQueue(queue, job); });
+        session.ui().queueAnswer(twoCopies ? QStringLiteral("yes") : QStringLiteral("no"));
         session.introd().B_list_CB_Click();
         if (session.ui().printedCount() > 0)
             return int(Done);

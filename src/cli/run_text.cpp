@@ -8,13 +8,8 @@ namespace tavo::cli {
 
 // `tavo text N`: the stored document N opened as "Incărcare" opens it, then
 // "OP/FV - imagine text": LKELM.txt holds its two copies.
-int runText(const Options& options, QStringList arguments, Output output) {
-    bool ok = false;
-    const qint64 number = arguments.size() == 1 ? arguments.front().toLongLong(&ok) : 0;
-    if (!ok || number < 1) {
-        output.err << "tavo text: N\n" << usage();
-        return BadUsage;
-    }
+int runText(const Options& options, const CommandLine& commandLine, Output output) {
+    const qint64 number = commandLine.arguments.front().toLongLong();
 
     const QString lkelm = options.folder.filePath(printing::kLKELM);
     const int status =

@@ -1,10 +1,37 @@
+#include "cli/command_line.h"
 #include "cli/commands.h"
 
 namespace tavo::cli {
+namespace {
+
+// The descriptions stand in a column of their own.
+constexpr qsizetype kColumn = 22;
+
+// `text` with every line after the first indented by `indent` blanks.
+QString indentFollowing(const QString& text, qsizetype indent) {
+    QString out = text;
+    return out.replace(QLatin1Char('\n'), QLatin1Char('\n') + QString(indent, QLatin1Char(' ')));
+}
+
+// A command in the list of the whole usage: its synopsis, then what it does
+// in the column of descriptions.
+QString commandEntry(const CommandRule& command) {
+    const QString head = QStringLiteral("  ") + command.name + QLatin1Char(' ');
+    QString entry = head + indentFollowing(command.synopsis, head.size());
+    const qsizetype lastLine = entry.size() - entry.lastIndexOf(QLatin1Char('\n')) - 1;
+    if (lastLine < kColumn && !command.synopsis.contains(QLatin1Char('\n')))
+        entry += QString(kColumn - entry.size(), QLatin1Char(' '));
+    else
+        entry += QLatin1Char('\n') + QString(kColumn, QLatin1Char(' '));
+    return entry + indentFollowing(command.description, kColumn) + QLatin1Char('\n');
+}
+
+}  // namespace
 
 QString usage() {
-    return QStringLiteral(
+    QString text = QStringLiteral(
         "Usage: tavo [--dir FOLDER] [--print-dir FOLDER] [COMMAND [ARG...]]\n"
+        "       tavo --version | --help | COMMAND --help\n"
         "\n"
         "TAVO: ordine de plata si foi de varsamant (in relatia cu trezoreria statului).\n"
         "Without a command, opens the windows.\n"
@@ -12,29 +39,29 @@ QString usage() {
         "Options:\n"
         "  --dir FOLDER        the working folder (default: the current folder)\n"
         "  --print-dir FOLDER  where headless printing writes PDF files (default: listari/)\n"
+        "  --version           the version of the program\n"
         "  --help              this text\n"
         "\n"
-        "Commands:\n"
-        "  list                start-up, then the list of documents, the count and NrO\n"
-        "  calc OPERATION ARG  one operation of the library on its arguments\n"
-        "  script [FILE]       plays the commands of FILE (or standard input) as a user would\n"
-        "  print N [--copies 1|2] [--pdf FILE]\n"
-        "                      prints the stored document N with its barcode (1 or 2 copies\n"
-        "                      a page) to the print folder, or to FILE\n"
-        "  text N              writes the text image of the stored document N (two copies)\n"
-        "                      to LKELM.txt\n"
-        "  package [--copies 1|2] --cif CODE --period dd/mm/yyyy-dd/mm/yyyy --type 1|2\n"
-        "          [--interval n1/n2] [--view yes|no]\n"
-        "                      prints every complete document of the payer, type, period\n"
-        "                      and interval, with their text images in LKELM.txt\n"
-        "  agentie NAME        writes agentie/tabela.txt and its copy agentie/NAME (upper\n"
-        "                      case), the agency file sent by e-mail\n"
-        "  borderou --cif CODE --period dd/mm/yyyy-dd/mm/yyyy [--type 1|2|3] [--multi-iban]\n"
-        "                      writes the payment summary of the payer and period to\n"
-        "                      Borderou.txt (type 1 OP, 2 FV, 3 both; --multi-iban: payment\n"
-        "                      orders with each payer IBAN, \"Borderou (2) OP\")\n"
-        "\n"
-        "Exit status: 0 done, 1 failed, 2 wrong command line, 3 a question had no answer.\n");
+        "Commands:\n");
+    for (const CommandRule& command : commandRules()) text += commandEntry(command);
+    return text + QStringLiteral(
+                      "\n"
+                      "Exit status: 0 done, 1 failed, 2 wrong command line, 3 a question had no "
+                      "answer.\n");
+}
+
+QString commandUsage(const CommandRule& command) {
+    const QString head = QStringLiteral("Usage: tavo ") + command.name + QLatin1Char(' ');
+    return head + indentFollowing(command.synopsis, head.size()) + QStringLiteral("\n\n") +
+           command.description.left(1).toUpper() + command.description.mid(1) + QLatin1Char('\n');
+}
+
+int wrongCommandLine(Output output, const QString& command, const QString& what) {
+    output.err << "tavo";
+    if (!command.isEmpty())
+        output.err << ' ' << command;
+    output.err << ": " << what << "\nTry 'tavo --help'.\n";
+    return BadUsage;
 }
 
 }  // namespace tavo::cli

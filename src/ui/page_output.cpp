@@ -5,8 +5,10 @@
 
 namespace tavo {
 
-void drawPages(QPagedPaintDevice& device, const PrintJob& job) {
+bool drawPages(QPagedPaintDevice& device, const PrintJob& job) {
     QPainter painter(&device);
+    if (!painter.isActive())
+        return false;
     const double scale = device.logicalDpiX() / 1440.0;
     for (int page = 0; page < job.pageCount; ++page) {
         if (page > 0)
@@ -17,6 +19,7 @@ void drawPages(QPagedPaintDevice& device, const PrintJob& job) {
             job.drawPage(painter, page);
         painter.restore();
     }
+    return painter.end();
 }
 
 void writePdf(const QString& path, const PrintJob& job) {

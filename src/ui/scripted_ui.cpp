@@ -95,6 +95,12 @@ void ScriptedUi::openText(const QString& relativePath) {
 }
 
 void ScriptedUi::print(const PrintJob& job) {
+    if (printOnQueue_) {
+        printOnQueue_(job);
+        ++printed_;
+        sink_(QStringLiteral("PRINT %1 -> printer %2").arg(job.pageCount).arg(printerQueue_));
+        return;
+    }
     printDir_.mkpath(QStringLiteral("."));
     const QString name = QStringLiteral("print-%1.pdf").arg(++printed_, 4, 10, QLatin1Char('0'));
     const QString path = nextPrintFile_.isEmpty() ? printDir_.filePath(name) : nextPrintFile_;

@@ -54,6 +54,12 @@ class ScriptedUi : public Ui {
     // The next print-image operation writes this file instead of the next
     // print-NNNN.pdf of the print folder.
     void setNextPrintFile(const QString& path) { nextPrintFile_ = path; }
+    // From now on the print-image operations go to the printer queue `queue`
+    // through `printOnQueue` (which throws when the queue refuses them).
+    void setPrinter(const QString& queue, std::function<void(const PrintJob&)> printOnQueue) {
+        printerQueue_ = queue;
+        printOnQueue_ = std::move(printOnQueue);
+    }
     int printedCount() const { return printed_; }
 
     // A text as one line: each CR LF or LF becomes the two characters "\n".
@@ -71,6 +77,8 @@ class ScriptedUi : public Ui {
     std::deque<Queued> answers_;
     int printed_ = 0;
     QString nextPrintFile_;
+    QString printerQueue_;
+    std::function<void(const PrintJob&)> printOnQueue_;
 };
 
 }  // namespace tavo

@@ -1,0 +1,271 @@
+#include "cli/command_line.h"
+
+#include <algorithm>
+
+#include "cli/calc.h"
+
+namespace tavo::cli {
+namespace {
+
+const QStringList kCopies{QStringLiteral("1"), QStringLiteral("2")};
+
+OptionRule flag(const char* name) {
+    return {QLatin1String(name), ValueKind::None, {}, false};
+}
+
+OptionRule valued(const char* name, ValueKind kind, bool required = false) {
+    return {QLatin1String(name), kind, {}, required};
+}
+
+OptionRule choice(const char* name, QStringList choices, bool required = false) {
+    return {QLatin1String(name), ValueKind::Choice, std::move(choices), required};
+}
+
+// The operations of `calc`, a line of at most 56 characters each.
+QString calcOperations() {
+    QStringList lines{QStringLiteral("OPERATION is one of:")};
+    for (const auto& [name, operation] : calcTable()) {
+        if (lines.back().size() + 1 + name.size() > 56)
+            lines.append(QString());
+        lines.back() += (lines.back().isEmpty() ? QString() : QStringLiteral(" ")) + name;
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+// The commands on single documents: the list, the library's operations,
+// scripts, printing and text images.
+std::vector<CommandRule> documentCommandRules() {
+    std::vector<CommandRule> rules;
+    rules.push_back({QStringLiteral("list"),
+                     {},
+                     {},
+                     {},
+                     false,
+                     QString(),
+                     QStringLiteral("start-up, then the list of documents, the count and NrO")});
+    rules.push_back(
+        {QStringLiteral("calc"),
+         {{QStringLiteral("OPERATION")}},
+         {},
+         {},
+         true,
+         QStringLiteral("OPERATION [ARG...]"),
+         QStringLiteral("one operation of the library on its arguments;\n") + calcOperations()});
+    rules.push_back({QStringLiteral("script"),
+                     {{QStringLiteral("FILE"), ValueKind::Text, true}},
+                     {},
+                     {},
+                     false,
+                     QStringLiteral("[FILE]"),
+                     QStringLiteral("plays the commands of FILE (or standard input) as a\n"
+                                    "user would")});
+    rules.push_back({QStringLiteral("print"),
+                     {{QStringLiteral("N"), ValueKind::Number}},
+                     {choice("--copies", kCopies), valued("--pdf", ValueKind::Name),
+                      valued("--printer", ValueKind::Name)},
+                     {{QStringLiteral("--pdf"), QStringLiteral("--printer")}},
+                     false,
+                     QStringLiteral("N [--copies 1|2] [--pdf FILE | --printer NAME]"),
+                     QStringLiteral("prints the stored document N with its barcode (1 or 2\n"
+                                    "copies a page) to the print folder, to FILE, or to the\n"
+                                    "printer queue NAME (default: the default queue)")});
+    rules.push_back({QStringLiteral("text"),
+                     {{QStringLiteral("N"), ValueKind::Number}},
+                     {},
+                     {},
+                     false,
+                     QStringLiteral("N"),
+                     QStringLiteral("writes the text image of the stored document N (two\n"
+                                    "copies) to LKELM.txt")});
+    return rules;
+}
+
+// The commands on many documents: packages, the agency file and the payment
+// summary; and help.
+std::vector<CommandRule> reportCommandRules() {
+    std::vector<CommandRule> rules;
+    rules.push_back({QStringLiteral("package"),
+                     {},
+                     {choice("--copies", kCopies), valued("--cif", ValueKind::Text, true),
+                      valued("--period", ValueKind::Text, true), choice("--type", kCopies, true),
+                      valued("--interval", ValueKind::Text),
+                      choice("--view", {QStringLiteral("yes"), QStringLiteral("no")})},
+                     {},
+                     false,
+                     QStringLiteral("[--copies 1|2] --cif CODE --period dd/mm/yyyy-dd/mm/yyyy\n"
+                                    "--type 1|2 [--interval n1/n2] [--view yes|no]"),
+                     QStringLiteral("prints every complete document of the payer, type,\n"
+                                    "period and interval, with their text images in\n"
+                                    "LKELM.txt")});
+    rules.push_back({QStringLiteral("agentie"),
+                     {{QStringLiteral("NAME")}},
+                     {},
+                     {},
+                     false,
+                     QStringLiteral("NAME"),
+                     QStringLiteral("writes agentie/tabela.txt and its copy agentie/NAME\n"
+                                    "(upper case), the agency file sent by e-mail")});
+    rules.push_back(
+        {QStringLiteral("borderou"),
+         {},
+         {valued("--cif", ValueKind::Text, true), valued("--period", ValueKind::Text, true),
+          choice("--type", {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}),
+          flag("--multi-iban")},
+         {{QStringLiteral("--type"), QStringLiteral("--multi-iban")}},
+         false,
+         QStringLiteral("--cif CODE --period dd/mm/yyyy-dd/mm/yyyy\n"
+                        "[--type 1|2|3 | --multi-iban]"),
+         QStringLiteral("writes the payment summary of the payer and period to\n"
+                        "Borderou.txt (type 1 OP, 2 FV, 3 both; --multi-iban:\n"
+                        "payment orders with each payer IBAN, \"Borderou (2) OP\")")});
+    rules.push_back({QStringLiteral("help"),
+                     {{QStringLiteral("COMMAND"), ValueKind::Text, true}},
+                     {},
+                     {},
+                     false,
+                     QStringLiteral("[COMMAND]"),
+                     QStringLiteral("the whole usage, or the usage of COMMAND")});
+    return rules;
+}
+
+// "1 or 2", "1, 2 or 3".
+QString alternatives(const QStringList& words) {
+    if (words.size() < 2)
+        return words.join(QString());
+    return words.mid(0, words.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" or ") +
+           words.back();
+}
+
+// What is wrong with `value` for something that takes `kind`; empty when nothing.
+QString valueError(const QString& name, ValueKind kind, const QStringList& choices,
+                   const QString& value) {
+    if (kind == ValueKind::Choice && !choices.contains(value))
+        return QStringLiteral("%1 takes %2, not '%3'").arg(name, alternatives(choices), value);
+    if (kind == ValueKind::Name && value.isEmpty())
+        return QStringLiteral("%1 is empty").arg(name);
+    bool ok = false;
+    if (kind == ValueKind::Number && (value.toLongLong(&ok) < 1 || !ok))
+        return QStringLiteral("%1 is a document number (1, 2...), not '%2'").arg(name, value);
+    return QString();
+}
+
+// Reads the option `words[at]` (and its value, which may be the next word).
+void readOption(const CommandRule& rule, const QStringList& words, qsizetype& at,
+                CommandLine& line) {
+    const QString& word = words[at];
+    const qsizetype equals = word.indexOf(QLatin1Char('='));
+    const QString name = equals < 0 ? word : word.left(equals);
+    const auto option = std::find_if(rule.options.begin(), rule.options.end(),
+                                     [&](const OptionRule& o) { return o.name == name; });
+    if (option == rule.options.end()) {
+        line.error = QStringLiteral("unknown option '%1'").arg(name);
+        return;
+    }
+    if (line.has(name)) {
+        line.error = QStringLiteral("the option %1 is given twice").arg(name);
+        return;
+    }
+    if (option->value == ValueKind::None) {
+        if (equals >= 0)
+            line.error = QStringLiteral("the option %1 takes no value").arg(name);
+        line.options[name] = QString();
+        return;
+    }
+    QString value;
+    if (equals >= 0) {
+        value = word.mid(equals + 1);
+    } else if (at + 1 < words.size() && !words[at + 1].startsWith(QLatin1String("--"))) {
+        value = words[++at];
+    } else {
+        line.error = QStringLiteral("the option %1 needs a value").arg(name);
+        return;
+    }
+    line.error = valueError(name, option->value, option->choices, value);
+    line.options[name] = value;
+}
+
+// The checks of a command line read whole: its arguments, the options it
+// must have and those that exclude each other.
+QString wholeLineError(const CommandRule& rule, const CommandLine& line) {
+    const auto count = qsizetype(rule.arguments.size());
+    for (qsizetype i = 0; i < count; ++i) {
+        const ArgumentRule& argument = rule.arguments[size_t(i)];
+        if (i >= line.arguments.size()) {
+            if (!argument.optional)
+                return QStringLiteral("%1 is missing").arg(argument.name);
+            continue;
+        }
+        const QString error = valueError(argument.name, argument.value, {}, line.arguments[i]);
+        if (!error.isEmpty())
+            return error;
+    }
+    if (!rule.restAsGiven && line.arguments.size() > count)
+        return QStringLiteral("unexpected argument '%1'").arg(line.arguments[count]);
+    for (const OptionRule& option : rule.options) {
+        if (option.required && !line.has(option.name))
+            return QStringLiteral("the option %1 is required").arg(option.name);
+    }
+    for (const auto& [first, second] : rule.exclusive) {
+        if (line.has(first) && line.has(second))
+            return QStringLiteral("%1 and %2 cannot be given together").arg(first, second);
+    }
+    return QString();
+}
+
+}  // namespace
+
+const CommandRule& programRule() {
+    static const CommandRule rule{QStringLiteral("tavo"),
+                                  {{QStringLiteral("COMMAND"), ValueKind::Text, true}},
+                                  {valued("--dir", ValueKind::Name),
+                                   valued("--print-dir", ValueKind::Name), flag("--version")},
+                                  {},
+                                  true,
+                                  QString(),
+                                  QString()};
+    return rule;
+}
+
+const std::vector<CommandRule>& commandRules() {
+    static const std::vector<CommandRule> rules = [] {
+        std::vector<CommandRule> all = documentCommandRules();
+        for (CommandRule& rule : reportCommandRules()) all.push_back(std::move(rule));
+        return all;
+    }();
+    return rules;
+}
+
+const CommandRule* findCommand(const QString& name) {
+    for (const CommandRule& rule : commandRules()) {
+        if (rule.name == name)
+            return &rule;
+    }
+    return nullptr;
+}
+
+CommandLine readCommandLine(const CommandRule& rule, const QStringList& words) {
+    CommandLine line;
+    bool optionsEnded = false;
+    for (qsizetype at = 0; at < words.size() && line.error.isEmpty(); ++at) {
+        const QString& word = words[at];
+        if (rule.restAsGiven && line.arguments.size() >= qsizetype(rule.arguments.size())) {
+            line.arguments += words.mid(at);
+            break;
+        }
+        if (optionsEnded || !word.startsWith(QLatin1String("--"))) {
+            line.arguments.append(word);
+        } else if (word == QLatin1String("--")) {
+            optionsEnded = true;
+        } else if (word == QLatin1String("--help")) {
+            line.help = true;
+            return line;
+        } else {
+            readOption(rule, words, at, line);
+        }
+    }
+    if (line.error.isEmpty())
+        line.error = wholeLineError(rule, line);
+    return line;
+}
+
+}  // namespace tavo::cli
