@@ -3,7 +3,7 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-asan bench screenshots deb deb-check clean fuzz fuzz-build
+.PHONY: all deps configure build run test test-asan bench screenshots deb deb-lint deb-check clean fuzz fuzz-build
 
 all: build
 
@@ -101,8 +101,14 @@ screenshots: build
 deb: build
 	cd $(BUILD) && cpack -G DEB
 
-# Installs that package on a fresh Debian 12 (debootstrap; root and the mirror
-# needed) and starts it from its menu entry: see tools/check-deb.sh.
+# Debian's package checker on that package: no error and no warning allowed.
+deb-lint: deb
+	@command -v lintian >/dev/null || apt-get install -y -qq lintian
+	lintian --fail-on error,warning $(BUILD)/tavo_*_amd64.deb
+
+# Installs that package on a fresh Debian 12 (debootstrap from this machine's
+# apt sources; root needed) and starts it from its menu entry: see
+# tools/check-deb.sh.
 deb-check: deb
 	tools/check-deb.sh
 

@@ -3,16 +3,30 @@
 # starts TAVO the way a desktop menu does (gio launch of its .desktop entry) as
 # an ordinary user in a bare X server, and checks that the main window opens in
 # ~/TAVO. Leaves a picture of the screen in build/deb-check.png. Needs root and
-# Debian's mirror; the packages are installed without recommends, so only what
-# the package itself depends on is there.
+# the Debian 12 package sources this machine's apt is configured with; the
+# packages are installed without recommends, so only what the package itself
+# depends on is there.
 set -euo pipefail
 deb=$(ls build/tavo_*_amd64.deb 2>/dev/null | tail -1)
 [ -n "$deb" ] || { echo "no package: run make deb first"; exit 1; }
 root=${DEB_CHECK_ROOT:-build/deb-check-root}
+# "deb URI SUITE COMPONENT" for each Debian 12 source of this machine, as apt
+# itself reads them (one-line and deb822 files alike).
+sources=$(apt-get indextargets --no-release-info 'Identifier: Packages' \
+    --format '$(TARGET_OF) $(REPO_URI) $(RELEASE) $(COMPONENT)' |
+    grep -E '^deb [^ ]+ bookworm(-updates|-security)? ' | sort -u || true)
+mirror=$(awk '$3 == "bookworm" { print $2; exit }' <<<"$sources")
+[ -n "$mirror" ] || { echo "apt on this machine has no source of Debian 12 (bookworm)"; exit 1; }
+# An apt proxy of this machine serves debootstrap and the new root too.
+eval "$(apt-config shell apt_proxy Acquire::http::Proxy)"
+[ -z "${apt_proxy:-}" ] || export http_proxy=$apt_proxy
 command -v debootstrap >/dev/null || apt-get install -y -qq debootstrap
 if [ ! -x "$root/usr/bin/apt-get" ]; then
-    debootstrap --variant=minbase bookworm "$root" http://deb.debian.org/debian
+    debootstrap --variant=minbase bookworm "$root" "$mirror"
 fi
+printf '%s\n' "$sources" > "$root/etc/apt/sources.list"
+[ -z "${apt_proxy:-}" ] ||
+    echo "Acquire::http::Proxy \"$apt_proxy\";" > "$root/etc/apt/apt.conf.d/01proxy"
 mountpoint -q "$root/proc" || mount -t proc proc "$root/proc"
 mountpoint -q "$root/dev" || mount --bind /dev "$root/dev"
 trap 'umount "$root/dev" "$root/proc" 2>/dev/null || true' EXIT
