@@ -28,8 +28,10 @@ int runPrint(const Options& options, const CommandLine& commandLine, Output outp
         if (commandLine.has(QStringLiteral("--pdf")))
             session.ui().setNextPrintFile(
                 QFileInfo(commandLine.value(QStringLiteral("--pdf"))).absoluteFilePath());
+        // The PRINT line names the printer as the user did ("default" stays
+        // "default"); the pages go to the queue that name stands for.
         if (!queue.isEmpty())
-            session.ui().setPrinter(queue,
+            session.ui().setPrinter(commandLine.value(QStringLiteral("--printer")),
                                     [&queue](const PrintJob& job) { printOnQueue(queue, job); });
         session.ui().queueAnswer(twoCopies ? QStringLiteral("yes") : QStringLiteral("no"));
         session.introd().B_list_CB_Click();
