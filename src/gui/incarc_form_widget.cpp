@@ -6,7 +6,6 @@
 #include <QSettings>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 #include <iterator>
@@ -130,14 +129,6 @@ void TwoLineField::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QPlainTextEdit::keyPressEvent(event);
-}
-
-void TwoLineField::wheelEvent(QWheelEvent* event) {
-    if (event->modifiers() & Qt::ControlModifier) {
-        event->ignore();
-        return;
-    }
-    QPlainTextEdit::wheelEvent(event);
 }
 
 // Whatever the user's edit added beyond the limit is taken out again at once,

@@ -69,8 +69,6 @@ class TwoLineField : public QPlainTextEdit {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
-    // Ctrl with the wheel zooms the whole form, not this field's text alone.
-    void wheelEvent(QWheelEvent* event) override;
 
   private:
     void keepToLimit(int position, int added);

@@ -120,6 +120,8 @@ void IncarcView::makeFields() {
                     [this, k](const QString& text) { model_.d1[size_t(k)] = text; });
             connect(edit, &TwoLineField::enterPressed, this, [this, k] { enter(k); });
             edit->setFont(formFont(pixelSizeFor(box.height(), 2)));
+            // Ctrl with the wheel over it zooms the form, not its text alone.
+            edit->viewport()->installEventFilter(this);
             field = edit;
         } else {
             auto* edit = new QLineEdit(Frame8_);
@@ -450,15 +452,15 @@ void IncarcView::makeZoomKeys() {
     };
     keys(QKeySequence::ZoomIn,
          {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal),
-          QKeySequence(Qt::CTRL | Qt::KeypadModifier | Qt::Key_Plus)},
+          QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Plus)},
          1);
     keys(QKeySequence::ZoomOut,
          {QKeySequence(Qt::CTRL | Qt::Key_Minus),
-          QKeySequence(Qt::CTRL | Qt::KeypadModifier | Qt::Key_Minus)},
+          QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Minus)},
          -1);
     keys(QKeySequence::UnknownKey,
          {QKeySequence(Qt::CTRL | Qt::Key_0),
-          QKeySequence(Qt::CTRL | Qt::KeypadModifier | Qt::Key_0)},
+          QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_0)},
          0);
 }
 
@@ -540,6 +542,11 @@ QString IncarcView::controlFor(QWidget* widget) const {
 }
 
 bool IncarcView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel &&
+        (static_cast<QWheelEvent*>(event)->modifiers() & Qt::ControlModifier)) {
+        wheelEvent(static_cast<QWheelEvent*>(event));
+        return true;
+    }
     const int k = Incarc::indexCamp(watched->objectName());
     if (k < 0)
         return QWidget::eventFilter(watched, event);

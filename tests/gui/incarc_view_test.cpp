@@ -372,10 +372,13 @@ class IncarcViewTest : public QObject {
                                       &desktop.windows.introdView()};
         for (QWidget* window : windows) {
             for (QWidget* control : window->findChildren<QWidget*>()) {
-                const bool input = qobject_cast<QAbstractButton*>(control) ||
-                                   qobject_cast<QComboBox*>(control) ||
-                                   (qobject_cast<QLineEdit*>(control) &&
-                                    !qobject_cast<QComboBox*>(control->parentWidget()));
+                // Parts of a line or a list (its clear button, its editor) are read with it.
+                QWidget* owner = control->parentWidget();
+                const bool part =
+                    qobject_cast<QLineEdit*>(owner) || qobject_cast<QComboBox*>(owner);
+                const bool input = !part && (qobject_cast<QAbstractButton*>(control) ||
+                                             qobject_cast<QComboBox*>(control) ||
+                                             qobject_cast<QLineEdit*>(control));
                 if (!input || control->window() != window)
                     continue;
                 QAccessibleInterface* read = QAccessible::queryAccessibleInterface(control);
