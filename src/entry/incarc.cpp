@@ -90,6 +90,10 @@ QString Incarc::tooltip(int k) {
     }
 }
 
+QString Incarc::eticheta(int k) {
+    return validIndex(k) ? incarc_texts::eticheta[size_t(k)] : QString();
+}
+
 QString Incarc::numeCamp(int k) {
     return QStringLiteral("d1(%1)").arg(k);
 }
@@ -364,7 +368,7 @@ void Incarc::Form_Resize() {
 }
 
 void Incarc::HScroll1_Change(int value) {
-    HScroll1 = std::clamp(value, 0, 3000);
+    HScroll1 = std::clamp(value, 0, std::max(3000, HScroll1Max));
     Frame8Left = 120 - HScroll1;
 }
 

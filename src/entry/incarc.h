@@ -63,12 +63,17 @@ class Incarc {
     int VScroll1 = 120;
     int Frame8Left = 120;
     int Frame8Top = 0;
+    // The farthest the horizontal bar goes (twips): 3000, or more when the
+    // window shows the drawing enlarged and its right side is out of sight.
+    int HScroll1Max = 3000;
 
     // --- the fields' fixed properties ---
     static int limita(int k);      // typed limit
     static bool douaLinii(int k);  // two-line field that wraps
     static int ordineTab(int k);   // position in the tab order, 1 to 18
     static QString tooltip(int k);
+    // The caption printed beside the field, as a screen reader says it.
+    static QString eticheta(int k);
     // The control the Enter key moves to from d1(k) ("d1(4)", "but_exit").
     QString tintaEnter(int k) const;
     // The field (-1 for none) that a control name such as "d1(7)" names.

@@ -24,6 +24,31 @@ inline const QString tipAngajament = QStringLiteral(
     "Angajamentelor Bugetare)");
 inline const QString tipDataDebitarii = QStringLiteral("Pentru ADS (CIF=14818116)");
 
+// The fields' captions as printed beside their boxes, by index, told apart
+// where the form prints the same caption twice: a screen reader's names.
+inline const std::array<QString, 18> eticheta{
+    QStringLiteral("Nr."),
+    QStringLiteral("PLATITI LEI"),
+    QStringLiteral("PLATITOR"),
+    QStringLiteral("Cod de identificare fiscală plătitor"),
+    QStringLiteral("Adresa (Localitate....)"),
+    QStringLiteral("Cod IBAN plătitor"),
+    QStringLiteral("De la (Sucursala)"),
+    QStringLiteral("BENEFICIAR"),
+    QStringLiteral("Cod de identificare fiscală beneficiar"),
+    QStringLiteral("Cod IBAN beneficiar"),
+    QStringLiteral("La (Sucursala)"),
+    QStringLiteral("Nr.de evidentă a plătii pt. Decizie de impunere/ PV"),
+    QStringLiteral("Reprezentând :"),
+    QStringLiteral("Data emiterii (zz/ll/aaaa)"),
+    QStringLiteral("Angajament :  Cod"),
+    QStringLiteral("Indicator"),
+    QStringLiteral("Data debitării"),
+    QStringLiteral("Cod program")};
+// What the two calendar buttons, both "Calendar", fill in.
+inline const QString B_cal_descriere = QStringLiteral("Calendar pentru Data emiterii");
+inline const QString B_cal1_descriere = QStringLiteral("Calendar pentru Data debitării");
+
 inline const QString but_exit = QStringLiteral("Iesire");
 inline const QString but_exit_tip = QStringLiteral("Iesire cu salvare");
 inline const QString Command8 = QStringLiteral("Fondul pt. mediu");

@@ -128,6 +128,8 @@ QGroupBox* FormIbanView::makeFrame3() {
     connect(oblig1_, &QComboBox::activated, this,
             [this](int row) { choose(QStringLiteral("oblig1"), model_.oblig1(), row); });
 
+    Benef1_->setAccessibleName(texts::Benef1);
+    oblig1_->setAccessibleName(texts::oblig1);
     auto* lists = new QGridLayout;
     lists->addWidget(new QLabel(texts::Benef1, Frame3_), 0, 0);
     lists->addWidget(Benef1_, 0, 1);
@@ -209,6 +211,8 @@ QGroupBox* FormIbanView::makeFrame2() {
         });
     }
 
+    codIBAN_->setAccessibleName(texts::codIBAN);
+    nrEVID_->setAccessibleName(texts::nrEVID);
     auto* grid = new QGridLayout(Frame2_);
     auto* codIBAN = new QLabel(texts::codIBAN, Frame2_);
     QLabel* nrEVID = note(texts::nrEVID, Frame2_);

@@ -88,6 +88,13 @@ FormNrevidView::FormNrevidView(Form_NREVID& model, QWidget* parent)
         types->addWidget(option);
     }
 
+    // A screen reader names the lists and fields by the captions beside them.
+    Benef1_->setAccessibleName(texts::Benef1);
+    for (ListCombo* obligations : {oblig1_, oblig2_}) obligations->setAccessibleName(texts::et1);
+    categ_fisc_->setAccessibleName(texts::et2);
+    data_decizie_->setAccessibleName(texts::data_decizie);
+    serie_sasiu_->setAccessibleName(texts::et_serie_sasiu);
+
     // The two obligation lists stand in the same place: the type shows one.
     auto* choices = new QGridLayout;
     choices->addWidget(et1_, 0, 0, 1, 4);

@@ -3,18 +3,52 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QSettings>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace tavo::gui {
 
-QRect toPixels(const QRect& twips) {
-    const auto px = [](int value) { return int(std::lround(value / double(kTwipsPerPixel))); };
+QRect toPixels(const QRect& twips, double zoom) {
+    const auto px = [zoom](int value) {
+        return int(std::lround(value * zoom / double(kTwipsPerPixel)));
+    };
     const int left = px(twips.left());
     const int top = px(twips.top());
     return QRect(left, top, px(twips.left() + twips.width()) - left,
                  px(twips.top() + twips.height()) - top);
+}
+
+int nextZoom(int percent, int steps) {
+    if (steps > 0) {
+        const auto it = std::ranges::upper_bound(kZoomSteps, percent);
+        return it == kZoomSteps.end() ? kZoomSteps.back() : *it;
+    }
+    if (steps < 0) {
+        const auto it = std::ranges::lower_bound(kZoomSteps, percent);
+        return it == kZoomSteps.begin() ? kZoomSteps.front() : *std::prev(it);
+    }
+    return std::clamp(percent, kZoomSteps.front(), kZoomSteps.back());
+}
+
+namespace {
+QSettings userSettings() {
+    return QSettings(QStringLiteral("TAVO"), QStringLiteral("tavo"));
+}
+const QString kZoomKey = QStringLiteral("entry/zoom");
+}  // namespace
+
+int savedZoom() {
+    bool ok = false;
+    const int percent = userSettings().value(kZoomKey, 100).toInt(&ok);
+    return ok ? nextZoom(percent, 0) : 100;
+}
+
+void saveZoom(int percent) {
+    userSettings().setValue(kZoomKey, percent);
 }
 
 QFont formFont(int pixelSize, bool bold) {
@@ -37,7 +71,14 @@ void fitFont(QLabel& label, int pixelSize) {
 
 FormPicture::FormPicture(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Frame8"));
-    setFixedSize(toPixels(QRect(0, 0, printing::form::kWidth, printing::form::kHeight)).size());
+    setZoom(1.0);
+}
+
+void FormPicture::setZoom(double zoom) {
+    zoom_ = zoom;
+    setFixedSize(
+        toPixels(QRect(0, 0, printing::form::kWidth, printing::form::kHeight), zoom).size());
+    update();
 }
 
 void FormPicture::setLook(const printing::FormLook& look) {
@@ -53,7 +94,7 @@ void FormPicture::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), Qt::white);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.scale(1.0 / kTwipsPerPixel, 1.0 / kTwipsPerPixel);
+    painter.scale(zoom_ / kTwipsPerPixel, zoom_ / kTwipsPerPixel);
     printing::drawForm(painter, look_);
 }
 

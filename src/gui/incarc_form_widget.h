@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 #include <QRect>
 #include <QWidget>
+#include <array>
 
 #include "printing/form_drawing.h"
 
@@ -14,8 +15,19 @@ namespace tavo::gui {
 // twips wide, is 950 pixels on the screen.
 inline constexpr int kTwipsPerPixel = 12;
 
-// A place on the form (twips) as a place on the screen (pixels).
-QRect toPixels(const QRect& twips);
+// A place on the form (twips) as a place on the screen (pixels), at a zoom
+// (1.0 is 12 twips a pixel).
+QRect toPixels(const QRect& twips, double zoom = 1.0);
+
+// The zoom steps of the entry form, in percent, from the smallest.
+inline constexpr std::array<int, 8> kZoomSteps{75, 90, 100, 110, 125, 150, 175, 200};
+// The step `steps` away from `percent` (+1 larger, -1 smaller), kept within
+// the steps; a percent between two steps goes to the nearest one that way.
+int nextZoom(int percent, int steps);
+// The zoom the user last chose for the entry form (100 when none was kept),
+// and keeping it for the next time.
+int savedZoom();
+void saveZoom(int percent);
 
 // Frame8: the drawing of the paper form that the entry window's fields and
 // labels lie on. It paints the form's captions, lines and boxes only.
@@ -26,12 +38,16 @@ class FormPicture : public QWidget {
     // Repaints only when the look changes (the type, the debit date).
     void setLook(const printing::FormLook& look);
     const printing::FormLook& look() const { return look_; }
+    // Draws the form larger or smaller (1.0 at 12 twips a pixel), with
+    // vectors, so that it stays sharp at every zoom.
+    void setZoom(double zoom);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
     printing::FormLook look_;
+    double zoom_ = 1.0;
 };
 
 // A field of two lines whose text wraps, with no scroll bars. Enter does not

@@ -12,10 +12,13 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 #include <algorithm>
+#include <cmath>
 
 #include "beneficiary/form2_texts.h"
 #include "beneficiary/form_iban_texts.h"
@@ -92,6 +95,8 @@ IncarcView::IncarcView(Incarc& model, QWidget* parent)
     area_->setMinimumSize(320, 200);
     // Room for the whole form beside the scroll bars, where the screen has it.
     resize(Frame8_->width() + 40, Frame8_->height() + 70);
+    makeZoomKeys();
+    setZoom(savedZoom());
 
     focusConnection_ = connect(qApp, &QApplication::focusChanged, this,
                                [this](QWidget*, QWidget* now) { onFocusChanged(now); });
@@ -115,6 +120,8 @@ void IncarcView::makeFields() {
                     [this, k](const QString& text) { model_.d1[size_t(k)] = text; });
             connect(edit, &TwoLineField::enterPressed, this, [this, k] { enter(k); });
             edit->setFont(formFont(pixelSizeFor(box.height(), 2)));
+            // Ctrl with the wheel over it zooms the form, not its text alone.
+            edit->viewport()->installEventFilter(this);
             field = edit;
         } else {
             auto* edit = new QLineEdit(Frame8_);
@@ -137,8 +144,10 @@ void IncarcView::makeFields() {
             field = edit;
         }
         field->setObjectName(Incarc::numeCamp(k));
-        field->setGeometry(box);
+        place(field, printing::d1Box(k), field->font().pixelSize(), 1);
         field->setToolTip(Incarc::tooltip(k));
+        field->setAccessibleName(Incarc::eticheta(k));
+        field->setAccessibleDescription(Incarc::tooltip(k));
         field->installEventFilter(this);
         d1_[size_t(k)] = field;
     }
@@ -161,8 +170,9 @@ void IncarcView::makeLabels() {
         const QRect box = toPixels(printing::b1Box(k));
         auto* label = new QLabel(Frame8_);
         label->setObjectName(QStringLiteral("b1(%1)").arg(k));
-        label->setGeometry(box);
         label->setFont(formFont(pixelSizeFor(box.height(), 1)));
+        b1PixelSize_[size_t(k)] = pixelSizeFor(box.height(), 1);
+        place(label, printing::b1Box(k), b1PixelSize_[size_t(k)]);
         b1_[size_t(k)] = label;
     }
 
@@ -172,15 +182,16 @@ void IncarcView::makeLabels() {
     atentie->setAlignment(Qt::AlignCenter);
     atentie->setFont(formFont(11, true));
     atentie->setStyleSheet(QStringLiteral("color: red"));
-    atentie->setGeometry(toPixels(printing::warningBox()));
+    place(atentie, printing::warningBox(), 11);
 
     auto* Frame4 = new QGroupBox(texts::Frame4, Frame8_);
     Frame4->setObjectName(QStringLiteral("Frame4"));
     Frame4->setFont(formFont(10, true));
-    Frame4->setGeometry(toPixels(printing::infoBox()));
+    place(Frame4, printing::infoBox(), 10);
     auto* informatii = new QLabel(texts::informatii, Frame4);
     informatii->setWordWrap(true);
     informatii->setFont(formFont(10));
+    place(informatii, QRect(), 10);
     auto* frameLayout = new QVBoxLayout(Frame4);
     frameLayout->setContentsMargins(4, 2, 4, 2);
     frameLayout->addWidget(informatii);
@@ -204,16 +215,20 @@ void IncarcView::makeFormButtons() {
                QFontMetrics(formFont(size)).horizontalAdvance(b.caption) + 10 > box.width())
             --size;
     }
-    const int height = box.height() / 3;
+    const QRect twips = printing::beneficiaryButtonsBox();
+    const int height = twips.height() / 3;
     for (int i = 0; i < 3; ++i) {
-        formButton(beneficiary[size_t(i)], size)
-            ->setGeometry(box.left(), box.top() + i * height, box.width(), height);
+        place(formButton(beneficiary[size_t(i)], size),
+              QRect(twips.left(), twips.top() + i * height, twips.width(), height), size);
     }
     // The calendars of the issue date and of the debit date.
-    formButton({"B_cal", form2_texts::deschidere, {}, &Incarc::B_cal_Click}, 11)
-        ->setGeometry(toPixels(printing::calendarButtonBox(0)));
+    QPushButton* B_cal =
+        formButton({"B_cal", form2_texts::deschidere, {}, &Incarc::B_cal_Click}, 11);
+    B_cal->setAccessibleDescription(texts::B_cal_descriere);
+    place(B_cal, printing::calendarButtonBox(0), 11);
     B_cal1_ = formButton({"B_cal1", form2_texts::deschidere, {}, &Incarc::B_cal1_Click}, 11);
-    B_cal1_->setGeometry(toPixels(printing::calendarButtonBox(1)));
+    B_cal1_->setAccessibleDescription(texts::B_cal1_descriere);
+    place(B_cal1_, printing::calendarButtonBox(1), 11);
 }
 
 QPushButton* IncarcView::formButton(const FormButton& b, int pixelSize) {
@@ -221,6 +236,8 @@ QPushButton* IncarcView::formButton(const FormButton& b, int pixelSize) {
     auto* button = new QPushButton(b.caption, Frame8_);
     button->setObjectName(name);
     button->setToolTip(b.tip);
+    button->setAccessibleName(b.caption);
+    button->setAccessibleDescription(b.tip);
     button->setFont(formFont(pixelSize));
     button->setAutoDefault(true);
     connect(button, &QPushButton::clicked, this,
@@ -272,6 +289,8 @@ QWidget* IncarcView::makeButtonBar() {
         auto* button = new QPushButton(b.caption, Frame12);
         button->setObjectName(name);
         button->setToolTip(b.tip);
+        button->setAccessibleName(b.caption);
+        button->setAccessibleDescription(b.tip);
         button->setMinimumWidth(button->sizeHint().width() + 12);
         // Enter on a button that has the focus presses it: Enter in the issue
         // date goes to "Iesire", and a second Enter leaves.
@@ -329,7 +348,7 @@ void IncarcView::showLabels() {
         const QString& value = model_.b1[size_t(k)];
         if (label->text() != value) {
             label->setText(value);
-            fitFont(*label, pixelSizeFor(label->height(), 1));
+            fitFont(*label, atZoom(b1PixelSize_[size_t(k)]));
         }
     }
     // The payer's bank and both BICs are not on a deposit slip.
@@ -368,7 +387,91 @@ void IncarcView::showHint() {
 }
 
 void IncarcView::placeDrawing() {
-    Frame8_->move(model_.Frame8Left / kTwipsPerPixel, model_.Frame8Top / kTwipsPerPixel);
+    const QRect at = toPixels(QRect(model_.Frame8Left, model_.Frame8Top, 0, 0), zoom_ / 100.0);
+    Frame8_->move(at.topLeft());
+}
+
+void IncarcView::place(QWidget* widget, const QRect& box, int pixelSize, int inset) {
+    placed_.push_back({widget, box, inset, pixelSize});
+    placeAtZoom(placed_.back());
+}
+
+void IncarcView::placeAtZoom(const Placed& placed) {
+    QFont font = placed.widget->font();
+    font.setPixelSize(atZoom(placed.pixelSize));
+    placed.widget->setFont(font);
+    if (!placed.box.isNull()) {
+        const int in = placed.inset;
+        placed.widget->setGeometry(toPixels(placed.box, zoom_ / 100.0).adjusted(in, in, -in, -in));
+    }
+}
+
+int IncarcView::atZoom(int pixels) const {
+    return int(std::lround(pixels * zoom_ / 100.0));
+}
+
+// Only the pixels change: the drawing's place and the scroll bars stay in
+// twips. The field with the focus keeps it, and its caret.
+void IncarcView::setZoom(int percent) {
+    percent = nextZoom(percent, 0);
+    if (percent == zoom_)
+        return;
+    zoom_ = percent;
+    saveZoom(zoom_);
+    Frame8_->setZoom(zoom_ / 100.0);
+    for (const Placed& placed : placed_) placeAtZoom(placed);
+    for (int k = kFirstLabel; k <= kLastLabel; ++k)
+        fitFont(*b1_[size_t(k)], atZoom(b1PixelSize_[size_t(k)]));
+    fitScrollBars();
+    refresh();
+}
+
+// The horizontal bar reaches the form's right edge however large it is drawn.
+void IncarcView::fitScrollBars() {
+    const double twipsPerPixel = kTwipsPerPixel * 100.0 / zoom_;
+    const int shownWide = int(area_->width() * twipsPerPixel);
+    model_.HScroll1Max = std::max(3000, printing::form::kWidth + 240 - shownWide);
+    model_.HScroll1_Change(model_.HScroll1);
+    HScroll1_->setRange(0, model_.HScroll1Max);
+    HScroll1_->setPageStep(shownWide);
+    VScroll1_->setPageStep(int(area_->height() * twipsPerPixel));
+}
+
+void IncarcView::makeZoomKeys() {
+    const auto keys = [this](QKeySequence::StandardKey standard, QList<QKeySequence> more,
+                             int steps) {
+        QList<QKeySequence> all = QKeySequence::keyBindings(standard);
+        for (const QKeySequence& key : more) {
+            if (!all.contains(key))
+                all.append(key);
+        }
+        auto* shortcut = new QShortcut(this);
+        shortcut->setKeys(all);
+        connect(shortcut, &QShortcut::activated, this,
+                [this, steps] { setZoom(steps == 0 ? 100 : nextZoom(zoom_, steps)); });
+    };
+    keys(QKeySequence::ZoomIn,
+         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal),
+          QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Plus)},
+         1);
+    keys(QKeySequence::ZoomOut,
+         {QKeySequence(Qt::CTRL | Qt::Key_Minus),
+          QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Minus)},
+         -1);
+    keys(QKeySequence::UnknownKey,
+         {QKeySequence(Qt::CTRL | Qt::Key_0),
+          QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_0)},
+         0);
+}
+
+void IncarcView::wheelEvent(QWheelEvent* event) {
+    const int turn = event->angleDelta().y();
+    if (!(event->modifiers() & Qt::ControlModifier) || turn == 0) {
+        QWidget::wheelEvent(event);
+        return;
+    }
+    setZoom(nextZoom(zoom_, turn > 0 ? 1 : -1));
+    event->accept();
 }
 
 void IncarcView::enter(int k) {
@@ -439,6 +542,11 @@ QString IncarcView::controlFor(QWidget* widget) const {
 }
 
 bool IncarcView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel &&
+        (static_cast<QWheelEvent*>(event)->modifiers() & Qt::ControlModifier)) {
+        wheelEvent(static_cast<QWheelEvent*>(event));
+        return true;
+    }
     const int k = Incarc::indexCamp(watched->objectName());
     if (k < 0)
         return QWidget::eventFilter(watched, event);
@@ -497,8 +605,7 @@ void IncarcView::closeEvent(QCloseEvent* event) {
 
 void IncarcView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    HScroll1_->setPageStep(area_->width() * kTwipsPerPixel);
-    VScroll1_->setPageStep(area_->height() * kTwipsPerPixel);
+    fitScrollBars();
     // The first resize comes before the window is shown: showEvent handles it.
     if (isVisible()) {
         model_.Form_Resize();

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "entry/incarc.h"
 
@@ -29,6 +30,10 @@ class IncarcView : public QWidget {
     // Puts the keyboard focus where the model has it: the window that the
     // user comes back to from the calendar has it on "Iesire".
     void showFocus();
+    // The zoom of the form in percent (75 to 200): the drawing, the fields,
+    // their fonts and the scroll room. Kept for the user's next time.
+    int zoom() const { return zoom_; }
+    void setZoom(int percent);
 
     // Called after every event forwarded to the model: leaving the window
     // shows the main window again.
@@ -39,6 +44,7 @@ class IncarcView : public QWidget {
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
   private:
     void makeFields();
@@ -46,6 +52,20 @@ class IncarcView : public QWidget {
     void makeFormButtons();
     void makeScrollBars();
     QWidget* makeButtonBar();
+    void makeZoomKeys();
+    // A widget on the drawing: its box on the form (twips; none for one that
+    // its frame lays out), drawn `inset` pixels inside it, and its font size
+    // at 100 %.
+    struct Placed {
+        QWidget* widget;
+        QRect box;
+        int inset;
+        int pixelSize;
+    };
+    void place(QWidget* widget, const QRect& box, int pixelSize, int inset = 0);
+    void placeAtZoom(const Placed& placed);
+    int atZoom(int pixels) const;
+    void fitScrollBars();
     void showField(int k);
     void showLabels();
     QLabel* makeHintLine();
@@ -80,6 +100,9 @@ class IncarcView : public QWidget {
     QTimer* hintTimer_ = nullptr;
     int hintsShown_ = 0;
     bool followingFocus_ = false;
+    std::vector<Placed> placed_;
+    std::array<int, 7> b1PixelSize_{};  // the derived labels' largest font at 100 %
+    int zoom_ = 100;
 };
 
 }  // namespace tavo::gui

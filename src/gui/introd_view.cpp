@@ -98,6 +98,8 @@ IntrodView::IntrodView(Introd& model, QWidget* parent)
     // The documents: the one to open, the list of those stored, and their printing.
     auto* documents = new QGroupBox(kDocumente, this);
     auto* grid = new QGridLayout(documents);
+    NrO_->setAccessibleName(captions::Label2.trimmed());
+    Ordine_->setAccessibleName(captions::Label4);
     grid->addWidget(new QLabel(captions::Label2, this), 0, 0);
     grid->addWidget(NrO_, 0, 1);
     grid->addWidget(Frame1, 0, 2);
@@ -204,6 +206,7 @@ QHBoxLayout* IntrodView::listWithSearch() {
     });
     auto* label = new QLabel(captions::Cauta, this);
     label->setBuddy(Cauta_);
+    Cauta_->setAccessibleName(captions::Cauta);
 
     auto* layout = new QHBoxLayout;
     layout->addWidget(Ordine_);

@@ -1,11 +1,17 @@
 // The entry window opened offscreen from the main window, on a working folder
 // with one payment order and one deposit slip.
+#include <QAccessible>
 #include <QClipboard>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -82,6 +88,13 @@ class IncarcViewTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // The zoom kept between runs goes to a test folder, never the user's.
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings(QStringLiteral("TAVO"), QStringLiteral("tavo"))
+            .remove(QStringLiteral("entry/zoom"));
+    }
+
     void typesIntoTheFormAndSavesOnClose() {
         QTemporaryDir dir;
         const QDir folder(dir.path());
@@ -262,6 +275,129 @@ class IncarcViewTest : public QObject {
         QVERIFY(shown.elapsed() > 4000);
         QVERIFY(desktop.program.incarc().hint.text.isEmpty());
         QCOMPARE(desktop.shown, QStringList());
+    }
+
+    // The keys and Ctrl with the wheel zoom the whole form by steps; the field
+    // being typed in keeps the focus and the caret; the horizontal bar reaches
+    // the right edge at every zoom, in twips; the zoom is kept for next time.
+    void zoomsTheWholeForm() {
+        OpenOrder desktop;
+        QVERIFY(desktop.open());
+        gui::IncarcView& entry = desktop.windows.incarcView();
+        QCOMPARE(entry.zoom(), 100);
+        auto* picture = entry.findChild<QWidget*>("Frame8");
+        auto* iban = qobject_cast<QLineEdit*>(field(entry, 5));
+        const QSize picture100 = picture->size();
+        const QRect iban100 = iban->geometry();
+        const int font100 = iban->font().pixelSize();
+        focusField(iban);
+        iban->setCursorPosition(4);
+        const auto ctrl = Qt::ControlModifier;
+        const struct {
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers;
+            int zoom;
+        } steps[] = {
+            {Qt::Key_Plus, ctrl, 110},
+            {Qt::Key_Equal, ctrl, 125},
+            {Qt::Key_Plus, ctrl | Qt::KeypadModifier, 150},
+            {Qt::Key_Minus, ctrl, 125},
+            {Qt::Key_0, ctrl, 100},
+            {Qt::Key_Minus, ctrl, 90},
+            {Qt::Key_Minus, ctrl, 75},
+            {Qt::Key_Minus, ctrl, 75},
+            {Qt::Key_Plus, ctrl, 90},
+            {Qt::Key_Plus, ctrl, 100},
+            {Qt::Key_Plus, ctrl, 110},
+            {Qt::Key_Plus, ctrl, 125},
+            {Qt::Key_Plus, ctrl, 150},
+            {Qt::Key_Plus, ctrl, 175},
+            {Qt::Key_Plus, ctrl, 200},
+            {Qt::Key_Plus, ctrl, 200},
+        };
+        auto* bar = entry.findChild<QScrollBar*>("HScroll1");
+        auto* area = picture->parentWidget();
+        const Incarc& model = desktop.program.incarc();
+        for (const auto& step : steps) {
+            QTest::keyClick(iban, step.key, step.modifiers);
+            QCOMPARE(entry.zoom(), step.zoom);
+            const double scale = step.zoom / 100.0;
+            QVERIFY(qAbs(picture->width() - picture100.width() * scale) <= 1);
+            QVERIFY(qAbs(picture->height() - picture100.height() * scale) <= 1);
+            QVERIFY(qAbs(iban->x() - iban100.x() * scale) <= 2);
+            QVERIFY(qAbs(iban->width() - iban100.width() * scale) <= 3);
+            QVERIFY(qAbs(iban->font().pixelSize() - font100 * scale) <= 1);
+            QVERIFY(iban->hasFocus());
+            QCOMPARE(iban->cursorPosition(), 4);
+            bar->setValue(bar->maximum());
+            QCOMPARE(model.HScroll1, bar->maximum());
+            QCOMPARE(model.Frame8Left, 120 - bar->maximum());
+            QVERIFY(picture->geometry().right() <= area->width());
+            bar->setValue(0);
+            QCOMPARE(picture->x(), qRound(10 * scale));
+        }
+        QCOMPARE(QSettings(QStringLiteral("TAVO"), QStringLiteral("tavo"))
+                     .value(QStringLiteral("entry/zoom")),
+                 QVariant(200));
+        QCOMPARE(gui::IncarcView(desktop.program.incarc()).zoom(), 200);
+
+        // Ctrl with the wheel over a two-line field zooms the form, not the field.
+        auto* payer = qobject_cast<QPlainTextEdit*>(field(entry, 2));
+        const QPoint middle = payer->viewport()->rect().center();
+        QWheelEvent wheel(middle, payer->viewport()->mapToGlobal(middle), QPoint(), QPoint(0, -120),
+                          Qt::NoButton, ctrl, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(payer->viewport(), &wheel);
+        QCOMPARE(entry.zoom(), 175);
+        QTest::keyClick(iban, Qt::Key_0, ctrl);
+    }
+
+    // A screen reader names every field by its caption and describes it by its
+    // tool tip, every button by its caption; Tab visits the fields in the
+    // form's order.
+    void screenReaderReadsTheWindows() {
+        OpenOrder desktop;
+        QVERIFY(desktop.open());
+        gui::IncarcView& entry = desktop.windows.incarcView();
+        QSet<QString> names;
+        for (int k = 0; k < Incarc::kFields; ++k) {
+            QAccessibleInterface* read = QAccessible::queryAccessibleInterface(field(entry, k));
+            QVERIFY(read);
+            const QString name = read->text(QAccessible::Name);
+            QVERIFY2(!name.isEmpty() && !names.contains(name), qPrintable(name));
+            names.insert(name);
+            QCOMPARE(read->text(QAccessible::Description), Incarc::tooltip(k));
+        }
+        const QList<QWidget*> windows{&entry, &desktop.windows.formIbanView(),
+                                      &desktop.windows.formNrevidView(),
+                                      &desktop.windows.introdView()};
+        for (QWidget* window : windows) {
+            for (QWidget* control : window->findChildren<QWidget*>()) {
+                // Parts of a line or a list (its clear button, its editor) are read with it.
+                QWidget* owner = control->parentWidget();
+                const bool part =
+                    qobject_cast<QLineEdit*>(owner) || qobject_cast<QComboBox*>(owner);
+                const bool input = !part && (qobject_cast<QAbstractButton*>(control) ||
+                                             qobject_cast<QComboBox*>(control) ||
+                                             qobject_cast<QLineEdit*>(control));
+                if (!input || control->window() != window)
+                    continue;
+                QAccessibleInterface* read = QAccessible::queryAccessibleInterface(control);
+                QVERIFY2(!read->text(QAccessible::Name).trimmed().isEmpty(),
+                         qPrintable(control->objectName()));
+                if (!control->toolTip().isEmpty())
+                    QCOMPARE(read->text(QAccessible::Description), control->toolTip());
+            }
+        }
+
+        QWidget* first = field(entry, 0);
+        QList<int> visited;
+        for (QWidget* w = first->nextInFocusChain(); w != first; w = w->nextInFocusChain()) {
+            const int k = Incarc::indexCamp(w->objectName());
+            if (k >= 0)
+                visited.append(Incarc::ordineTab(k));
+        }
+        QCOMPARE(visited.size(), Incarc::kFields - 1);
+        for (int i = 0; i < visited.size(); ++i) QCOMPARE(visited[i], i + 2);
     }
 };
 

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QImage>
 #include <QPainter>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -74,6 +75,8 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The zoom the entry window keeps goes to a test folder, not the user's settings.
+    QStandardPaths::setTestModeEnabled(true);
     gui::installRomanian(app);  // the calendar's names as the desktop shows them
     if (argc < 2) {
         std::fprintf(stderr, "usage: screenshots OUTPUT_FOLDER\n");
@@ -151,6 +154,13 @@ int main(int argc, char** argv) {
     };
     ok = entry(QStringLiteral("1"), true, QStringLiteral("entry-op")) && ok;
     ok = entry(QStringLiteral("2"), false, QStringLiteral("entry-fv")) && ok;
+
+    // The payment order's form at 100 % and at 200 %, as Ctrl+plus enlarges it.
+    for (const int zoom : {100, 200}) {
+        windows.incarcView().setZoom(zoom);
+        ok = entry(QStringLiteral("1"), true, QStringLiteral("entry-zoom-%1").arg(zoom)) && ok;
+    }
+    windows.incarcView().setZoom(100);
 
     // The windows the entry window opens, on the payment order.
     program.introd().NrO = QStringLiteral("1");
