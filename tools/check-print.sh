@@ -9,7 +9,8 @@
 # to refuse jobs: printing must fail with a clear line, send nothing and change
 # nothing. Needs root (it installs CUPS and adds a queue); starts the CUPS
 # daemon when none runs and stops it at the end, and removes the queue
-# whatever happens. Pictures of the screen go to build/print-check/.
+# whatever happens. Pictures of the screen and the files the queue wrote go to
+# build/print-check/.
 set -euo pipefail
 tavo=$PWD/build/tavo
 decoder=$PWD/build/tools/decode_barcodes
@@ -48,6 +49,9 @@ gui_pid=""
 queue_added=""
 previous_default=""
 work=$(mktemp -d /tmp/tavo-print-check.XXXXXX)
+started=$(date +%s)
+rm -rf "$pictures"
+mkdir -p "$pictures"
 
 stop() {
     if [ -n "$1" ]; then
@@ -67,13 +71,19 @@ cleanup() {
         [ -z "$previous_default" ] || lpadmin -d "$previous_default" || true
     fi
     stop "$cupsd_pid"
+    # What the queue wrote and no check moved to build/print-check/ goes there too.
+    touch "$work/marker" -d @"$started"
+    new_outputs | while read -r file; do mv "$file" "$pictures/" || true; done
     rm -rf "$work"
     return 0
 }
 trap cleanup EXIT
 
+# lpstat -r exits 0 either way: its words tell.
+scheduler_runs() { lpstat -r 2>/dev/null | grep -qx "scheduler is running"; }
+
 start_cups() {
-    if lpstat -r >/dev/null 2>&1; then
+    if scheduler_runs; then
         echo "OK: the CUPS daemon was running already (left running)"
         return
     fi
@@ -81,10 +91,10 @@ start_cups() {
     cupsd_pid=$!
     local _
     for _ in $(seq 100); do
-        lpstat -r >/dev/null 2>&1 && break
+        scheduler_runs && break
         sleep 0.2
     done
-    lpstat -r >/dev/null 2>&1 || fail "cupsd did not start: $(cat "$work/cupsd.log")"
+    scheduler_runs || fail "cupsd did not start: $(cat "$work/cupsd.log")"
     echo "OK: started the CUPS daemon (pid $cupsd_pid)"
 }
 
@@ -151,8 +161,9 @@ check_barcodes() {
     while read -r file; do
         n=$((n + 1))
         rm -f "$work"/page-*.png
-        pdftoppm -r 300 -gray -aa no -aaVector no -png "$file" "$work/page"
+        pdftoppm -q -r 300 -gray -aa no -aaVector no -png "$file" "$work/page"
         "$decoder" "$work"/page-*.png >>"$work/barcodes"
+        mv "$file" "$pictures/$(echo "$what" | tr -c 'A-Za-z0-9\n' '-').pdf"
     done < <(new_outputs)
     [ "$n" -eq 1 ] || fail "$what: $n files from the queue, expected 1"
     found=$(wc -l <"$work/barcodes")
@@ -197,7 +208,6 @@ print_from_command_line() {
 
 screenshot() {
     command -v import >/dev/null || return 0
-    mkdir -p "$pictures"
     DISPLAY=$display import -window root "$pictures/$1.png" 2>/dev/null || true
 }
 
