@@ -3,7 +3,7 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-asan bench screenshots deb deb-lint deb-check clean fuzz fuzz-build
+.PHONY: all deps configure build run test test-asan bench screenshots deb deb-lint deb-check print-check clean fuzz fuzz-build
 
 all: build
 
@@ -111,6 +111,12 @@ deb-lint: deb
 # tools/check-deb.sh.
 deb-check: deb
 	tools/check-deb.sh
+
+# Prints through a real CUPS queue (cups-pdf) from the command line and from
+# the main window, reads every barcode printed back, and checks that a stopped
+# or refusing queue is told and loses nothing: see tools/check-print.sh (root).
+print-check: build
+	tools/check-print.sh
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
