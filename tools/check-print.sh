@@ -195,8 +195,8 @@ print_from_command_line() {
     touch "$work/marker"
     "$tavo" --dir "$folder" print 1 --printer default >"$work/cli.out" 2>&1 ||
         fail "tavo print 1 --printer default: $(cat "$work/cli.out")"
-    grep -qx "PRINT 1 -> printer $queue" "$work/cli.out" ||
-        fail "no 'PRINT 1 -> printer $queue' line: $(cat "$work/cli.out")"
+    grep -qx "PRINT 1 -> printer default" "$work/cli.out" ||
+        fail "no 'PRINT 1 -> printer default' line: $(cat "$work/cli.out")"
     echo "OK: tavo print 1 --printer default said: $(grep '^PRINT' "$work/cli.out")"
     local payload
     payload=$(payload_of_last_print)

@@ -14,6 +14,7 @@
 #include "gui/window_places.h"
 #include "main_window/reference_texts.h"
 #include "ui/page_output.h"
+#include "ui/printer_state.h"
 
 namespace tavo::gui {
 namespace {
@@ -151,12 +152,21 @@ void QtUi::print(const PrintJob& job) {
 
 void QtUi::printOnPrinter(const PrinterDrawing& draw, QWidget* over) {
     const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
+    QString why = QStringLiteral("Nu exista o imprimanta implicita.");
     if (!printerInfo.isNull()) {
-        QPrinter printer(printerInfo, QPrinter::HighResolution);
-        draw(printer);
-        return;
+        // A queue that refuses jobs would drop the pages without a word, and a
+        // stopped one would keep them: they go to a PDF file instead.
+        if (printerRefusal(printerInfo.printerName()).isEmpty()) {
+            QPrinter printer(printerInfo, QPrinter::HighResolution);
+            draw(printer);
+            return;
+        }
+        why = QStringLiteral(
+                  "Imprimanta implicita '%1' nu primeste acum lucrari (este oprita "
+                  "sau le refuza).")
+                  .arg(printerInfo.printerName());
     }
-    // No printer: the pages go to a PDF file that the user can print later.
+    // No printer to take them: the pages go to a PDF file that the user can print later.
     folder_.mkpath(QStringLiteral("listari"));
     const QString name =
         QStringLiteral("listare-%1-%2.pdf")
@@ -168,9 +178,7 @@ void QtUi::printOnPrinter(const PrinterDrawing& draw, QWidget* over) {
     printer.setOutputFileName(path);
     draw(printer);
     showMessage(over ? over : parent_.data(),
-                QStringLiteral("Nu exista o imprimanta implicita. Documentul a fost salvat in "
-                               "fisierul '%1'.")
-                    .arg(path),
+                why + QStringLiteral(" Documentul a fost salvat in fisierul '%1'.").arg(path),
                 Icon::Information, QString());
 }
 
