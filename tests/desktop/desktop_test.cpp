@@ -151,6 +151,11 @@ class Desktop : public testing::Test {
         env.insert("QT_QPA_PLATFORM", "xcb");
         // No printer: the pages go to PDF files in listari/.
         env.insert("CUPS_SERVER", folder_.filePath("no-cups"));
+        // A sanitizer build runs with the options its test run was given.
+        for (const char* name : {"ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"}) {
+            if (qEnvironmentVariableIsSet(name))
+                env.insert(name, qEnvironmentVariable(name));
+        }
         return env;
     }
 
