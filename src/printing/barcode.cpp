@@ -13,6 +13,8 @@ namespace {
 constexpr int kMaxDataColumns = 30;
 constexpr int kMinRows = 3;
 constexpr int kMaxRows = 90;
+// The row height zint gives PDF417 rows, in module widths, before it says so.
+constexpr int kLikelyRowHeight = 3;
 // A codeword is 17 modules wide; around the data codewords every row has the
 // start pattern and the left indicator (17 + 17), the right indicator and the
 // stop pattern (17 + 18).
@@ -103,6 +105,28 @@ Fill fill(int dataColumns, int rows, int rowHeight, const QSizeF& box) {
     return {module, width * height * module * module / (box.width() * box.height())};
 }
 
+int rowsFor(int codewords, int columns) {
+    return std::max(kMinRows, (codewords + columns - 1) / columns);
+}
+
+// The column count whose symbol would fill `box` best if the payload took as
+// many codewords as ordinary text of `bytes` bytes does: about 0.54 a byte,
+// and 23 more for the length and the error correction.
+int likelyColumns(int bytes, const QSizeF& box) {
+    const int codewords = bytes * 54 / 100 + 23;
+    int best = 1;
+    Fill bestFill;
+    for (int columns = 1; columns <= kMaxDataColumns; ++columns) {
+        const int rows = rowsFor(codewords, columns);
+        const Fill candidate = fill(columns, rows, kLikelyRowHeight, box);
+        if (rows <= kMaxRows && candidate > bestFill) {
+            best = columns;
+            bestFill = candidate;
+        }
+    }
+    return best;
+}
+
 Pdf417 toPdf417(const zint_symbol& symbol) {
     Pdf417 out;
     out.rows = symbol.rows;
@@ -111,9 +135,16 @@ Pdf417 toPdf417(const zint_symbol& symbol) {
     out.rowHeight = rowHeightOf(symbol);
     out.errorLevel = symbol.option_1;
     out.modules.resize(size_t(out.rows) * size_t(out.columns));
+    uint8_t* module = out.modules.data();
     for (int row = 0; row < out.rows; ++row) {
-        for (int column = 0; column < out.columns; ++column)
-            out.modules[size_t(row * out.columns + column)] = moduleIsSet(symbol, row, column);
+        // Eight modules a byte while whole bytes last, then one by one.
+        const unsigned char* bits = symbol.encoded_data[row];
+        int column = 0;
+        for (; column + 8 <= out.columns; column += 8) {
+            const unsigned byte = bits[column >> 3];
+            for (int bit = 0; bit < 8; ++bit) *module++ = (byte >> bit) & 1;
+        }
+        for (; column < out.columns; ++column) *module++ = moduleIsSet(symbol, row, column);
     }
     return out;
 }
@@ -124,38 +155,46 @@ Pdf417 codBare(const QByteArray& payload, const QSizeF& box) {
     // The number of codewords (data, length and error correction) does not
     // depend on the columns; each column count c lays them out in
     // max(3, ceil(codewords / c)) rows (up to 90). Each encoding tells how
-    // many codewords there are at least; a single column tells it nearly
-    // exactly. The column count with the best fill the codewords could give
-    // is encoded, until the best one is an encoded one, whose fill is then
-    // exact and at least as good as any other's could be.
+    // many codewords there are at least. The column count with the best fill
+    // the codewords could give is encoded, until the best one is an encoded
+    // one, whose fill is then exact and at least as good as any other's could
+    // be. The first one tried is the best for the codewords a payload of
+    // ordinary text takes; most payloads need no other.
+    const QSizeF shape = box.isEmpty() ? QSizeF(1, 1) : box;
     std::array<Attempt, kMaxDataColumns + 1> attempts;
-    attempts[1] = encode(payload, 1);
-    if (!attempts[1].symbol) {
+    const int first = likelyColumns(int(payload.size()), shape);
+    attempts[size_t(first)] = encode(payload, first);
+    // A payload the first count cannot take is tried on one column.
+    const Symbol* firstSymbol = &attempts[size_t(first)].symbol;
+    if (!*firstSymbol && first != 1) {
+        attempts[1] = encode(payload, 1);
+        firstSymbol = &attempts[1].symbol;
+    }
+    if (!*firstSymbol) {
         Pdf417 failed;
         failed.error = attempts[1].error;
         return failed;
     }
-    const int rowHeight = rowHeightOf(*attempts[1].symbol);
+    const int rowHeight = rowHeightOf(**firstSymbol);
     int fewest = 1;  // codewords, at least
-    const auto learn = [&](const zint_symbol& symbol) {
-        const int columns = dataColumnsOf(symbol);
-        if (symbol.rows > kMinRows)
-            fewest = std::max(fewest, (symbol.rows - 1) * columns + 1);
+    const auto learn = [&](const zint_symbol& encoded) {
+        const int columns = dataColumnsOf(encoded);
+        if (encoded.rows > kMinRows)
+            fewest = std::max(fewest, (encoded.rows - 1) * columns + 1);
     };
-    learn(*attempts[1].symbol);
+    learn(**firstSymbol);
 
-    const QSizeF shape = box.isEmpty() ? QSizeF(1, 1) : box;
     for (;;) {
         int best = 0;
         Fill bestFill;
         for (int columns = 1; columns <= kMaxDataColumns; ++columns) {
             Fill candidate;
-            if (const zint_symbol* symbol = attempts[size_t(columns)].symbol.get()) {
-                candidate = fill(dataColumnsOf(*symbol), symbol->rows, rowHeight, shape);
+            if (const zint_symbol* encoded = attempts[size_t(columns)].symbol.get()) {
+                candidate = fill(dataColumnsOf(*encoded), encoded->rows, rowHeight, shape);
             } else if (!attempts[size_t(columns)].error.isEmpty()) {
                 continue;
             } else {
-                const int rows = std::max(kMinRows, (fewest + columns - 1) / columns);
+                const int rows = rowsFor(fewest, columns);
                 if (rows > kMaxRows)
                     continue;
                 candidate = fill(columns, rows, rowHeight, shape);
@@ -190,13 +229,12 @@ void drawPdf417(QPainter& painter, const Pdf417& symbol, const QRectF& box) {
         return;
     const QSizeF size = symbol.size();
     const double module = std::min(box.width() / size.width(), box.height() / size.height());
-    const double rowHeight = symbol.rowHeight * module;
-    const double left = box.center().x() - symbol.columns * module / 2;
-    const double top = box.center().y() - symbol.rows * rowHeight / 2;
+    const int rowHeight = symbol.rowHeight;
 
     // One rectangle per run of bars in a row, grown down over the rows below
     // that have the same run (the start and stop patterns, mostly), so a PDF
-    // page holds few objects.
+    // page holds few objects. The rectangles are in modules, whole numbers
+    // the painter scales: a PDF page writes each in a few characters.
     struct Run {
         int start;
         int end;
@@ -206,24 +244,24 @@ void drawPdf417(QPainter& painter, const Pdf417& symbol, const QRectF& box) {
     std::vector<Run> above;
     std::vector<Run> here;
     for (int row = 0; row < symbol.rows; ++row) {
-        const double y = top + row * rowHeight;
-        const double bottom = top + (row + 1) * rowHeight;
+        const uint8_t* modules = symbol.modules.data() + size_t(row) * size_t(symbol.columns);
         size_t next = 0;  // the first run above that may match
         int column = 0;
         here.clear();
         while (column < symbol.columns) {
-            if (!symbol.isSet(row, column)) {
+            if (!modules[column]) {
                 ++column;
                 continue;
             }
             const int start = column;
-            while (column < symbol.columns && symbol.isSet(row, column)) ++column;
+            while (column < symbol.columns && modules[column]) ++column;
             while (next < above.size() && above[next].start < start) ++next;
             if (next < above.size() && above[next].start == start && above[next].end == column) {
-                bars[above[next].bar].setBottom(bottom);
+                QRectF& bar = bars[above[next].bar];
+                bar.setHeight(bar.height() + rowHeight);
                 here.push_back({start, column, above[next].bar});
             } else {
-                bars.emplace_back(left + start * module, y, (column - start) * module, rowHeight);
+                bars.emplace_back(start, row * rowHeight, column - start, rowHeight);
                 here.push_back({start, column, bars.size() - 1});
             }
         }
@@ -234,6 +272,9 @@ void drawPdf417(QPainter& painter, const Pdf417& symbol, const QRectF& box) {
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::black);
+    painter.translate(box.center().x() - symbol.columns * module / 2,
+                      box.center().y() - symbol.rows * rowHeight * module / 2);
+    painter.scale(module, module);
     painter.drawRects(bars.data(), int(bars.size()));
     painter.restore();
 }
