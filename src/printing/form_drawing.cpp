@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
+#include <optional>
 
 #include "printing/form_layout.h"
 
@@ -60,10 +61,13 @@ void writeLine(QPainter& painter, const QRect& area, const QString& text) {
         font = layout::font(Style::Value, size);
         advance = QFontMetrics(font).horizontalAdvance(text);
     }
-    const QFontMetrics metrics(font);
     painter.setFont(font);
+    // A text that fits is not measured again to be cut short (the advance is
+    // rounded: only one clearly narrower is sure to fit).
     painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter,
-                     metrics.elidedText(text, Qt::ElideRight, area.width()));
+                     advance < area.width()
+                         ? text
+                         : QFontMetrics(font).elidedText(text, Qt::ElideRight, area.width()));
 }
 
 // Fits a value into the two lines of `area`, word-wrapped, with a smaller
@@ -120,8 +124,12 @@ void drawForm(QPainter& painter, const FormLook& look) {
     }
 
     painter.setPen(Qt::black);
+    std::optional<Style> style;  // of the painter's font
     for (const layout::Caption& caption : layout::captions(look)) {
-        painter.setFont(layout::font(caption.style));
+        if (style != caption.style) {
+            style = caption.style;
+            painter.setFont(layout::font(caption.style));
+        }
         painter.drawText(caption.place, Qt::AlignLeft | Qt::AlignVCenter, caption.text);
     }
     painter.restore();

@@ -2,6 +2,9 @@
 
 #include <QFontMetrics>
 #include <array>
+#include <map>
+#include <mutex>
+#include <tuple>
 
 namespace tavo::printing {
 namespace {
@@ -212,7 +215,9 @@ QFont font(Style style, int pixelSize) {
     return font;
 }
 
-std::vector<Caption> captions(const FormLook& look) {
+namespace {
+
+std::vector<Caption> measuredCaptions(const FormLook& look) {
     const QString title = look.type == FormType::OP ? kTitleOP : kTitleFV;
     std::vector<Caption> shown{
         {title, placeOf(title, kLeft, beside(kRowTop), Style::Title), Style::Title}};
@@ -223,6 +228,22 @@ std::vector<Caption> captions(const FormLook& look) {
                              caption.style});
     }
     return shown;
+}
+
+}  // namespace
+
+std::vector<Caption> captions(const FormLook& look) {
+    // Where a caption stands depends only on the look and the fonts, which
+    // stay the same while the program runs: each look is measured once, not
+    // at every page printed.
+    static std::mutex mutex;
+    static std::map<std::tuple<FormType, bool, bool>, std::vector<Caption>> measured;
+    const std::tuple key(look.type, look.hints, look.debitDate);
+    const std::lock_guard lock(mutex);
+    auto found = measured.find(key);
+    if (found == measured.end())
+        found = measured.emplace(key, measuredCaptions(look)).first;
+    return found->second;
 }
 
 bool d1Shown(int index, const FormLook& look) {
