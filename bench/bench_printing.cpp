@@ -1,10 +1,12 @@
 // Prints 1 000 stored documents to PDF in one process, through "Listare OP/ FV"
 // as `tavo print` does, and reports pages per second, bytes per page and the
 // share of the barcode in the time of a page.
+#include <QBuffer>
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPicture>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -14,6 +16,7 @@
 #include "printing/barcode.h"
 #include "text/cp1250.h"
 #include "text/text_file.h"
+#include "ui/page_output.h"
 #include "ui/scripted_ui.h"
 
 namespace {
@@ -70,6 +73,31 @@ int main(int argc, char** argv) {
     }
     const double barcodeUs = double(timer.nsecsElapsed()) / 1e3 / kBarcodes;
 
+    // The same into PDF pages, each written as a whole document as a print
+    // job is: pages holding only the barcode against empty pages.
+    constexpr int kPdfPages = 300;
+    const auto pdfUs = [&](bool withBarcode) {
+        tavo::PrintJob job;
+        job.pageCount = 1;
+        job.drawPage = [&](QPainter& painter, int) {
+            if (withBarcode)
+                tavo::printing::drawPdf417(painter, tavo::printing::codBare(payload, box.size()),
+                                           box);
+        };
+        timer.restart();
+        for (int i = 0; i < kPdfPages; ++i) {
+            QBuffer buffer;
+            buffer.open(QIODevice::WriteOnly);
+            QPdfWriter writer(&buffer);
+            writer.setPageSize(QPageSize(QPageSize::A4));
+            writer.setResolution(1440);
+            tavo::drawPages(writer, job);
+        }
+        return double(timer.nsecsElapsed()) / 1e3 / kPdfPages;
+    };
+    const double emptyPageUs = pdfUs(false);
+    const double pdfBarcodeUs = pdfUs(true) - emptyPageUs;
+
     const double pageMs = pages ? totalMs / pages : 0;
     std::printf("%d stored documents, %d printed (the others lack data and print nothing)\n",
                 kDocuments, pages);
@@ -78,5 +106,7 @@ int main(int argc, char** argv) {
     std::printf("%-40s %9.1f KB\n", "bytes per page", pages ? double(bytes) / pages / 1024 : 0);
     std::printf("%-40s %9.1f us  (%.1f %% of a page)\n", "one barcode (encode and draw)", barcodeUs,
                 pageMs > 0 ? 100.0 * barcodeUs / 1000.0 / pageMs : 0);
+    std::printf("%-40s %9.1f us  (%.1f %% of a page)\n", "one barcode into a PDF page",
+                pdfBarcodeUs, pageMs > 0 ? 100.0 * pdfBarcodeUs / 1000.0 / pageMs : 0);
     return 0;
 }
