@@ -6,30 +6,7 @@
 namespace tavo {
 namespace {
 
-class DocumentChecks : public EntryFixture {
-  protected:
-    // A complete payment order from a treasury payer to a treasury beneficiary.
-    void fillComplete() {
-        entry.d1 = {"12",
-                    "100",
-                    "ALFA SRL",
-                    "13548146",
-                    "STR. MARE 1",
-                    "RO29TREZ1315069XXX000001",
-                    "",
-                    "BUGETUL DE STAT",
-                    "4221306",
-                    "RO21TREZ13120A010101XXXX",
-                    "",
-                    "",
-                    "IMPOZIT",
-                    "15/01/2025",
-                    "",
-                    "",
-                    "",
-                    ""};
-    }
-};
+class DocumentChecks : public EntryFixture {};
 
 // The lists of missing data are in the entry cases of tests/e2e (entry-*.case
 // and calendar-picker.case); a programme code of the right kind but nine digits

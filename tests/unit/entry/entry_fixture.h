@@ -17,6 +17,28 @@ class EntryFixture : public testing::Test {
           lists(beneficiary::builtInLists()),
           entry(QDir(dir.path()), ui, state, lists) {}
 
+    // A complete payment order from a treasury payer to a treasury beneficiary.
+    void fillComplete() {
+        entry.d1 = {"12",
+                    "100",
+                    "ALFA SRL",
+                    "13548146",
+                    "STR. MARE 1",
+                    "RO29TREZ1315069XXX000001",
+                    "",
+                    "BUGETUL DE STAT",
+                    "4221306",
+                    "RO21TREZ13120A010101XXXX",
+                    "",
+                    "",
+                    "IMPOZIT",
+                    "15/01/2025",
+                    "",
+                    "",
+                    "",
+                    ""};
+    }
+
     QTemporaryDir dir;
     QStringList shown;
     ScriptedUi ui;

@@ -52,24 +52,9 @@ class FieldHints : public EntryFixture {
     // A payment order from a treasury payer, complete, its labels worked out.
     void fill(const std::vector<std::pair<int, QString>>& changes, bool depositSlip) {
         entry.titlu = depositSlip ? incarc_texts::titluFV : incarc_texts::titluOP;
-        entry.d1 = {"12",
-                    "100",
-                    "ALFA SRL",
-                    "13548146",
-                    "STR. MARE 1",
-                    depositSlip ? "" : "RO29TREZ1315069XXX000001",
-                    "",
-                    "BUGETUL DE STAT",
-                    "4221306",
-                    "RO21TREZ13120A010101XXXX",
-                    "",
-                    "",
-                    "IMPOZIT",
-                    "15/01/2025",
-                    "",
-                    "",
-                    "",
-                    ""};
+        fillComplete();
+        if (depositSlip)
+            entry.d1[5].clear();
         for (const auto& [k, text] : changes) entry.d1[size_t(k)] = text;
         entry.verif_OP();
         entry.clearHint();
