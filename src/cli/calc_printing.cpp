@@ -1,10 +1,10 @@
 #include "cli/calc.h"
-#include "printing/cleaners.h"
+#include "text/cleaners.h"
 
 namespace tavo::cli {
 
 void addPrintingOperations(CalcTable& table) {
-    using namespace tavo::printing;
+    using namespace tavo::text;
     table[QStringLiteral("curatare_camp")] = textOperation(curatare_camp);
     table[QStringLiteral("inlocuire_CB")] = textOperation(inlocuire_CB);
     table[QStringLiteral("filtru_CB")] = textOperation(filtru_CB);

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "beneficiary/form2.h"
-#include "beneficiary/form_iban.h"
-#include "beneficiary/form_nrevid.h"
 #include "cli/scripted_window.h"
+#include "entry/form2.h"
+#include "entry/form_iban.h"
+#include "entry/form_nrevid.h"
 
 namespace tavo::cli {
 

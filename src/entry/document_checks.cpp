@@ -9,7 +9,7 @@
 #include "checks/fiscal_codes.h"
 #include "entry/incarc.h"
 #include "entry/incarc_texts.h"
-#include "printing/cleaners.h"
+#include "text/cleaners.h"
 #include "text/text_helpers.h"
 
 namespace tavo {
@@ -90,7 +90,7 @@ void Incarc::verif_OP() {
         completareTrezorerie();
     for (int k : {12, 14, 15, 17}) {
         if (!d1[size_t(k)].isEmpty())
-            d1[size_t(k)] = printing::curatare_camp(d1[size_t(k)]);
+            d1[size_t(k)] = text::curatare_camp(d1[size_t(k)]);
     }
     for (int k : {13, 16}) {
         if (!d1[size_t(k)].isEmpty())

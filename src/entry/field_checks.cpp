@@ -3,15 +3,15 @@
 #include <QRegularExpression>
 
 #include "beneficiary/bank_lookup.h"
-#include "beneficiary/form_iban.h"
 #include "beneficiary/iban.h"
 #include "checks/amounts.h"
 #include "checks/commitment.h"
 #include "checks/dates.h"
 #include "checks/fiscal_codes.h"
+#include "entry/form_iban.h"
 #include "entry/incarc.h"
 #include "entry/incarc_texts.h"
-#include "printing/cleaners.h"
+#include "text/cleaners.h"
 
 namespace tavo {
 namespace {
@@ -46,7 +46,7 @@ void Incarc::camp_parasit(int k) {
     const QString typed = field;
     const QString indicatorBefore = d1[15];
     if (k == 0)
-        field = printing::filtru_CB(field);
+        field = text::filtru_CB(field);
 
     // The National Bank's accounts are typed as they stand, without "RO".
     if (k == 9 && beneficiary::isNationalBankAccount(field)) {
@@ -242,7 +242,7 @@ void Incarc::verif1(int k) {
             QString text = field.trimmed();
             if (k == 2 || k == 14 || k == 15)
                 text = text.toUpper();
-            field = printing::inlocuire_CB(printing::curatare_camp(text));
+            field = text::inlocuire_CB(text::curatare_camp(text));
             return;
         }
         default:

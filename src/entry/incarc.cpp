@@ -2,10 +2,10 @@
 
 #include <QFile>
 
-#include "beneficiary/form2.h"
-#include "beneficiary/form_iban.h"
-#include "beneficiary/form_nrevid.h"
 #include "beneficiary/iban.h"
+#include "entry/form2.h"
+#include "entry/form_iban.h"
+#include "entry/form_nrevid.h"
 #include "entry/incarc_texts.h"
 #include "store/earlier_versions.h"
 #include "text/text_file.h"

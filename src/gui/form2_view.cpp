@@ -6,7 +6,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "beneficiary/form2_texts.h"
+#include "entry/form2_texts.h"
 
 namespace tavo::gui {
 

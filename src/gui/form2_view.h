@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "beneficiary/form2.h"
+#include "entry/form2.h"
 
 class QCalendarWidget;
 

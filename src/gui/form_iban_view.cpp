@@ -11,7 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "beneficiary/form_iban_texts.h"
+#include "entry/form_iban_texts.h"
 #include "gui/list_combo.h"
 #include "gui/typed_field.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "beneficiary/form_iban.h"
+#include "entry/form_iban.h"
 #include "gui/assistant_view.h"
 
 class QGroupBox;

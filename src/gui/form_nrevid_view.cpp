@@ -12,7 +12,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "beneficiary/form_nrevid_texts.h"
+#include "entry/form_nrevid_texts.h"
 #include "gui/list_combo.h"
 
 namespace tavo::gui {

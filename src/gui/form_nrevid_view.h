@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "beneficiary/form_nrevid.h"
+#include "entry/form_nrevid.h"
 #include "gui/assistant_view.h"
 
 class QLabel;

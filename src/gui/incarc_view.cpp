@@ -20,9 +20,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "beneficiary/form2_texts.h"
-#include "beneficiary/form_iban_texts.h"
-#include "beneficiary/form_nrevid_texts.h"
+#include "entry/form2_texts.h"
+#include "entry/form_iban_texts.h"
+#include "entry/form_nrevid_texts.h"
 #include "entry/incarc_texts.h"
 #include "gui/incarc_form_widget.h"
 #include "gui/typed_field.h"

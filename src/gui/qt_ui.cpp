@@ -12,7 +12,7 @@
 
 #include "gui/text_viewer.h"
 #include "gui/window_places.h"
-#include "main_window/reference_texts.h"
+#include "store/reference_texts.h"
 #include "ui/page_output.h"
 #include "ui/printer_state.h"
 

@@ -1,6 +1,6 @@
 #include "main_window/program.h"
 
-#include "main_window/reference_texts.h"
+#include "store/reference_texts.h"
 
 namespace tavo {
 

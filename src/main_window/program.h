@@ -2,10 +2,10 @@
 
 #include <QDir>
 
-#include "beneficiary/form2.h"
-#include "beneficiary/form_iban.h"
-#include "beneficiary/form_nrevid.h"
 #include "beneficiary/reference_lists.h"
+#include "entry/form2.h"
+#include "entry/form_iban.h"
+#include "entry/form_nrevid.h"
 #include "entry/incarc.h"
 #include "main_window/introd.h"
 #include "main_window/running_copy.h"

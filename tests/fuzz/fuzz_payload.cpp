@@ -6,12 +6,13 @@
 
 #include "fuzz_support.h"
 #include "printing/barcode.h"
-#include "printing/cleaners.h"
 #include "printing/form_drawing.h"
 #include "printing/payload.h"
+#include "text/cleaners.h"
 
 using namespace tavo;
 using namespace tavo::printing;
+using namespace tavo::text;
 
 namespace {
 

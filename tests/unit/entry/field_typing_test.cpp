@@ -1,7 +1,7 @@
 // What typing leaves in the entry window's fields (an IBAN pasted in groups
 // fits whole), and the hints given when the field checks empty what was typed
 // without a message of their own.
-#include "beneficiary/form_iban.h"
+#include "entry/form_iban.h"
 #include "entry/incarc_texts.h"
 #include "entry_fixture.h"
 

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "ui/ui.h"
+
 namespace tavo::reference_texts {
 
 // The texts that ship with the program and live in the working folder, where
@@ -39,5 +41,9 @@ QStringList copiereTexte(const QDir& folder);
 // one when the user has none) unless it exists. Returns the name to open, or
 // an empty text (with `error`) when it could not be made.
 QString pregatireSugestii(const QDir& folder, QString* error = nullptr);
+
+// Shows the text NAME of the working folder (under the name the folder holds
+// it by) in the text viewer.
+void deschide(Ui& ui, const QDir& folder, const char* name);
 
 }  // namespace tavo::reference_texts

@@ -1,10 +1,8 @@
-#include "main_window/reference_texts.h"
+#include "store/reference_texts.h"
 
 #include <QFile>
 #include <QFileInfo>
 
-#include "entry/incarc.h"
-#include "main_window/introd.h"
 #include "text/text_file.h"
 
 namespace tavo {
@@ -80,61 +78,9 @@ QString pregatireSugestii(const QDir& folder, QString* error) {
     return QLatin1String(kSugestii);
 }
 
-}  // namespace reference_texts
-
-namespace {
-
 void deschide(Ui& ui, const QDir& folder, const char* name) {
-    ui.openText(reference_texts::numeInFolder(folder, QLatin1String(name)));
+    ui.openText(numeInFolder(folder, QLatin1String(name)));
 }
 
-}  // namespace
-
-// --- the main window ---
-
-void Introd::Command3_Click() {
-    deschide(ui_, folder_, reference_texts::kInstr);
-}
-
-void Introd::Command5_Click() {
-    deschide(ui_, folder_, reference_texts::kVersiuni);
-}
-
-void Introd::Command7_Click() {
-    deschide(ui_, folder_, reference_texts::kLegi);
-}
-
-void Introd::Command9_Click() {
-    deschide(ui_, folder_, reference_texts::kStructuri);
-}
-
-// "Scanare": reading a barcode back is not done by the program.
-void Introd::Command8_Click() {}
-
-// --- the entry window ---
-
-void Incarc::Command2_Click() {
-    deschide(ui_, folder_, reference_texts::kInstr);
-}
-
-void Incarc::Command5_Click() {
-    deschide(ui_, folder_, reference_texts::kInfUtile);
-}
-
-void Incarc::B_legi_Click() {
-    deschide(ui_, folder_, reference_texts::kLegi);
-}
-
-void Incarc::But_explic_Click() {
-    QString error;
-    const QString name = reference_texts::pregatireSugestii(folder_, &error);
-    if (name.isEmpty()) {
-        ui_.message(QStringLiteral("Fisierul '%1' nu a putut fi creat (%2).")
-                        .arg(QLatin1String(reference_texts::kSugestii), error),
-                    Icon::Exclamation);
-        return;
-    }
-    ui_.openText(name);
-}
-
+}  // namespace reference_texts
 }  // namespace tavo

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "printing/cleaners.h"
+#include "text/cleaners.h"
 #include "text/cp1250.h"
 
-using namespace tavo::printing;
+using namespace tavo::text;
 
 namespace {
 

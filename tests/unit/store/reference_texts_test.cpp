@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "main_window/reference_texts.h"
+#include "store/reference_texts.h"
 #include "text/cp1250.h"
 
 using namespace tavo::reference_texts;

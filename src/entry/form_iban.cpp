@@ -1,4 +1,4 @@
-#include "beneficiary/form_iban.h"
+#include "entry/form_iban.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "beneficiary/form2.h"
+#include "entry/form2.h"
 
 #include "checks/dates.h"
 #include "entry/incarc.h"

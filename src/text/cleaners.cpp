@@ -1,10 +1,10 @@
-#include "printing/cleaners.h"
+#include "text/cleaners.h"
 
 #include <bitset>
 
 #include "text/cp1250.h"
 
-namespace tavo::printing {
+namespace tavo::text {
 namespace {
 
 // The character lists as the program keeps them: two-character hexadecimal
@@ -139,4 +139,4 @@ QString filtru_CB(const QString& text) {
     return trimBlanks(out);
 }
 
-}  // namespace tavo::printing
+}  // namespace tavo::text

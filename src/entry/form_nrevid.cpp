@@ -1,4 +1,4 @@
-#include "beneficiary/form_nrevid.h"
+#include "entry/form_nrevid.h"
 
 #include "beneficiary/budget_names.h"
 #include "beneficiary/iban.h"

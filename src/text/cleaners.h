@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace tavo::printing {
+namespace tavo::text {
 
 // The cleaners that keep field texts within what the orders file and the
 // barcode payload can carry. "Trim" means blanks (spaces) only; tabs and
@@ -27,4 +27,4 @@ QString filtru_CB(const QString& text);
 // letter; any other character unchanged.
 QChar baseLetter(QChar c);
 
-}  // namespace tavo::printing
+}  // namespace tavo::text
