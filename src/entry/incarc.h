@@ -132,9 +132,6 @@ class Incarc {
     void VScroll1_Change(int value);
 
     // --- printing ---
-    // Loads the stored document nr_curent as "Incărcare" would, with its
-    // order mark, and checks it (lista_erori empty: it may be printed).
-    void incarcarePentruListare();
     // The print layout: 0 for two copies on the page, 1 for one.
     void aranjare_listare(int copii);
     // Back to the entry layout after printing.

@@ -2,8 +2,8 @@
 // and the print-image operation.
 #include "entry/incarc.h"
 #include "entry/incarc_texts.h"
+#include "entry/stored_document.h"
 #include "printing/payload.h"
-#include "text/cp1250.h"
 
 namespace tavo {
 namespace {
@@ -18,14 +18,6 @@ QString notaDeclaratie(const QString& nr_evidenta) {
 constexpr std::array<int, 12> kE1Fields{0, 2, 3, 4, 5, 7, 8, 9, 11, 12, 13, 16};
 
 }  // namespace
-
-void Incarc::incarcarePentruListare() {
-    aranjare_macheta();
-    citire_ordin();
-    marcajOrdine();
-    verif_OP();
-    verif_OP1();
-}
 
 void Incarc::aranjare_listare(int copii) {
     vedereListare = true;
@@ -64,14 +56,13 @@ QString Incarc::text_CB() const {
 }
 
 bool Incarc::imagine_CB(const QString& payload, QString* error) {
-    auto symbol = std::make_shared<printing::Pdf417>(
-        printing::codBare(text::toCp1250(payload), QSizeF(printing::form::kBarcode.size())));
-    if (!symbol->ok()) {
+    BarcodePicture barcode = barcodePicture(payload);
+    if (!barcode.picture) {
         if (error)
-            *error = symbol->error;
+            *error = barcode.error;
         return false;
     }
-    Picture = std::move(symbol);
+    Picture = std::move(barcode.picture);
     return true;
 }
 

@@ -3,8 +3,8 @@
 #include "checks/dates.h"
 #include "entry/incarc.h"
 #include "entry/incarc_texts.h"
+#include "entry/stored_document.h"
 #include "main_window/introd.h"
-#include "printing/payload.h"
 #include "text/text_helpers.h"
 
 namespace tavo {
@@ -44,33 +44,26 @@ void Introd::B_list_CB_Click() {
     if (!copies)
         return;
     visible = false;
+    const StoredDocuments documents(folder_, ui_, state_, entry_->lists());
+    const qint64 nr = text::numericValue(state_.nr_curent);
     // The check pass leaves the payload of the document in OPCB.txt.
-    QString payload;
-    {
-        Incarc check(folder_, ui_, state_, entry_->lists());
-        check.citire_ordin();
-        check.verif_OP();
-        check.verif_OP1();
-        printing::PayloadSource source;
-        std::copy(check.d1.begin(), check.d1.end(), source.d1.begin());
-        source.BIC_platitor = check.b1[2];
-        source.BIC_beneficiar = check.b1[4];
-        QString error;
-        if (!printing::scrie_OPCB(folder_, source, &error)) {
-            ui_.message(QStringLiteral("Fisierul 'OPCB.txt' nu a putut fi scris (%1).").arg(error),
-                        Icon::Exclamation);
-        }
-        payload = check.text_CB();
+    const CheckedDocument checked = documents.load(nr, state_.tip_doc);
+    showMissingData(ui_, checked.lista_erori);
+    QString error;
+    if (!writeOPCB(folder_, checked, &error)) {
+        ui_.message(QStringLiteral("Fisierul 'OPCB.txt' nu a putut fi scris (%1).").arg(error),
+                    Icon::Exclamation);
     }
-    if (state_.lista_erori.isEmpty()) {
-        Incarc print(folder_, ui_, state_, entry_->lists());
-        print.incarcarePentruListare();
-        if (state_.lista_erori.isEmpty()) {
-            print.aranjare_listare(*copies);
-            QString error;
-            if (print.imagine_CB(payload, &error) ||
-                ui_.ask(incarc_texts::faraCodBare.arg(error)) == Answer::Yes) {
-                ui_.print(printing::printJob(print.pagina()));
+    if (checked.lista_erori.isEmpty()) {
+        // The print pass loads and checks the document afresh, now with its
+        // stored type; a stored date the checks rewrite is reported again.
+        const CheckedDocument printed = documents.load(nr, state_.tip_doc);
+        showMissingData(ui_, printed.lista_erori);
+        if (printed.lista_erori.isEmpty()) {
+            const BarcodePicture barcode = barcodePicture(checked.payload);
+            if (barcode.picture ||
+                ui_.ask(incarc_texts::faraCodBare.arg(barcode.error)) == Answer::Yes) {
+                ui_.print(printing::printJob(documents.page(printed, *copies, barcode.picture)));
             }
         }
     }
@@ -89,14 +82,15 @@ void Introd::B_list_Click() {
     if (!copies)
         return;
     visible = false;
-    Incarc print(folder_, ui_, state_, entry_->lists());
-    print.incarcarePentruListare();
+    const StoredDocuments documents(folder_, ui_, state_, entry_->lists());
+    const CheckedDocument document =
+        documents.load(text::numericValue(state_.nr_curent), state_.tip_doc);
+    showMissingData(ui_, document.lista_erori);
     // The stored type decides the layout: a payment order stays refused.
-    if (print.esteOP()) {
+    if (document.op) {
         ui_.message(refused, Icon::Exclamation);
-    } else if (state_.lista_erori.isEmpty()) {
-        print.aranjare_listare(*copies);
-        ui_.print(printing::printJob(print.pagina()));
+    } else if (document.lista_erori.isEmpty()) {
+        ui_.print(printing::printJob(documents.page(document, *copies, nullptr)));
     }
     visible = true;
 }

@@ -5,8 +5,8 @@
 #include <QFile>
 
 #include "checks/dates.h"
-#include "entry/incarc.h"
 #include "entry/incarc_texts.h"
+#include "entry/stored_document.h"
 #include "main_window/introd.h"
 #include "printing/period.h"
 #include "printing/text_image.h"
@@ -69,6 +69,21 @@ struct Pachet {
     }
 };
 
+// One document of the package, checked as "Incărcare" would check it without
+// a message: a complete one is printed with its barcode (or without, when the
+// user accepts it) and its text image joins `imagini`.
+void printPackageDocument(Ui& ui, const StoredDocuments& documents, const store::ordin& line,
+                          int copii, QStringList& imagini) {
+    const CheckedDocument document = documents.check(line);
+    if (!document.lista_erori.isEmpty())
+        return;
+    const BarcodePicture barcode = barcodePicture(document.payload);
+    if (barcode.picture || ui.ask(incarc_texts::faraCodBare.arg(barcode.error)) == Answer::Yes) {
+        printing::vizu_OP1(textImage(document), imagini);
+        ui.print(printing::printJob(documents.page(document, copii, barcode.picture)));
+    }
+}
+
 }  // namespace
 
 void Introd::B_OPuri_Click() {
@@ -116,41 +131,16 @@ void Introd::B_OPuri_Click() {
     QStringList imagini;
     const QList<store::OrdersFile::Linie> lines = orders_.documente();
     const int total = int(lines.size());
-    Incarc citire(folder_, ui_, state_, entry_->lists());
+    const StoredDocuments documents(folder_, ui_, state_, entry_->lists());
     for (int i = 0; i < total; ++i) {
         const store::ordin document = store::ordin::din_linie(lines[i].text);
+        // Every line read leaves its order number and type in the program's values.
         state_.nr_curent = document[store::nr_ordine];
         const QString& storedType = document[store::tip_doc];
         if (storedType == QLatin1String("OP") || storedType == QLatin1String("FV"))
             state_.tip_doc = storedType;
-        if (pachet.cuprinde(document)) {
-            // The document as "Incărcare" would load it, checked without a message.
-            citire.aranjare_macheta();
-            citire.golire_macheta();
-            for (int k = 0; k < Incarc::kFields; ++k)
-                citire.d1[size_t(k)] = document[store::pozitie_pentru_d1(k)];
-            if (!citire.esteOP()) {
-                citire.d1[5].clear();
-                citire.b1[2].clear();
-            }
-            citire.verif_OP();
-            citire.verif_OP2();
-            const QString payload = citire.text_CB();
-            citire.marcajOrdine();
-            if (state_.lista_erori.isEmpty()) {
-                Incarc print(folder_, ui_, state_, entry_->lists());
-                print.d1 = citire.d1;
-                print.b1 = citire.b1;
-                print.marcajOrdine();
-                print.aranjare_macheta();
-                print.aranjare_listare(pachet.copii);
-                if (print.imagine_CB(payload, &error) ||
-                    ui_.ask(incarc_texts::faraCodBare.arg(error)) == Answer::Yes) {
-                    printing::vizu_OP1(citire.imagine_text(), imagini);
-                    ui_.print(printing::printJob(print.pagina()));
-                }
-            }
-        }
+        if (pachet.cuprinde(document))
+            printPackageDocument(ui_, documents, document, pachet.copii, imagini);
         const QString shown = QStringLiteral("Listare pachet OP/FV-uri: %1 din %2");
         if (!ui_.progress(i + 1, total, shown.arg(i + 1).arg(total)))
             break;

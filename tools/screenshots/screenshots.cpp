@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "entry/stored_document.h"
 #include "gui/romanian.h"
 #include "gui/text_viewer.h"
 #include "gui/windows.h"
@@ -200,18 +201,12 @@ int main(int argc, char** argv) {
 
     // The payment order as printed, two copies and one copy a page, as the
     // main window's "Listare OP/ FV" makes it; then the blank forms.
-    program.state.nr_curent = QStringLiteral("1");
-    program.state.tip_doc = QStringLiteral("OP");
+    const StoredDocuments documents(folder, ui, program.state, program.lists);
+    const CheckedDocument document = documents.load(1, QStringLiteral("OP"));
+    showMissingData(ui, document.lista_erori);
+    const BarcodePicture barcode = barcodePicture(document.payload);
     for (int copies : {0, 1}) {
-        Incarc print(folder, ui, program.state, program.lists);
-        print.aranjare_macheta();
-        print.citire_ordin();
-        print.marcajOrdine();
-        print.verif_OP();
-        print.verif_OP1();
-        print.aranjare_listare(copies);
-        print.imagine_CB(print.text_CB());
-        ok = savePage(print.pagina(), out,
+        ok = savePage(documents.page(document, copies, barcode.picture), out,
                       copies == 0 ? QStringLiteral("print-two-copies")
                                   : QStringLiteral("print-one-copy")) &&
              ok;
