@@ -13,8 +13,8 @@ inline constexpr const char* kNationalBankBic = "NBORROBP";
 inline constexpr const char* kNationalBankName = "BANCA NATIONALA A ROMANIEI";
 bool isNationalBankAccount(const QString& text);
 
-// The BIC and bank labels of one side of the entry window (`b1(2)`, `b1(3)`
-// for the payer, `b1(4)`, `b1(5)` for the beneficiary) and the row of
+// The BIC and bank labels of one side of the entry window (BIC_platitor and
+// banca_platitor, or BIC_beneficiar and banca_beneficiar) and the row of
 // `Banci1` they come from (-1 for none). The search moves the selection of
 // `Banci1` to that row.
 struct BankLabels {

@@ -29,9 +29,9 @@ QString grupare_mii(const QString& number);
 
 // The amount field and the two labels that show it on the form.
 struct AmountForms {
-    QString field;    // the stored amount, d1(1)
-    QString grouped;  // b1(0): "2.345.678,90"
-    QString words;    // b1(1): "douamilioane...lei,90bani"
+    QString field;    // the stored amount, the field suma
+    QString grouped;  // the label suma_afisata: "2.345.678,90"
+    QString words;    // the label suma_litere: "douamilioane...lei,90bani"
 };
 
 // Leaving the amount field: a number gets "," turned into "." and loses its

@@ -135,7 +135,9 @@ QStringList ScriptedIncarc::show() const {
     for (int i = 0; i < int(w_.b1.size()); ++i) {
         // In the entry layout the amount shows in its field; the BIC labels
         // and the payer bank belong to a payment order.
-        const bool visible = i != 0 && (w_.partiOP || (i != 2 && i != 3 && i != 4));
+        const bool visible = i != B1::suma_afisata &&
+                             (w_.partiOP || (i != B1::BIC_platitor && i != B1::banca_platitor &&
+                                             i != B1::BIC_beneficiar));
         lines.append(shown(QStringLiteral("b1(%1)").arg(i), visible, w_.b1[size_t(i)]));
     }
     for (int i = 0; i < int(w_.e1.size()); ++i) {

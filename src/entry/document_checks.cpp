@@ -49,52 +49,53 @@ QString numeBeneficiarTrezorerie(const QString& accountCode) {
 
 void Incarc::verif_OP() {
     state_.lista_erori.clear();
-    if (checks::amountInBani(d1[1]) == 0)
-        d1[1].clear();
-    for (int code : {3, 8}) {
-        if (text::numericValue(d1[size_t(code)]) == 0)
-            d1[size_t(code)].clear();
+    if (checks::amountInBani(d1[D1::suma]) == 0)
+        d1[D1::suma].clear();
+    for (D1 code : {D1::CIF_platitor, D1::CIF_beneficiar}) {
+        if (text::numericValue(d1[code]) == 0)
+            d1[code].clear();
     }
-    const checks::AmountForms amount = checks::amountForms(d1[1]);
-    if (!d1[1].isEmpty())
-        d1[1] = amount.field;
-    b1[0] = amount.grouped;
-    b1[1] = amount.words;
-    for (int code : {3, 8}) {
-        if (!validFiscalCode(d1[size_t(code)]))
-            d1[size_t(code)].clear();
+    const checks::AmountForms amount = checks::amountForms(d1[D1::suma]);
+    if (!d1[D1::suma].isEmpty())
+        d1[D1::suma] = amount.field;
+    b1[B1::suma_afisata] = amount.grouped;
+    b1[B1::suma_litere] = amount.words;
+    for (D1 code : {D1::CIF_platitor, D1::CIF_beneficiar}) {
+        if (!validFiscalCode(d1[code]))
+            d1[code].clear();
     }
 
     // The bank labels follow the IBANs. A bank missing from the list (a
     // stored document, the list updated since) leaves its labels empty; the
     // fields stay as stored.
     const beneficiary::ReferenceList& banks = lists_.Form_IBAN.Banci1;
-    if (!d1[5].isEmpty()) {
-        const auto payer = beneficiary::lookUpBank(banks, d1[5], d1[6]);
-        b1[2] = payer ? payer->bic : QString();
-        b1[3] = payer ? payer->bank : QString();
+    if (!d1[D1::IBAN_platitor].isEmpty()) {
+        const auto payer =
+            beneficiary::lookUpBank(banks, d1[D1::IBAN_platitor], d1[D1::sucursala_platitor]);
+        b1[B1::BIC_platitor] = payer ? payer->bic : QString();
+        b1[B1::banca_platitor] = payer ? payer->bank : QString();
         if (!payer)
             return;
     } else {
-        b1[2].clear();
-        b1[3].clear();
+        b1[B1::BIC_platitor].clear();
+        b1[B1::banca_platitor].clear();
     }
-    const beneficiary::BankLabels beneficiary =
-        beneficiary::beneficiaryBankLabels(banks, d1[9], d1[10]);
-    b1[4] = beneficiary.bic;
-    b1[5] = beneficiary.bank;
-    if (!d1[9].isEmpty() && beneficiary.bic.isEmpty())
+    const beneficiary::BankLabels beneficiary = beneficiary::beneficiaryBankLabels(
+        banks, d1[D1::IBAN_beneficiar], d1[D1::sucursala_beneficiar]);
+    b1[B1::BIC_beneficiar] = beneficiary.bic;
+    b1[B1::banca_beneficiar] = beneficiary.bank;
+    if (!d1[D1::IBAN_beneficiar].isEmpty() && beneficiary.bic.isEmpty())
         return;
 
-    if (d1[9].mid(4, 4) == QLatin1String("TREZ"))
+    if (d1[D1::IBAN_beneficiar].mid(4, 4) == QLatin1String("TREZ"))
         completareTrezorerie();
-    for (int k : {12, 14, 15, 17}) {
-        if (!d1[size_t(k)].isEmpty())
-            d1[size_t(k)] = text::curatare_camp(d1[size_t(k)]);
+    for (D1 k : {D1::reprezentand, D1::cod_angajament, D1::indicator_angajament, D1::cod_program}) {
+        if (!d1[k].isEmpty())
+            d1[k] = text::curatare_camp(d1[k]);
     }
-    for (int k : {13, 16}) {
-        if (!d1[size_t(k)].isEmpty())
-            d1[size_t(k)] = checks::verif_data(d1[size_t(k)], ui_);
+    for (D1 k : {D1::data_emiterii, D1::data_debitarii}) {
+        if (!d1[k].isEmpty())
+            d1[k] = checks::verif_data(d1[k], ui_);
     }
     copiereF1();
 }
@@ -106,23 +107,43 @@ void Incarc::completareTrezorerie() {
     const beneficiary::ReferenceList& obligations = lists_.Form_IBAN.oblig1;
     const QString chosen = obligations.selectedRow();
     const QString accountCode = chosen.mid(4, 10);
-    if (d1[7].isEmpty()) {
-        d1[7] = numeBeneficiarTrezorerie(accountCode);
-        if (d1[7] == QLatin1String("TAVO"))
-            d1[8] = QStringLiteral("23579131");
+    if (d1[D1::beneficiar].isEmpty()) {
+        d1[D1::beneficiar] = numeBeneficiarTrezorerie(accountCode);
+        if (d1[D1::beneficiar] == QLatin1String("TAVO"))
+            d1[D1::CIF_beneficiar] = QStringLiteral("23579131");
     }
-    if (d1[8].isEmpty())
-        d1[8] = d1[3];
-    if (d1[12].isEmpty())
-        d1[12] = chosen.mid(19);
+    if (d1[D1::CIF_beneficiar].isEmpty())
+        d1[D1::CIF_beneficiar] = d1[D1::CIF_platitor];
+    if (d1[D1::reprezentand].isEmpty())
+        d1[D1::reprezentand] = chosen.mid(19);
 }
 
+// The second copy's print labels take the texts of the fields and derived
+// labels of the same names. The branches have no label of their own: they
+// reach paper through the bank labels.
 void Incarc::copiereF1() {
-    const std::array<const QString*, 22> sources{
-        &d1[0],  &b1[0], &b1[1],  &d1[2],  &d1[3],  &d1[4], &d1[5],  &b1[2],
-        &b1[3],  &d1[7], &d1[8],  &d1[9],  &b1[4],  &b1[5], &d1[11], &d1[12],
-        &d1[13], &b1[6], &d1[14], &d1[15], &d1[16], &d1[17]};
-    for (size_t i = 0; i < sources.size(); ++i) F1[i] = *sources[i];
+    F1[F1::nr_OP] = d1[D1::nr_OP];
+    F1[F1::suma_afisata] = b1[B1::suma_afisata];
+    F1[F1::suma_litere] = b1[B1::suma_litere];
+    F1[F1::platitor] = d1[D1::platitor];
+    F1[F1::CIF_platitor] = d1[D1::CIF_platitor];
+    F1[F1::adresa_platitor] = d1[D1::adresa_platitor];
+    F1[F1::IBAN_platitor] = d1[D1::IBAN_platitor];
+    F1[F1::BIC_platitor] = b1[B1::BIC_platitor];
+    F1[F1::banca_platitor] = b1[B1::banca_platitor];
+    F1[F1::beneficiar] = d1[D1::beneficiar];
+    F1[F1::CIF_beneficiar] = d1[D1::CIF_beneficiar];
+    F1[F1::IBAN_beneficiar] = d1[D1::IBAN_beneficiar];
+    F1[F1::BIC_beneficiar] = b1[B1::BIC_beneficiar];
+    F1[F1::banca_beneficiar] = b1[B1::banca_beneficiar];
+    F1[F1::nr_evidenta] = d1[D1::nr_evidenta];
+    F1[F1::reprezentand] = d1[D1::reprezentand];
+    F1[F1::data_emiterii] = d1[D1::data_emiterii];
+    F1[F1::marcaj_ordine] = b1[B1::marcaj_ordine];
+    F1[F1::cod_angajament] = d1[D1::cod_angajament];
+    F1[F1::indicator_angajament] = d1[D1::indicator_angajament];
+    F1[F1::data_debitarii] = d1[D1::data_debitarii];
+    F1[F1::cod_program] = d1[D1::cod_program];
 }
 
 void Incarc::verif_OP2() {
@@ -133,34 +154,39 @@ void Incarc::verif_OP2() {
             errors.append(QString::fromUtf8(message));
     };
     const bool op = esteOP();
-    const QString& payerIban = d1[5];
+    const QString& payerIban = d1[D1::IBAN_platitor];
     const QString accountClass = payerIban.size() > 10 && payerIban[10].isDigit()
                                      ? payerIban.mid(11, 2)
                                      : payerIban.mid(8, 2);
     const bool budgetClass = QStringList{"23", "24", "25", "27", "29"}.contains(accountClass);
 
-    missing(d1[0].isEmpty(), "Nr OP/FV necompletat; ");
-    missing(d1[1].isEmpty(), "Suma plătită necompletată; ");
-    missing(d1[2].isEmpty(), "Denumire plătitor necompletată; ");
-    missing(d1[3].isEmpty(), "Cod de identificare fiscală plătitor necompletat; ");
-    missing(d1[17].isEmpty() && (!d1[14].isEmpty() || !d1[15].isEmpty()),
+    missing(d1[D1::nr_OP].isEmpty(), "Nr OP/FV necompletat; ");
+    missing(d1[D1::suma].isEmpty(), "Suma plătită necompletată; ");
+    missing(d1[D1::platitor].isEmpty(), "Denumire plătitor necompletată; ");
+    missing(d1[D1::CIF_platitor].isEmpty(), "Cod de identificare fiscală plătitor necompletat; ");
+    missing(d1[D1::cod_program].isEmpty() &&
+                (!d1[D1::cod_angajament].isEmpty() || !d1[D1::indicator_angajament].isEmpty()),
             "Cod program necompletat; ");
-    missing(budgetClass && !isNumber(d1[17]), "Cod program sa fie numeric; ");
-    missing(budgetClass && d1[17].size() != 10, "Cod program sa aiba lungimea de 10; ");
-    if (op && !d1[4].isEmpty()) {
-        const QString commitment = checks::verif_angajament(payerIban, d1[14], d1[15]);
+    missing(budgetClass && !isNumber(d1[D1::cod_program]), "Cod program sa fie numeric; ");
+    missing(budgetClass && d1[D1::cod_program].size() != 10,
+            "Cod program sa aiba lungimea de 10; ");
+    if (op && !d1[D1::adresa_platitor].isEmpty()) {
+        const QString commitment = checks::verif_angajament(payerIban, d1[D1::cod_angajament],
+                                                            d1[D1::indicator_angajament]);
         if (!commitment.isEmpty())
             errors.append(commitment);
     }
-    missing(op && d1[4].isEmpty(), "Adresa plătitor necompletată; ");
+    missing(op && d1[D1::adresa_platitor].isEmpty(), "Adresa plătitor necompletată; ");
     missing(op && payerIban.isEmpty(), "Cod IBAN plătitor necompletat; ");
-    missing(op && d1[8].isEmpty(), "Cod de identificare fiscală beneficiar necompletat; ");
-    missing(d1[7].isEmpty(), "Denumire beneficiar necompletată; ");
-    missing(d1[9].isEmpty(), "Cod IBAN beneficiar necompletat; ");
-    missing(d1[12].isEmpty(), "Obiectul plătii necompletat; ");
-    missing((payerIban.mid(4, 4) == QLatin1String("TREZ") || !op) && d1[13].isEmpty(),
-            "Data emiterii necompletată; ");
-    missing(op && d1[3] == incarc_texts::cifADS && d1[16].isEmpty(),
+    missing(op && d1[D1::CIF_beneficiar].isEmpty(),
+            "Cod de identificare fiscală beneficiar necompletat; ");
+    missing(d1[D1::beneficiar].isEmpty(), "Denumire beneficiar necompletată; ");
+    missing(d1[D1::IBAN_beneficiar].isEmpty(), "Cod IBAN beneficiar necompletat; ");
+    missing(d1[D1::reprezentand].isEmpty(), "Obiectul plătii necompletat; ");
+    missing(
+        (payerIban.mid(4, 4) == QLatin1String("TREZ") || !op) && d1[D1::data_emiterii].isEmpty(),
+        "Data emiterii necompletată; ");
+    missing(op && d1[D1::CIF_platitor] == incarc_texts::cifADS && d1[D1::data_debitarii].isEmpty(),
             "Data debitarii necompletată pentru 'AGENTIA DOMENIILOR STATULUI'; ");
 }
 

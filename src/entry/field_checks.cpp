@@ -21,7 +21,7 @@ bool validFiscalCode(const QString& code) {
 }
 
 bool isIbanField(int k) {
-    return k == 5 || k == 9;
+    return k == D1::IBAN_platitor || k == D1::IBAN_beneficiar;
 }
 
 // "1.500", "12.345": a "." before the last three digits groups thousands, as
@@ -44,14 +44,14 @@ QString digitsOf(const QString& text) {
 void Incarc::camp_parasit(int k) {
     QString& field = d1[size_t(k)];
     const QString typed = field;
-    const QString indicatorBefore = d1[15];
-    if (k == 0)
+    const QString indicatorBefore = d1[D1::indicator_angajament];
+    if (k == D1::nr_OP)
         field = text::filtru_CB(field);
 
     // The National Bank's accounts are typed as they stand, without "RO".
-    if (k == 9 && beneficiary::isNationalBankAccount(field)) {
-        b1[4] = QLatin1String(beneficiary::kNationalBankBic);
-        b1[5] = QLatin1String(beneficiary::kNationalBankName);
+    if (k == D1::IBAN_beneficiar && beneficiary::isNationalBankAccount(field)) {
+        b1[B1::BIC_beneficiar] = QLatin1String(beneficiary::kNationalBankBic);
+        b1[B1::banca_beneficiar] = QLatin1String(beneficiary::kNationalBankName);
         return;
     }
     if (isIbanField(k)) {
@@ -61,7 +61,7 @@ void Incarc::camp_parasit(int k) {
             return;
     }
 
-    if (k == 11 && !field.isEmpty()) {
+    if (k == D1::nr_evidenta && !field.isEmpty()) {
         if (field.size() != 23) {
             ui_.message(incarc_texts::lungimeNrEvidenta, Icon::Exclamation);
             field.clear();
@@ -73,18 +73,19 @@ void Incarc::camp_parasit(int k) {
         }
         // Registration numbers belong to treasury accounts: with a bank's IBAN
         // the beneficiary section the user typed stays as it is.
-        if (!field.isEmpty() && d1[9].mid(4, 4) == QLatin1String("TREZ"))
+        if (!field.isEmpty() && d1[D1::IBAN_beneficiar].mid(4, 4) == QLatin1String("TREZ"))
             predareAsistent();
     }
-    if (k == 11 && field.startsWith(QLatin1String("26")))
-        d1[12] = incarc_texts::timbruMediu;
+    if (k == D1::nr_evidenta && field.startsWith(QLatin1String("26")))
+        d1[D1::reprezentand] = incarc_texts::timbruMediu;
 
-    if (k == 13)
+    if (k == D1::data_emiterii)
         field = data_emiterii_tastata(field, false);
     mutaCalendarDebitare(k);
-    if ((k == 14 || k == 15 || k == 17) && checks::isSpecialCommitmentCode(d1[14]) &&
-        !d1[15].isEmpty()) {
-        d1[15].clear();
+    if ((k == D1::cod_angajament || k == D1::indicator_angajament || k == D1::cod_program) &&
+        checks::isSpecialCommitmentCode(d1[D1::cod_angajament]) &&
+        !d1[D1::indicator_angajament].isEmpty()) {
+        d1[D1::indicator_angajament].clear();
     }
     verif1(k);
     verif_OP();
@@ -97,21 +98,24 @@ void Incarc::camp_parasit(int k) {
 void Incarc::hintAfterChecks(int k, const QString& typed, const QString& indicatorBefore) {
     const bool typedSomething = !typed.trimmed().isEmpty();
     const bool emptied = typedSomething && d1[size_t(k)].isEmpty();
-    if (k == 0 && emptied)
+    if (k == D1::nr_OP && emptied)
         giveHint(k, incarc_texts::hintNumber);
-    if (k == 1 && emptied)
+    if (k == D1::suma && emptied)
         giveHint(k, incarc_texts::hintAmount);
-    if (k == 1 && !d1[1].isEmpty() && groupsThousands(typed)) {
-        const QString read = QString(d1[1]).replace(QLatin1Char('.'), QLatin1Char(','));
+    if (k == D1::suma && !d1[D1::suma].isEmpty() && groupsThousands(typed)) {
+        const QString read = QString(d1[D1::suma]).replace(QLatin1Char('.'), QLatin1Char(','));
         giveHint(k, incarc_texts::hintAmountThousands.arg(typed.trimmed(), read, digitsOf(typed)));
     }
     // A treasury beneficiary then gets the payer's code in place of the one typed.
-    if (k == 8 && typedSomething && !validFiscalCode(typed) && !esteOP())
+    if (k == D1::CIF_beneficiar && typedSomething && !validFiscalCode(typed) && !esteOP())
         giveHint(k, incarc_texts::hintBeneficiaryCode);
-    if ((k == 13 || k == 16) && typedSomething && !checks::dateFromText(typed))
-        giveHint(k, k == 13 ? incarc_texts::hintIssueDate : incarc_texts::hintDebitDate);
-    if (!indicatorBefore.isEmpty() && d1[15].isEmpty() && checks::isSpecialCommitmentCode(d1[14]))
-        giveHint(15, incarc_texts::hintIndicator.arg(d1[14]));
+    if ((k == D1::data_emiterii || k == D1::data_debitarii) && typedSomething &&
+        !checks::dateFromText(typed))
+        giveHint(
+            k, k == D1::data_emiterii ? incarc_texts::hintIssueDate : incarc_texts::hintDebitDate);
+    if (!indicatorBefore.isEmpty() && d1[D1::indicator_angajament].isEmpty() &&
+        checks::isSpecialCommitmentCode(d1[D1::cod_angajament]))
+        giveHint(D1::indicator_angajament, incarc_texts::hintIndicator.arg(d1[D1::cod_angajament]));
 }
 
 void Incarc::giveHint(int k, const QString& text) {
@@ -124,8 +128,8 @@ void Incarc::giveHint(int k, const QString& text) {
 void Incarc::predareAsistent() {
     if (!assistant_)
         return;
-    const QString iban = d1[9];
-    const QString number = d1[11];
+    const QString iban = d1[D1::IBAN_beneficiar];
+    const QString number = d1[D1::nr_evidenta];
     assistant_->Option_Click(2);
     assistant_->codIBAN = iban;
     assistant_->nrEVID = number;
@@ -136,11 +140,12 @@ void Incarc::predareAsistent() {
 // labels of that side, or a message and an emptied IBAN (and, for the
 // beneficiary, an emptied beneficiary section) when the bank is not listed.
 bool Incarc::cautareBanca(int k) {
-    const bool payer = k == 5;
+    const bool payer = k == D1::IBAN_platitor;
     beneficiary::ReferenceList& banks = lists_.Form_IBAN.Banci1;
-    const auto found = beneficiary::lookUpBank(banks, d1[size_t(k)], d1[payer ? 6 : 10]);
-    QString& bic = b1[payer ? 2 : 4];
-    QString& bank = b1[payer ? 3 : 5];
+    const auto found = beneficiary::lookUpBank(
+        banks, d1[size_t(k)], d1[payer ? D1::sucursala_platitor : D1::sucursala_beneficiar]);
+    QString& bic = b1[payer ? B1::BIC_platitor : B1::BIC_beneficiar];
+    QString& bank = b1[payer ? B1::banca_platitor : B1::banca_beneficiar];
     if (found) {
         banks.select(found->row);
         bic = found->bic;
@@ -154,7 +159,8 @@ bool Incarc::cautareBanca(int k) {
     bic.clear();
     bank.clear();
     if (!payer) {
-        for (int cleared : {7, 8, 11, 12}) d1[size_t(cleared)].clear();
+        for (D1 cleared : {D1::beneficiar, D1::CIF_beneficiar, D1::nr_evidenta, D1::reprezentand})
+            d1[cleared].clear();
     }
     return false;
 }
@@ -165,7 +171,7 @@ bool Incarc::cautareBanca(int k) {
 QString Incarc::data_emiterii_tastata(const QString& text, bool debitare) {
     const std::optional<QDate> read = checks::dateFromText(text);
     QString date = checks::dateToText(read.value_or(azi ? azi() : QDate::currentDate()));
-    if (!read && !debitare && !b1[2].startsWith(QLatin1String("TREZ")))
+    if (!read && !debitare && !b1[B1::BIC_platitor].startsWith(QLatin1String("TREZ")))
         date.clear();
     return checks::norm_data(date);
 }
@@ -173,41 +179,42 @@ QString Incarc::data_emiterii_tastata(const QString& text, bool debitare) {
 // The debit date is the state-domain agency's, and only when it pays from an
 // account: otherwise it is emptied and hidden with its calendar button.
 void Incarc::mutaCalendarDebitare(int k) {
-    const bool ads = d1[3] == incarc_texts::cifADS && !d1[5].isEmpty();
-    d1Visible[16] = ads;
+    const bool ads =
+        d1[D1::CIF_platitor] == incarc_texts::cifADS && !d1[D1::IBAN_platitor].isEmpty();
+    d1Visible[D1::data_debitarii] = ads;
     B_cal1Visible = ads;
-    e1Visible[11] = !ads;
+    e1Visible[E1::data_debitarii] = !ads;
     if (!ads) {
-        d1[16].clear();
+        d1[D1::data_debitarii].clear();
         return;
     }
-    if (k == 16)
-        d1[16] = data_emiterii_tastata(d1[16], true);
+    if (k == D1::data_debitarii)
+        d1[D1::data_debitarii] = data_emiterii_tastata(d1[D1::data_debitarii], true);
 }
 
 void Incarc::verif1(int k) {
     QString& field = d1[size_t(std::clamp(k, 0, kFields - 1))];
     switch (k) {
-        case 1:
+        case D1::suma:
             field = checks::checkTypedAmount(field, ui_);
             return;
-        case 3:
+        case D1::CIF_platitor:
             if (!validFiscalCode(field)) {
                 field.clear();
                 ui_.message(incarc_texts::cifPlatitorEronat, Icon::Exclamation);
             }
             return;
-        case 8:
+        case D1::CIF_beneficiar:
             if (!validFiscalCode(field)) {
                 field.clear();
                 if (esteOP())
                     ui_.message(incarc_texts::cifBeneficiarEronat, Icon::Exclamation);
             }
             return;
-        case 5:
-            b1[2].clear();
-            b1[3].clear();
-            if (!ver_IBAN(5)) {
+        case D1::IBAN_platitor:
+            b1[B1::BIC_platitor].clear();
+            b1[B1::banca_platitor].clear();
+            if (!ver_IBAN(D1::IBAN_platitor)) {
                 field.clear();
                 if (esteOP()) {
                     ui_.message(incarc_texts::ibanPlatitorEronat + state_.cifre_control_IBAN + '.',
@@ -215,32 +222,32 @@ void Incarc::verif1(int k) {
                 }
             }
             return;
-        case 9:
+        case D1::IBAN_beneficiar:
             if (beneficiary::isNationalBankAccount(field)) {
-                b1[4] = QLatin1String(beneficiary::kNationalBankBic);
-                b1[5] = QLatin1String(beneficiary::kNationalBankName);
+                b1[B1::BIC_beneficiar] = QLatin1String(beneficiary::kNationalBankBic);
+                b1[B1::banca_beneficiar] = QLatin1String(beneficiary::kNationalBankName);
                 return;
             }
-            b1[4].clear();
-            b1[5].clear();
-            if (!ver_IBAN(9)) {
+            b1[B1::BIC_beneficiar].clear();
+            b1[B1::banca_beneficiar].clear();
+            if (!ver_IBAN(D1::IBAN_beneficiar)) {
                 field.clear();
                 ui_.message(incarc_texts::ibanBeneficiarEronat + state_.cifre_control_IBAN + '.',
                             Icon::Exclamation);
             }
             return;
-        case 0:
-        case 2:
-        case 4:
-        case 6:
-        case 7:
-        case 10:
-        case 11:
-        case 12:
-        case 14:
-        case 15: {
+        case D1::nr_OP:
+        case D1::platitor:
+        case D1::adresa_platitor:
+        case D1::sucursala_platitor:
+        case D1::beneficiar:
+        case D1::sucursala_beneficiar:
+        case D1::nr_evidenta:
+        case D1::reprezentand:
+        case D1::cod_angajament:
+        case D1::indicator_angajament: {
             QString text = field.trimmed();
-            if (k == 2 || k == 14 || k == 15)
+            if (k == D1::platitor || k == D1::cod_angajament || k == D1::indicator_angajament)
                 text = text.toUpper();
             field = text::inlocuire_CB(text::curatare_camp(text));
             return;

@@ -19,17 +19,17 @@ void Form2::Calendar1_Click(const QDate& day) {
         text.clear();
     }
     if (state_.camp_calendar == 1)
-        entry_.d1[13] = text;
+        entry_.d1[D1::data_emiterii] = text;
     else if (state_.camp_calendar == 2)
-        entry_.d1[16] = text;
+        entry_.d1[D1::data_debitarii] = text;
     state_.camp_calendar = 0;
     entry_.setFocus(QStringLiteral("but_exit"));
     visible = false;
 }
 
 void Form2::Command1_Click() {
-    entry_.d1[13].clear();
-    entry_.d1[16].clear();
+    entry_.d1[D1::data_emiterii].clear();
+    entry_.d1[D1::data_debitarii].clear();
     visible = false;
 }
 

@@ -41,10 +41,12 @@ void Form_IBAN::Option_Click(int way) {
     Option1 = way == 1;
     Option2 = way == 2;
     // Either way starts a new beneficiary section.
-    for (int k : {7, 8, 9, 11, 12}) entry_.d1[size_t(k)].clear();
-    entry_.b1[4].clear();
-    entry_.b1[5].clear();
-    for (int i = 9; i <= 15; ++i) entry_.F1[size_t(i)].clear();
+    for (D1 k : {D1::beneficiar, D1::CIF_beneficiar, D1::IBAN_beneficiar, D1::nr_evidenta,
+                 D1::reprezentand})
+        entry_.d1[k].clear();
+    entry_.b1[B1::BIC_beneficiar].clear();
+    entry_.b1[B1::banca_beneficiar].clear();
+    for (int i = F1::beneficiar; i <= F1::reprezentand; ++i) entry_.F1[size_t(i)].clear();
     if (Option1) {
         codIBAN.clear();
         nrEVID.clear();
@@ -105,10 +107,10 @@ void Form_IBAN::Command5_Click() {
         beneficiary::treasuryAccountPart(Benef1().selectedRow(), obligation.mid(4, 10));
     // "500401XXXX" has an IBAN only at TREZ700.
     const QString iban = account ? beneficiary::IBAN_110(*account) : QString();
-    entry_.d1[12] = account ? obligation.mid(19) : QString();
+    entry_.d1[D1::reprezentand] = account ? obligation.mid(19) : QString();
     state_.zona_beneficiar_pregatita = true;
-    entry_.d1[7].clear();
-    entry_.d1[9] = iban;
+    entry_.d1[D1::beneficiar].clear();
+    entry_.d1[D1::IBAN_beneficiar] = iban;
     dupaCompletare();
 }
 
@@ -127,21 +129,22 @@ void Form_IBAN::Command9_Click() {
     }
     state_.zona_beneficiar_pregatita = true;
     auto& d1 = entry_.d1;
-    d1[7] = beneficiary::beneficiaryNameOfIban(codIBAN, beneficiary::NameColumn::Form_IBAN);
-    d1[9] = codIBAN;
-    d1[11] = nrEVID;
-    d1[12] = nrEVID.startsWith(QLatin1String("26"))
-                 ? QStringLiteral("Disponibil din timbrul de mediu pt.autoturisme")
-                 : shortName;
-    entry_.F1[9] = d1[7];
-    entry_.F1[11] = entry_.e1[5] = d1[9];
-    entry_.F1[14] = entry_.e1[8] = d1[11];
-    entry_.F1[15] = entry_.e1[9] = d1[12];
+    d1[D1::beneficiar] =
+        beneficiary::beneficiaryNameOfIban(codIBAN, beneficiary::NameColumn::Form_IBAN);
+    d1[D1::IBAN_beneficiar] = codIBAN;
+    d1[D1::nr_evidenta] = nrEVID;
+    d1[D1::reprezentand] = nrEVID.startsWith(QLatin1String("26"))
+                               ? QStringLiteral("Disponibil din timbrul de mediu pt.autoturisme")
+                               : shortName;
+    entry_.F1[F1::beneficiar] = d1[D1::beneficiar];
+    entry_.F1[F1::IBAN_beneficiar] = entry_.e1[E1::beneficiar] = d1[D1::IBAN_beneficiar];
+    entry_.F1[F1::nr_evidenta] = entry_.e1[E1::nr_evidenta] = d1[D1::nr_evidenta];
+    entry_.F1[F1::reprezentand] = entry_.e1[E1::reprezentand] = d1[D1::reprezentand];
     dupaCompletare();
 }
 
 void Form_IBAN::dupaCompletare() {
-    entry_.verif1(0);
+    entry_.verif1(D1::nr_OP);
     entry_.verif_OP();
     visible = false;
 }

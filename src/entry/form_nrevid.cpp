@@ -39,9 +39,11 @@ int Form_NREVID::tipOptiune(int option) {
 void Form_NREVID::anulez() {
     nrev.clear();
     codIBAN.clear();
-    for (int k : {7, 9, 11, 12}) entry_.d1[size_t(k)].clear();
-    for (int i : {9, 11, 14, 15}) entry_.F1[size_t(i)].clear();
-    for (int i : {5, 8, 9}) entry_.e1[size_t(i)].clear();
+    for (D1 k : {D1::beneficiar, D1::IBAN_beneficiar, D1::nr_evidenta, D1::reprezentand})
+        entry_.d1[k].clear();
+    for (F1 i : {F1::beneficiar, F1::IBAN_beneficiar, F1::nr_evidenta, F1::reprezentand})
+        entry_.F1[i].clear();
+    for (E1 i : {E1::beneficiar, E1::nr_evidenta, E1::reprezentand}) entry_.e1[i].clear();
 }
 
 void Form_NREVID::Option_Click(int option) {
@@ -217,15 +219,16 @@ void Form_NREVID::Command5_Click() {
     state_.zona_beneficiar_pregatita = true;
 
     auto& d1 = entry_.d1;
-    d1[7] = beneficiary::beneficiaryName(account, beneficiary::NameColumn::Form_NREVID);
-    d1[9] = iban;
-    d1[11] = number;
-    d1[12] = denS.mid(20);
-    entry_.F1[9] = d1[7];
-    entry_.F1[11] = entry_.e1[5] = d1[9];
-    entry_.F1[14] = entry_.e1[8] = d1[11];
-    entry_.F1[15] = entry_.e1[9] = d1[12];
-    entry_.verif1(0);
+    d1[D1::beneficiar] =
+        beneficiary::beneficiaryName(account, beneficiary::NameColumn::Form_NREVID);
+    d1[D1::IBAN_beneficiar] = iban;
+    d1[D1::nr_evidenta] = number;
+    d1[D1::reprezentand] = denS.mid(20);
+    entry_.F1[F1::beneficiar] = d1[D1::beneficiar];
+    entry_.F1[F1::IBAN_beneficiar] = entry_.e1[E1::beneficiar] = d1[D1::IBAN_beneficiar];
+    entry_.F1[F1::nr_evidenta] = entry_.e1[E1::nr_evidenta] = d1[D1::nr_evidenta];
+    entry_.F1[F1::reprezentand] = entry_.e1[E1::reprezentand] = d1[D1::reprezentand];
+    entry_.verif1(D1::nr_OP);
     entry_.verif_OP();
 }
 

@@ -14,10 +14,13 @@
 namespace tavo {
 namespace {
 
-// The fixed properties of the 18 fields, by index: typed limit, lines, place
-// in the tab order, and where Enter goes (-1: the exit button; for d1(4) the
-// payer IBAN of a payment order, see tintaEnter).
+// The fixed properties of the 18 fields: typed limit, lines, place in the tab
+// order, and where Enter goes (from the payer's address, the payer IBAN of a
+// payment order only, see tintaEnter).
+constexpr int kToExit = -1;  // Enter goes to the exit button
+
 struct FieldProperties {
+    D1 field;
     int limit;
     int lines;
     int tab;
@@ -25,25 +28,35 @@ struct FieldProperties {
 };
 
 constexpr std::array<FieldProperties, Incarc::kFields> kProperties{{
-    {10, 1, 1, 1},    // d1(0)  nr_OP
-    {20, 1, 13, 2},   // d1(1)  suma
-    {30, 2, 2, 3},    // d1(2)  platitor
-    {13, 1, 3, 4},    // d1(3)  CIF_platitor
-    {66, 2, 4, 5},    // d1(4)  adresa_platitor
-    {24, 1, 5, 6},    // d1(5)  IBAN_platitor
-    {90, 1, 11, 14},  // d1(6)  sucursala_platitor
-    {30, 2, 6, 8},    // d1(7)  beneficiar
-    {13, 1, 7, 9},    // d1(8)  CIF_beneficiar
-    {24, 1, 8, 10},   // d1(9)  IBAN_beneficiar
-    {90, 1, 12, 12},  // d1(10) sucursala_beneficiar
-    {23, 1, 14, 12},  // d1(11) nr_evidenta
-    {70, 2, 9, 13},   // d1(12) reprezentand
-    {10, 1, 10, -1},  // d1(13) data_emiterii
-    {11, 1, 15, 15},  // d1(14) cod_angajament
-    {3, 1, 16, 17},   // d1(15) indicator_angajament
-    {10, 1, 17, 17},  // d1(16) data_debitarii
-    {10, 1, 18, 7},   // d1(17) cod_program
+    {D1::nr_OP, 10, 1, 1, D1::suma},
+    {D1::suma, 20, 1, 13, D1::platitor},
+    {D1::platitor, 30, 2, 2, D1::CIF_platitor},
+    {D1::CIF_platitor, 13, 1, 3, D1::adresa_platitor},
+    {D1::adresa_platitor, 66, 2, 4, D1::IBAN_platitor},
+    {D1::IBAN_platitor, 24, 1, 5, D1::sucursala_platitor},
+    {D1::sucursala_platitor, 90, 1, 11, D1::cod_angajament},
+    {D1::beneficiar, 30, 2, 6, D1::CIF_beneficiar},
+    {D1::CIF_beneficiar, 13, 1, 7, D1::IBAN_beneficiar},
+    {D1::IBAN_beneficiar, 24, 1, 8, D1::sucursala_beneficiar},
+    {D1::sucursala_beneficiar, 90, 1, 12, D1::reprezentand},
+    {D1::nr_evidenta, 23, 1, 14, D1::reprezentand},
+    {D1::reprezentand, 70, 2, 9, D1::data_emiterii},
+    {D1::data_emiterii, 10, 1, 10, kToExit},
+    {D1::cod_angajament, 11, 1, 15, D1::indicator_angajament},
+    {D1::indicator_angajament, 3, 1, 16, D1::cod_program},
+    {D1::data_debitarii, 10, 1, 17, D1::cod_program},
+    {D1::cod_program, 10, 1, 18, D1::beneficiar},
 }};
+
+// The table is read by field index.
+constexpr bool inFieldOrder() {
+    for (size_t k = 0; k < kProperties.size(); ++k) {
+        if (kProperties[k].field != int(k))
+            return false;
+    }
+    return true;
+}
+static_assert(inFieldOrder());
 
 bool validIndex(int k) {
     return k >= 0 && k < Incarc::kFields;
@@ -71,19 +84,19 @@ int Incarc::ordineTab(int k) {
 
 QString Incarc::tooltip(int k) {
     switch (k) {
-        case 7:
+        case D1::beneficiar:
             return incarc_texts::tipBeneficiar;
-        case 8:
+        case D1::CIF_beneficiar:
             return incarc_texts::tipCifBeneficiar;
-        case 11:
+        case D1::nr_evidenta:
             return incarc_texts::tipNrEvidenta;
-        case 12:
+        case D1::reprezentand:
             return incarc_texts::tipReprezentand;
-        case 14:
-        case 15:
-        case 17:
+        case D1::cod_angajament:
+        case D1::indicator_angajament:
+        case D1::cod_program:
             return incarc_texts::tipAngajament;
-        case 16:
+        case D1::data_debitarii:
             return incarc_texts::tipDataDebitarii;
         default:
             return {};
@@ -109,26 +122,26 @@ int Incarc::indexCamp(const QString& control) {
 QString Incarc::tintaEnter(int k) const {
     if (!validIndex(k))
         return {};
-    if (k == 4 && !esteOP())
-        return numeCamp(7);
+    if (k == D1::adresa_platitor && !esteOP())
+        return numeCamp(D1::beneficiar);
     const int target = kProperties[size_t(k)].enter;
-    return target < 0 ? QStringLiteral("but_exit") : numeCamp(target);
+    return target == kToExit ? QStringLiteral("but_exit") : numeCamp(target);
 }
 
 // --- layout and loading ---
 
 void Incarc::aranjare_macheta() {
     e1Visible.fill(false);
-    e1Visible[8] = true;
+    e1Visible[E1::nr_evidenta] = true;
     for (int k = 0; k < kFields; ++k) {
-        if (k != 16)
+        if (k != D1::data_debitarii)
             d1Visible[size_t(k)] = true;
     }
     const bool op = state_.tip_doc == QLatin1String("OP");
     titlu = op ? incarc_texts::titluOP : incarc_texts::titluFV;
     partiOP = op;
-    d1Visible[5] = op;
-    d1Visible[6] = op;
+    d1Visible[D1::IBAN_platitor] = op;
+    d1Visible[D1::sucursala_platitor] = op;
 }
 
 void Incarc::golire_macheta() {
@@ -146,24 +159,24 @@ void Incarc::umplere_macheta(const store::ordin& document) {
     }
     for (int k = 0; k < kFields; ++k) d1[size_t(k)] = document[store::pozitie_pentru_d1(k)];
     if (!esteOP()) {
-        d1[5].clear();
-        b1[2].clear();
+        d1[D1::IBAN_platitor].clear();
+        b1[B1::BIC_platitor].clear();
     }
     verif_OP();
 }
 
 void Incarc::ordin_nou(const store::ordin& document) {
-    d1[2] = document[store::platitor];
-    d1[3] = document[store::CIF_platitor];
-    d1[4] = document[store::adresa_platitor];
-    d1[6] = document[store::sucursala_platitor];
-    d1[11] = document[store::nr_evidenta];
+    d1[D1::platitor] = document[store::platitor];
+    d1[D1::CIF_platitor] = document[store::CIF_platitor];
+    d1[D1::adresa_platitor] = document[store::adresa_platitor];
+    d1[D1::sucursala_platitor] = document[store::sucursala_platitor];
+    d1[D1::nr_evidenta] = document[store::nr_evidenta];
     if (state_.tip_doc == QLatin1String("OP"))
-        d1[5] = document[store::IBAN_platitor];
+        d1[D1::IBAN_platitor] = document[store::IBAN_platitor];
     state_.cod_trez_curent = document[store::IBAN_beneficiar].mid(4, 7);
     if (!esteOP()) {
-        d1[5].clear();
-        b1[2].clear();
+        d1[D1::IBAN_platitor].clear();
+        b1[B1::BIC_platitor].clear();
     }
 }
 
@@ -177,21 +190,21 @@ void Incarc::citire_ordin() {
 }
 
 void Incarc::marcajOrdine() {
-    b1[6] = QStringLiteral("(") + state_.nr_curent + QStringLiteral(")");
+    b1[B1::marcaj_ordine] = QStringLiteral("(") + state_.nr_curent + QStringLiteral(")");
 }
 
 void Incarc::arata() {
     marcajOrdine();
     Picture.reset();
     // The debit date belongs to the state-domain agency's documents only.
-    const bool ads = d1[3] == incarc_texts::cifADS;
+    const bool ads = d1[D1::CIF_platitor] == incarc_texts::cifADS;
     if (!ads)
-        d1[16].clear();
-    d1Visible[16] = ads;
+        d1[D1::data_debitarii].clear();
+    d1Visible[D1::data_debitarii] = ads;
     B_cal1Visible = ads;
-    e1Visible[11] = !ads;
+    e1Visible[E1::data_debitarii] = !ads;
     if (!ads)
-        e1[11].clear();
+        e1[E1::data_debitarii].clear();
     focus.clear();
     visible = true;
     Form_Resize();
@@ -221,7 +234,7 @@ text::TypedText Incarc::typedText(int k, const QString& beforeCaret, const QStri
                                   int limit) {
     if (limit < 0)
         limit = limita(k);
-    if (k == 5 || k == 9) {
+    if (k == D1::IBAN_platitor || k == D1::IBAN_beneficiar) {
         return text::keepTypedLimit(beneficiary::ibanWithoutBlanks(beforeCaret),
                                     beneficiary::ibanWithoutBlanks(afterCaret), limit);
     }
@@ -239,17 +252,18 @@ void Incarc::key_Enter(int k) {
 
 void Incarc::click_d1(int k) {
     // A new beneficiary IBAN starts a new beneficiary section.
-    if (k == 9) {
-        for (int cleared : {7, 8, 11, 12}) d1[size_t(cleared)].clear();
+    if (k == D1::IBAN_beneficiar) {
+        for (D1 cleared : {D1::beneficiar, D1::CIF_beneficiar, D1::nr_evidenta, D1::reprezentand})
+            d1[cleared].clear();
         lists_.Form_IBAN.oblig1.select(-1);
     }
-    if (k == 3)
-        d1[8].clear();
+    if (k == D1::CIF_platitor)
+        d1[D1::CIF_beneficiar].clear();
 }
 
 void Incarc::but_exit_Click() {
-    const QString account = d1[9].right(13);
-    if (d1[3] != d1[8] &&
+    const QString account = d1[D1::IBAN_beneficiar].right(13);
+    if (d1[D1::CIF_platitor] != d1[D1::CIF_beneficiar] &&
         (account == QLatin1String("5502XXXXXXXXX") || account == QLatin1String("20470101XXXXX"))) {
         if (ui_.ask(incarc_texts::intrebareCif) != Answer::Yes)
             return;
@@ -296,12 +310,12 @@ void Incarc::inchideFereastra() {
 }
 
 void Incarc::Command8_Click() {
-    d1[7] = QStringLiteral("ADMINISTRATIA FONDULUI PENTRU MEDIU");
-    d1[8] = QStringLiteral("14715650");
-    d1[9] = QStringLiteral("RO23TREZ70620I185000XXXX");
-    d1[12] = QStringLiteral("Disponibil din Fondul pentru mediu");
-    b1[4] = QStringLiteral("TREZROBU");
-    b1[5] = QStringLiteral("Trezorerie operativa Sector 6");
+    d1[D1::beneficiar] = QStringLiteral("ADMINISTRATIA FONDULUI PENTRU MEDIU");
+    d1[D1::CIF_beneficiar] = QStringLiteral("14715650");
+    d1[D1::IBAN_beneficiar] = QStringLiteral("RO23TREZ70620I185000XXXX");
+    d1[D1::reprezentand] = QStringLiteral("Disponibil din Fondul pentru mediu");
+    b1[B1::BIC_beneficiar] = QStringLiteral("TREZROBU");
+    b1[B1::banca_beneficiar] = QStringLiteral("Trezorerie operativa Sector 6");
 }
 
 void Incarc::Command1_Click() {
@@ -309,8 +323,8 @@ void Incarc::Command1_Click() {
         return;
     state_.zona_beneficiar_pregatita = false;
     beneficiary::ReferenceList& units = lists_.Form_IBAN.Benef1;
-    if (!d1[5].isEmpty())
-        poz_IBAN(d1[9].isEmpty() ? 5 : 9);
+    if (!d1[D1::IBAN_platitor].isEmpty())
+        poz_IBAN(d1[D1::IBAN_beneficiar].isEmpty() ? D1::IBAN_platitor : D1::IBAN_beneficiar);
     else
         units.select(-1);
     // The unit of the last stored document wins, when a new document took it over.

@@ -9,6 +9,7 @@
 #include "beneficiary/reference_lists.h"
 #include "printing/printed_page.h"
 #include "printing/text_image.h"
+#include "store/field_names.h"
 #include "store/orders_file.h"
 #include "store/program_state.h"
 #include "text/text_helpers.h"
@@ -24,7 +25,7 @@ class Form2;
 // what the user typed without a message of its own, or read an amount other
 // than the user meant: which field, and the form it accepts.
 struct FieldHint {
-    int field = -1;  // d1(field)
+    int field = -1;  // a D1
     QString text;    // empty: no hint
 };
 
@@ -33,17 +34,18 @@ struct FieldHint {
 // and forwards the user's events here, and `tavo script` drives it the same way.
 class Incarc {
   public:
-    static constexpr int kFields = 18;
+    static constexpr int kFields = kD1Count;
 
     Incarc(QDir folder, Ui& ui, ProgramState& state, beneficiary::ReferenceLists& lists);
 
     // --- controls ---
     std::array<QString, kFields> d1;  // the fields of the document
     std::array<bool, kFields> d1Visible{};
-    std::array<QString, 10> b1;  // derived labels
-    std::array<QString, 12> e1;  // print labels behind the fields
-    std::array<bool, 12> e1Visible{};
-    std::array<QString, 22> F1;       // print labels of the second copy
+    std::array<QString, kB1Count> b1;  // derived labels
+    std::array<QString, kE1Count> e1;  // print labels behind the fields
+    std::array<bool, kE1Count> e1Visible{};
+    // The print labels of the second copy.
+    std::array<QString, kF1Count> F1;
     std::array<QString, 2> val_decl;  // the declaration note of both copies
     QString titlu;                    // the title label of both copies
     bool B_cal1Visible = false;       // the debit date's calendar button
@@ -52,12 +54,13 @@ class Incarc {
     bool partiOP = true;
     bool visible = false;  // the window is shown
     // The print layout: buttons, frames and hints hidden, the fields shown
-    // through their print labels e1, b1(7..9) and the second copy's F1.
+    // through their print labels e1, the commitment labels of b1 and the second
+    // copy's F1.
     bool vedereListare = false;
     bool Frame2Visible = false;  // the second copy on the page
     // The PDF417 picture of both copies (Picture1, Picture2); none when empty.
     std::shared_ptr<const printing::Pdf417> Picture;
-    QString focus;  // the control with the focus ("d1(3)", "but_exit"), empty for none
+    QString focus;  // the control with the focus ("d1(k)" for a field, "but_exit"), empty for none
     // The scroll bars and the drawing's place (twips).
     int HScroll1 = 0;
     int VScroll1 = 120;
@@ -74,9 +77,9 @@ class Incarc {
     static QString tooltip(int k);
     // The caption printed beside the field, as a screen reader says it.
     static QString eticheta(int k);
-    // The control the Enter key moves to from d1(k) ("d1(4)", "but_exit").
+    // The control the Enter key moves to from d1(k) (a field's name, "but_exit").
     QString tintaEnter(int k) const;
-    // The field (-1 for none) that a control name such as "d1(7)" names.
+    // The field (-1 for none) that a control name "d1(k)" names.
     static int indexCamp(const QString& control);
     static QString numeCamp(int k);
 
@@ -91,7 +94,7 @@ class Incarc {
     // Shows the window that the main window's "Incărcare" has loaded: the
     // order mark, the debit date for the state-domain agency, the scroll bars.
     void arata();
-    // The order mark b1(6): the order number in parentheses, printed in the
+    // The order mark (B1::marcaj_ordine): the order number in parentheses, printed in the
     // lower left corner so that a printed document can be found again.
     void marcajOrdine();
 

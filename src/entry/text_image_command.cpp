@@ -15,7 +15,7 @@ printing::ImagineText Incarc::imagine_text() const {
 
 void Incarc::Command3_Click() {
     const printing::ImagineText values = imagine_text();
-    val_decl[0] = printing::nota_declaratie(d1[11], true);
+    val_decl[0] = printing::nota_declaratie(d1[D1::nr_evidenta], true);
     QString error;
     if (!printing::vizu_OP(folder_, values, &error)) {
         ui_.message(incarc_texts::imagineEsuata.arg(error), Icon::Exclamation);

@@ -47,10 +47,10 @@ int typedLimit(int k, const QString& text) {
     return std::max(Incarc::limita(k), int(text.size()));
 }
 
-// The derived labels the entry window shows; b1(0), the grouped amount, is
-// the printed page's: here the amount field d1(1) stands in its box.
-constexpr int kFirstLabel = 1;
-constexpr int kLastLabel = 6;
+// The derived labels the entry window shows; the grouped amount is the
+// printed page's: here the amount field stands in its box.
+constexpr int kFirstLabel = B1::suma_litere;
+constexpr int kLastLabel = B1::marcaj_ordine;
 
 // The largest font whose lines fit a box of `height` pixels.
 int pixelSizeFor(int height, int lines) {
@@ -125,7 +125,7 @@ void IncarcView::makeFields() {
             field = edit;
         } else {
             auto* edit = new QLineEdit(Frame8_);
-            if (k == 5 || k == 9) {
+            if (k == D1::IBAN_platitor || k == D1::IBAN_beneficiar) {
                 // An IBAN pasted in groups loses its blanks before the limit applies.
                 setTypingRule(
                     edit,
@@ -153,8 +153,8 @@ void IncarcView::makeFields() {
     }
     // A click into the payer's code or the beneficiary's IBAN empties fields
     // before the focus moves there: the view gives these two the focus itself.
-    d1_[3]->setFocusPolicy(Qt::TabFocus);
-    d1_[9]->setFocusPolicy(Qt::TabFocus);
+    d1_[D1::CIF_platitor]->setFocusPolicy(Qt::TabFocus);
+    d1_[D1::IBAN_beneficiar]->setFocusPolicy(Qt::TabFocus);
 
     std::array<QWidget*, Incarc::kFields> byTab = d1_;
     std::sort(byTab.begin(), byTab.end(), [](QWidget* a, QWidget* b) {
@@ -283,7 +283,7 @@ QWidget* IncarcView::makeButtonBar() {
     }};
     auto* layout = new QHBoxLayout(Frame12);
     layout->setContentsMargins(6, 4, 6, 4);
-    QWidget* previous = d1_[17];
+    QWidget* previous = d1_[D1::cod_program];
     const auto add = [&](const FormButton& b) {
         const QString name = QLatin1String(b.name);
         auto* button = new QPushButton(b.caption, Frame12);
@@ -313,7 +313,7 @@ void IncarcView::refresh() {
     printing::FormLook look;
     look.type = model_.partiOP ? printing::FormType::OP : printing::FormType::FV;
     look.hints = true;
-    look.debitDate = model_.d1Visible[16];
+    look.debitDate = model_.d1Visible[D1::data_debitarii];
     Frame8_->setLook(look);
     B_cal1_->setVisible(model_.B_cal1Visible);
     showHint();
@@ -352,7 +352,8 @@ void IncarcView::showLabels() {
         }
     }
     // The payer's bank and both BICs are not on a deposit slip.
-    for (int k : {2, 3, 4}) b1_[size_t(k)]->setVisible(model_.partiOP);
+    for (B1 k : {B1::BIC_platitor, B1::banca_platitor, B1::BIC_beneficiar})
+        b1_[k]->setVisible(model_.partiOP);
 }
 
 // The status line under the buttons: a field's hint, for a few seconds. It
@@ -567,7 +568,7 @@ bool IncarcView::eventFilter(QObject* watched, QEvent* event) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         const bool moved = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
                            reason == Qt::OtherFocusReason;
-        if (k != 13 && moved) {
+        if (k != D1::data_emiterii && moved) {
             QTimer::singleShot(0, field, [field] {
                 if (auto* edit = qobject_cast<QLineEdit*>(field))
                     edit->end(false);
@@ -575,7 +576,8 @@ bool IncarcView::eventFilter(QObject* watched, QEvent* event) {
                     twoLines->moveCursor(QTextCursor::End);
             });
         }
-    } else if (event->type() == QEvent::MouseButtonPress && (k == 3 || k == 9) &&
+    } else if (event->type() == QEvent::MouseButtonPress &&
+               (k == D1::CIF_platitor || k == D1::IBAN_beneficiar) &&
                static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         model_.click_d1(k);
         refresh();

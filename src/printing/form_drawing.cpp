@@ -111,16 +111,17 @@ void drawForm(QPainter& painter, const FormLook& look) {
     painter.setBrush(Qt::NoBrush);
     drawLines(painter, order);
 
-    for (int i = 0; i < 18; ++i) {
+    for (int i = 0; i < kD1Count; ++i) {
         if (layout::d1Shown(i, look))
             outline(painter, d1Box(i), kBoxWidth);
     }
     // The labels: the amount in words, the BICs and the banks. The deposit
     // slip has neither the payer's bank nor the BIC captions.
-    underline(painter, b1Box(1));
-    underline(painter, b1Box(5));
+    underline(painter, b1Box(B1::suma_litere));
+    underline(painter, b1Box(B1::banca_beneficiar));
     if (order) {
-        for (const int i : {2, 3, 4}) underline(painter, b1Box(i));
+        for (const B1 i : {B1::BIC_platitor, B1::banca_platitor, B1::BIC_beneficiar})
+            underline(painter, b1Box(i));
     }
 
     painter.setPen(Qt::black);
@@ -139,16 +140,17 @@ void drawValues(QPainter& painter, const FormLook& look, const FormValues& value
     painter.save();
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setPen(Qt::black);
-    // The amount is written as b1(0), grouped, in the amount's box.
+    // The amount is written grouped, as its derived label, in the amount's box.
     for (int i = 0; i < int(values.d1.size()); ++i) {
-        if (i != 1 && layout::d1Shown(i, look))
+        if (i != D1::suma && layout::d1Shown(i, look))
             writeInBox(painter, d1Box(i), values.d1[size_t(i)], d1TwoLines(i));
     }
-    // b1(7..9) repeat the commitment and programme fields, already written.
+    // The labels after the order mark repeat the commitment and programme
+    // fields, already written.
     const bool order = look.type == FormType::OP;
     // A deposit slip has no payer bank and no BICs.
-    for (int i = 0; i <= 6; ++i) {
-        if (order || (i != 2 && i != 3 && i != 4))
+    for (int i = 0; i <= B1::marcaj_ordine; ++i) {
+        if (order || (i != B1::BIC_platitor && i != B1::banca_platitor && i != B1::BIC_beneficiar))
             writeInBox(painter, b1Box(i), values.b1[size_t(i)], false);
     }
     writeInBox(painter, valDeclBox(), values.val_decl, false);

@@ -4,6 +4,8 @@
 #include <QString>
 #include <array>
 
+#include "store/field_names.h"
+
 class QPainter;
 
 namespace tavo::printing {
@@ -32,10 +34,11 @@ struct FormLook {
     bool debitDate = true;
 };
 
-// The boxes of the entry fields d1(0)..d1(17) and of the derived labels
-// b1(0)..b1(9) on one copy. The entry window lays its text fields over the d1
-// boxes; the printed copy writes the values into them. b1(0), the grouped
-// amount, shares the box of the amount field d1(1).
+// The boxes of the entry fields (a D1 index) and of the derived labels (a B1
+// index) on one copy. The entry window lays its text fields over the d1
+// boxes; the printed copy writes the values into them. The grouped amount
+// shares the box of the amount field, the commitment labels those of the
+// commitment fields.
 QRect d1Box(int index);
 QRect b1Box(int index);
 // The two-line fields: the payer and beneficiary names, the payer address and the object.
@@ -64,8 +67,8 @@ void drawForm(QPainter& painter, const FormLook& look);
 
 // The values a printed copy carries, in the boxes above.
 struct FormValues {
-    std::array<QString, 18> d1;  // the field texts (the amount is shown through b1(0))
-    std::array<QString, 10> b1;  // grouped amount, words, BICs, banks, order mark, commitment
+    std::array<QString, kD1Count> d1;  // the field texts (the amount is shown grouped, in b1)
+    std::array<QString, kB1Count> b1;  // grouped amount, words, BICs, banks, order mark, commitment
     QString val_decl;            // the declaration note, or empty
 };
 

@@ -30,36 +30,37 @@ constexpr int kRowRegistration = 4850;  // registration number of the payment
 constexpr int kRowObject = 5180;        // what the payment is for
 constexpr int kRowDates = 5790;         // issue and debit dates
 
-const std::array<QRect, 18> kD1 = {{
-    {3700, kRowTop, 1150, kLine},           // 0 number
-    {5700, kRowTop, 2200, kLine},           // 1 amount
-    {1500, kRowPayer, 4550, kTwoLines},     // 2 payer
-    {2400, kRowPayerCode, 1400, kLine},     // 3 payer's fiscal code
-    {1500, kRowAddress, 4550, kTwoLines},   // 4 payer's address
-    {1680, kRowPayerIban, 2500, kLine},     // 5 payer's IBAN
-    {750, kRowPayerBank, 5300, kLine},      // 6 payer's branch
-    {1500, kRowBenef, 3500, kTwoLines},     // 7 beneficiary
-    {7300, kRowBenef, 1400, kLine},         // 8 beneficiary's fiscal code
-    {1900, kRowBenefIban, 2800, kLine},     // 9 beneficiary's IBAN
-    {550, kRowBenefBank, 6850, kLine},      // 10 beneficiary's branch
-    {4850, kRowRegistration, 2500, kLine},  // 11 registration number
-    {1550, kRowObject, 4500, kTwoLines},    // 12 object
-    {1400, kRowDates, 1150, kLine},         // 13 issue date
-    {1800, kRowCommitment, 1350, kLine},    // 14 commitment code
-    {4060, kRowCommitment, 500, kLine},     // 15 commitment indicator
-    {4850, kRowDates, 1150, kLine},         // 16 debit date
-    {5800, kRowCommitment, 1250, kLine},    // 17 programme code
+const std::array<QRect, kD1Count> kD1 = {{
+    {3700, kRowTop, 1150, kLine},           // nr_OP: number
+    {5700, kRowTop, 2200, kLine},           // suma: amount
+    {1500, kRowPayer, 4550, kTwoLines},     // platitor: payer
+    {2400, kRowPayerCode, 1400, kLine},     // CIF_platitor: payer's fiscal code
+    {1500, kRowAddress, 4550, kTwoLines},   // adresa_platitor: payer's address
+    {1680, kRowPayerIban, 2500, kLine},     // IBAN_platitor: payer's IBAN
+    {750, kRowPayerBank, 5300, kLine},      // sucursala_platitor: payer's branch
+    {1500, kRowBenef, 3500, kTwoLines},     // beneficiar: beneficiary
+    {7300, kRowBenef, 1400, kLine},         // CIF_beneficiar: beneficiary's fiscal code
+    {1900, kRowBenefIban, 2800, kLine},     // IBAN_beneficiar: beneficiary's IBAN
+    {550, kRowBenefBank, 6850, kLine},      // sucursala_beneficiar: beneficiary's branch
+    {4850, kRowRegistration, 2500, kLine},  // nr_evidenta: registration number
+    {1550, kRowObject, 4500, kTwoLines},    // reprezentand: object
+    {1400, kRowDates, 1150, kLine},         // data_emiterii: issue date
+    {1800, kRowCommitment, 1350, kLine},    // cod_angajament: commitment code
+    {4060, kRowCommitment, 500, kLine},     // indicator_angajament: commitment indicator
+    {4850, kRowDates, 1150, kLine},         // data_debitarii: debit date
+    {5800, kRowCommitment, 1250, kLine},    // cod_program: programme code
 }};
 
-// The labels that have a place of their own; the others share a d1 box.
-const std::array<QRect, 7> kB1 = {{
-    kD1[1],                                    // 0 grouped amount
-    {layout::kLeft, kRowWords, 10920, kLine},  // 1 amount in words
-    {5080, kRowPayerIban, 1070, kLine},        // 2 payer's BIC
-    {1100, kRowPayerBank2, 4950, kLine},       // 3 payer's branch and bank
-    {5650, kRowBenefIban, 1150, kLine},        // 4 beneficiary's BIC
-    {7500, kRowBenefBank, 3660, kLine},        // 5 beneficiary's bank
-    {layout::kLeft, 6660, 1000, 220},          // 6 order mark
+// The boxes of the fields and of the labels that have a place of their own,
+// in the order of D1 and B1; the other labels share a field's box.
+const std::array<QRect, B1::marcaj_ordine + 1> kB1 = {{
+    kD1[D1::suma],                             // suma_afisata: grouped amount
+    {layout::kLeft, kRowWords, 10920, kLine},  // suma_litere: amount in words
+    {5080, kRowPayerIban, 1070, kLine},        // BIC_platitor: payer's BIC
+    {1100, kRowPayerBank2, 4950, kLine},       // banca_platitor: payer's branch and bank
+    {5650, kRowBenefIban, 1150, kLine},        // BIC_beneficiar: beneficiary's BIC
+    {7500, kRowBenefBank, 3660, kLine},        // banca_beneficiar: beneficiary's bank
+    {layout::kLeft, 6660, 1000, 220},          // marcaj_ordine: order mark
 }};
 
 // When a caption is shown.
@@ -113,7 +114,8 @@ const std::vector<CaptionPlace>& captionPlaces() {
          beside(kRowRegistration), Style::Caption, kAlways},
         {QStringLiteral("Reprezentând :"), kL, beside(kRowObject), Style::Caption, kAlways},
         {QStringLiteral("Data emiterii"), kL, beside(kRowDates), Style::Caption, kAlways},
-        {QStringLiteral("zz/ll/aaaa"), kD1[13].x(), under(kRowDates), Style::Hint, kHint},
+        {QStringLiteral("zz/ll/aaaa"), kD1[D1::data_emiterii].x(), under(kRowDates), Style::Hint,
+         kHint},
         {QStringLiteral("Data debitării"), 3650, beside(kRowDates), Style::Caption, kDebit},
         {QStringLiteral("Semnătura plătitorului si Stampila"), kL, 6330, Style::Caption, kOrder},
         {QStringLiteral("L.S."), 1460, 6560, Style::Caption, kOrder},
@@ -147,19 +149,20 @@ QRect d1Box(int index) {
 
 QRect b1Box(int index) {
     switch (index) {
-        case 7:
-            return kD1[14];
-        case 8:
-            return kD1[15];
-        case 9:
-            return kD1[17];
+        case B1::cod_angajament:
+            return kD1[D1::cod_angajament];
+        case B1::indicator_angajament:
+            return kD1[D1::indicator_angajament];
+        case B1::cod_program:
+            return kD1[D1::cod_program];
         default:
             return index >= 0 && index < int(kB1.size()) ? kB1[size_t(index)] : QRect();
     }
 }
 
 bool d1TwoLines(int index) {
-    return index == 2 || index == 4 || index == 7 || index == 12;
+    return index == D1::platitor || index == D1::adresa_platitor || index == D1::beneficiar ||
+           index == D1::reprezentand;
 }
 
 QRect valDeclBox() {
@@ -247,9 +250,9 @@ std::vector<Caption> captions(const FormLook& look) {
 }
 
 bool d1Shown(int index, const FormLook& look) {
-    if (index == 5 || index == 6)
+    if (index == D1::IBAN_platitor || index == D1::sucursala_platitor)
         return look.type == FormType::OP;
-    if (index == 16)
+    if (index == D1::data_debitarii)
         return look.debitDate;
     return true;
 }

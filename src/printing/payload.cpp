@@ -17,14 +17,20 @@ bool blank(const QString& text) {
 
 QString text_CB(const PayloadSource& document) {
     const auto& d1 = document.d1;
-    QString payload = QStringLiteral("#") + d1[0] + "#," + d1[1] + ",#" + d1[2] + "#," + d1[3] +
-                      ",#" + d1[4] + "#,#" + d1[5] + "#,#" + document.BIC_platitor + "#,#" + d1[7] +
-                      "#," + d1[8] + ",#" + d1[9] + "#,#" + document.BIC_beneficiar + "#," +
-                      d1[11] + ",#" + d1[12].left(kReprezentandInPayload) + "#," + d1[13];
+    QString payload =
+        QStringLiteral("#") + d1[D1::nr_OP] + "#," + d1[D1::suma] + ",#" + d1[D1::platitor] + "#," +
+        d1[D1::CIF_platitor] + ",#" + d1[D1::adresa_platitor] + "#,#" + d1[D1::IBAN_platitor] +
+        "#,#" + document.BIC_platitor + "#,#" + d1[D1::beneficiar] + "#," + d1[D1::CIF_beneficiar] +
+        ",#" + d1[D1::IBAN_beneficiar] + "#,#" + document.BIC_beneficiar + "#," +
+        d1[D1::nr_evidenta] + ",#" + d1[D1::reprezentand].left(kReprezentandInPayload) + "#," +
+        d1[D1::data_emiterii];
     // cod_angajament, indicator_angajament, data_debitarii, cod_program
-    const bool commitment = !blank(d1[14]) || !blank(d1[15]) || !blank(d1[16]) || !blank(d1[17]);
+    const bool commitment = !blank(d1[D1::cod_angajament]) ||
+                            !blank(d1[D1::indicator_angajament]) ||
+                            !blank(d1[D1::data_debitarii]) || !blank(d1[D1::cod_program]);
     if (commitment) {
-        payload += ",#" + d1[14] + "#,#" + d1[15] + "#,#" + d1[17] + "#," + d1[16];
+        payload += ",#" + d1[D1::cod_angajament] + "#,#" + d1[D1::indicator_angajament] + "#,#" +
+                   d1[D1::cod_program] + "#," + d1[D1::data_debitarii];
     }
     return payload;
 }

@@ -4,14 +4,16 @@
 #include <QString>
 #include <array>
 
+#include "store/field_names.h"
+
 namespace tavo::printing {
 
 // What the barcode payload is built from: the 18 field texts of the entry
-// window `d1(0)`..`d1(17)` as they stand, and the two BIC labels.
+// window (indexed by D1) as they stand, and the two BIC labels.
 struct PayloadSource {
-    std::array<QString, 18> d1;
-    QString BIC_platitor;    // b1(2)
-    QString BIC_beneficiar;  // b1(4)
+    std::array<QString, kD1Count> d1;
+    QString BIC_platitor;
+    QString BIC_beneficiar;
 };
 
 // Only this much of `reprezentand` goes into the payload.

@@ -42,46 +42,51 @@ QStringList copie_text(const ImagineText& v, const QString& note, bool bicBenefi
     lines.reserve(29);
     lines << (v.op ? QStringLiteral("ORDIN DE PLATA       Nr.")
                    : QStringLiteral("FOAIE DE VARSAMANT   Nr.")) +
-                 alignRight(d1[0], kNrOpWidth) +
+                 alignRight(d1[D1::nr_OP], kNrOpWidth) +
                  QStringLiteral("                           PLATITI  ") +
-                 alignRight(b1[0], kAmountWidth) + QStringLiteral("   LEI, Adica");
-    lines << kSingleRule << b1[1] << kSingleRule;
-    lines << QStringLiteral("PLATITOR: ") + d1[2];
-    lines << QStringLiteral("Cod de identificare fiscala: ") + d1[3];
-    lines << QStringLiteral("Adresa: ") + d1[4];
+                 alignRight(b1[B1::suma_afisata], kAmountWidth) + QStringLiteral("   LEI, Adica");
+    lines << kSingleRule << b1[B1::suma_litere] << kSingleRule;
+    lines << QStringLiteral("PLATITOR: ") + d1[D1::platitor];
+    lines << QStringLiteral("Cod de identificare fiscala: ") + d1[D1::CIF_platitor];
+    lines << QStringLiteral("Adresa: ") + d1[D1::adresa_platitor];
     if (v.op) {
-        lines << QStringLiteral("Cod IBAN platitor: ") + alignRight(d1[5], kIbanWidth) +
-                     QStringLiteral("    Codul BIC: ") + b1[2];
-        lines << QStringLiteral("De la: ") + b1[3].left(kBankNameWidth);
+        lines << QStringLiteral("Cod IBAN platitor: ") +
+                     alignRight(d1[D1::IBAN_platitor], kIbanWidth) +
+                     QStringLiteral("    Codul BIC: ") + b1[B1::BIC_platitor];
+        lines << QStringLiteral("De la: ") + b1[B1::banca_platitor].left(kBankNameWidth);
     }
-    lines << v.angajament + d1[14] + QStringLiteral(" / ") + d1[15];
-    lines << QStringLiteral("Cod program: ") + d1[17];
+    lines << v.angajament + d1[D1::cod_angajament] + QStringLiteral(" / ") +
+                 d1[D1::indicator_angajament];
+    lines << QStringLiteral("Cod program: ") + d1[D1::cod_program];
     lines << kSingleRule;
-    lines << QStringLiteral("BENEFICIAR: ") + d1[7];
-    lines << QStringLiteral("Cod de identificare fiscala: ") + d1[8];
-    QString iban = QStringLiteral("Cod IBAN beneficiar: ") + alignRight(d1[9], kIbanWidth);
+    lines << QStringLiteral("BENEFICIAR: ") + d1[D1::beneficiar];
+    lines << QStringLiteral("Cod de identificare fiscala: ") + d1[D1::CIF_beneficiar];
+    QString iban =
+        QStringLiteral("Cod IBAN beneficiar: ") + alignRight(d1[D1::IBAN_beneficiar], kIbanWidth);
     if (bicBeneficiar)
-        iban += QStringLiteral("    Codul BIC: ") + b1[4];
+        iban += QStringLiteral("    Codul BIC: ") + b1[B1::BIC_beneficiar];
     lines << iban;
-    lines << QStringLiteral("La: ") + b1[5].left(kBankNameWidth);
-    lines << QStringLiteral("Nr.de evidenta a platii: ") + d1[11];
-    lines << QStringLiteral("Reprezentand:") + d1[12];
+    lines << QStringLiteral("La: ") + b1[B1::banca_beneficiar].left(kBankNameWidth);
+    lines << QStringLiteral("Nr.de evidenta a platii: ") + d1[D1::nr_evidenta];
+    lines << QStringLiteral("Reprezentand:") + d1[D1::reprezentand];
     lines << QString(13, QLatin1Char(' ')) + note;
     lines << kSingleRule;
     lines << kLeftOfBar + QStringLiteral("| Primirea/ Acceptarea");
-    lines << QStringLiteral("Data emiterii:  ") + alignRight(d1[13], kDateWidth) + kDateTail;
-    lines << QStringLiteral("Data debitarii: ") + alignRight(d1[16], kDateWidth) + kDateTail;
+    lines << QStringLiteral("Data emiterii:  ") + alignRight(d1[D1::data_emiterii], kDateWidth) +
+                 kDateTail;
+    lines << QStringLiteral("Data debitarii: ") + alignRight(d1[D1::data_debitarii], kDateWidth) +
+                 kDateTail;
     lines << kLeftOfBar + QStringLiteral("| Semnatura");
     lines << QStringLiteral("Semnatura platitorului si Stampila                    |");
     lines << kLeftOfBar + QStringLiteral("| Tipul transferului        NORMAL         URGENT");
     lines << kLeftOfBar + QLatin1Char('|');
     lines << kDoubleRule;
-    lines << b1[6];
+    lines << b1[B1::marcaj_ordine];
     return lines;
 }
 
 QStringList vizu_OP_linii(ImagineText values) {
-    const QString note = nota_declaratie(values.d1[11], true);
+    const QString note = nota_declaratie(values.d1[D1::nr_evidenta], true);
     QStringList lines{kDoubleRule};
     values.angajament = QStringLiteral("Angajament cod/ indicator.: ");
     lines << copie_text(values, note);
@@ -102,7 +107,7 @@ bool vizu_OP(const QDir& folder, const ImagineText& values, QString* error) {
 void vizu_OP1(ImagineText values, QStringList& lines) {
     values.angajament = QStringLiteral("Angajament cod/ indicator: ");
     lines << kDoubleRule;
-    lines << copie_text(values, nota_declaratie(values.d1[11], false), values.op);
+    lines << copie_text(values, nota_declaratie(values.d1[D1::nr_evidenta], false), values.op);
     lines << QString() << QString();
 }
 

@@ -5,15 +5,17 @@
 #include <QStringList>
 #include <array>
 
+#include "store/field_names.h"
+
 namespace tavo::printing {
 
 // The values of one document as the entry window shows them, for its text
-// image: the 18 fields d1(0)..d1(17) as typed, the derived labels
-// b1(0)..b1(6) (grouped amount, amount in words, BICs, bank names, order
-// mark), the type, and the caption of the commitment line.
+// image: the 18 fields (indexed by D1) as typed, the derived labels (indexed
+// by B1) up to the order mark (grouped amount, amount in words, BICs, bank
+// names, order mark), the type, and the caption of the commitment line.
 struct ImagineText {
-    std::array<QString, 18> d1;
-    std::array<QString, 7> b1;
+    std::array<QString, kD1Count> d1;
+    std::array<QString, B1::marcaj_ordine + 1> b1;
     bool op = true;  // a payment order; false for a deposit slip
     QString angajament = QStringLiteral("Angajament cod/ indicator: ");
 };

@@ -2,27 +2,49 @@
 
 namespace tavo::store {
 
+namespace {
+
+// Which stored position holds each entry field.
+struct PozitieCamp {
+    D1 field;
+    Camp position;
+};
+
+constexpr std::array<PozitieCamp, kD1Count> kPozitii{{
+    {D1::nr_OP, nr_OP},
+    {D1::suma, suma},
+    {D1::platitor, platitor},
+    {D1::CIF_platitor, CIF_platitor},
+    {D1::adresa_platitor, adresa_platitor},
+    {D1::IBAN_platitor, IBAN_platitor},
+    {D1::sucursala_platitor, sucursala_platitor},
+    {D1::beneficiar, beneficiar},
+    {D1::CIF_beneficiar, CIF_beneficiar},
+    {D1::IBAN_beneficiar, IBAN_beneficiar},
+    {D1::sucursala_beneficiar, sucursala_beneficiar},
+    {D1::nr_evidenta, nr_evidenta},
+    {D1::reprezentand, reprezentand},
+    {D1::data_emiterii, data_emiterii},
+    {D1::cod_angajament, cod_angajament},
+    {D1::indicator_angajament, indicator_angajament},
+    {D1::data_debitarii, data_debitarii},
+    {D1::cod_program, cod_program},
+}};
+
+}  // namespace
+
 int d1_pentru_pozitie(int position) {
-    if (position >= 2 && position <= 15)
-        return position - 2;
-    switch (position) {
-        case data_debitarii:
-            return 16;
-        case cod_angajament:
-            return 14;
-        case indicator_angajament:
-            return 15;
-        case cod_program:
-            return 17;
-        default:
-            return -1;
+    for (const PozitieCamp& entry : kPozitii) {
+        if (entry.position == position)
+            return entry.field;
     }
+    return -1;
 }
 
 int pozitie_pentru_d1(int index) {
-    for (int position = nr_OP; position <= cod_program; ++position) {
-        if (d1_pentru_pozitie(position) == index)
-            return position;
+    for (const PozitieCamp& entry : kPozitii) {
+        if (entry.field == index)
+            return entry.position;
     }
     return -1;
 }

@@ -4,6 +4,8 @@
 #include <QStringView>
 #include <array>
 
+#include "store/field_names.h"
+
 namespace tavo::store {
 
 // Positions of the 20 fields of a stored document, as they stand in a line of
@@ -32,14 +34,15 @@ enum Camp : int {
 };
 
 constexpr int numar_campuri = 20;
-constexpr int numar_campuri_d1 = 18;
+constexpr int numar_campuri_d1 = kD1Count;
 
-// The entry field d1(i) that holds the field at `position` (2 to 19): positions
-// 2 to 15 are d1(0) to d1(13); 16 to 19 are d1(16), d1(14), d1(15), d1(17).
-// Returns -1 for positions that have no entry field (1 and 20).
+// The entry field (a D1) that holds the field at `position` (2 to 19): each
+// field is stored under its own name, though not in the window's order (the
+// debit date is stored before the commitment fields, see Camp). Returns -1
+// for positions that have no entry field (1 and 20).
 int d1_pentru_pozitie(int position);
 
-// The stored position of the field held by d1(index), 0 to 17.
+// The stored position of the entry field `index` (a D1); -1 for none.
 int pozitie_pentru_d1(int index);
 
 // Field k of a line: the text between comma k-1 and comma k; field 1 is the
