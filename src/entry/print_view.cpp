@@ -14,8 +14,28 @@ QString notaDeclaratie(const QString& nr_evidenta) {
                                                                            : QString();
 }
 
-// The fields whose texts the print labels e1(0)..e1(11) carry.
-constexpr std::array<int, 12> kE1Fields{0, 2, 3, 4, 5, 7, 8, 9, 11, 12, 13, 16};
+// The field whose text each print label e1(0)..e1(11) carries.
+constexpr std::array<D1, kE1Count> kE1Fields{
+    D1::nr_OP,         D1::platitor,     D1::CIF_platitor,   D1::adresa_platitor,
+    D1::IBAN_platitor, D1::beneficiar,   D1::CIF_beneficiar, D1::IBAN_beneficiar,
+    D1::nr_evidenta,   D1::reprezentand, D1::data_emiterii,  D1::data_debitarii};
+
+// The field, or else the derived label, that each print label F1(0)..F1(21) of
+// the lower copy carries (-1: none of that kind).
+struct F1Source {
+    int field;
+    int label;
+};
+constexpr std::array<F1Source, kF1Count> kF1Sources{{
+    {D1::nr_OP, -1},          {-1, B1::suma_afisata},         {-1, B1::suma_litere},
+    {D1::platitor, -1},       {D1::CIF_platitor, -1},         {D1::adresa_platitor, -1},
+    {D1::IBAN_platitor, -1},  {-1, B1::BIC_platitor},         {-1, B1::banca_platitor},
+    {D1::beneficiar, -1},     {D1::CIF_beneficiar, -1},       {D1::IBAN_beneficiar, -1},
+    {-1, B1::BIC_beneficiar}, {-1, B1::banca_beneficiar},     {D1::nr_evidenta, -1},
+    {D1::reprezentand, -1},   {D1::data_emiterii, -1},        {-1, B1::marcaj_ordine},
+    {D1::cod_angajament, -1}, {D1::indicator_angajament, -1}, {D1::data_debitarii, -1},
+    {D1::cod_program, -1},
+}};
 
 }  // namespace
 
@@ -24,34 +44,34 @@ void Incarc::aranjare_listare(int copii) {
     for (bool& shown : d1Visible) shown = false;
     e1Visible.fill(true);
     if (!esteOP())
-        e1Visible[4] = false;
+        e1Visible[E1::IBAN_platitor] = false;
     Frame2Visible = copii == 0;
-    for (size_t i = 0; i < kE1Fields.size(); ++i) e1[i] = d1[size_t(kE1Fields[i])];
-    b1[7] = d1[14];
-    b1[8] = d1[15];
-    b1[9] = d1[17];
+    for (size_t i = 0; i < kE1Fields.size(); ++i) e1[i] = d1[kE1Fields[i]];
+    b1[B1::cod_angajament] = d1[D1::cod_angajament];
+    b1[B1::indicator_angajament] = d1[D1::indicator_angajament];
+    b1[B1::cod_program] = d1[D1::cod_program];
     copiereF1();
-    val_decl.fill(notaDeclaratie(d1[11]));
+    val_decl.fill(notaDeclaratie(d1[D1::nr_evidenta]));
 }
 
 void Incarc::vedere_editare() {
     vedereListare = false;
     Frame2Visible = false;
-    for (int k = 0; k < kFields; ++k) d1Visible[size_t(k)] = k != 16;
-    d1Visible[16] = d1[3] == incarc_texts::cifADS;
+    d1Visible.fill(true);
+    d1Visible[D1::data_debitarii] = d1[D1::CIF_platitor] == incarc_texts::cifADS;
     e1Visible.fill(false);
-    e1Visible[8] = true;
+    e1Visible[E1::nr_evidenta] = true;
     if (!esteOP()) {
-        d1Visible[5] = false;
-        d1Visible[6] = false;
+        d1Visible[D1::IBAN_platitor] = false;
+        d1Visible[D1::sucursala_platitor] = false;
     }
 }
 
 QString Incarc::text_CB() const {
     printing::PayloadSource source;
     std::copy(d1.begin(), d1.end(), source.d1.begin());
-    source.BIC_platitor = b1[2];
-    source.BIC_beneficiar = b1[4];
+    source.BIC_platitor = b1[B1::BIC_platitor];
+    source.BIC_beneficiar = b1[B1::BIC_beneficiar];
     return printing::text_CB(source);
 }
 
@@ -70,32 +90,28 @@ printing::PrintedPage Incarc::pagina() const {
     printing::PrintedPage page;
     page.look.type = esteOP() ? printing::FormType::OP : printing::FormType::FV;
     page.look.hints = !vedereListare;
-    page.look.debitDate = d1[3] == incarc_texts::cifADS;
+    page.look.debitDate = d1[D1::CIF_platitor] == incarc_texts::cifADS;
     // The upper copy: the print labels behind the fields.
     for (size_t i = 0; i < kE1Fields.size(); ++i) {
         if (e1Visible[i])
-            page.first.d1[size_t(kE1Fields[i])] = e1[i];
+            page.first.d1[kE1Fields[i]] = e1[i];
     }
-    page.first.d1[14] = b1[7];
-    page.first.d1[15] = b1[8];
-    page.first.d1[17] = b1[9];
+    page.first.d1[D1::cod_angajament] = b1[B1::cod_angajament];
+    page.first.d1[D1::indicator_angajament] = b1[B1::indicator_angajament];
+    page.first.d1[D1::cod_program] = b1[B1::cod_program];
     std::copy(b1.begin(), b1.end(), page.first.b1.begin());
     page.first.val_decl = val_decl[0];
     if (Frame2Visible) {
         // The lower copy: the labels F1 (the branches reach paper through the bank labels).
         printing::FormValues second;
-        static constexpr std::array<int, 22> F1Fields{0, -1, -1, 2,  3,  4,  5,  -1, -1, 7,  8,
-                                                      9, -1, -1, 11, 12, 13, -1, 14, 15, 16, 17};
-        static constexpr std::array<int, 22> F1Labels{-1, 0, 1, -1, -1, -1, -1, 2,  3,  -1, -1,
-                                                      -1, 4, 5, -1, -1, -1, 6,  -1, -1, -1, -1};
-        for (size_t i = 0; i < F1.size(); ++i) {
-            if (F1Fields[i] >= 0)
-                second.d1[size_t(F1Fields[i])] = F1[i];
-            if (F1Labels[i] >= 0)
-                second.b1[size_t(F1Labels[i])] = F1[i];
+        for (size_t i = 0; i < kF1Sources.size(); ++i) {
+            if (kF1Sources[i].field >= 0)
+                second.d1[size_t(kF1Sources[i].field)] = F1[i];
+            if (kF1Sources[i].label >= 0)
+                second.b1[size_t(kF1Sources[i].label)] = F1[i];
         }
         if (!esteOP())
-            second.d1[5].clear();
+            second.d1[D1::IBAN_platitor].clear();
         second.val_decl = val_decl[1];
         page.second = second;
     }

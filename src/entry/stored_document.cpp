@@ -12,8 +12,8 @@ const QString kFV = QStringLiteral("FV");
 printing::PayloadSource payloadSource(const CheckedDocument& document) {
     printing::PayloadSource source;
     std::copy(document.d1.begin(), document.d1.end(), source.d1.begin());
-    source.BIC_platitor = document.b1[2];
-    source.BIC_beneficiar = document.b1[4];
+    source.BIC_platitor = document.b1[B1::BIC_platitor];
+    source.BIC_beneficiar = document.b1[B1::BIC_beneficiar];
     return source;
 }
 
