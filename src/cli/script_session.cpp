@@ -1,9 +1,5 @@
 #include "cli/script_session.h"
 
-#include "cli/scripted_assistants.h"
-#include "cli/scripted_incarc.h"
-#include "cli/scripted_introd.h"
-
 namespace tavo::cli {
 
 QString unescapeScriptText(const QString& text) {
@@ -65,12 +61,20 @@ bool ScriptSession::start() {
         output_.err << program_.anotherCopyMessage() << '\n';
         return false;
     }
-    windows_[QStringLiteral("Introd")] = std::make_unique<ScriptedIntrod>(program_.introd());
-    windows_[QStringLiteral("Incarc")] = std::make_unique<ScriptedIncarc>(program_.incarc());
-    windows_[QStringLiteral("Form_IBAN")] = std::make_unique<ScriptedFormIban>(program_.formIban());
-    windows_[QStringLiteral("Form_NREVID")] =
-        std::make_unique<ScriptedFormNrevid>(program_.formNrevid());
-    windows_[QStringLiteral("Form2")] = std::make_unique<ScriptedForm2>(program_.form2());
+    // The main window is hidden while the entry window is open; the entry
+    // window's hidden fields are named as such.
+    Refusals mainWindow;
+    mainWindow.closed = QStringLiteral("hidden");
+    Refusals entryWindow;
+    entryWindow.namesHiddenControls = true;
+    for (auto [table, refusals] : {std::pair{program_.introd().controls(), mainWindow},
+                                   std::pair{program_.incarc().controls(), entryWindow},
+                                   std::pair{program_.formIban().controls(), Refusals{}},
+                                   std::pair{program_.formNrevid().controls(), Refusals{}},
+                                   std::pair{program_.form2().controls(), Refusals{}}}) {
+        const QString name = table.window;
+        windows_[name] = std::make_unique<ScriptedWindow>(std::move(table), refusals);
+    }
     return true;
 }
 

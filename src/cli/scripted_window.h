@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <stdexcept>
 
+#include "ui/control_table.h"
+
 namespace tavo::cli {
 
 // A script line that cannot be played (unknown control, bad argument).
@@ -12,37 +14,50 @@ class ScriptError : public std::runtime_error {
     explicit ScriptError(const QString& what) : std::runtime_error(what.toStdString()) {}
 };
 
-// The script's handle on one window model: the user's actions by control name.
-// Each window supports the actions that make sense for its controls and
-// throws ScriptError for the others.
+// How a window refuses what a user cannot reach.
+struct Refusals {
+    // The window's state when it is not shown: "not open", "hidden".
+    QString closed = QStringLiteral("not open");
+    // A hidden control is "X is hidden"; otherwise it is no control of the window.
+    bool namesHiddenControls = false;
+};
+
+// The script's handle on one window model: the user's actions by control
+// name, played through the window's table of controls. An action reaches only
+// the controls that have a handler for it, while the window is shown and the
+// control visible (a user cannot reach it either); `put` sets a field's text
+// whether it is visible or not.
 class ScriptedWindow {
   public:
-    virtual ~ScriptedWindow() = default;
+    explicit ScriptedWindow(ui::ControlTable table, Refusals refusals = Refusals());
 
-    virtual QString name() const = 0;
-    virtual void type(const QString& control, const QString& text) = 0;
-    virtual void put(const QString& control, const QString& text) = 0;
-    virtual void focus(const QString& control) = 0;
-    virtual void leave(const QString& control) = 0;
-    virtual void key(const QString& control, const QString& key) = 0;
-    virtual void click(const QString& control) = 0;
-    virtual void select(const QString& control, int index) = 0;
+    QString name() const { return table_.window; }
+    void type(const QString& control, const QString& text);
+    void put(const QString& control, const QString& text);
+    void focus(const QString& control);
+    void leave(const QString& control);
+    void key(const QString& control, const QString& key);
+    void click(const QString& control);
+    void select(const QString& control, int index);
     // The items of a list, for `items CONTROL` and `select CONTROL =PREFIX`.
-    virtual QStringList items(const QString& control) const = 0;
-    // The user picks a day in a calendar.
-    virtual void pick(const QString& control, const QString& date) {
-        unknown(control + ' ' + date);
-    }
+    QStringList items(const QString& control) const;
+    // The user picks a day (dd/mm/yyyy) in a calendar.
+    void pick(const QString& control, const QString& date);
     // The window's close box; true when this ends the program.
-    virtual bool close() = 0;
+    bool close();
     // `NAME=TEXT` or `NAME (hidden)=TEXT`, one line per control.
-    virtual QStringList show() const = 0;
+    QStringList show() const;
 
-  protected:
-    [[noreturn]] void unknown(const QString& control) const {
-        throw ScriptError(
-            QStringLiteral("%1 has no control '%2' for this command").arg(name(), control));
-    }
+  private:
+    template <typename Handler>
+    const ui::Control& reach(const QString& control, Handler ui::Control::*handler) const;
+    const ui::Control& reachAny(const QString& control, bool whenHidden) const;
+    void requireShown() const;
+    [[noreturn]] void unknown(const QString& control) const;
+    [[noreturn]] void hidden(const QString& control) const;
+
+    ui::ControlTable table_;
+    Refusals refusals_;
 };
 
 }  // namespace tavo::cli

@@ -33,4 +33,25 @@ void Form2::Command1_Click() {
     visible = false;
 }
 
+ui::ControlTable Form2::controls() {
+    ui::ControlTable table;
+    table.window = QStringLiteral("Form2");
+    table.shown = [this] { return visible; };
+    table.close = [this] {
+        visible = false;
+        return false;
+    };
+    table.controls = {
+        ui::Control(QStringLiteral("Calendar1"), ui::ControlKind::Calendar)
+            .shows([this] { return checks::dateToText(Calendar1); })
+            // A double click is two picks: the first one has already closed the calendar.
+            .onPick([this](const QDate& day) {
+                if (visible)
+                    Calendar1_Click(day);
+            }),
+        ui::button(QStringLiteral("Command1"), [this] { Command1_Click(); }),
+    };
+    return table;
+}
+
 }  // namespace tavo

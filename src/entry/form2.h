@@ -3,6 +3,7 @@
 #include <QDate>
 
 #include "store/program_state.h"
+#include "ui/control_table.h"
 #include "ui/ui.h"
 
 namespace tavo {
@@ -24,6 +25,9 @@ class Form2 {
     void Calendar1_Click(const QDate& day);
     // "Anulare data": empties both dates of the entry window and closes.
     void Command1_Click();
+
+    // The window's controls with their handlers: its view and its script are built from it.
+    ui::ControlTable controls();
 
   private:
     Ui& ui_;

@@ -171,4 +171,74 @@ void Form_IBAN::Command8_Click() {
     ui_.openText(QStringLiteral("info.txt"));
 }
 
+ui::ControlTable Form_IBAN::controls() {
+    using ui::ControlKind;
+    ui::ControlTable table;
+    table.window = QStringLiteral("Form_IBAN");
+    table.shown = [this] { return visible; };
+    table.focus = [this] { return focus; };
+    table.setFocus = [this](const QString& control) { setFocus(control); };
+    table.close = [this] {
+        ascunde();
+        return false;
+    };
+    const auto way1 = [this] { return Frame3Visible; };
+    const auto way2 = [this] { return Frame2Visible; };
+    const auto option = [this](int way) {
+        return ui::Control(QStringLiteral("Option%1").arg(way), ControlKind::Option)
+            .shows(
+                [this, way] { return QLatin1String((way == 1 ? Option1 : Option2) ? "1" : "0"); })
+            .onClick([this, way] { Option_Click(way); });
+    };
+    // The list takes the focus as the user opens it.
+    const auto list = [this, way1](const QString& name, beneficiary::ReferenceList& rows) {
+        return ui::Control(name, ControlKind::List)
+            .shows([&rows] { return rows.selectedRow(); })
+            .shownWhen(way1)
+            .listing([&rows] { return rows.rows(); })
+            .onSelect([this, name, &rows](int row) {
+                setFocus(name);
+                rows.select(row);
+            });
+    };
+    const auto field = [this, way2](const QString& name, QString& text) {
+        return ui::Control(name, ControlKind::TextField)
+            .shows([&text] { return text; })
+            .shownWhen(way2)
+            .onType([name, &text](const QString& typed) { text = typedText(name, typed).text; })
+            .onChange([&text](const QString& typed) { text = typed; })
+            .onEnter([this, name] { key_Enter(name); });
+    };
+    table.controls = {
+        option(1),
+        option(2),
+        ui::label(QStringLiteral("Frame3"), {}, ControlKind::Frame).shownWhen(way1),
+        list(QStringLiteral("Benef1"), Benef1()),
+        list(QStringLiteral("oblig1"), oblig1()),
+        ui::button(QStringLiteral("Command5"), [this] { Command5_Click(); }).shownWhen([this] {
+            return Command5Visible;
+        }),
+    };
+    // The list buttons, each writing one list of the chosen unit's IBANs.
+    const std::pair<const char*, beneficiary::IbanList> lists[] = {
+        {"Command1", beneficiary::IbanList::New3},  {"Command10", beneficiary::IbanList::Old2},
+        {"Command11", beneficiary::IbanList::New5}, {"Command12", beneficiary::IbanList::SplitVat},
+        {"Command2", beneficiary::IbanList::Short}, {"Command3", beneficiary::IbanList::New4},
+        {"Command4", beneficiary::IbanList::New1},  {"Command6", beneficiary::IbanList::New2},
+        {"Command7", beneficiary::IbanList::Old1}};
+    for (const auto& [name, which] : lists) {
+        table.controls.push_back(
+            ui::button(QLatin1String(name), [this, which] { lista_Click(which); }).shownWhen(way1));
+    }
+    table.controls.push_back(ui::button(QStringLiteral("Command8"), [this] { Command8_Click(); }));
+    table.controls.push_back(
+        ui::label(QStringLiteral("Frame2"), {}, ControlKind::Frame).shownWhen(way2));
+    table.controls.push_back(field(QStringLiteral("codIBAN"), codIBAN));
+    table.controls.push_back(field(QStringLiteral("nrEVID"), nrEVID));
+    table.controls.push_back(ui::button(QStringLiteral("Command9"), [this] {
+                                 Command9_Click();
+                             }).shownWhen([this] { return Command9Visible; }));
+    return table;
+}
+
 }  // namespace tavo

@@ -7,6 +7,7 @@
 #include "beneficiary/reference_lists.h"
 #include "store/program_state.h"
 #include "text/text_helpers.h"
+#include "ui/control_table.h"
 #include "ui/ui.h"
 
 namespace tavo {
@@ -61,6 +62,9 @@ class Form_IBAN {
     void lista_Click(beneficiary::IbanList list);
     void Command8_Click();
     void ascunde() { visible = false; }
+
+    // The window's controls with their handlers: its view and its script are built from it.
+    ui::ControlTable controls();
 
   private:
     void codIBAN_LostFocus();

@@ -232,4 +232,71 @@ void Form_NREVID::Command5_Click() {
     entry_.verif_OP();
 }
 
+ui::ControlTable Form_NREVID::controls() {
+    using ui::ControlKind;
+    ui::ControlTable table;
+    table.window = QStringLiteral("Form_NREVID");
+    table.shown = [this] { return visible; };
+    table.focus = [this] { return focus; };
+    table.setFocus = [this](const QString& control) { setFocus(control); };
+    table.close = [this] {
+        visible = false;
+        return false;
+    };
+    // A list takes the focus as the user opens it; then its choice runs.
+    const auto list = [this](const QString& name, beneficiary::ReferenceList& rows,
+                             void (Form_NREVID::*chosen)(int)) {
+        return ui::Control(name, ControlKind::List)
+            .shows([&rows] { return rows.selectedRow(); })
+            .listing([&rows] { return rows.rows(); })
+            .onSelect([this, name, chosen](int row) {
+                setFocus(name);
+                (this->*chosen)(row);
+            });
+    };
+    const auto field = [this](const QString& name, QString& text, int limit) {
+        return ui::Control(name, ControlKind::TextField)
+            .shows([&text] { return text; })
+            .onType([&text, limit](const QString& typed) { text = typed.left(limit); })
+            .onChange([&text](const QString& typed) { text = typed; })
+            .onEnter([this, name] { key_Enter(name); });
+    };
+    const auto label = [](const QString& name, const QString& text) {
+        return ui::label(name, [&text] { return text; });
+    };
+    table.controls.push_back(list(QStringLiteral("Benef1"), Benef1(), &Form_NREVID::Benef1_Click));
+    for (int option = 1; option <= 4; ++option) {
+        table.controls.push_back(
+            ui::Control(QStringLiteral("Option%1").arg(option), ControlKind::Option)
+                .shows(
+                    [this, option] { return QLatin1String(tip == tipOptiune(option) ? "1" : "0"); })
+                .onClick([this, option] { Option_Click(option); }));
+    }
+    table.controls.push_back(
+        ui::label(QStringLiteral("et1")).shownWhen([this] { return et1Visible(); }));
+    table.controls.push_back(
+        list(QStringLiteral("oblig1"), oblig1(), &Form_NREVID::oblig1_Click).shownWhen([this] {
+            return oblig1Visible();
+        }));
+    table.controls.push_back(
+        list(QStringLiteral("oblig2"), oblig2(), &Form_NREVID::oblig2_Click).shownWhen([this] {
+            return oblig2Visible();
+        }));
+    table.controls.push_back(
+        list(QStringLiteral("categ_fisc"), categ_fisc(), &Form_NREVID::categ_fisc_Click));
+    table.controls.push_back(field(QStringLiteral("data_decizie"), data_decizie, kDataLimit));
+    table.controls.push_back(
+        ui::label(QStringLiteral("et_serie_sasiu")).shownWhen([this] { return serieVisible(); }));
+    table.controls.push_back(
+        field(QStringLiteral("serie_sasiu"), serie_sasiu, kSerieLimit).shownWhen([this] {
+            return serieVisible();
+        }));
+    table.controls.push_back(ui::button(QStringLiteral("Command5"), [this] { Command5_Click(); }));
+    table.controls.push_back(label(QStringLiteral("denL"), denL));
+    table.controls.push_back(label(QStringLiteral("denS"), denS));
+    table.controls.push_back(label(QStringLiteral("codIBAN"), codIBAN));
+    table.controls.push_back(label(QStringLiteral("nrev"), nrev));
+    return table;
+}
+
 }  // namespace tavo

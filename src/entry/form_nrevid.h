@@ -4,6 +4,7 @@
 
 #include "beneficiary/reference_lists.h"
 #include "store/program_state.h"
+#include "ui/control_table.h"
 #include "ui/ui.h"
 
 namespace tavo {
@@ -72,6 +73,9 @@ class Form_NREVID {
     QString nr_evidenta() const;
     static QString grupareNrEvidenta(const QString& number);
     static QString grupareIban(const QString& iban);
+
+    // The window's controls with their handlers: its view and its script are built from it.
+    ui::ControlTable controls();
 
   private:
     void data_decizie_LostFocus();

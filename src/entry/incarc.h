@@ -13,6 +13,7 @@
 #include "store/orders_file.h"
 #include "store/program_state.h"
 #include "text/text_helpers.h"
+#include "ui/control_table.h"
 #include "ui/ui.h"
 
 namespace tavo {
@@ -192,6 +193,9 @@ class Incarc {
 
     // Called when the window is left: the main window reloads its list and shows.
     std::function<void()> laIesire;
+
+    // The window's controls with their handlers: its view and its script are built from it.
+    ui::ControlTable controls();
 
   private:
     void mutaCalendarDebitare(int k);

@@ -1,7 +1,6 @@
 #include "gui/form2_view.h"
 
 #include <QCalendarWidget>
-#include <QCloseEvent>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
@@ -11,7 +10,7 @@
 namespace tavo::gui {
 
 Form2View::Form2View(Form2& model, QWidget* parent)
-    : QWidget(parent), model_(model), Calendar1_(new QCalendarWidget(this)) {
+    : ModelView(model.controls(), parent), model_(model), Calendar1_(new QCalendarWidget(this)) {
     setWindowTitle(form2_texts::fereastra);
     Calendar1_->setObjectName(QStringLiteral("Calendar1"));
     Calendar1_->setGridVisible(true);
@@ -24,14 +23,7 @@ Form2View::Form2View(Form2& model, QWidget* parent)
     layout->addWidget(Calendar1_);
     layout->addWidget(Command1, 0, Qt::AlignHCenter);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    // A click on a day picks it; so do Enter and a double click.
-    connect(Calendar1_, &QCalendarWidget::clicked, this, &Form2View::pick);
-    connect(Calendar1_, &QCalendarWidget::activated, this, &Form2View::pick);
-    connect(Command1, &QPushButton::clicked, this, [this] {
-        model_.Command1_Click();
-        afterEvent();
-    });
+    connectControls();
     refresh();
 }
 
@@ -49,26 +41,6 @@ void Form2View::showEvent(QShowEvent* event) {
         shown_ = QDate();
         refresh();
     }
-}
-
-void Form2View::pick(const QDate& day) {
-    // A double click is two events: the first one has already closed the calendar.
-    if (!model_.visible)
-        return;
-    model_.Calendar1_Click(day);
-    afterEvent();
-}
-
-void Form2View::afterEvent() {
-    refresh();
-    if (windowsChanged)
-        windowsChanged();
-}
-
-void Form2View::closeEvent(QCloseEvent* event) {
-    event->accept();
-    model_.visible = false;
-    afterEvent();
 }
 
 }  // namespace tavo::gui

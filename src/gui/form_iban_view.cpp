@@ -1,6 +1,5 @@
 #include "gui/form_iban_view.h"
 
-#include <QCloseEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -19,7 +18,6 @@ namespace tavo::gui {
 namespace {
 
 namespace texts = form_iban_texts;
-using beneficiary::IbanList;
 
 QPushButton* button(const QString& name, const QString& caption, QWidget* parent) {
     auto* b = new QPushButton(caption, parent);
@@ -62,7 +60,7 @@ void keepRoom(QWidget* widget) {
 }  // namespace
 
 FormIbanView::FormIbanView(Form_IBAN& model, QWidget* parent)
-    : AssistantView(parent),
+    : ModelView(model.controls(), parent),
       model_(model),
       Option1_(new QRadioButton(texts::Option1, this)),
       Option2_(new QRadioButton(texts::Option2, this)),
@@ -105,16 +103,7 @@ FormIbanView::FormIbanView(Form_IBAN& model, QWidget* parent)
     layout->addLayout(bottom);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(Option1_, &QRadioButton::clicked, this,
-            [this] { press(QStringLiteral("Option1"), [this] { model_.Option_Click(1); }); });
-    connect(Option2_, &QRadioButton::clicked, this,
-            [this] { press(QStringLiteral("Option2"), [this] { model_.Option_Click(2); }); });
-    connect(Command5_, &QPushButton::clicked, this,
-            [this] { press(QStringLiteral("Command5"), [this] { model_.Command5_Click(); }); });
-    connect(Command9_, &QPushButton::clicked, this,
-            [this] { press(QStringLiteral("Command9"), [this] { model_.Command9_Click(); }); });
-    connect(Command8, &QPushButton::clicked, this,
-            [this] { press(QStringLiteral("Command8"), [this] { model_.Command8_Click(); }); });
+    connectControls();
     refresh();
 }
 
@@ -123,10 +112,6 @@ QGroupBox* FormIbanView::makeFrame3() {
     Frame3_->setObjectName(QStringLiteral("Frame3"));
     Benef1_ = new ListCombo(QStringLiteral("Benef1"), Frame3_);
     oblig1_ = new ListCombo(QStringLiteral("oblig1"), Frame3_);
-    connect(Benef1_, &QComboBox::activated, this,
-            [this](int row) { choose(QStringLiteral("Benef1"), model_.Benef1(), row); });
-    connect(oblig1_, &QComboBox::activated, this,
-            [this](int row) { choose(QStringLiteral("oblig1"), model_.oblig1(), row); });
 
     Benef1_->setAccessibleName(texts::Benef1);
     oblig1_->setAccessibleName(texts::oblig1);
@@ -147,31 +132,17 @@ QGroupBox* FormIbanView::makeFrame3() {
 }
 
 QWidget* FormIbanView::makeListButtons(QWidget* parent) {
-    struct ListButton {
-        const char* name;
-        const QString& caption;
-        IbanList list;
-    };
-    const ListButton buttons[] = {
-        {"Command2", texts::Command2, IbanList::Short},
-        {"Command7", texts::Command7, IbanList::Old1},
-        {"Command10", texts::Command10, IbanList::Old2},
-        {"Command4", texts::Command4, IbanList::New1},
-        {"Command6", texts::Command6, IbanList::New2},
-        {"Command1", texts::Command1, IbanList::New3},
-        {"Command3", texts::Command3, IbanList::New4},
-        {"Command11", texts::Command11, IbanList::New5},
-        {"Command12", texts::Command12, IbanList::SplitVat},
+    const std::pair<const char*, const QString&> buttons[] = {
+        {"Command2", texts::Command2},   {"Command7", texts::Command7},
+        {"Command10", texts::Command10}, {"Command4", texts::Command4},
+        {"Command6", texts::Command6},   {"Command1", texts::Command1},
+        {"Command3", texts::Command3},   {"Command11", texts::Command11},
+        {"Command12", texts::Command12},
     };
     auto* box = new QWidget(parent);
     std::vector<QPushButton*> made;
-    for (const ListButton& b : buttons) {
-        const QString name = QLatin1String(b.name);
-        const IbanList list = b.list;
-        made.push_back(button(name, b.caption, box));
-        connect(made.back(), &QPushButton::clicked, this,
-                [this, name, list] { press(name, [this, list] { model_.lista_Click(list); }); });
-    }
+    for (const auto& [name, caption] : buttons)
+        made.push_back(button(QLatin1String(name), caption, box));
     made[0]->setToolTip(texts::Command2_tip);
 
     auto* grid = new QGridLayout(box);
@@ -199,18 +170,6 @@ QGroupBox* FormIbanView::makeFrame2() {
             return Form_IBAN::typedText(QStringLiteral("codIBAN"), beforeCaret, afterCaret, limit);
         },
         Form_IBAN::kCodIbanLimit);
-    connect(codIBAN_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { model_.codIBAN = text; });
-    connect(nrEVID_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { model_.nrEVID = text; });
-    for (QLineEdit* edit : {codIBAN_, nrEVID_}) {
-        connect(edit, &QLineEdit::returnPressed, this, [this, edit] {
-            model_.setFocus(edit->objectName());
-            model_.key_Enter(edit->objectName());
-            afterEvent();
-        });
-    }
-
     codIBAN_->setAccessibleName(texts::codIBAN);
     nrEVID_->setAccessibleName(texts::nrEVID);
     auto* grid = new QGridLayout(Frame2_);
@@ -226,12 +185,6 @@ QGroupBox* FormIbanView::makeFrame2() {
     return Frame2_;
 }
 
-void FormIbanView::choose(const QString& control, beneficiary::ReferenceList& list, int row) {
-    model_.setFocus(control);
-    list.select(row);
-    afterEvent();
-}
-
 void FormIbanView::refresh() {
     Option1_->setChecked(model_.Option1);
     Option2_->setChecked(model_.Option2);
@@ -243,12 +196,6 @@ void FormIbanView::refresh() {
     oblig1_->setRows(model_.oblig1().rows(), model_.oblig1().selected());
     showText(codIBAN_, model_.codIBAN);
     showText(nrEVID_, model_.nrEVID);
-}
-
-void FormIbanView::closeEvent(QCloseEvent* event) {
-    event->accept();
-    model_.ascunde();
-    afterEvent();
 }
 
 }  // namespace tavo::gui

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "entry/form_iban.h"
-#include "gui/assistant_view.h"
+#include "gui/model_view.h"
 
 class QGroupBox;
 class QLineEdit;
@@ -14,23 +14,17 @@ class ListCombo;
 
 // The beneficiary assistant on the desktop: shows the Form_IBAN model and
 // forwards the user's events to it; no behaviour of its own.
-class FormIbanView : public AssistantView {
+class FormIbanView : public ModelView {
     Q_OBJECT
   public:
     explicit FormIbanView(Form_IBAN& model, QWidget* parent = nullptr);
 
     void refresh() override;
 
-  protected:
-    QString modelFocus() const override { return model_.focus; }
-    void setModelFocus(const QString& control) override { model_.setFocus(control); }
-    void closeEvent(QCloseEvent* event) override;
-
   private:
     QGroupBox* makeFrame3();
     QGroupBox* makeFrame2();
     QWidget* makeListButtons(QWidget* parent);
-    void choose(const QString& control, beneficiary::ReferenceList& list, int row);
 
     Form_IBAN& model_;
     QRadioButton* Option1_;

@@ -1,6 +1,5 @@
 #include "gui/form_nrevid_view.h"
 
-#include <QCloseEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -44,18 +43,16 @@ QLabel* valueLabel(const QString& name, QWidget* parent, bool code) {
 }  // namespace
 
 FormNrevidView::FormNrevidView(Form_NREVID& model, QWidget* parent)
-    : AssistantView(parent),
+    : ModelView(model.controls(), parent),
       model_(model),
-      Benef1_(list(QStringLiteral("Benef1"), &Form_NREVID::Benef1_Click)),
+      Benef1_(new ListCombo(QStringLiteral("Benef1"), this)),
       et1_(new QLabel(texts::et1, this)),
-      oblig1_(list(QStringLiteral("oblig1"), &Form_NREVID::oblig1_Click)),
-      oblig2_(list(QStringLiteral("oblig2"), &Form_NREVID::oblig2_Click)),
-      categ_fisc_(list(QStringLiteral("categ_fisc"), &Form_NREVID::categ_fisc_Click)),
-      data_decizie_(field(QStringLiteral("data_decizie"), Form_NREVID::kDataLimit,
-                          &Form_NREVID::data_decizie)),
+      oblig1_(new ListCombo(QStringLiteral("oblig1"), this)),
+      oblig2_(new ListCombo(QStringLiteral("oblig2"), this)),
+      categ_fisc_(new ListCombo(QStringLiteral("categ_fisc"), this)),
+      data_decizie_(field(QStringLiteral("data_decizie"), Form_NREVID::kDataLimit)),
       et_serie_sasiu_(new QLabel(texts::et_serie_sasiu, this)),
-      serie_sasiu_(field(QStringLiteral("serie_sasiu"), Form_NREVID::kSerieLimit,
-                         &Form_NREVID::serie_sasiu)),
+      serie_sasiu_(field(QStringLiteral("serie_sasiu"), Form_NREVID::kSerieLimit)),
       denL_(valueLabel(QStringLiteral("denL"), this, false)),
       denS_(valueLabel(QStringLiteral("denS"), this, false)),
       codIBAN_(valueLabel(QStringLiteral("codIBAN"), this, true)),
@@ -69,8 +66,6 @@ FormNrevidView::FormNrevidView(Form_NREVID& model, QWidget* parent)
     auto* Command5 = new QPushButton(texts::Command5, this);
     Command5->setObjectName(QStringLiteral("Command5"));
     Command5->setAutoDefault(true);
-    connect(Command5, &QPushButton::clicked, this,
-            [this] { press(QStringLiteral("Command5"), [this] { model_.Command5_Click(); }); });
 
     auto* organ = new QGroupBox(texts::organFiscal, this);
     auto* organLayout = new QHBoxLayout(organ);
@@ -81,9 +76,6 @@ FormNrevidView::FormNrevidView(Form_NREVID& model, QWidget* parent)
     for (int i = 0; i < 4; ++i) {
         auto* option = new QRadioButton(texts::Option[size_t(i)], this);
         option->setObjectName(QStringLiteral("Option%1").arg(i + 1));
-        connect(option, &QRadioButton::clicked, this, [this, option, i] {
-            press(option->objectName(), [this, i] { model_.Option_Click(i + 1); });
-        });
         Option_[size_t(i)] = option;
         types->addWidget(option);
     }
@@ -108,6 +100,25 @@ FormNrevidView::FormNrevidView(Form_NREVID& model, QWidget* parent)
     choices->addWidget(serie_sasiu_, 3, 3, Qt::AlignLeft);
     choices->setColumnStretch(1, 1);
 
+    auto* frame = new QGroupBox(texts::cadru, this);
+    auto* frameLayout = new QVBoxLayout(frame);
+    frameLayout->addWidget(organ);
+    frameLayout->addLayout(types);
+    frameLayout->addLayout(choices);
+    frameLayout->addSpacing(6);
+    frameLayout->addWidget(new QLabel(texts::formareIban, this));
+    frameLayout->addWidget(Command5, 0, Qt::AlignHCenter);
+    frameLayout->addLayout(makeResult());
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addWidget(new QLabel(texts::actualizat, this), 0, Qt::AlignRight);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    connectControls();
+    refresh();
+}
+
+QGridLayout* FormNrevidView::makeResult() {
     auto* result = new QGridLayout;
     const std::pair<const QString&, QLabel*> values[] = {{texts::denL, denL_},
                                                          {texts::denS, denS_},
@@ -119,47 +130,15 @@ FormNrevidView::FormNrevidView(Form_NREVID& model, QWidget* parent)
         result->addWidget(value, row++, 1);
     }
     result->setColumnStretch(1, 1);
-
-    auto* frame = new QGroupBox(texts::cadru, this);
-    auto* frameLayout = new QVBoxLayout(frame);
-    frameLayout->addWidget(organ);
-    frameLayout->addLayout(types);
-    frameLayout->addLayout(choices);
-    frameLayout->addSpacing(6);
-    frameLayout->addWidget(new QLabel(texts::formareIban, this));
-    frameLayout->addWidget(Command5, 0, Qt::AlignHCenter);
-    frameLayout->addLayout(result);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(frame);
-    layout->addWidget(new QLabel(texts::actualizat, this), 0, Qt::AlignRight);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    refresh();
+    return result;
 }
 
-ListCombo* FormNrevidView::list(const QString& name, void (Form_NREVID::*handler)(int)) {
-    auto* combo = new ListCombo(name, this);
-    connect(combo, &QComboBox::activated, this, [this, name, handler](int row) {
-        model_.setFocus(name);
-        (model_.*handler)(row);
-        afterEvent();
-    });
-    return combo;
-}
-
-QLineEdit* FormNrevidView::field(const QString& name, int limit, QString Form_NREVID::*text) {
+QLineEdit* FormNrevidView::field(const QString& name, int limit) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(name);
     edit->setMaxLength(limit);
     edit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QString(limit + 3, u'0')));
-    connect(edit, &QLineEdit::textEdited, this,
-            [this, text](const QString& typed) { model_.*text = typed; });
-    connect(edit, &QLineEdit::returnPressed, this, [this, name] {
-        model_.setFocus(name);
-        model_.key_Enter(name);
-        afterEvent();
-    });
     return edit;
 }
 
@@ -187,12 +166,6 @@ void FormNrevidView::refresh() {
     denS_->setText(model_.denS);
     codIBAN_->setText(model_.codIBAN);
     nrev_->setText(model_.nrev);
-}
-
-void FormNrevidView::closeEvent(QCloseEvent* event) {
-    event->accept();
-    model_.visible = false;
-    afterEvent();
 }
 
 }  // namespace tavo::gui

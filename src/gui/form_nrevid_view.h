@@ -3,8 +3,9 @@
 #include <array>
 
 #include "entry/form_nrevid.h"
-#include "gui/assistant_view.h"
+#include "gui/model_view.h"
 
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -15,21 +16,17 @@ class ListCombo;
 
 // The registration-number builder on the desktop: shows the Form_NREVID
 // model and forwards the user's events to it; no behaviour of its own.
-class FormNrevidView : public AssistantView {
+class FormNrevidView : public ModelView {
     Q_OBJECT
   public:
     explicit FormNrevidView(Form_NREVID& model, QWidget* parent = nullptr);
 
     void refresh() override;
 
-  protected:
-    QString modelFocus() const override { return model_.focus; }
-    void setModelFocus(const QString& control) override { model_.setFocus(control); }
-    void closeEvent(QCloseEvent* event) override;
-
   private:
-    ListCombo* list(const QString& name, void (Form_NREVID::*handler)(int));
-    QLineEdit* field(const QString& name, int limit, QString Form_NREVID::*text);
+    QLineEdit* field(const QString& name, int limit);
+    // The result: the obligation's names, the IBAN and the registration number.
+    QGridLayout* makeResult();
 
     Form_NREVID& model_;
     ListCombo* Benef1_;

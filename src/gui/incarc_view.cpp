@@ -1,6 +1,5 @@
 #include "gui/incarc_view.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -10,15 +9,12 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScopedValueRollback>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <algorithm>
-#include <cmath>
 
 #include "entry/form2_texts.h"
 #include "entry/form_iban_texts.h"
@@ -47,11 +43,6 @@ int typedLimit(int k, const QString& text) {
     return std::max(Incarc::limita(k), int(text.size()));
 }
 
-// The derived labels the entry window shows; the grouped amount is the
-// printed page's: here the amount field stands in its box.
-constexpr int kFirstLabel = B1::suma_litere;
-constexpr int kLastLabel = B1::marcaj_ordine;
-
 // The largest font whose lines fit a box of `height` pixels.
 int pixelSizeFor(int height, int lines) {
     return std::clamp(int((height - 2) / (lines * 1.3)), 8, 13);
@@ -74,7 +65,10 @@ int fieldPixelSize(int k, const QRect& box) {
 }  // namespace
 
 IncarcView::IncarcView(Incarc& model, QWidget* parent)
-    : QWidget(parent), model_(model), area_(new QWidget(this)), Frame8_(new FormPicture(area_)) {
+    : ModelView(model.controls(), parent),
+      model_(model),
+      area_(new QWidget(this)),
+      Frame8_(new FormPicture(area_)) {
     setWindowTitle(texts::fereastra);
     Frame8_->setStyleSheet(kFieldStyle);
     makeFields();
@@ -98,15 +92,8 @@ IncarcView::IncarcView(Incarc& model, QWidget* parent)
     makeZoomKeys();
     setZoom(savedZoom());
 
-    focusConnection_ = connect(qApp, &QApplication::focusChanged, this,
-                               [this](QWidget*, QWidget* now) { onFocusChanged(now); });
+    connectControls();
     refresh();
-}
-
-// The focus moves while the window is being destroyed: by then it is no
-// longer this view that hears of it.
-IncarcView::~IncarcView() {
-    disconnect(focusConnection_);
 }
 
 void IncarcView::makeFields() {
@@ -116,9 +103,6 @@ void IncarcView::makeFields() {
         QWidget* field = nullptr;
         if (Incarc::douaLinii(k)) {
             auto* edit = new TwoLineField(Incarc::limita(k), Frame8_);
-            connect(edit, &TwoLineField::edited, this,
-                    [this, k](const QString& text) { model_.d1[size_t(k)] = text; });
-            connect(edit, &TwoLineField::enterPressed, this, [this, k] { enter(k); });
             edit->setFont(formFont(pixelSizeFor(box.height(), 2)));
             // Ctrl with the wheel over it zooms the form, not its text alone.
             edit->viewport()->installEventFilter(this);
@@ -137,9 +121,6 @@ void IncarcView::makeFields() {
                 edit->setMaxLength(Incarc::limita(k));
             }
             edit->setTextMargins(1, 0, 1, 0);
-            connect(edit, &QLineEdit::textEdited, this,
-                    [this, k](const QString& text) { model_.d1[size_t(k)] = text; });
-            connect(edit, &QLineEdit::returnPressed, this, [this, k] { enter(k); });
             edit->setFont(formFont(fieldPixelSize(k, box)));
             field = edit;
         }
@@ -203,11 +184,9 @@ void IncarcView::makeFormButtons() {
     // small enough for the longest caption.
     const QRect box = toPixels(printing::beneficiaryButtonsBox());
     const std::array<FormButton, 3> beneficiary{{
-        {"Command1", form_iban_texts::deschidere, form_iban_texts::deschidere_tip,
-         &Incarc::Command1_Click},
-        {"Command6", form_nrevid_texts::deschidere, form_nrevid_texts::deschidere_tip,
-         &Incarc::Command6_Click},
-        {"Command8", texts::Command8, texts::Command8_tip, &Incarc::Command8_Click},
+        {"Command1", form_iban_texts::deschidere, form_iban_texts::deschidere_tip},
+        {"Command6", form_nrevid_texts::deschidere, form_nrevid_texts::deschidere_tip},
+        {"Command8", texts::Command8, texts::Command8_tip},
     }};
     int size = 11;
     for (const FormButton& b : beneficiary) {
@@ -222,11 +201,10 @@ void IncarcView::makeFormButtons() {
               QRect(twips.left(), twips.top() + i * height, twips.width(), height), size);
     }
     // The calendars of the issue date and of the debit date.
-    QPushButton* B_cal =
-        formButton({"B_cal", form2_texts::deschidere, {}, &Incarc::B_cal_Click}, 11);
+    QPushButton* B_cal = formButton({"B_cal", form2_texts::deschidere, {}}, 11);
     B_cal->setAccessibleDescription(texts::B_cal_descriere);
     place(B_cal, printing::calendarButtonBox(0), 11);
-    B_cal1_ = formButton({"B_cal1", form2_texts::deschidere, {}, &Incarc::B_cal1_Click}, 11);
+    B_cal1_ = formButton({"B_cal1", form2_texts::deschidere, {}}, 11);
     B_cal1_->setAccessibleDescription(texts::B_cal1_descriere);
     place(B_cal1_, printing::calendarButtonBox(1), 11);
 }
@@ -240,8 +218,6 @@ QPushButton* IncarcView::formButton(const FormButton& b, int pixelSize) {
     button->setAccessibleDescription(b.tip);
     button->setFont(formFont(pixelSize));
     button->setAutoDefault(true);
-    connect(button, &QPushButton::clicked, this,
-            [this, name, handler = b.handler] { click(name, handler); });
     return button;
 }
 
@@ -270,16 +246,16 @@ QWidget* IncarcView::makeButtonBar() {
     Frame12->setObjectName(QStringLiteral("Frame12"));
     // The document's commands on the left, the texts to read on the right.
     const std::array<FormButton, 4> commands{{
-        {"but_exit", texts::but_exit, texts::but_exit_tip, &Incarc::but_exit_Click},
-        {"Command7", texts::Command7, texts::Command7_tip, &Incarc::Command7_Click},
-        {"Command4", texts::Command4, texts::Command4_tip, &Incarc::Command4_Click},
-        {"Command3", texts::Command3, texts::Command3_tip, &Incarc::Command3_Click},
+        {"but_exit", texts::but_exit, texts::but_exit_tip},
+        {"Command7", texts::Command7, texts::Command7_tip},
+        {"Command4", texts::Command4, texts::Command4_tip},
+        {"Command3", texts::Command3, texts::Command3_tip},
     }};
     const std::array<FormButton, 4> reading{{
-        {"Command2", texts::Command2, texts::Command2_tip, &Incarc::Command2_Click},
-        {"Command5", texts::Command5, {}, &Incarc::Command5_Click},
-        {"B_legi", texts::B_legi, texts::B_legi_tip, &Incarc::B_legi_Click},
-        {"But_explic", texts::But_explic, texts::But_explic_tip, &Incarc::But_explic_Click},
+        {"Command2", texts::Command2, texts::Command2_tip},
+        {"Command5", texts::Command5, {}},
+        {"B_legi", texts::B_legi, texts::B_legi_tip},
+        {"But_explic", texts::But_explic, texts::But_explic_tip},
     }};
     auto* layout = new QHBoxLayout(Frame12);
     layout->setContentsMargins(6, 4, 6, 4);
@@ -295,8 +271,6 @@ QWidget* IncarcView::makeButtonBar() {
         // Enter on a button that has the focus presses it: Enter in the issue
         // date goes to "Iesire", and a second Enter leaves.
         button->setAutoDefault(true);
-        connect(button, &QPushButton::clicked, this,
-                [this, name, handler = b.handler] { click(name, handler); });
         layout->addWidget(button);
         setTabOrder(previous, button);
         previous = button;
@@ -390,156 +364,6 @@ void IncarcView::showHint() {
 void IncarcView::placeDrawing() {
     const QRect at = toPixels(QRect(model_.Frame8Left, model_.Frame8Top, 0, 0), zoom_ / 100.0);
     Frame8_->move(at.topLeft());
-}
-
-void IncarcView::place(QWidget* widget, const QRect& box, int pixelSize, int inset) {
-    placed_.push_back({widget, box, inset, pixelSize});
-    placeAtZoom(placed_.back());
-}
-
-void IncarcView::placeAtZoom(const Placed& placed) {
-    QFont font = placed.widget->font();
-    font.setPixelSize(atZoom(placed.pixelSize));
-    placed.widget->setFont(font);
-    if (!placed.box.isNull()) {
-        const int in = placed.inset;
-        placed.widget->setGeometry(toPixels(placed.box, zoom_ / 100.0).adjusted(in, in, -in, -in));
-    }
-}
-
-int IncarcView::atZoom(int pixels) const {
-    return int(std::lround(pixels * zoom_ / 100.0));
-}
-
-// Only the pixels change: the drawing's place and the scroll bars stay in
-// twips. The field with the focus keeps it, and its caret.
-void IncarcView::setZoom(int percent) {
-    percent = nextZoom(percent, 0);
-    if (percent == zoom_)
-        return;
-    zoom_ = percent;
-    saveZoom(zoom_);
-    Frame8_->setZoom(zoom_ / 100.0);
-    for (const Placed& placed : placed_) placeAtZoom(placed);
-    for (int k = kFirstLabel; k <= kLastLabel; ++k)
-        fitFont(*b1_[size_t(k)], atZoom(b1PixelSize_[size_t(k)]));
-    fitScrollBars();
-    refresh();
-}
-
-// The horizontal bar reaches the form's right edge however large it is drawn.
-void IncarcView::fitScrollBars() {
-    const double twipsPerPixel = kTwipsPerPixel * 100.0 / zoom_;
-    const int shownWide = int(area_->width() * twipsPerPixel);
-    model_.HScroll1Max = std::max(3000, printing::form::kWidth + 240 - shownWide);
-    model_.HScroll1_Change(model_.HScroll1);
-    HScroll1_->setRange(0, model_.HScroll1Max);
-    HScroll1_->setPageStep(shownWide);
-    VScroll1_->setPageStep(int(area_->height() * twipsPerPixel));
-}
-
-void IncarcView::makeZoomKeys() {
-    const auto keys = [this](QKeySequence::StandardKey standard, QList<QKeySequence> more,
-                             int steps) {
-        QList<QKeySequence> all = QKeySequence::keyBindings(standard);
-        for (const QKeySequence& key : more) {
-            if (!all.contains(key))
-                all.append(key);
-        }
-        auto* shortcut = new QShortcut(this);
-        shortcut->setKeys(all);
-        connect(shortcut, &QShortcut::activated, this,
-                [this, steps] { setZoom(steps == 0 ? 100 : nextZoom(zoom_, steps)); });
-    };
-    keys(QKeySequence::ZoomIn,
-         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal),
-          QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Plus)},
-         1);
-    keys(QKeySequence::ZoomOut,
-         {QKeySequence(Qt::CTRL | Qt::Key_Minus),
-          QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Minus)},
-         -1);
-    keys(QKeySequence::UnknownKey,
-         {QKeySequence(Qt::CTRL | Qt::Key_0),
-          QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_0)},
-         0);
-}
-
-void IncarcView::wheelEvent(QWheelEvent* event) {
-    const int turn = event->angleDelta().y();
-    if (!(event->modifiers() & Qt::ControlModifier) || turn == 0) {
-        QWidget::wheelEvent(event);
-        return;
-    }
-    setZoom(nextZoom(zoom_, turn > 0 ? 1 : -1));
-    event->accept();
-}
-
-void IncarcView::enter(int k) {
-    model_.setFocus(Incarc::numeCamp(k));
-    model_.key_Enter(k);
-    afterEvent();
-}
-
-// A button takes the focus when it is clicked: the field left is checked first.
-void IncarcView::click(const QString& button, void (Incarc::*handler)()) {
-    model_.setFocus(button);
-    (model_.*handler)();
-    afterEvent();
-}
-
-// After an event that may have moved the focus in the model: show the state,
-// put the keyboard focus where the model has it, and let the desktop show the
-// windows the models want.
-void IncarcView::afterEvent() {
-    refresh();
-    showFocus();
-    if (windowsChanged)
-        windowsChanged();
-}
-
-void IncarcView::showFocus() {
-    if (!model_.visible)
-        return;
-    QWidget* target = widgetFor(model_.focus);
-    if (target && target->isVisible() && target->isEnabled() && !target->hasFocus())
-        target->setFocus(Qt::OtherFocusReason);
-}
-
-void IncarcView::onFocusChanged(QWidget* now) {
-    // Another window or application taking the focus leaves the field as it
-    // is: a user copying an IBAN from elsewhere comes back to it unchecked.
-    if (!now || now->window() != this || followingFocus_)
-        return;
-    const QString control = controlFor(now);
-    if (control == model_.focus)
-        return;
-    // Leaving a field may show a message; the focus moving to it and back
-    // is not the user's.
-    {
-        const QScopedValueRollback following(followingFocus_, true);
-        model_.setFocus(control);
-    }
-    afterEvent();
-}
-
-QWidget* IncarcView::widgetFor(const QString& control) const {
-    if (control.isEmpty())
-        return nullptr;
-    // The windows this one opens are its children: their controls are not its own.
-    for (QWidget* widget : findChildren<QWidget*>(control)) {
-        if (widget->window() == this)
-            return widget;
-    }
-    return nullptr;
-}
-
-QString IncarcView::controlFor(QWidget* widget) const {
-    for (QWidget* w = widget; w && w != this; w = w->parentWidget()) {
-        if (!w->objectName().isEmpty())
-            return w->objectName();
-    }
-    return QString();
 }
 
 bool IncarcView::eventFilter(QObject* watched, QEvent* event) {

@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QWidget>
 #include <array>
-#include <functional>
 #include <vector>
 
 #include "entry/incarc.h"
+#include "gui/model_view.h"
 
 class QLabel;
 class QPushButton;
@@ -19,25 +18,16 @@ class FormPicture;
 // The entry window on the desktop: the drawing of the paper form with a text
 // field on each box, the scroll bars and the button bar. It shows the Incarc
 // model and forwards the user's events to it; no behaviour of its own.
-class IncarcView : public QWidget {
+class IncarcView : public ModelView {
     Q_OBJECT
   public:
     explicit IncarcView(Incarc& model, QWidget* parent = nullptr);
-    ~IncarcView() override;
 
-    // Shows the model's state in the controls.
-    void refresh();
-    // Puts the keyboard focus where the model has it: the window that the
-    // user comes back to from the calendar has it on "Iesire".
-    void showFocus();
+    void refresh() override;
     // The zoom of the form in percent (75 to 200): the drawing, the fields,
     // their fonts and the scroll room. Kept for the user's next time.
     int zoom() const { return zoom_; }
     void setZoom(int percent);
-
-    // Called after every event forwarded to the model: leaving the window
-    // shows the main window again.
-    std::function<void()> windowsChanged;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -47,6 +37,11 @@ class IncarcView : public QWidget {
     void wheelEvent(QWheelEvent* event) override;
 
   private:
+    // The derived labels the entry window shows; b1(0), the grouped amount, is
+    // the printed page's: here the amount field d1(1) stands in its box.
+    static constexpr int kFirstLabel = B1::suma_litere;
+    static constexpr int kLastLabel = B1::marcaj_ordine;
+
     void makeFields();
     void makeLabels();
     void makeFormButtons();
@@ -71,23 +66,15 @@ class IncarcView : public QWidget {
     QLabel* makeHintLine();
     void showHint();
     void placeDrawing();
-    void enter(int k);
-    void click(const QString& button, void (Incarc::*handler)());
     // A button on the drawing of the form.
     struct FormButton {
         const char* name;
         QString caption;
         QString tip;
-        void (Incarc::*handler)();
     };
     QPushButton* formButton(const FormButton& button, int pixelSize);
-    void onFocusChanged(QWidget* now);
-    void afterEvent();
-    QWidget* widgetFor(const QString& control) const;
-    QString controlFor(QWidget* widget) const;
 
     Incarc& model_;
-    QMetaObject::Connection focusConnection_;
     QWidget* area_;  // clips the drawing to the room between the scroll bars
     FormPicture* Frame8_;
     std::array<QWidget*, Incarc::kFields> d1_{};
@@ -99,7 +86,6 @@ class IncarcView : public QWidget {
     QLabel* hint_ = nullptr;  // the status line with a field's hint
     QTimer* hintTimer_ = nullptr;
     int hintsShown_ = 0;
-    bool followingFocus_ = false;
     std::vector<Placed> placed_;
     std::array<int, 7> b1PixelSize_{};  // the derived labels' largest font at 100 %
     int zoom_ = 100;

@@ -43,7 +43,7 @@ QHBoxLayout* row(std::initializer_list<QPushButton*> buttons) {
 }  // namespace
 
 IntrodView::IntrodView(Introd& model, QWidget* parent)
-    : QWidget(parent),
+    : ModelView(model.controls(), parent),
       model_(model),
       NrO_(new QLineEdit(this)),
       Option1_(new QRadioButton(captions::Option1, this)),
@@ -56,15 +56,13 @@ IntrodView::IntrodView(Introd& model, QWidget* parent)
       Label3_(new QLabel(this)),
       B_sterg_(new QPushButton(captions::B_sterg, this)) {
     setWindowTitle(captions::window);
-    NrO_->setObjectName(QStringLiteral("NrO"));
-    Ordine_->setObjectName(QStringLiteral("Ordine"));
-    Cauta_->setObjectName(QStringLiteral("Cauta"));
-    Label3_->setObjectName(QStringLiteral("Label3"));
-    B_start_->setObjectName(QStringLiteral("B_start"));
-    B_sterg_->setObjectName(QStringLiteral("B_sterg"));
-    Command1_->setObjectName(QStringLiteral("Command1"));
-    Option1_->setObjectName(QStringLiteral("Option1"));
-    Option2_->setObjectName(QStringLiteral("Option2"));
+    releasesFocus = true;
+    // The controls are the model's by their names.
+    const std::pair<QWidget*, const char*> named[] = {
+        {NrO_, "NrO"},         {Option1_, "Option1"},   {Option2_, "Option2"},
+        {B_start_, "B_start"}, {Command1_, "Command1"}, {Ordine_, "Ordine"},
+        {Cauta_, "Cauta"},     {Label3_, "Label3"},     {B_sterg_, "B_sterg"}};
+    for (const auto& [widget, name] : named) widget->setObjectName(QLatin1String(name));
 
     auto* title = new QLabel(captions::title, this);
     QFont titleFont = title->font();
@@ -76,14 +74,51 @@ IntrodView::IntrodView(Introd& model, QWidget* parent)
     Label5->setWordWrap(true);
     Label5->setStyleSheet(QStringLiteral("color: #8b0000"));
 
+    // What the program makes of the stored documents.
+    auto* reports = new QGroupBox(kRapoarte, this);
+    reports->setLayout(row({command("Command6", captions::Command6, captions::Command6_tip),
+                            command("Command10", captions::Command10, captions::Command10_tip),
+                            command("Command4", captions::Command4, captions::Command4_tip),
+                            command("B_agentii", captions::B_agentii, captions::B_agentii_tip)}));
+
+    // The texts that ship with the program.
+    auto* texts = new QGroupBox(kTexte, this);
+    texts->setLayout(row({command("Command3", captions::Command3, QString()),
+                          command("Command5", captions::Command5, QString()),
+                          command("Command7", captions::Command7, QString()),
+                          command("Command9", captions::Command9, QString()),
+                          command("Command8", captions::Command8, captions::Command8_tip)}));
+
+    // Deleting every stored document stands apart from the everyday commands.
+    B_sterg_->setToolTip(captions::B_sterg_tip);
+    B_sterg_->setMinimumWidth(B_sterg_->sizeHint().width() + 16);
+    setTabOrder(findChild<QPushButton*>(QStringLiteral("Command8")), B_sterg_);
+    auto* danger = new QHBoxLayout;
+    danger->addStretch();
+    danger->addWidget(B_sterg_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(title, 0, Qt::AlignHCenter);
+    layout->addWidget(subtitle, 0, Qt::AlignHCenter);
+    layout->addSpacing(8);
+    layout->addWidget(makeDocuments());
+    layout->addWidget(reports);
+    layout->addWidget(texts);
+    layout->addSpacing(8);
+    layout->addLayout(danger);
+    layout->addStretch();
+    layout->addWidget(Label5);
+    connectControls();
+    refresh();
+}
+
+QWidget* IntrodView::makeDocuments() {
     NrO_->setToolTip(captions::NrO_tip);
     NrO_->setMaximumWidth(120);
     NrO_->installEventFilter(this);
     B_start_->setToolTip(captions::B_start_tip);
     // Enter in NrO moves to "Incărcare"; a second Enter opens the document.
     B_start_->setAutoDefault(true);
-    B_sterg_->setToolTip(captions::B_sterg_tip);
-    B_sterg_->setMinimumWidth(B_sterg_->sizeHint().width() + 16);
     Command1_->setMaximumWidth(40);
     // The list's numbers are right-aligned in a column: a fixed-width font keeps it straight.
     Ordine_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -95,7 +130,6 @@ IntrodView::IntrodView(Introd& model, QWidget* parent)
     frameLayout->addWidget(Option1_);
     frameLayout->addWidget(Option2_);
 
-    // The documents: the one to open, the list of those stored, and their printing.
     auto* documents = new QGroupBox(kDocumente, this);
     auto* grid = new QGridLayout(documents);
     NrO_->setAccessibleName(captions::Label2.trimmed());
@@ -109,80 +143,12 @@ IntrodView::IntrodView(Introd& model, QWidget* parent)
     grid->addWidget(new QLabel(captions::Label4, this), 1, 0, 1, 2);
     grid->addLayout(listWithSearch(), 2, 0, 1, 6);
     grid->addWidget(Label3_, 3, 0, 1, 3);
-    grid->addLayout(row({command("B_list_CB", captions::B_list_CB, captions::B_list_CB_tip,
-                                 [this] { model_.B_list_CB_Click(); }),
-                         command("B_list", captions::B_list, captions::B_list_tip,
-                                 [this] { model_.B_list_Click(); }),
-                         command("B_OPuri", captions::B_OPuri, captions::B_OPuri_tip,
-                                 [this] { model_.B_OPuri_Click(); }),
-                         command("Command2", captions::Command2, captions::Command2_tip,
-                                 [this] { model_.Command2_Click(); })}),
+    grid->addLayout(row({command("B_list_CB", captions::B_list_CB, captions::B_list_CB_tip),
+                         command("B_list", captions::B_list, captions::B_list_tip),
+                         command("B_OPuri", captions::B_OPuri, captions::B_OPuri_tip),
+                         command("Command2", captions::Command2, captions::Command2_tip)}),
                     4, 0, 1, 6);
-
-    // What the program makes of the stored documents.
-    auto* reports = new QGroupBox(kRapoarte, this);
-    reports->setLayout(row({command("Command6", captions::Command6, captions::Command6_tip,
-                                    [this] { model_.Command6_Click(); }),
-                            command("Command10", captions::Command10, captions::Command10_tip,
-                                    [this] { model_.Command10_Click(); }),
-                            command("Command4", captions::Command4, captions::Command4_tip,
-                                    [this] { model_.Command4_Click(); }),
-                            command("B_agentii", captions::B_agentii, captions::B_agentii_tip,
-                                    [this] { model_.B_agentii_Click(); })}));
-
-    // The texts that ship with the program.
-    auto* texts = new QGroupBox(kTexte, this);
-    texts->setLayout(row(
-        {command("Command3", captions::Command3, QString(), [this] { model_.Command3_Click(); }),
-         command("Command5", captions::Command5, QString(), [this] { model_.Command5_Click(); }),
-         command("Command7", captions::Command7, QString(), [this] { model_.Command7_Click(); }),
-         command("Command9", captions::Command9, QString(), [this] { model_.Command9_Click(); }),
-         command("Command8", captions::Command8, captions::Command8_tip,
-                 [this] { model_.Command8_Click(); })}));
-
-    // Deleting every stored document stands apart from the everyday commands.
-    setTabOrder(findChild<QPushButton*>(QStringLiteral("Command8")), B_sterg_);
-    auto* danger = new QHBoxLayout;
-    danger->addStretch();
-    danger->addWidget(B_sterg_);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(title, 0, Qt::AlignHCenter);
-    layout->addWidget(subtitle, 0, Qt::AlignHCenter);
-    layout->addSpacing(8);
-    layout->addWidget(documents);
-    layout->addWidget(reports);
-    layout->addWidget(texts);
-    layout->addSpacing(8);
-    layout->addLayout(danger);
-    layout->addStretch();
-    layout->addWidget(Label5);
-
-    focusConnection_ = connect(qApp, &QApplication::focusChanged, this,
-                               [this](QWidget*, QWidget* now) { onFocusChanged(now); });
-    connect(NrO_, &QLineEdit::textEdited, this, [this](const QString& text) { model_.NrO = text; });
-    connect(NrO_, &QLineEdit::returnPressed, this, [this] {
-        model_.NrO_Enter();
-        afterEvent();
-    });
-    connect(Ordine_, &QComboBox::activated, this, [this](int index) {
-        model_.Ordine_Click(index);
-        afterEvent();
-    });
-    connect(B_start_, &QPushButton::clicked, this, [this] {
-        model_.B_start_Click();
-        afterEvent();
-        if (windowsChanged)
-            windowsChanged();
-    });
-    connect(Option1_, &QRadioButton::clicked, this, [this] { model_.Option_Click(true); });
-    connect(Option2_, &QRadioButton::clicked, this, [this] { model_.Option_Click(false); });
-    connect(B_sterg_, &QPushButton::clicked, this, [this] {
-        model_.B_sterg_Click();
-        afterEvent();
-    });
-    connect(Command1_, &QPushButton::clicked, this, [this] { model_.Command1_Click(); });
-    refresh();
+    return documents;
 }
 
 QHBoxLayout* IntrodView::listWithSearch() {
@@ -197,13 +163,6 @@ QHBoxLayout* IntrodView::listWithSearch() {
     // The search beside the list narrows it at every keystroke.
     Cauta_->setToolTip(captions::Cauta_tip);
     Cauta_->setClearButtonEnabled(true);
-    connect(Cauta_, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (text == model_.Cauta)
-            return;
-        model_.Cauta = text;
-        model_.Cauta_Change();
-        refresh();
-    });
     auto* label = new QLabel(captions::Cauta, this);
     label->setBuddy(Cauta_);
     Cauta_->setAccessibleName(captions::Cauta);
@@ -216,25 +175,11 @@ QHBoxLayout* IntrodView::listWithSearch() {
     return layout;
 }
 
-QPushButton* IntrodView::command(const char* name, const QString& caption, const QString& tip,
-                                 const std::function<void()>& handler) {
+QPushButton* IntrodView::command(const char* name, const QString& caption, const QString& tip) {
     auto* button = new QPushButton(caption, this);
     button->setObjectName(QLatin1String(name));
     button->setToolTip(tip);
-    // Whatever the command did to the models, the desktop shows every window as they say.
-    connect(button, &QPushButton::clicked, this, [this, handler] {
-        handler();
-        afterEvent();
-        if (windowsChanged)
-            windowsChanged();
-    });
     return button;
-}
-
-// The focus moves while the window is being destroyed: by then it is no
-// longer this view that hears of it.
-IntrodView::~IntrodView() {
-    disconnect(focusConnection_);
 }
 
 void IntrodView::refresh() {
@@ -249,42 +194,6 @@ void IntrodView::refresh() {
         OrdineItems_->setStringList(model_.Ordine);
     Ordine_->setCurrentIndex(model_.OrdineSelectie);
     Label3_->setText(model_.Label3);
-}
-
-// After an event that may have moved the focus in the model: show the state,
-// then put the keyboard focus where the model has it.
-void IntrodView::afterEvent() {
-    refresh();
-    QWidget* target = widgetFor(model_.focus);
-    if (target && target->isEnabled()) {
-        target->setFocus();
-    } else if (QWidget* current = focusWidget(); current && current->hasFocus()) {
-        // The model's focus is on a control that cannot take it (a disabled
-        // button): the keyboard focus leaves the control that had it.
-        current->clearFocus();
-    }
-}
-
-void IntrodView::onFocusChanged(QWidget* now) {
-    if (now && now->window() != this)
-        return;
-    const QString control = controlFor(now);
-    if (control == model_.focus)
-        return;
-    model_.setFocus(control);
-    refresh();
-}
-
-QWidget* IntrodView::widgetFor(const QString& control) const {
-    return control.isEmpty() ? nullptr : findChild<QWidget*>(control);
-}
-
-QString IntrodView::controlFor(QWidget* widget) const {
-    for (QWidget* w = widget; w && w != this; w = w->parentWidget()) {
-        if (!w->objectName().isEmpty())
-            return w->objectName();
-    }
-    return QString();
 }
 
 bool IntrodView::eventFilter(QObject* watched, QEvent* event) {

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QWidget>
-#include <functional>
-
+#include "gui/model_view.h"
 #include "main_window/introd.h"
 
 class QLineEdit;
@@ -17,35 +15,26 @@ namespace tavo::gui {
 
 // The main window on the desktop: shows the Introd model and forwards the
 // user's events to it. No behaviour of its own.
-class IntrodView : public QWidget {
+class IntrodView : public ModelView {
     Q_OBJECT
   public:
     explicit IntrodView(Introd& model, QWidget* parent = nullptr);
-    ~IntrodView() override;
 
-    // Shows the model's state in the controls.
-    void refresh();
-
-    // Called after an event that may open another window ("Incărcare").
-    std::function<void()> windowsChanged;
+    void refresh() override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void onFocusChanged(QWidget* now);
-    void afterEvent();
-    QWidget* widgetFor(const QString& control) const;
-    QString controlFor(QWidget* widget) const;
     // The list of stored documents with the search field beside it.
     QHBoxLayout* listWithSearch();
-    // A command button that runs `handler` on the model, then shows what it changed.
-    QPushButton* command(const char* name, const QString& caption, const QString& tip,
-                         const std::function<void()>& handler);
+    // The documents: the one to open, the list of those stored, and their printing.
+    QWidget* makeDocuments();
+    // A command button; its click is the model's.
+    QPushButton* command(const char* name, const QString& caption, const QString& tip);
 
     Introd& model_;
-    QMetaObject::Connection focusConnection_;
     QLineEdit* NrO_;
     QRadioButton* Option1_;
     QRadioButton* Option2_;

@@ -9,6 +9,7 @@
 #include "main_window/document_search.h"
 #include "store/orders_file.h"
 #include "store/program_state.h"
+#include "ui/control_table.h"
 #include "ui/ui.h"
 
 namespace tavo {
@@ -85,6 +86,9 @@ class Introd {
 
     // The entry window that "Incărcare" opens.
     void setEntryWindow(Incarc* entry) { entry_ = entry; }
+
+    // The window's controls with their handlers: its view and its script are built from it.
+    ui::ControlTable controls();
 
   private:
     void NrO_LostFocus();
