@@ -255,6 +255,38 @@ class IncarcViewTest : public QObject {
         QCOMPARE(desktop.shown, QStringList());
     }
 
+    // The focus going to another window leaves the field being typed in
+    // unchecked (the user may be copying from there); coming back and leaving
+    // it checks it.
+    void anotherWindowLeavesTheFieldUnchecked() {
+        OpenOrder desktop;
+        QVERIFY(desktop.open());
+        gui::IncarcView& entry = desktop.windows.incarcView();
+        const Incarc& model = desktop.program.incarc();
+        const QString wrong = QStringLiteral("RO00RNCB0089000000000001");
+        focusField(field(entry, 5));
+        QTest::keySequence(field(entry, 5), QKeySequence::SelectAll);
+        QTest::keyClicks(field(entry, 5), wrong);
+
+        QWidget other;
+        auto* line = new QLineEdit(&other);
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        line->setFocus();
+        QTRY_VERIFY(line->hasFocus());
+        QCOMPARE(model.focus, QStringLiteral("d1(5)"));
+        QCOMPARE(model.d1[5], wrong);
+        QCOMPARE(desktop.shown, QStringList());
+
+        entry.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&entry));
+        focusField(field(entry, 0));
+        QCOMPARE(model.focus, QStringLiteral("d1(0)"));
+        QCOMPARE(model.d1[5], QString());
+        QCOMPARE(desktop.shown.size(), 1);
+    }
+
     // A field that the checks empty says why in the status line, for a few seconds.
     void showsWhyAFieldWasEmptied() {
         OpenOrder desktop;
