@@ -44,7 +44,8 @@ const std::vector<Document> kDocuments = {
      "RNCBROBU",
      "TREZROBU",
      {"745", "1.500,50", "ALFA SRL", "RO46RNCB0089000000000001", "RO21TREZ13120A010101XXXX", "(1)",
-      kNote, kPayerIbanCaption, kTitleOP, "20123010000150125100024", "ABC12345678", "1234567890"},
+      kNote, kPayerIbanCaption, kTitleOP, "20123010000150125100024", "ABC12345678", "1234567890",
+      "RNCBROBU", "TREZROBU"},
      {kTitleFV, kDebitCaption}},
     // A payer IBAN left on a slip's line is neither printed nor encoded.
     {"deposit slip, no trailing fields",
@@ -52,7 +53,7 @@ const std::vector<Document> kDocuments = {
      "RO21TREZ13120A010101XXXX,,,TAXA AUTO,16/01/2025,,,,,FV",
      "",
      "TREZROBU",
-     {"FV46", "BETA SRL", "RO21TREZ13120A010101XXXX", "(2)", kTitleFV},
+     {"FV46", "BETA SRL", "RO21TREZ13120A010101XXXX", "(2)", kTitleFV, "douasutelei"},
      {"RO46RNCB", kPayerIbanCaption, kNote, kTitleOP, kDebitCaption}},
     {"state-domain agency, debit date only",
      "3,47,75.50,AGENTIA DOMENIILOR STATULUI,14818116,STR. LUNGA 3,RO29TREZ1315069XXX000001,,"
