@@ -10,7 +10,8 @@
 //                      that follow it are what standard output must be, as
 //                      with a stdout section
 //   === table WORDS    one run per line "ARGS => OUT": the command line is WORDS
-//                      and then ARGS (split at blanks), standard output the
+//                      and then ARGS (split at blanks; an argument in double
+//                      quotes may hold blanks), standard output the
 //                      parts of OUT between "|", one line each (a line ending
 //                      in "=>" expects one empty line); lines starting with
 //                      "# " are comments
@@ -209,7 +210,7 @@ void addTableRows(const Section& s, std::vector<Play>& plays, bool& commandSeen)
         commandSeen = true;
         const qsizetype at = row.indexOf(arrow);
         EXPECT_GE(at, 0) << "no \" =>\" in table row: " << row.toStdString();
-        plays.back().arguments = words + row.left(at).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        plays.back().arguments = words + blockWords(row.left(at));
         const QString out = row.mid(at + arrow.size()).mid(1);  // after "=> "
         for (const QString& line : out.split(QLatin1Char('|')))
             plays.back().expectedOut += withToday(line) + QLatin1Char('\n');
