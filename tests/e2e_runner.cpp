@@ -15,6 +15,9 @@
 //                      parts of OUT between "|", one line each (a line ending
 //                      in "=>" expects one empty line); lines starting with
 //                      "# " are comments
+//   === refused WORDS  the same for command lines refused as wrong: "ARGS =>
+//                      ERROR", standard error ERROR and "Try 'tavo --help'.",
+//                      nothing on standard output, status 2
 //   === args           more arguments after the command words, one per line
 //                      (an empty line is an empty argument)
 //   === script         the lines given on standard input
@@ -198,9 +201,12 @@ QString withToday(QString line) {
         .replace(QLatin1String("{VERSION}"), QLatin1String(TAVO_VERSION));
 }
 
-// The runs of a table section, one per row that is not a comment.
+// The runs of a table section, one per row that is not a comment. In a
+// "refused" table the text after "=>" is the error: nothing on standard
+// output, the error and the pointer to the usage on standard error, status 2.
 void addTableRows(const Section& s, std::vector<Play>& plays, bool& commandSeen) {
     const QStringList words = s.argument.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const bool refused = s.kind == QLatin1String("refused");
     const QLatin1String arrow(" =>");
     for (const QString& row : s.lines) {
         if (row.startsWith(QLatin1String("# ")))
@@ -208,12 +214,18 @@ void addTableRows(const Section& s, std::vector<Play>& plays, bool& commandSeen)
         if (commandSeen)
             plays.emplace_back();
         commandSeen = true;
+        Play& play = plays.back();
         const qsizetype at = row.indexOf(arrow);
         EXPECT_GE(at, 0) << "no \" =>\" in table row: " << row.toStdString();
-        plays.back().arguments = words + blockWords(row.left(at));
+        play.arguments = words + blockWords(row.left(at));
         const QString out = row.mid(at + arrow.size()).mid(1);  // after "=> "
+        if (refused) {
+            play.expectedErr = out + QLatin1String("\nTry 'tavo --help'.\n");
+            play.expectedExit = 2;
+            continue;
+        }
         for (const QString& line : out.split(QLatin1Char('|')))
-            plays.back().expectedOut += withToday(line) + QLatin1Char('\n');
+            play.expectedOut += withToday(line) + QLatin1Char('\n');
     }
 }
 
@@ -221,7 +233,7 @@ std::vector<Play> playsOf(const Case& c) {
     std::vector<Play> plays(1);
     bool commandSeen = false;
     for (const Section& s : c.sections) {
-        if (s.kind == QLatin1String("table")) {
+        if (s.kind == QLatin1String("table") || s.kind == QLatin1String("refused")) {
             addTableRows(s, plays, commandSeen);
         } else if (s.kind == QLatin1String("command")) {
             if (commandSeen)
