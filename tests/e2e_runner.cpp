@@ -36,9 +36,9 @@
 //   === exists NAME    the file or folder must exist afterwards
 // Lines before the first section are comments.
 //
-// Outputs that many cases share are written once, in tests/e2e/blocks.txt, as
+// Lines that many cases share are written once, in tests/e2e/blocks.txt, as
 // sections "=== block NAME"; a case may also have blocks of its own. A line
-// "{NAME A B ...}" of an expected output or file stands for the lines of that
+// "{NAME A B ...}" of a script, an expected output or file stands for the lines of that
 // block, each "$1", "$2"... in them replaced by A, B... (blocks may use blocks).
 // An argument in double quotes may hold blanks ("" is an empty one); "${1:7}"
 // is A followed by blanks up to 7 characters, "${1:>7}" A after blanks.
@@ -171,7 +171,7 @@ std::vector<Case> loadCases() {
         }
         for (Section& s : c.sections) {
             if (s.kind == QLatin1String("command") || s.kind == QLatin1String("stdout") ||
-                s.kind == QLatin1String("expect"))
+                s.kind == QLatin1String("expect") || s.kind == QLatin1String("script"))
                 s.lines = expandBlocks(s.lines, caseBlocks);
         }
         cases.push_back(std::move(c));
