@@ -287,7 +287,7 @@ class QtUiTest : public QObject {
             QVERIFY(text::writeLines(path, {"Ştefan", "linia 2"}));
             gui::TextViewer viewer(path, editable, {});
             auto* edit = viewer.findChild<QPlainTextEdit*>();
-            QCOMPARE(edit->toPlainText(), QStringLiteral("Ştefan\nlinia 2"));
+            QCOMPARE(edit->toPlainText(), QStringLiteral("Ştefan\nlinia 2\n"));
             QCOMPARE(edit->isReadOnly(), !editable);
             edit->setPlainText("Ştefan\nlinia 3\nţ");
             QPushButton* save = nullptr;
