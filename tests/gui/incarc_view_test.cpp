@@ -12,6 +12,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <map>
 
 #include "gui/windows.h"
 #include "main_window/program.h"
@@ -379,6 +380,39 @@ class IncarcViewTest : public QObject {
         QApplication::sendEvent(payer->viewport(), &wheel);
         QCOMPARE(entry.zoom(), 175);
         QTest::keyClick(iban, Qt::Key_0, ctrl);
+    }
+
+    // A code typed to its field's limit shows whole, in as large a font as
+    // lets it: one pixel larger would not fit, or it is already the font of
+    // the longer one-line fields of the same height.
+    void oneLineFieldsShowACodeWhole() {
+        OpenOrder desktop;
+        QVERIFY(desktop.open());
+        gui::IncarcView& entry = desktop.windows.incarcView();
+        std::map<int, int> largest;  // by field height: the font of a longer text's field
+        std::vector<QLineEdit*> codes;
+        for (int k = 0; k < Incarc::kFields; ++k) {
+            if (auto* edit = qobject_cast<QLineEdit*>(field(entry, k))) {
+                if (Incarc::limita(k) > 30)
+                    largest[edit->height()] = edit->font().pixelSize();
+                else
+                    codes.push_back(edit);
+            }
+        }
+        QVERIFY(!largest.empty() && !codes.empty());
+        for (QLineEdit* edit : codes) {
+            const QString widest(Incarc::limita(Incarc::indexCamp(edit->objectName())), 'B');
+            const auto fits = [&](int pixels) {
+                QFont font = edit->font();
+                font.setPixelSize(pixels);
+                return QFontMetrics(font).horizontalAdvance(widest) + 8 <= edit->width();
+            };
+            const int size = edit->font().pixelSize();
+            QVERIFY2(fits(size), qPrintable(edit->objectName()));
+            const auto same = largest.find(edit->height());
+            if (same != largest.end())
+                QVERIFY2(size == same->second || !fits(size + 1), qPrintable(edit->objectName()));
+        }
     }
 
     // Tab visits the fields in the form's order.
