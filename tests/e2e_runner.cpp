@@ -9,6 +9,15 @@
 //                      blanks, so no word of it can hold a blank; the lines
 //                      that follow it are what standard output must be, as
 //                      with a stdout section
+//   === table WORDS    one run per line "ARGS => OUT": the command line is WORDS
+//                      and then ARGS (split at blanks; an argument in double
+//                      quotes may hold blanks), standard output the
+//                      parts of OUT between "|", one line each (a line ending
+//                      in "=>" expects one empty line); lines starting with
+//                      "# " are comments
+//   === refused WORDS  the same for command lines refused as wrong: "ARGS =>
+//                      ERROR", standard error ERROR and "Try 'tavo --help'.",
+//                      nothing on standard output, status 2
 //   === args           more arguments after the command words, one per line
 //                      (an empty line is an empty argument)
 //   === script         the lines given on standard input
@@ -27,10 +36,12 @@
 //   === exists NAME    the file or folder must exist afterwards
 // Lines before the first section are comments.
 //
-// Outputs that many cases share are written once, in tests/e2e/blocks.txt, as
+// Lines that many cases share are written once, in tests/e2e/blocks.txt, as
 // sections "=== block NAME"; a case may also have blocks of its own. A line
-// "{NAME A B ...}" of an expected output or file stands for the lines of that
+// "{NAME A B ...}" of a script, an expected output or file stands for the lines of that
 // block, each "$1", "$2"... in them replaced by A, B... (blocks may use blocks).
+// An argument in double quotes may hold blanks ("" is an empty one); "${1:7}"
+// is A followed by blanks up to 7 characters, "${1:>7}" A after blanks.
 //
 // A case can run the program several times: every "=== command" after the
 // first starts a new run, and the args, script, stdout and exit sections that
@@ -48,6 +59,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <map>
 #include <optional>
@@ -96,19 +108,42 @@ std::vector<Section> readSections(const QString& path) {
 
 using Blocks = std::map<QString, QStringList>;
 
+// The words of a block's use: split at blanks, or whole between double quotes.
+QStringList blockWords(const QString& text) {
+    static const QRegularExpression word(QStringLiteral(R"re("([^"]*)"|([^ ]+))re"));
+    QStringList words;
+    for (auto it = word.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        words.append(m.capturedStart(1) >= 0 ? m.captured(1) : m.captured(2));
+    }
+    return words;
+}
+
+// A line of a block with the words of its use put in.
+QString fillBlockLine(QString line, const QStringList& words) {
+    static const QRegularExpression padded(QStringLiteral(R"(\$\{(\d+):(>?)(\d+)\})"));
+    for (QRegularExpressionMatch m = padded.match(line); m.hasMatch(); m = padded.match(line)) {
+        const QString word = words.value(m.captured(1).toInt());
+        const int width = m.captured(3).toInt();
+        line.replace(
+            m.capturedStart(), m.capturedLength(),
+            m.captured(2).isEmpty() ? word.leftJustified(width) : word.rightJustified(width));
+    }
+    for (qsizetype i = 1; i < words.size(); ++i)
+        line.replace(QLatin1Char('$') + QString::number(i), words[i]);
+    return line;
+}
+
 // Each line "{NAME A B ...}" naming a block replaced by the block's lines.
 QStringList expandBlocks(const QStringList& lines, const Blocks& blocks) {
     QStringList out;
     for (const QString& line : lines) {
         if (line.startsWith(QLatin1Char('{')) && line.endsWith(QLatin1Char('}'))) {
-            const QStringList words = line.mid(1, line.size() - 2).split(QLatin1Char(' '));
-            const auto block = blocks.find(words.front());
+            const QStringList words = blockWords(line.mid(1, line.size() - 2));
+            const auto block = words.isEmpty() ? blocks.end() : blocks.find(words.front());
             if (block != blocks.end()) {
                 QStringList blockLines = block->second;
-                for (QString& blockLine : blockLines) {
-                    for (qsizetype i = 1; i < words.size(); ++i)
-                        blockLine.replace(QLatin1Char('$') + QString::number(i), words[i]);
-                }
+                for (QString& blockLine : blockLines) blockLine = fillBlockLine(blockLine, words);
                 out += expandBlocks(blockLines, blocks);
                 continue;
             }
@@ -136,7 +171,7 @@ std::vector<Case> loadCases() {
         }
         for (Section& s : c.sections) {
             if (s.kind == QLatin1String("command") || s.kind == QLatin1String("stdout") ||
-                s.kind == QLatin1String("expect"))
+                s.kind == QLatin1String("expect") || s.kind == QLatin1String("script"))
                 s.lines = expandBlocks(s.lines, caseBlocks);
         }
         cases.push_back(std::move(c));
@@ -166,11 +201,41 @@ QString withToday(QString line) {
         .replace(QLatin1String("{VERSION}"), QLatin1String(TAVO_VERSION));
 }
 
+// The runs of a table section, one per row that is not a comment. In a
+// "refused" table the text after "=>" is the error: nothing on standard
+// output, the error and the pointer to the usage on standard error, status 2.
+void addTableRows(const Section& s, std::vector<Play>& plays, bool& commandSeen) {
+    const QStringList words = s.argument.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const bool refused = s.kind == QLatin1String("refused");
+    const QLatin1String arrow(" =>");
+    for (const QString& row : s.lines) {
+        if (row.startsWith(QLatin1String("# ")))
+            continue;
+        if (commandSeen)
+            plays.emplace_back();
+        commandSeen = true;
+        Play& play = plays.back();
+        const qsizetype at = row.indexOf(arrow);
+        EXPECT_GE(at, 0) << "no \" =>\" in table row: " << row.toStdString();
+        play.arguments = words + blockWords(row.left(at));
+        const QString out = row.mid(at + arrow.size()).mid(1);  // after "=> "
+        if (refused) {
+            play.expectedErr = out + QLatin1String("\nTry 'tavo --help'.\n");
+            play.expectedExit = 2;
+            continue;
+        }
+        for (const QString& line : out.split(QLatin1Char('|')))
+            play.expectedOut += withToday(line) + QLatin1Char('\n');
+    }
+}
+
 std::vector<Play> playsOf(const Case& c) {
     std::vector<Play> plays(1);
     bool commandSeen = false;
     for (const Section& s : c.sections) {
-        if (s.kind == QLatin1String("command")) {
+        if (s.kind == QLatin1String("table") || s.kind == QLatin1String("refused")) {
+            addTableRows(s, plays, commandSeen);
+        } else if (s.kind == QLatin1String("command")) {
             if (commandSeen)
                 plays.emplace_back();
             commandSeen = true;

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "gui/list_combo.h"
 #include "gui/windows.h"
 #include "main_window/program.h"
 #include "text/text_file.h"
@@ -57,6 +58,38 @@ class AssistantViewsTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // Typed letters go to the first row holding them, searched from the row
+    // shown (the first row when none is); a pause longer than the keyboard's
+    // interval starts a new text.
+    void longListsFollowTheLettersTyped() {
+        QApplication::setKeyboardInputInterval(500);
+        QWidget window;
+        gui::ListCombo list(QStringLiteral("list"), &window);
+        list.setRows({"ALBA", "BRASOV", "BRAILA", "CLUJ"}, -1);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const struct {
+            bool pauseFirst;
+            const char* letters;
+            int row;
+        } steps[] = {
+            {true, "a", 0}, {false, "x", 0}, {true, "bra", 1}, {false, "i", 2},
+            {true, "c", 3}, {false, "l", 3}, {true, "a", 0},   {true, "ras", 1},
+        };
+        for (const auto& step : steps) {
+            if (step.pauseFirst)
+                QTest::qWait(600);
+            typeInto(&list, QLatin1String(step.letters));
+            QCOMPARE(list.currentIndex(), step.row);
+        }
+        const struct {
+            const char* typed;
+            int from, row;
+        } found[] = {{"a", -1, 0},  {"bra", 1, 1}, {"bra", 2, 2},
+                     {"bra", 3, 1}, {"ov", 0, 1},  {"zz", 0, -1}};
+        for (const auto& f : found) QCOMPARE(list.findTyped(QLatin1String(f.typed), f.from), f.row);
+    }
+
     void fillTheEntryWindowAndHide() {
         QTemporaryDir dir;
         const QDir folder(dir.path());

@@ -1,8 +1,6 @@
 // The entry window opened offscreen from the main window, on a working folder
 // with one payment order and one deposit slip.
-#include <QAccessible>
 #include <QClipboard>
-#include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +12,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <map>
 
 #include "gui/windows.h"
 #include "main_window/program.h"
@@ -255,6 +254,38 @@ class IncarcViewTest : public QObject {
         QCOMPARE(desktop.shown, QStringList());
     }
 
+    // The focus going to another window leaves the field being typed in
+    // unchecked (the user may be copying from there); coming back and leaving
+    // it checks it.
+    void anotherWindowLeavesTheFieldUnchecked() {
+        OpenOrder desktop;
+        QVERIFY(desktop.open());
+        gui::IncarcView& entry = desktop.windows.incarcView();
+        const Incarc& model = desktop.program.incarc();
+        const QString wrong = QStringLiteral("RO00RNCB0089000000000001");
+        focusField(field(entry, 5));
+        QTest::keySequence(field(entry, 5), QKeySequence::SelectAll);
+        QTest::keyClicks(field(entry, 5), wrong);
+
+        QWidget other;
+        auto* line = new QLineEdit(&other);
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        line->setFocus();
+        QTRY_VERIFY(line->hasFocus());
+        QCOMPARE(model.focus, QStringLiteral("d1(5)"));
+        QCOMPARE(model.d1[5], wrong);
+        QCOMPARE(desktop.shown, QStringList());
+
+        entry.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&entry));
+        focusField(field(entry, 0));
+        QCOMPARE(model.focus, QStringLiteral("d1(0)"));
+        QCOMPARE(model.d1[5], QString());
+        QCOMPARE(desktop.shown.size(), 1);
+    }
+
     // A field that the checks empty says why in the status line, for a few seconds.
     void showsWhyAFieldWasEmptied() {
         OpenOrder desktop;
@@ -351,44 +382,44 @@ class IncarcViewTest : public QObject {
         QTest::keyClick(iban, Qt::Key_0, ctrl);
     }
 
-    // A screen reader names every field by its caption and describes it by its
-    // tool tip, every button by its caption; Tab visits the fields in the
-    // form's order.
-    void screenReaderReadsTheWindows() {
+    // A code typed to its field's limit shows whole, in as large a font as
+    // lets it: one pixel larger would not fit, or it is already the font of
+    // the longer one-line fields of the same height.
+    void oneLineFieldsShowACodeWhole() {
         OpenOrder desktop;
         QVERIFY(desktop.open());
         gui::IncarcView& entry = desktop.windows.incarcView();
-        QSet<QString> names;
+        std::map<int, int> largest;  // by field height: the font of a longer text's field
+        std::vector<QLineEdit*> codes;
         for (int k = 0; k < Incarc::kFields; ++k) {
-            QAccessibleInterface* read = QAccessible::queryAccessibleInterface(field(entry, k));
-            QVERIFY(read);
-            const QString name = read->text(QAccessible::Name);
-            QVERIFY2(!name.isEmpty() && !names.contains(name), qPrintable(name));
-            names.insert(name);
-            QCOMPARE(read->text(QAccessible::Description), Incarc::tooltip(k));
-        }
-        const QList<QWidget*> windows{&entry, &desktop.windows.formIbanView(),
-                                      &desktop.windows.formNrevidView(),
-                                      &desktop.windows.introdView()};
-        for (QWidget* window : windows) {
-            for (QWidget* control : window->findChildren<QWidget*>()) {
-                // Parts of a line or a list (its clear button, its editor) are read with it.
-                QWidget* owner = control->parentWidget();
-                const bool part =
-                    qobject_cast<QLineEdit*>(owner) || qobject_cast<QComboBox*>(owner);
-                const bool input = !part && (qobject_cast<QAbstractButton*>(control) ||
-                                             qobject_cast<QComboBox*>(control) ||
-                                             qobject_cast<QLineEdit*>(control));
-                if (!input || control->window() != window)
-                    continue;
-                QAccessibleInterface* read = QAccessible::queryAccessibleInterface(control);
-                QVERIFY2(!read->text(QAccessible::Name).trimmed().isEmpty(),
-                         qPrintable(control->objectName()));
-                if (!control->toolTip().isEmpty())
-                    QCOMPARE(read->text(QAccessible::Description), control->toolTip());
+            if (auto* edit = qobject_cast<QLineEdit*>(field(entry, k))) {
+                if (Incarc::limita(k) > 30)
+                    largest[edit->height()] = edit->font().pixelSize();
+                else
+                    codes.push_back(edit);
             }
         }
+        QVERIFY(!largest.empty() && !codes.empty());
+        for (QLineEdit* edit : codes) {
+            const QString widest(Incarc::limita(Incarc::indexCamp(edit->objectName())), 'B');
+            const auto fits = [&](int pixels) {
+                QFont font = edit->font();
+                font.setPixelSize(pixels);
+                return QFontMetrics(font).horizontalAdvance(widest) + 8 <= edit->width();
+            };
+            const int size = edit->font().pixelSize();
+            QVERIFY2(fits(size), qPrintable(edit->objectName()));
+            const auto same = largest.find(edit->height());
+            if (same != largest.end())
+                QVERIFY2(size == same->second || !fits(size + 1), qPrintable(edit->objectName()));
+        }
+    }
 
+    // Tab visits the fields in the form's order.
+    void tabFollowsTheFormsOrder() {
+        OpenOrder desktop;
+        QVERIFY(desktop.open());
+        gui::IncarcView& entry = desktop.windows.incarcView();
         QWidget* first = field(entry, 0);
         QList<int> visited;
         for (QWidget* w = first->nextInFocusChain(); w != first; w = w->nextInFocusChain()) {

@@ -278,6 +278,31 @@ class QtUiTest : public QObject {
         }
     }
 
+    // An editable viewer's Save writes the text back in CP1250 with CR LF; a
+    // read-only one has no Save and keeps the file as it is.
+    void viewerSavesOnlyWhenEditable() {
+        for (const bool editable : {true, false}) {
+            QTemporaryDir dir;
+            const QString path = QDir(dir.path()).filePath("sugestii.txt");
+            QVERIFY(text::writeLines(path, {"Ştefan", "linia 2"}));
+            gui::TextViewer viewer(path, editable, {});
+            auto* edit = viewer.findChild<QPlainTextEdit*>();
+            QCOMPARE(edit->toPlainText(), QStringLiteral("Ştefan\nlinia 2\n"));
+            QCOMPARE(edit->isReadOnly(), !editable);
+            edit->setPlainText("Ştefan\nlinia 3\nţ");
+            QPushButton* save = nullptr;
+            for (auto* button : viewer.findChildren<QPushButton*>())
+                save = button->text() == "Salvare" ? button : save;
+            QCOMPARE(save != nullptr, editable);
+            if (save)
+                save->click();
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), editable ? text::joinLines({"Ştefan", "linia 3", "ţ"})
+                                              : text::joinLines({"Ştefan", "linia 2"}));
+        }
+    }
+
     // A text image's lines are 109 characters wide: the ends must reach the paper.
     void aWideReportPrintsWhole() {
         const QString pdftotext = QStandardPaths::findExecutable("pdftotext");

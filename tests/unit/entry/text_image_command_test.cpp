@@ -35,6 +35,22 @@ TEST_F(TextImageCommand, NoteOnTheFormAndTheViewer) {
     }
 }
 
+// Both printed copies carry the note; its "1" must be the 18th character.
+TEST_F(TextImageCommand, PrintLayoutNotesTheDeclarationOnBothCopies) {
+    const QString note = "(1-OP cu valoare de declaratie)";
+    const struct {
+        const char* nr_evidenta;
+        bool note;
+    } cases[] = {
+        {"202301310000000001", true}, {"20230131000000001", false}, {"202301310000000010", false}};
+    for (const auto& c : cases) {
+        entry.d1[11] = c.nr_evidenta;
+        entry.aranjare_listare(0);
+        EXPECT_EQ(entry.val_decl[0], c.note ? note : QString()) << c.nr_evidenta;
+        EXPECT_EQ(entry.val_decl[1], entry.val_decl[0]) << c.nr_evidenta;
+    }
+}
+
 TEST_F(TextImageCommand, FileThatCannotBeWrittenIsSaidAndNotOpened) {
     ASSERT_TRUE(text::writeLines(dir.filePath("LKELM.txt"), {"an older image"}));
     // The new image cannot take the place of the old one.

@@ -32,6 +32,9 @@ struct Document {
 
 const QString kNote = QStringLiteral("(1-OP cu valoare de declaratie)");
 const QString kPayerIbanCaption = QStringLiteral("Cod IBAN plătitor");
+const QString kDebitCaption = QStringLiteral("Data debitării");
+const QString kTitleOP = QStringLiteral("ORDIN DE PLATA");
+const QString kTitleFV = QStringLiteral("Foaie de vărsământ");
 
 const std::vector<Document> kDocuments = {
     {"payment order, every field",
@@ -41,23 +44,25 @@ const std::vector<Document> kDocuments = {
      "RNCBROBU",
      "TREZROBU",
      {"745", "1.500,50", "ALFA SRL", "RO46RNCB0089000000000001", "RO21TREZ13120A010101XXXX", "(1)",
-      kNote, kPayerIbanCaption},
-     {}},
+      kNote, kPayerIbanCaption, kTitleOP, "20123010000150125100024", "ABC12345678", "1234567890",
+      "RNCBROBU", "TREZROBU"},
+     {kTitleFV, kDebitCaption}},
     // A payer IBAN left on a slip's line is neither printed nor encoded.
     {"deposit slip, no trailing fields",
      "2,FV46,200,BETA SRL,4221306,STR. MICA 2,RO46RNCB0089000000000001,,DGFP BRASOV,4221306,"
      "RO21TREZ13120A010101XXXX,,,TAXA AUTO,16/01/2025,,,,,FV",
      "",
      "TREZROBU",
-     {"FV46", "BETA SRL", "RO21TREZ13120A010101XXXX", "(2)"},
-     {"RO46RNCB", kPayerIbanCaption, kNote}},
+     {"FV46", "BETA SRL", "RO21TREZ13120A010101XXXX", "(2)", kTitleFV, "douasutelei"},
+     {"RO46RNCB", kPayerIbanCaption, kNote, kTitleOP, kDebitCaption}},
     {"state-domain agency, debit date only",
      "3,47,75.50,AGENTIA DOMENIILOR STATULUI,14818116,STR. LUNGA 3,RO29TREZ1315069XXX000001,,"
      "BUGETUL DE STAT,4221306,RO21TREZ13120A010101XXXX,,20123010000150125000023,REDEVENTA,"
      "17/01/2025,20/01/2025,,,,OP",
      "TREZROBU",
      "TREZROBU",
-     {"75,50", "AGENTIA DOMENIILOR STATULUI", "RO29TREZ1315069XXX000001", "20/01/2025", "(3)"},
+     {"75,50", "AGENTIA DOMENIILOR STATULUI", "RO29TREZ1315069XXX000001", "20/01/2025", "(3)",
+      kDebitCaption},
      {kNote}},
     // Everything the cleaners let through; the object is longer than the payload takes.
     {"every character the cleaners keep",
@@ -199,6 +204,39 @@ TEST(PrintedPage, BarcodesReadBackAsThePayload) {
             for (const QString& value : d.notShown)
                 EXPECT_FALSE(text.contains(value)) << value.toStdString();
         }
+    }
+}
+
+// A blank form carries its own title only; the debit date box is on the
+// payment order's form, not on the deposit slip's.
+TEST(PrintedPage, BlankFormsCarryTheirTitleAndBoxes) {
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "pdftotext not found: install poppler-utils (tools/install-deps.sh)";
+    const struct {
+        QStringList answers;
+        QStringList shown, notShown;
+    } forms[] = {
+        {{"yes"}, {kTitleOP, kDebitCaption, kPayerIbanCaption}, {kTitleFV}},
+        {{"no", "yes"}, {kTitleFV}, {kTitleOP, kDebitCaption, kPayerIbanCaption}},
+    };
+    for (const auto& form : forms) {
+        QTemporaryDir dir;
+        const QDir folder(dir.path());
+        QStringList shown;
+        ScriptedUi ui(folder, QDir(folder.filePath("listari")),
+                      [&](const QString& line) { shown += line; });
+        Program program(folder, ui);
+        program.start();
+        for (const QString& answer : form.answers) ui.queueAnswer(answer);
+        program.introd().Command2_Click();
+        EXPECT_FALSE(ui.hasQueuedAnswers());
+        const QString text =
+            run(pdftotext, {"-layout", folder.filePath("listari/print-0001.pdf"), "-"});
+        for (const QString& value : form.shown)
+            EXPECT_EQ(text.count(value), 1) << value.toStdString();
+        for (const QString& value : form.notShown)
+            EXPECT_FALSE(text.contains(value)) << value.toStdString();
     }
 }
 

@@ -56,18 +56,15 @@ TEST(TextHelpers, NumericValueReadsLeadingDigits) {
         const char* text;
         qint64 value;
     };
+    // One sign at most, and only before the digits.
     const Case cases[] = {
-        {"7", 7},
-        {"007", 7},
-        {" 12 ", 12},
-        {"1 2", 12},
-        {"12abc", 12},
-        {"abc", 0},
-        {"", 0},
-        {"-5", -5},
-        {"+3", 3},
-        {"3.9", 3},
-        {"99999999999999999999999", 9223372036854775807},
+        {"7", 7},      {"007", 7},
+        {" 12 ", 12},  {"1 2", 12},
+        {"12abc", 12}, {"abc", 0},
+        {"", 0},       {"-5", -5},
+        {"+3", 3},     {" - 4", -4},
+        {"--3", 0},    {"1-2", 1},
+        {"3.9", 3},    {"99999999999999999999999", 9223372036854775807},
     };
     for (const Case& c : cases) EXPECT_EQ(numericValue(c.text), c.value) << c.text;
 }
