@@ -14,9 +14,14 @@ Program::Program(QDir folder, Ui& ui)
       form2_(ui_, state, incarc_) {
     introd_.setEntryWindow(&incarc_);
     incarc_.setAssistants(&formIban_, &formNrevid_, &form2_);
-    // Leaving the entry window reloads the main list and shows the main window.
-    incarc_.laIesire = [this] {
-        introd_.incarcare_lista();
+    // Leaving the entry window shows the main window with its list: after a
+    // save the list of the file as written, otherwise the file read again.
+    incarc_.listaPrincipala = [this] { return introd_.storedItems(); };
+    incarc_.laIesire = [this](const store::ListaIncarcata* saved) {
+        if (saved)
+            introd_.incarcare_lista(*saved);
+        else
+            introd_.incarcare_lista();
         introd_.visible = true;
     };
 }
