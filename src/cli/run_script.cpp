@@ -8,6 +8,7 @@ namespace tavo::cli {
 
 int runList(const Options& options, Output output) {
     ScriptSession session(options, output);
+    session.introd().searchable = false;
     try {
         if (!session.start())
             return Failed;

@@ -76,6 +76,9 @@ class Introd {
     void Command9_Click();
     void Command8_Click();
 
+    // False for a list only read out, never searched (`tavo list`): the
+    // folded copies of the stored lines are not made and Cauta is not applied.
+    bool searchable = true;
     // Loads ordine.txt into the list, the count and NrO.
     void incarcare_lista();
     // The same from a list the orders file gave without reading the file

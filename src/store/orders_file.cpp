@@ -298,7 +298,7 @@ bool OrdersFile::rewrite(QByteArrayView old, const QByteArray& content, QString*
     return false;
 }
 
-ListaIncarcata OrdersFile::incarcare_lista() const {
+ListaIncarcata OrdersFile::incarcare_lista(bool searched) const {
     ListaIncarcata result;
     const QString file = path();
     QFileInfo info(file);
@@ -308,16 +308,17 @@ ListaIncarcata OrdersFile::incarcare_lista() const {
     const StoredFile content(file);
     if (!content)
         return result;
-    return lista(content.bytes());
+    return lista(content.bytes(), searched);
 }
 
-ListaIncarcata OrdersFile::lista(QByteArrayView content) const {
+ListaIncarcata OrdersFile::lista(QByteArrayView content, bool searched) const {
     ListaIncarcata result;
     result.fileExists = true;
     const StoredLines stored = storedLines(content);
     const std::vector<StoredLine>& lines = stored.lines;
     result.items.reserve(qsizetype(lines.size()));
-    result.searchLines.reserve(content.size() + qsizetype(lines.size()) * 6);
+    if (searched)
+        result.searchLines.reserve(content.size() + qsizetype(lines.size()) * 6);
     bool changed = !stored.canonical;
     const StoredLine* last = nullptr;
     for (const StoredLine& line : lines) {
@@ -328,7 +329,8 @@ ListaIncarcata OrdersFile::lista(QByteArrayView content) const {
         const int inserted = campuri_lipsa(line.commas);
         changed = changed || inserted > 0;
         result.items.append(element_lista(line, inserted));
-        appendSearchLine(result.searchLines, line, inserted);
+        if (searched)
+            appendSearchLine(result.searchLines, line, inserted);
         last = &line;
     }
     if (last) {

@@ -59,7 +59,9 @@ class OrdersFile {
     // Reads the file, brings lines of earlier shapes up to date (rewriting the
     // file when anything changed), and builds the items of the main list.
     // Lines of no known shape are kept in place, unchanged, and not listed.
-    ListaIncarcata incarcare_lista() const;
+    // Without `searched`, the folded search lines are not made (a list that
+    // is only read out).
+    ListaIncarcata incarcare_lista(bool searched = true) const;
 
     // The documents of the file in order, each with its 1-based line number;
     // lines of no known shape are left out. Empty when there is no file.
@@ -110,7 +112,7 @@ class OrdersFile {
     bool rewrite(QByteArrayView old, const QByteArray& content, QString* error,
                  QString* versionFailure) const;
     // The list of a file whose bytes are `content` (see incarcare_lista).
-    ListaIncarcata lista(QByteArrayView content) const;
+    ListaIncarcata lista(QByteArrayView content, bool searched = true) const;
     // The save of salvare_ordin; with `after`, the list as written, from `before`.
     bool save(const ordin& document, const QStringList& before, ListaIncarcata* after,
               QString* error, QString* versionFailure) const;
