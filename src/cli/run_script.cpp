@@ -1,4 +1,5 @@
 #include <QFile>
+#include <algorithm>
 
 #include "cli/commands.h"
 #include "cli/script_session.h"
@@ -7,6 +8,7 @@ namespace tavo::cli {
 
 int runList(const Options& options, Output output) {
     ScriptSession session(options, output);
+    session.introd().searchable = false;
     try {
         if (!session.start())
             return Failed;
@@ -15,8 +17,19 @@ int runList(const Options& options, Output output) {
         return Unanswered;
     }
     const Introd& main = session.introd();
-    for (const QString& item : main.Ordine) output.out << item << '\n';
-    output.out << main.Label3 << '\n' << "NrO=" << main.NrO << '\n';
+    // The list goes out as one text: item by item the stream's own work would
+    // cost more than the loading of a long list.
+    const QString tail = main.Label3 + QLatin1String("\nNrO=") + main.NrO + QLatin1Char('\n');
+    qsizetype size = tail.size();
+    for (const QString& item : main.Ordine) size += item.size() + 1;
+    QString text(size, Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const QString& item : main.Ordine) {
+        out = std::copy(item.cbegin(), item.cend(), out);
+        *out++ = QLatin1Char('\n');
+    }
+    std::copy(tail.cbegin(), tail.cend(), out);
+    output.out << text;
     return Done;
 }
 

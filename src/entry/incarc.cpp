@@ -268,18 +268,22 @@ void Incarc::but_exit_Click() {
         if (ui_.ask(incarc_texts::intrebareCif) != Answer::Yes)
             return;
     }
+    std::optional<store::ListaIncarcata> saved;
     if (ui_.ask(QStringLiteral("Salvati ?")) == Answer::Yes) {
         verif_OP1();
         QString error;
         QString versionFailure;
-        if (!orders_.salvare_ordin(document(), &error, &versionFailure)) {
+        saved =
+            orders_.salvare_ordin(document(), listaPrincipala ? listaPrincipala() : QStringList(),
+                                  &error, &versionFailure);
+        if (!saved) {
             // The document stays in the window: nothing typed is lost.
             ui_.message(incarc_texts::salvareEsuata.arg(error), Icon::Exclamation);
             return;
         }
         store::reportKeepFailure(ui_, state_, versionFailure);
     }
-    inchideFereastra();
+    inchideFereastra(saved ? &*saved : nullptr);
 }
 
 void Incarc::inchidere() {
@@ -294,7 +298,7 @@ void Incarc::inchidere() {
         focus = typing;
 }
 
-void Incarc::inchideFereastra() {
+void Incarc::inchideFereastra(const store::ListaIncarcata* saved) {
     visible = false;
     focus.clear();
     clearHint();
@@ -306,7 +310,7 @@ void Incarc::inchideFereastra() {
     if (calendar_)
         calendar_->visible = false;
     if (laIesire)
-        laIesire();
+        laIesire(saved);
 }
 
 void Incarc::Command8_Click() {

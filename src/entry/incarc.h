@@ -191,8 +191,12 @@ class Incarc {
     // Today's date, for the date fields that default to it (tests set it).
     std::function<QDate()> azi;
 
-    // Called when the window is left: the main window reloads its list and shows.
-    std::function<void()> laIesire;
+    // The list of the main window as its last load gave it: the save on
+    // leaving gives from it the list of the file as written.
+    std::function<QStringList()> listaPrincipala;
+    // Called when the window is left, with that list after a save (null when
+    // nothing was saved): the main window takes it, or reloads, and shows.
+    std::function<void(const store::ListaIncarcata* saved)> laIesire;
 
     // The window's controls with their handlers: its view and its script are built from it.
     ui::ControlTable controls();
@@ -204,7 +208,7 @@ class Incarc {
     void completareTrezorerie();
     void copiereF1();
     QString data_emiterii_tastata(const QString& text, bool debitare);
-    void inchideFereastra();
+    void inchideFereastra(const store::ListaIncarcata* saved = nullptr);
     void predareAsistent();
     void hintAfterChecks(int k, const QString& typed, const QString& indicatorBefore);
     void giveHint(int k, const QString& text);

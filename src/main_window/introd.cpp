@@ -40,11 +40,19 @@ void Introd::start() {
 }
 
 void Introd::incarcare_lista() {
-    store::ListaIncarcata loaded = orders_.incarcare_lista();
+    incarcare_lista(orders_.incarcare_lista(searchable));
+}
+
+void Introd::incarcare_lista(const store::ListaIncarcata& loaded) {
     // A search typed before stays: the list shows what it finds in the file as it is now.
-    allItems_ = std::move(loaded.items);
-    search_.setLines(std::move(loaded.searchLines));
-    Cauta_Change();
+    allItems_ = loaded.items;
+    if (searchable) {
+        search_.setLines(loaded.searchLines);
+        Cauta_Change();
+    } else {
+        OrdineSelectie = -1;
+        Ordine = allItems_;
+    }
     if (!loaded.fileExists) {
         Label3 = countLabel(0);
         return;

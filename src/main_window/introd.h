@@ -77,12 +77,20 @@ class Introd {
     void Command9_Click();
     void Command8_Click();
 
+    // False for a list only read out, never searched (`tavo list`): the
+    // folded copies of the stored lines are not made and Cauta is not applied.
+    bool searchable = true;
     // Loads ordine.txt into the list, the count and NrO.
     void incarcare_lista();
+    // The same from a list the orders file gave without reading the file
+    // again (the save on leaving the entry window).
+    void incarcare_lista(const store::ListaIncarcata& loaded);
 
     static QString countLabel(qsizetype count);
     // The number of stored documents, whatever Cauta shows of them.
     qsizetype documentCount() const { return allItems_.size(); }
+    // Their items, as the last load of the list gave them.
+    const QStringList& storedItems() const { return allItems_; }
 
     // The entry window that "Incărcare" opens.
     void setEntryWindow(Incarc* entry) { entry_ = entry; }

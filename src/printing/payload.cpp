@@ -36,8 +36,9 @@ QString text_CB(const PayloadSource& document) {
 }
 
 bool scrie_OPCB(const QDir& folder, const PayloadSource& document, QString* error) {
-    return text::writeLines(folder.filePath(QStringLiteral("OPCB.txt")), {text_CB(document)},
-                            error);
+    // Written anew at every listing: replaced whole, but not waited for on disk.
+    return text::writeLines(folder.filePath(QStringLiteral("OPCB.txt")), {text_CB(document)}, error,
+                            text::Durability::Unsynced);
 }
 
 }  // namespace tavo::printing

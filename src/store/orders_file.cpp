@@ -58,19 +58,26 @@ StoredLines storedLines(QByteArrayView content, bool shapes = true) {
             static_cast<const char*>(std::memchr(begin, '\n', size_t(size - start)));
         const char* stop = newline ? newline : data + size;
         const char* end = stop;
-        if (end > begin && end[-1] == '\r') {
+        if (end > begin && end[-1] == '\r')
             --end;
-        } else {
+        // A line without its CR, or a last one without its LF, is not canonical.
+        if (end == stop || !newline)
             result.canonical = false;
-        }
         StoredLine line{};
         line.bytes = QByteArrayView(begin, end - begin);
         line.number = ++number;
         line.commas = shapes ? forma_cunoscuta(QByteArrayView(begin, end)) : -1;
         if (line.commas >= 0) {
-            line.firstComma = qint32(line.bytes.indexOf(','));
-            line.secondComma = qint32(line.bytes.indexOf(',', line.firstComma + 1));
-            line.lastComma = qint32(line.bytes.lastIndexOf(','));
+            // A known shape has at least 15 commas: each search finds one.
+            const char* first =
+                static_cast<const char*>(std::memchr(begin, ',', size_t(end - begin)));
+            const char* second =
+                static_cast<const char*>(std::memchr(first + 1, ',', size_t(end - first - 1)));
+            const char* last = end - 1;
+            while (*last != ',') --last;
+            line.firstComma = qint32(first - begin);
+            line.secondComma = qint32(second - begin);
+            line.lastComma = qint32(last - begin);
         }
         result.lines.push_back(line);
         start = (stop - data) + 1;
@@ -80,6 +87,16 @@ StoredLines storedLines(QByteArrayView content, bool shapes = true) {
 
 QString decoded(QByteArrayView bytes) {
     return text::fromCp1250(bytes);
+}
+
+// The fields of a list item are short and nearly always ASCII, which every
+// code page reads the same: copied as they are, without the table.
+QChar* decodeField(QByteArrayView bytes, QChar* out) {
+    uchar high = 0;
+    for (const char c : bytes) high |= uchar(c);
+    if (high >= 0x80)
+        return text::decodeCp1250Into(bytes, out);
+    return std::transform(bytes.begin(), bytes.end(), out, [](char c) { return QLatin1Char(c); });
 }
 
 // The item of the main list for a document: field 1 right-aligned in five
@@ -94,21 +111,12 @@ QString element_lista(const StoredLine& line, int inserted) {
     QString item(padding + number.size() + documentNumber.size() + inserted + 2 + type.size(),
                  Qt::Uninitialized);
     QChar* out = std::fill_n(item.data(), padding, QLatin1Char(' '));
-    out = text::decodeCp1250Into(number, out);
+    out = decodeField(number, out);
     *out++ = QLatin1Char(',');
-    out = text::decodeCp1250Into(documentNumber, out);
+    out = decodeField(documentNumber, out);
     out = std::fill_n(out, inserted + 1, QLatin1Char(','));
-    text::decodeCp1250Into(type, out);
+    decodeField(type, out);
     return item;
-}
-
-qint64 storedOrderNumber(const StoredLine& line) {
-    return text::numericValue(line.orderNumber());
-}
-
-void appendLine(QByteArray& out, QByteArrayView line) {
-    out.append(line);
-    out.append("\r\n", 2);
 }
 
 // The line of a document as searched: up to date (the empty fields inserted
@@ -120,13 +128,146 @@ void appendSearchLine(QByteArray& out, const StoredLine& line, int inserted) {
     out.append('\n');
 }
 
+// Whether `item` is what element_lista gives for an up-to-date document
+// line, told without building it when its fields are ASCII.
+bool itemIs(const QString& item, const StoredLine& line) {
+    const QByteArrayView fields[] = {line.orderNumber(), line.documentNumber(), line.type()};
+    const qsizetype padding = std::max<qsizetype>(0, 5 - fields[0].size());
+    if (item.size() != padding + fields[0].size() + fields[1].size() + fields[2].size() + 2)
+        return false;
+    uchar high = 0;
+    for (const QByteArrayView field : fields) {
+        for (const char c : field) high |= uchar(c);
+    }
+    if (high >= 0x80)
+        return item == element_lista(line, 0);
+    const QChar* at = item.constData() + padding;
+    const auto same = [&at](QByteArrayView field, QChar after) {
+        for (const char c : field) {
+            if (*at++ != QLatin1Char(c))
+                return false;
+        }
+        return after.isNull() || *at++ == after;
+    };
+    return std::all_of(item.constData(), at, [](QChar c) { return c == QLatin1Char(' '); }) &&
+           same(fields[0], QLatin1Char(',')) && same(fields[1], QLatin1Char(',')) &&
+           same(fields[2], QChar());
+}
+
+// The list of the file after a save that kept every line of `old` but
+// replaced those at `matched` with `newLine` (or appended it): `before`, the
+// list of `old`, with the saved document's item in place. Nothing when that
+// would not be what reading the file back gives: `before` is not the list of
+// `old`, or a load would bring lines up to date (older shapes, other line
+// ends), or the new line is not a document of the current shape.
+std::optional<ListaIncarcata> listKept(const StoredLines& old, const std::vector<size_t>& matched,
+                                       const QByteArray& newLine, const QStringList& before) {
+    const QByteArray ended = newLine + "\r\n";
+    const StoredLines added = storedLines(ended);
+    if (!old.canonical || added.lines.size() != 1 || added.lines[0].commas != virgule_actuale)
+        return std::nullopt;
+    ListaIncarcata result;
+    result.fileExists = true;
+    if (!old.lines.empty()) {
+        const QByteArrayView lastLine = old.lines.back().bytes;
+        result.searchLines.reserve(lastLine.data() + lastLine.size() -
+                                   old.lines.front().bytes.data() + ended.size());
+    }
+    QList<qsizetype> replaced;
+    const StoredLine* last = &added.lines[0];
+    auto next = matched.begin();
+    qsizetype documents = 0;
+    for (size_t i = 0; i < old.lines.size(); ++i) {
+        const StoredLine& line = old.lines[i];
+        if (line.commas < 0) {
+            result.unknownLines.append(line.number);
+            continue;
+        }
+        if (line.commas != virgule_actuale || documents >= before.size() ||
+            !itemIs(before[documents], line)) {
+            return std::nullopt;
+        }
+        const bool isMatched = next != matched.end() && *next == i;
+        next += isMatched;
+        if (isMatched)
+            replaced.append(documents);
+        appendSearchLine(result.searchLines, isMatched ? added.lines[0] : line, 0);
+        if (!matched.empty())
+            last = isMatched ? &added.lines[0] : &line;
+        ++documents;
+    }
+    if (documents != before.size())
+        return std::nullopt;
+    const QString item = element_lista(added.lines[0], 0);
+    result.items = before;
+    for (const qsizetype position : replaced) result.items[position] = item;
+    if (matched.empty()) {
+        result.items.append(item);
+        appendSearchLine(result.searchLines, added.lines[0], 0);
+    }
+    const QString lastDocument = decoded(last->bytes);
+    result.CIF_curent = camp(lastDocument, CIF_platitor).toString();
+    result.data_curenta = camp(lastDocument, data_emiterii).toString();
+    return result;
+}
+
+qint64 storedOrderNumber(const StoredLine& line) {
+    return text::numericValue(line.orderNumber());
+}
+
+void appendLine(QByteArray& out, QByteArrayView line) {
+    out.append(line);
+    out.append("\r\n", 2);
+}
+
+// Whether field 1 of a stored line reads as `nr`, as text::numericValue reads
+// it. A field of plain digits, as the program writes it, is told by its text
+// alone (`nrText` is nr in decimal form); any other field is read in full.
+bool readsAs(QByteArrayView field, qint64 nr, QByteArrayView nrText) {
+    const bool plain =
+        !field.isEmpty() && field.size() <= 18 && field.front() != '0' &&
+        std::all_of(field.begin(), field.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return plain ? field == nrText : text::numericValue(field) == nr;
+}
+
+// The bytes of the file with the lines at `matched` (indexes into `old`)
+// replaced by `newLine`, or with it appended when there are none; every line
+// ends in CR LF. When they all did already, the unchanged lines are copied in
+// spans.
+QByteArray replacedContent(QByteArrayView content, const StoredLines& old,
+                           const std::vector<size_t>& matched, QByteArrayView newLine) {
+    QByteArray out;
+    out.reserve(content.size() + qsizetype(matched.size() + 1) * (newLine.size() + 2) +
+                (old.canonical ? 0 : qsizetype(old.lines.size()) + 2));
+    if (old.canonical) {
+        const char* copied = content.data();
+        for (const size_t i : matched) {
+            const QByteArrayView line = old.lines[i].bytes;
+            out.append(QByteArrayView(copied, line.data()));
+            appendLine(out, newLine);
+            copied = line.data() + line.size() + 2;  // past its CR LF
+        }
+        out.append(QByteArrayView(copied, content.data() + content.size()));
+    } else {
+        auto next = matched.begin();
+        for (size_t i = 0; i < old.lines.size(); ++i) {
+            const bool replaced = next != matched.end() && *next == i;
+            next += replaced;
+            appendLine(out, replaced ? newLine : old.lines[i].bytes);
+        }
+    }
+    if (matched.empty())
+        appendLine(out, newLine);
+    return out;
+}
+
 }  // namespace
 
 bool OrdersFile::exists() const {
     return QFileInfo::exists(path());
 }
 
-bool OrdersFile::rewrite(const StoredFile& old, const QByteArray& content, QString* error,
+bool OrdersFile::rewrite(QByteArrayView old, const QByteArray& content, QString* error,
                          QString* versionFailure) const {
     const QString temp = folder_.filePath(QLatin1String(tempName));
     QString why;
@@ -136,9 +277,8 @@ bool OrdersFile::rewrite(const StoredFile& old, const QByteArray& content, QStri
         // The old file is kept only once the new one is whole on disk, and
         // only when the rewrite changes something: an unchanged file pushes
         // no real version out.
-        const QByteArrayView oldBytes = old.bytes();
-        if (!oldBytes.isEmpty() && oldBytes != QByteArrayView(content))
-            kept = EarlierVersions(folder_).keep(path(), oldBytes);
+        if (!old.isEmpty() && old != QByteArrayView(content))
+            kept = EarlierVersions(folder_).keep(path(), old);
         done = text::renameOver(temp, path(), &why);
     }
     if (done) {
@@ -158,7 +298,7 @@ bool OrdersFile::rewrite(const StoredFile& old, const QByteArray& content, QStri
     return false;
 }
 
-ListaIncarcata OrdersFile::incarcare_lista() const {
+ListaIncarcata OrdersFile::incarcare_lista(bool searched) const {
     ListaIncarcata result;
     const QString file = path();
     QFileInfo info(file);
@@ -168,12 +308,17 @@ ListaIncarcata OrdersFile::incarcare_lista() const {
     const StoredFile content(file);
     if (!content)
         return result;
-    result.fileExists = true;
+    return lista(content.bytes(), searched);
+}
 
-    const StoredLines stored = storedLines(content.bytes());
+ListaIncarcata OrdersFile::lista(QByteArrayView content, bool searched) const {
+    ListaIncarcata result;
+    result.fileExists = true;
+    const StoredLines stored = storedLines(content);
     const std::vector<StoredLine>& lines = stored.lines;
     result.items.reserve(qsizetype(lines.size()));
-    result.searchLines.reserve(content.bytes().size() + qsizetype(lines.size()) * 6);
+    if (searched)
+        result.searchLines.reserve(content.size() + qsizetype(lines.size()) * 6);
     bool changed = !stored.canonical;
     const StoredLine* last = nullptr;
     for (const StoredLine& line : lines) {
@@ -184,7 +329,8 @@ ListaIncarcata OrdersFile::incarcare_lista() const {
         const int inserted = campuri_lipsa(line.commas);
         changed = changed || inserted > 0;
         result.items.append(element_lista(line, inserted));
-        appendSearchLine(result.searchLines, line, inserted);
+        if (searched)
+            appendSearchLine(result.searchLines, line, inserted);
         last = &line;
     }
     if (last) {
@@ -200,7 +346,7 @@ ListaIncarcata OrdersFile::incarcare_lista() const {
         return result;
     }
     QByteArray updated;
-    updated.reserve(content.bytes().size() + qsizetype(lines.size()) * 6);
+    updated.reserve(content.size() + qsizetype(lines.size()) * 6);
     for (const StoredLine& line : lines) {
         const int inserted = line.commas < 0 ? 0 : campuri_lipsa(line.commas);
         if (inserted > 0) {
@@ -213,7 +359,7 @@ ListaIncarcata OrdersFile::incarcare_lista() const {
     }
     if (!rewrite(content, updated, &result.rewriteError, &result.versionFailure) &&
         result.rewriteError.isEmpty()) {
-        result.rewriteError = file;
+        result.rewriteError = path();
     }
     return result;
 }
@@ -270,36 +416,57 @@ Cautare OrdersFile::citire(qint64 nr) const {
 
 bool OrdersFile::salvare_ordin(const ordin& document, QString* error,
                                QString* versionFailure) const {
+    return save(document, {}, nullptr, error, versionFailure);
+}
+
+std::optional<ListaIncarcata> OrdersFile::salvare_ordin(const ordin& document,
+                                                        const QStringList& before, QString* error,
+                                                        QString* versionFailure) const {
+    ListaIncarcata after;
+    if (!save(document, before, &after, error, versionFailure))
+        return std::nullopt;
+    return after;
+}
+
+bool OrdersFile::save(const ordin& document, const QStringList& before, ListaIncarcata* after,
+                      QString* error, QString* versionFailure) const {
     // The order number is written in decimal form: "007" is stored as 7.
     const qint64 nr = text::numericValue(document[nr_ordine]);
     ordin stored = document;
     stored[nr_ordine] = QString::number(nr);
     const QByteArray newLine = text::toCp1250(stored.linie());
+    const QByteArray nrText = QByteArray::number(nr);
 
     const StoredFile content(path());
-    QByteArray updated;
-    updated.reserve(content.bytes().size() + newLine.size() + 2);
-    bool replaced = false;
     // Only documents are matched: a line of no known shape is never
-    // overwritten. The shape is tested only on the lines whose order number
-    // matches. The number is read as `citire` reads it (an empty one is 0), so
-    // the document found is the one replaced, never kept beside its new line.
-    const auto matches = [nr](QByteArrayView line) {
-        const qsizetype comma = line.indexOf(',');
-        return comma >= 0 && text::numericValue(line.first(comma)) == nr &&
-               forma_cunoscuta(line) >= 0;
-    };
-    for (const StoredLine& line : storedLines(content.bytes(), false).lines) {
-        if (matches(line.bytes)) {
-            appendLine(updated, newLine);
-            replaced = true;
-        } else {
-            appendLine(updated, line.bytes);
+    // overwritten. Without a list to give, the shape is tested only on the
+    // lines whose order number matches. The number is read as `citire` reads
+    // it (an empty one is 0), so the document found is the one replaced, never
+    // kept beside its new line.
+    const bool shapes = after != nullptr;
+    const StoredLines old = storedLines(content.bytes(), shapes);
+    std::vector<size_t> matched;
+    for (size_t i = 0; i < old.lines.size(); ++i) {
+        const StoredLine& line = old.lines[i];
+        bool matches = false;
+        if (line.commas >= 0) {
+            matches = readsAs(line.orderNumber(), nr, nrText);
+        } else if (!shapes) {
+            const qsizetype comma = line.bytes.indexOf(',');
+            matches = comma >= 0 && readsAs(line.bytes.first(comma), nr, nrText) &&
+                      forma_cunoscuta(line.bytes) >= 0;
         }
+        if (matches)
+            matched.push_back(i);
     }
-    if (!replaced)
-        appendLine(updated, newLine);
-    return rewrite(content, updated, error, versionFailure);
+    const QByteArray updated = replacedContent(content.bytes(), old, matched, newLine);
+    if (!rewrite(content.bytes(), updated, error, versionFailure))
+        return false;
+    if (after) {
+        std::optional<ListaIncarcata> kept = listKept(old, matched, newLine, before);
+        *after = kept ? std::move(*kept) : lista(updated);
+    }
+    return true;
 }
 
 OrdersFile::Stergere OrdersFile::sterge_tot(QString* error) const {

@@ -10,8 +10,6 @@
 
 namespace tavo::store {
 
-class StoredFile;
-
 // What loading ordine.txt gives the main window.
 struct ListaIncarcata {
     bool fileExists = false;  // false: no documents (missing or empty file)
@@ -61,7 +59,9 @@ class OrdersFile {
     // Reads the file, brings lines of earlier shapes up to date (rewriting the
     // file when anything changed), and builds the items of the main list.
     // Lines of no known shape are kept in place, unchanged, and not listed.
-    ListaIncarcata incarcare_lista() const;
+    // Without `searched`, the folded search lines are not made (a list that
+    // is only read out).
+    ListaIncarcata incarcare_lista(bool searched = true) const;
 
     // The documents of the file in order, each with its 1-based line number;
     // lines of no known shape are left out. Empty when there is no file.
@@ -90,6 +90,16 @@ class OrdersFile {
     // version, when the save went through without it.
     bool salvare_ordin(const ordin& document, QString* error = nullptr,
                        QString* versionFailure = nullptr) const;
+    // The same save, giving besides the list of the file as written: exactly
+    // what incarcare_lista would give reading it back, without reading it.
+    // `before` is the list the last load gave: when the file still matched it
+    // and needed no bringing up to date, it is kept and only the saved
+    // document's item changes; otherwise the list is built from the written
+    // bytes as a load builds it (bringing them up to date). Nothing when the
+    // save failed.
+    std::optional<ListaIncarcata> salvare_ordin(const ordin& document, const QStringList& before,
+                                                QString* error = nullptr,
+                                                QString* versionFailure = nullptr) const;
 
     // Keeps the file as ordine_copie.txt (replacing an earlier copy) and then
     // deletes it. Nothing is deleted when the copy could not be written.
@@ -97,8 +107,15 @@ class OrdersFile {
     Stergere sterge_tot(QString* error = nullptr) const;
 
   private:
-    bool rewrite(const StoredFile& old, const QByteArray& content, QString* error,
+    // Writes `content` over the file whose bytes are `old`, keeping them as
+    // an earlier version when they differ.
+    bool rewrite(QByteArrayView old, const QByteArray& content, QString* error,
                  QString* versionFailure) const;
+    // The list of a file whose bytes are `content` (see incarcare_lista).
+    ListaIncarcata lista(QByteArrayView content, bool searched = true) const;
+    // The save of salvare_ordin; with `after`, the list as written, from `before`.
+    bool save(const ordin& document, const QStringList& before, ListaIncarcata* after,
+              QString* error, QString* versionFailure) const;
 
     QDir folder_;
 };

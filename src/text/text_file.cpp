@@ -95,7 +95,11 @@ std::optional<QStringList> readLines(const QString& path) {
     return splitLines(fromCp1250(file.readAll()));
 }
 
-bool writeSynced(const QString& path, const QByteArray& bytes, QString* error) {
+namespace {
+
+// Writes `bytes` to `path` completely (see writeSynced), synced when asked.
+bool writeWhole(const QString& path, const QByteArray& bytes, QString* error,
+                Durability durability) {
     const QByteArray native = QFile::encodeName(path);
     int fd = -1;
     if (faults().readOnly)
@@ -120,7 +124,7 @@ bool writeSynced(const QString& path, const QByteArray& bytes, QString* error) {
         data += written;
         left -= written;
     }
-    if (::fsync(fd) != 0) {
+    if (durability == Durability::Synced && ::fsync(fd) != 0) {
         setError(error, path + ": " + systemError());
         ::close(fd);
         return false;
@@ -132,7 +136,8 @@ bool writeSynced(const QString& path, const QByteArray& bytes, QString* error) {
     return true;
 }
 
-bool renameOver(const QString& from, const QString& to, QString* error) {
+// Renames `from` over `to` (see renameOver), the folder synced when asked.
+bool renameWhole(const QString& from, const QString& to, QString* error, Durability durability) {
     if (faults().readOnly)
         errno = EACCES;
     if (faults().readOnly ||
@@ -140,11 +145,15 @@ bool renameOver(const QString& from, const QString& to, QString* error) {
         setError(error, to + ": " + systemError());
         return false;
     }
+    if (durability == Durability::Unsynced)
+        return true;
     // The new file is in place: a folder that cannot be synced does not undo
     // that, and saying otherwise would have the user save again for nothing.
     syncFolder(QFileInfo(to).absolutePath());
     return true;
 }
+
+}  // namespace
 
 bool linkFile(const QString& existing, const QString& link, QString* error) {
     if (faults().readOnly)
@@ -167,17 +176,27 @@ void syncFolder(const QString& folder) {
     }
 }
 
+bool writeSynced(const QString& path, const QByteArray& bytes, QString* error) {
+    return writeWhole(path, bytes, error, Durability::Synced);
+}
+
+bool renameOver(const QString& from, const QString& to, QString* error) {
+    return renameWhole(from, to, error, Durability::Synced);
+}
+
 bool replaceFile(const QString& target, const QString& temp, const QByteArray& bytes,
-                 QString* error) {
-    if (!writeSynced(temp, bytes, error) || !renameOver(temp, target, error)) {
+                 QString* error, Durability durability) {
+    if (!writeWhole(temp, bytes, error, durability) ||
+        !renameWhole(temp, target, error, durability)) {
         QFile::remove(temp);
         return false;
     }
     return true;
 }
 
-bool writeLines(const QString& path, const QStringList& lines, QString* error) {
-    return replaceFile(path, path + ".tmp", joinLines(lines), error);
+bool writeLines(const QString& path, const QStringList& lines, QString* error,
+                Durability durability) {
+    return replaceFile(path, path + ".tmp", joinLines(lines), error, durability);
 }
 
 }  // namespace tavo::text

@@ -46,13 +46,20 @@ bool linkFile(const QString& existing, const QString& link, QString* error = nul
 // Syncs a folder, so that the names just made or removed in it are durable.
 void syncFolder(const QString& folder);
 
+// How a replaced file reaches the disk: synced before the call returns, so
+// that a crash afterwards keeps it, or left to the system, for a scratch file
+// the program writes anew at each use, where waiting for the disk buys nothing.
+enum class Durability { Synced, Unsynced };
+
 // The safe replacement of a file: the whole new content goes to `temp` first,
 // synced, and only then is renamed over `target`. A failure at any step leaves
-// `target` as it was, and `temp` is removed.
+// `target` as it was, and `temp` is removed. Unsynced, a reader still meets
+// the old file or the whole new one, never a part.
 bool replaceFile(const QString& target, const QString& temp, const QByteArray& bytes,
-                 QString* error = nullptr);
+                 QString* error = nullptr, Durability durability = Durability::Synced);
 
 // Writes lines as a CP1250 CR LF file through "<path>.tmp".
-bool writeLines(const QString& path, const QStringList& lines, QString* error = nullptr);
+bool writeLines(const QString& path, const QStringList& lines, QString* error = nullptr,
+                Durability durability = Durability::Synced);
 
 }  // namespace tavo::text

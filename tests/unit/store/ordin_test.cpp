@@ -54,3 +54,24 @@ TEST(LineShape, KnownShapesAgreeWithThePatternTest) {
     // The ",#," rule: a comma right after ",#" is not counted.
     EXPECT_TRUE(forma_linie(QStringLiteral("a,#,b"), QStringLiteral(",#")));
 }
+
+TEST(LineShape, StoredLinesOfEveryLengthAgreeWithTheText) {
+    // The stored test takes whole blocks of bytes and then the rest: commas
+    // and "#" are placed at the ends of blocks, in the rest and in the block
+    // that overlaps it, on lines of 19 commas up to a few blocks long.
+    for (int length = 19; length <= 80; ++length) {
+        for (int hashAt = -1; hashAt < length; ++hashAt) {
+            QByteArray line(length, 'x');
+            // 19 commas spread from the end backwards, then a "#" or none.
+            for (int i = 0; i < 19; ++i) line[length - 1 - i * (length / 19)] = ',';
+            if (hashAt >= 0)
+                line[hashAt] = '#';
+            const int expected = forma_cunoscuta(QString::fromLatin1(line));
+            ASSERT_EQ(forma_cunoscuta(QByteArrayView(line)), expected) << line.constData();
+        }
+    }
+    // A long line whose comma count, taken modulo 256 in any byte counter,
+    // would look like 19: 16 * 256 + 19 commas.
+    EXPECT_EQ(forma_cunoscuta(QByteArrayView(QByteArray(16 * 256 + 19, ','))), -1);
+    EXPECT_EQ(forma_cunoscuta(QByteArrayView(QByteArray(5000, 'x') + QByteArray(19, ','))), 19);
+}
