@@ -1,4 +1,4 @@
-// Times the barcode of a printed copy: encoding typical payloads with codBare
+// Times the barcode of a printed copy: encoding typical payloads with encodeBarcode
 // and drawing the symbols as vector rectangles, and prints microseconds per
 // barcode. The drawing goes to a paint device that only counts what it gets
 // (our own cost), and, for comparison, to a QPicture (what recording the
@@ -115,7 +115,7 @@ int main(int argc, char** argv) {
     QElapsedTimer timer;
     timer.start();
     for (const QByteArray& payload : payloads)
-        symbols.push_back(tavo::printing::codBare(payload, QSizeF(kBarcode.size())));
+        symbols.push_back(tavo::printing::encodeBarcode(payload, QSizeF(kBarcode.size())));
     const double encodeUs = double(timer.nsecsElapsed()) / 1e3 / kBarcodes;
 
     int failed = 0;

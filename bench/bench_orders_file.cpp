@@ -122,7 +122,7 @@ int main(int argc, char** argv) {
     const double loadOlderMs =
         medianMs([&] { file.incarcare_lista(); }, [&] { copyFile(older, orders); });
     const auto document =
-        tavo::store::ordin::din_linie(tavo::bench::generateOrders(kDocuments / 2).back());
+        tavo::store::ordin::fromLine(tavo::bench::generateOrders(kDocuments / 2).back());
     const double saveMs =
         medianMs([&] { file.salvare_ordin(document); }, [&] { copyFile(current, orders); });
 

@@ -69,7 +69,8 @@ int main(int argc, char** argv) {
     for (int i = 0; i < kBarcodes; ++i) {
         QPicture picture;
         QPainter painter(&picture);
-        tavo::printing::drawPdf417(painter, tavo::printing::codBare(payload, box.size()), box);
+        tavo::printing::drawPdf417(painter, tavo::printing::encodeBarcode(payload, box.size()),
+                                   box);
     }
     const double barcodeUs = double(timer.nsecsElapsed()) / 1e3 / kBarcodes;
 
@@ -81,8 +82,8 @@ int main(int argc, char** argv) {
         job.pageCount = 1;
         job.drawPage = [&](QPainter& painter, int) {
             if (withBarcode)
-                tavo::printing::drawPdf417(painter, tavo::printing::codBare(payload, box.size()),
-                                           box);
+                tavo::printing::drawPdf417(painter,
+                                           tavo::printing::encodeBarcode(payload, box.size()), box);
         };
         timer.restart();
         for (int i = 0; i < kPdfPages; ++i) {

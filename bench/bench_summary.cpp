@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
     for (const auto& run : runs) {
         tavo::printing::CerereBorderou cerere;
         cerere.CIF = kPayer;
-        cerere.perioada = tavo::printing::citirePerioada(QLatin1String(run.period));
+        cerere.perioada = tavo::printing::readPeriod(QLatin1String(run.period));
         cerere.tip = QLatin1String(run.type);
         tavo::printing::Borderou made;
         const double ms = medianMs([&] {
@@ -103,7 +103,7 @@ int main(int argc, char** argv) {
             medianMs([&] { sum = awkSum(run.file, run.firstYear, run.lastYear, run.type); });
         std::printf("%s: %lld documents, total %s (awk: n s = %s); Borderou.txt %.1f MB\n",
                     run.what, static_cast<long long>(made.documente),
-                    qPrintable(tavo::printing::totalBorderou(made.totalBani, made.depasire)),
+                    qPrintable(tavo::printing::totalBorderou(made.totalBani, made.overflow)),
                     qPrintable(sum), double(QFileInfo(summary).size()) / 1e6);
         figures.push_back({run.what, ms, awkMs});
     }

@@ -4,7 +4,7 @@
 
 namespace tavo::beneficiary {
 
-QString control_nr_evidenta(const QString& text) {
+QString checkRegistrationNumber(const QString& text) {
     int sum = 0;
     for (const QChar c : QStringView(text).first(qMin<qsizetype>(text.size(), 21))) {
         if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
@@ -14,7 +14,7 @@ QString control_nr_evidenta(const QString& text) {
     return digits.size() == 1 ? QLatin1Char('0') + digits : digits.right(2);
 }
 
-bool test_nr_evidenta(const QString& text) {
+bool isRegistrationNumber(const QString& text) {
     if (text.isEmpty())
         return true;
     if (text.size() != kNrEvidentaLength)
@@ -24,7 +24,7 @@ bool test_nr_evidenta(const QString& text) {
     static const QStringList categories = {QStringLiteral("01"), QStringLiteral("03"),
                                            QStringLiteral("11")};
     return documentTypes.contains(text.left(2)) && categories.contains(text.mid(5, 2)) &&
-           control_nr_evidenta(text) == text.right(2);
+           checkRegistrationNumber(text) == text.right(2);
 }
 
 }  // namespace tavo::beneficiary

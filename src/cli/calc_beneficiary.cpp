@@ -14,7 +14,7 @@ void addBeneficiaryOperations(CalcTable& table) {
             const bool corect = ver_IBAN(field, env.state);
             return QStringList{yesNo(corect) + ' ' + field + ' ' + env.state.cifre_control_IBAN};
         }};
-    table[QStringLiteral("nr_evidenta")] = yesNoOperation(test_nr_evidenta);
+    table[QStringLiteral("nr_evidenta")] = yesNoOperation(isRegistrationNumber);
 }
 
 }  // namespace tavo::cli

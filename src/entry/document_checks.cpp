@@ -26,7 +26,7 @@ bool isNumber(const QString& text) {
 }
 
 // The beneficiary of a treasury account, by the budget of its account code.
-QString numeBeneficiarTrezorerie(const QString& accountCode) {
+QString treasuryBeneficiaryName(const QString& accountCode) {
     if (accountCode.startsWith(QLatin1String("5503")) ||
         accountCode.startsWith(QLatin1String("5504")))
         return QStringLiteral("BUGETUL DE STAT");
@@ -88,7 +88,7 @@ void Incarc::verif_OP() {
         return;
 
     if (d1[D1::IBAN_beneficiar].mid(4, 4) == QLatin1String("TREZ"))
-        completareTrezorerie();
+        fillTreasuryBeneficiary();
     for (D1 k : {D1::reprezentand, D1::cod_angajament, D1::indicator_angajament, D1::cod_program}) {
         if (!d1[k].isEmpty())
             d1[k] = text::curatare_camp(d1[k]);
@@ -97,18 +97,18 @@ void Incarc::verif_OP() {
         if (!d1[k].isEmpty())
             d1[k] = checks::verif_data(d1[k], ui_);
     }
-    copiereF1();
+    copyToSecondCopy();
 }
 
 // A treasury beneficiary: the name, the fiscal code and the object the user
 // left empty come from the budget account of the obligation chosen in the
 // beneficiary assistant and from the payer.
-void Incarc::completareTrezorerie() {
+void Incarc::fillTreasuryBeneficiary() {
     const beneficiary::ReferenceList& obligations = lists_.Form_IBAN.oblig1;
     const QString chosen = obligations.selectedRow();
     const QString accountCode = chosen.mid(4, 10);
     if (d1[D1::beneficiar].isEmpty()) {
-        d1[D1::beneficiar] = numeBeneficiarTrezorerie(accountCode);
+        d1[D1::beneficiar] = treasuryBeneficiaryName(accountCode);
         if (d1[D1::beneficiar] == QLatin1String("TAVO"))
             d1[D1::CIF_beneficiar] = QStringLiteral("23579131");
     }
@@ -121,7 +121,7 @@ void Incarc::completareTrezorerie() {
 // The second copy's print labels take the texts of the fields and derived
 // labels of the same names. The branches have no label of their own: they
 // reach paper through the bank labels.
-void Incarc::copiereF1() {
+void Incarc::copyToSecondCopy() {
     F1[F1::nr_OP] = d1[D1::nr_OP];
     F1[F1::suma_afisata] = b1[B1::suma_afisata];
     F1[F1::suma_litere] = b1[B1::suma_litere];

@@ -41,7 +41,7 @@ QString digitsOf(const QString& text) {
 
 }  // namespace
 
-void Incarc::camp_parasit(int k) {
+void Incarc::leaveField(int k) {
     QString& field = d1[size_t(k)];
     const QString typed = field;
     const QString indicatorBefore = d1[D1::indicator_angajament];
@@ -57,7 +57,7 @@ void Incarc::camp_parasit(int k) {
     if (isIbanField(k)) {
         const QString typed = field.toUpper().trimmed();
         field = typed.isEmpty() ? typed : QStringLiteral("RO") + typed.right(22);
-        if (!field.isEmpty() && !cautareBanca(k))
+        if (!field.isEmpty() && !findBankLabels(k))
             return;
     }
 
@@ -74,14 +74,14 @@ void Incarc::camp_parasit(int k) {
         // Registration numbers belong to treasury accounts: with a bank's IBAN
         // the beneficiary section the user typed stays as it is.
         if (!field.isEmpty() && d1[D1::IBAN_beneficiar].mid(4, 4) == QLatin1String("TREZ"))
-            predareAsistent();
+            handOverToAssistant();
     }
     if (k == D1::nr_evidenta && field.startsWith(QLatin1String("26")))
         d1[D1::reprezentand] = incarc_texts::timbruMediu;
 
     if (k == D1::data_emiterii)
-        field = data_emiterii_tastata(field, false);
-    mutaCalendarDebitare(k);
+        field = typedIssueDate(field, false);
+    placeDebitDateCalendar(k);
     if ((k == D1::cod_angajament || k == D1::indicator_angajament || k == D1::cod_program) &&
         checks::isSpecialCommitmentCode(d1[D1::cod_angajament]) &&
         !d1[D1::indicator_angajament].isEmpty()) {
@@ -125,7 +125,7 @@ void Incarc::giveHint(int k, const QString& text) {
 
 // A registration number typed with a beneficiary IBAN: the beneficiary
 // assistant's second way fills the beneficiary section from the two.
-void Incarc::predareAsistent() {
+void Incarc::handOverToAssistant() {
     if (!assistant_)
         return;
     const QString iban = d1[D1::IBAN_beneficiar];
@@ -139,7 +139,7 @@ void Incarc::predareAsistent() {
 // The bank of the IBAN in d1(k), looked up in the bank list: the BIC and bank
 // labels of that side, or a message and an emptied IBAN (and, for the
 // beneficiary, an emptied beneficiary section) when the bank is not listed.
-bool Incarc::cautareBanca(int k) {
+bool Incarc::findBankLabels(int k) {
     const bool payer = k == D1::IBAN_platitor;
     beneficiary::ReferenceList& banks = lists_.Form_IBAN.Banci1;
     const auto found = beneficiary::lookUpBank(
@@ -168,9 +168,10 @@ bool Incarc::cautareBanca(int k) {
 // A date typed in the issue date (or, with `debitare`, the debit date) field.
 // A text that is not a date becomes today's date where one is expected: the
 // debit date always, the issue date only for a payer at the treasury.
-QString Incarc::data_emiterii_tastata(const QString& text, bool debitare) {
+QString Incarc::typedIssueDate(const QString& text, bool debitare) {
     const std::optional<QDate> read = checks::dateFromText(text);
-    QString date = checks::dateToText(read.value_or(azi ? azi() : QDate::currentDate()));
+    QString date =
+        checks::dateToText(read.value_or(todayForTests ? todayForTests() : QDate::currentDate()));
     if (!read && !debitare && !b1[B1::BIC_platitor].startsWith(QLatin1String("TREZ")))
         date.clear();
     return checks::norm_data(date);
@@ -178,7 +179,7 @@ QString Incarc::data_emiterii_tastata(const QString& text, bool debitare) {
 
 // The debit date is the state-domain agency's, and only when it pays from an
 // account: otherwise it is emptied and hidden with its calendar button.
-void Incarc::mutaCalendarDebitare(int k) {
+void Incarc::placeDebitDateCalendar(int k) {
     const bool ads =
         d1[D1::CIF_platitor] == incarc_texts::cifADS && !d1[D1::IBAN_platitor].isEmpty();
     d1Visible[D1::data_debitarii] = ads;
@@ -189,7 +190,7 @@ void Incarc::mutaCalendarDebitare(int k) {
         return;
     }
     if (k == D1::data_debitarii)
-        d1[D1::data_debitarii] = data_emiterii_tastata(d1[D1::data_debitarii], true);
+        d1[D1::data_debitarii] = typedIssueDate(d1[D1::data_debitarii], true);
 }
 
 void Incarc::verif1(int k) {

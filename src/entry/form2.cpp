@@ -5,7 +5,7 @@
 
 namespace tavo {
 
-void Form2::deschide(const QDate& today) {
+void Form2::openOn(const QDate& today) {
     Calendar1 = today;
     visible = true;
 }

@@ -20,7 +20,7 @@ class Form2 {
     bool visible = false;
 
     // Opens on today's date.
-    void deschide(const QDate& today);
+    void openOn(const QDate& today);
     // The user picks a day: it goes into the date field, and the picker closes.
     void Calendar1_Click(const QDate& day);
     // "Anulare data": empties both dates of the entry window and closes.

@@ -29,7 +29,7 @@ text::TypedText Form_IBAN::typedText(const QString& control, const QString& befo
                                 limit < 0 ? kCodIbanLimit : limit);
 }
 
-void Form_IBAN::arata() {
+void Form_IBAN::showWindow() {
     Frame3Visible = Command5Visible = Option1;
     Frame2Visible = Command9Visible = Option2;
     visible = true;
@@ -86,7 +86,7 @@ void Form_IBAN::codIBAN_LostFocus() {
 }
 
 void Form_IBAN::nrEVID_LostFocus() {
-    if (beneficiary::test_nr_evidenta(nrEVID))
+    if (beneficiary::isRegistrationNumber(nrEVID))
         return;
     ui_.message(beneficiary::kMesajNrEvidenta, Icon::Exclamation);
     nrEVID.clear();
@@ -111,7 +111,7 @@ void Form_IBAN::Command5_Click() {
     state_.zona_beneficiar_pregatita = true;
     entry_.d1[D1::beneficiar].clear();
     entry_.d1[D1::IBAN_beneficiar] = iban;
-    dupaCompletare();
+    afterFilling();
 }
 
 void Form_IBAN::Command9_Click() {
@@ -140,10 +140,10 @@ void Form_IBAN::Command9_Click() {
     entry_.F1[F1::IBAN_beneficiar] = entry_.e1[E1::beneficiar] = d1[D1::IBAN_beneficiar];
     entry_.F1[F1::nr_evidenta] = entry_.e1[E1::nr_evidenta] = d1[D1::nr_evidenta];
     entry_.F1[F1::reprezentand] = entry_.e1[E1::reprezentand] = d1[D1::reprezentand];
-    dupaCompletare();
+    afterFilling();
 }
 
-void Form_IBAN::dupaCompletare() {
+void Form_IBAN::afterFilling() {
     entry_.verif1(D1::nr_OP);
     entry_.verif_OP();
     visible = false;
@@ -179,7 +179,7 @@ ui::ControlTable Form_IBAN::controls() {
     table.focus = [this] { return focus; };
     table.setFocus = [this](const QString& control) { setFocus(control); };
     table.close = [this] {
-        ascunde();
+        hideWindow();
         return false;
     };
     const auto way1 = [this] { return Frame3Visible; };

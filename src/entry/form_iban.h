@@ -52,7 +52,7 @@ class Form_IBAN {
 
     // --- events ---
     // Shows the window with the frame and button of the chosen way.
-    void arata();
+    void showWindow();
     void Option_Click(int way);
     void setFocus(const QString& control);
     void key_Enter(const QString& control);
@@ -61,7 +61,7 @@ class Form_IBAN {
     // A list button: writes the list of the chosen unit and opens it.
     void lista_Click(beneficiary::IbanList list);
     void Command8_Click();
-    void ascunde() { visible = false; }
+    void hideWindow() { visible = false; }
 
     // The window's controls with their handlers: its view and its script are built from it.
     ui::ControlTable controls();
@@ -71,7 +71,7 @@ class Form_IBAN {
     void nrEVID_LostFocus();
     void oblig1_GotFocus();
     // The entry window after a completion: its checks run, the assistant hides.
-    void dupaCompletare();
+    void afterFilling();
 
     QDir folder_;
     Ui& ui_;

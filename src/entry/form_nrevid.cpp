@@ -26,12 +26,12 @@ Form_NREVID::Form_NREVID(Ui& ui, ProgramState& state, beneficiary::ReferenceList
                          Incarc& entry)
     : ui_(ui), state_(state), lists_(lists), entry_(entry) {}
 
-void Form_NREVID::stareInitiala() {
+void Form_NREVID::resetToStart() {
     tip = 22;
     categ_fisc().select(0);
 }
 
-int Form_NREVID::tipOptiune(int option) {
+int Form_NREVID::optionType(int option) {
     static constexpr std::array<int, 4> types{20, 22, 26, 27};
     return option >= 1 && option <= 4 ? types[size_t(option - 1)] : 0;
 }
@@ -47,7 +47,7 @@ void Form_NREVID::anulez() {
 }
 
 void Form_NREVID::Option_Click(int option) {
-    const int chosen = tipOptiune(option);
+    const int chosen = optionType(option);
     if (chosen == 0)
         return;
     tip = chosen;
@@ -116,7 +116,7 @@ void Form_NREVID::key_Enter(const QString& control) {
     }
 }
 
-bool Form_NREVID::dataValida(const QString& text) {
+bool Form_NREVID::isValidDate(const QString& text) {
     if (text.isEmpty())
         return true;
     if (text.size() != 6)
@@ -137,13 +137,13 @@ void Form_NREVID::data_decizie_LostFocus() {
         data_decizie.clear();
         return;
     }
-    if (!dataValida(data_decizie)) {
+    if (!isValidDate(data_decizie)) {
         ui_.message(QStringLiteral("Data invalida !"), Icon::Exclamation);
         data_decizie.clear();
     }
 }
 
-QString Form_NREVID::contBuget() const {
+QString Form_NREVID::budgetAccount() const {
     switch (tip) {
         case 22:
             return lists_.Form_NREVID.oblig2.selectedRow().mid(5, 10).trimmed();
@@ -166,10 +166,10 @@ QString Form_NREVID::nr_evidenta() const {
     const QString chassis = tip == 26 ? serie_sasiu : QStringLiteral("0000");
     const QString number = QString::number(tip) + obligation + category + chassis + data_decizie +
                            QStringLiteral("0000");
-    return number + beneficiary::control_nr_evidenta(number);
+    return number + beneficiary::checkRegistrationNumber(number);
 }
 
-QString Form_NREVID::grupareNrEvidenta(const QString& number) {
+QString Form_NREVID::groupRegistrationNumber(const QString& number) {
     // Type, obligation, category, chassis, date, zeros, control; the chassis
     // of an environment stamp may be shorter than four characters.
     const qsizetype chassis = number.size() - 19;
@@ -180,7 +180,7 @@ QString Form_NREVID::grupareNrEvidenta(const QString& number) {
     return groups.join(QLatin1Char(' '));
 }
 
-QString Form_NREVID::grupareIban(const QString& iban) {
+QString Form_NREVID::groupIban(const QString& iban) {
     return QStringList{iban.mid(0, 2), iban.mid(2, 2), iban.mid(4, 7), iban.mid(11, 10),
                        iban.mid(21)}
         .join(QLatin1Char(' '));
@@ -211,11 +211,11 @@ void Form_NREVID::Command5_Click() {
         return;
     }
     const QString number = nr_evidenta();
-    const QString account = contBuget();
+    const QString account = budgetAccount();
     const QString iban =
         beneficiary::IBAN_110(beneficiary::unitCode(Benef1().selectedRow()) + account);
-    nrev = grupareNrEvidenta(number);
-    codIBAN = grupareIban(iban);
+    nrev = groupRegistrationNumber(number);
+    codIBAN = groupIban(iban);
     state_.zona_beneficiar_pregatita = true;
 
     auto& d1 = entry_.d1;
@@ -269,7 +269,7 @@ ui::ControlTable Form_NREVID::controls() {
         table.controls.push_back(
             ui::Control(QStringLiteral("Option%1").arg(option), ControlKind::Option)
                 .shows(
-                    [this, option] { return QLatin1String(tip == tipOptiune(option) ? "1" : "0"); })
+                    [this, option] { return QLatin1String(tip == optionType(option) ? "1" : "0"); })
                 .onClick([this, option] { Option_Click(option); }));
     }
     table.controls.push_back(

@@ -47,13 +47,13 @@ class Form_NREVID {
     static constexpr int kSerieLimit = 4;
 
     // The type of an option button (1 to 4) and back.
-    static int tipOptiune(int option);
+    static int optionType(int option);
 
     // At start the fine-document type is chosen, with its category "01 - debit".
-    void stareInitiala();
+    void resetToStart();
 
     // --- events ---
-    void arata() { visible = true; }
+    void showWindow() { visible = true; }
     void Option_Click(int option);
     void Benef1_Click(int row);
     void oblig1_Click(int row);
@@ -68,18 +68,18 @@ class Form_NREVID {
 
     // The date test of data_decizie (day, month, two-digit year): true for
     // an empty text or a calendar date.
-    static bool dataValida(const QString& text);
+    static bool isValidDate(const QString& text);
     // The registration number of the chosen inputs, and its grouping.
     QString nr_evidenta() const;
-    static QString grupareNrEvidenta(const QString& number);
-    static QString grupareIban(const QString& iban);
+    static QString groupRegistrationNumber(const QString& number);
+    static QString groupIban(const QString& iban);
 
     // The window's controls with their handlers: its view and its script are built from it.
     ui::ControlTable controls();
 
   private:
     void data_decizie_LostFocus();
-    QString contBuget() const;
+    QString budgetAccount() const;
 
     Ui& ui_;
     ProgramState& state_;

@@ -70,11 +70,11 @@ Incarc::Incarc(QDir folder, Ui& ui, ProgramState& state, beneficiary::ReferenceL
     aranjare_macheta();
 }
 
-int Incarc::limita(int k) {
+int Incarc::typingLimit(int k) {
     return validIndex(k) ? kProperties[size_t(k)].limit : 0;
 }
 
-bool Incarc::douaLinii(int k) {
+bool Incarc::isTwoLineField(int k) {
     return validIndex(k) && kProperties[size_t(k)].lines == 2;
 }
 
@@ -107,25 +107,25 @@ QString Incarc::eticheta(int k) {
     return validIndex(k) ? incarc_texts::eticheta[size_t(k)] : QString();
 }
 
-QString Incarc::numeCamp(int k) {
+QString Incarc::fieldName(int k) {
     return QStringLiteral("d1(%1)").arg(k);
 }
 
-int Incarc::indexCamp(const QString& control) {
+int Incarc::fieldIndex(const QString& control) {
     if (!control.startsWith(QLatin1String("d1(")) || !control.endsWith(QLatin1Char(')')))
         return -1;
     bool ok = false;
     const int k = control.mid(3, control.size() - 4).toInt(&ok);
-    return ok && validIndex(k) && numeCamp(k) == control ? k : -1;
+    return ok && validIndex(k) && fieldName(k) == control ? k : -1;
 }
 
 QString Incarc::tintaEnter(int k) const {
     if (!validIndex(k))
         return {};
     if (k == D1::adresa_platitor && !esteOP())
-        return numeCamp(D1::beneficiar);
+        return fieldName(D1::beneficiar);
     const int target = kProperties[size_t(k)].enter;
-    return target == kToExit ? QStringLiteral("but_exit") : numeCamp(target);
+    return target == kToExit ? QStringLiteral("but_exit") : fieldName(target);
 }
 
 // --- layout and loading ---
@@ -182,19 +182,19 @@ void Incarc::ordin_nou(const store::ordin& document) {
 
 void Incarc::citire_ordin() {
     golire_macheta();
-    const store::Cautare found = orders_.citire(text::numericValue(state_.nr_curent));
-    if (found.kind == store::Cautare::Found)
+    const store::Lookup found = orders_.citire(text::numericValue(state_.nr_curent));
+    if (found.kind == store::Lookup::Found)
         umplere_macheta(found.document);
-    else if (found.kind == store::Cautare::New)
+    else if (found.kind == store::Lookup::New)
         ordin_nou(found.document);
 }
 
-void Incarc::marcajOrdine() {
+void Incarc::setOrderMark() {
     b1[B1::marcaj_ordine] = QStringLiteral("(") + state_.nr_curent + QStringLiteral(")");
 }
 
-void Incarc::arata() {
-    marcajOrdine();
+void Incarc::showWindow() {
+    setOrderMark();
     Picture.reset();
     // The debit date belongs to the state-domain agency's documents only.
     const bool ads = d1[D1::CIF_platitor] == incarc_texts::cifADS;
@@ -225,15 +225,15 @@ void Incarc::setFocus(const QString& control) {
         return;
     const QString previous = focus;
     focus = control;
-    const int k = indexCamp(previous);
+    const int k = fieldIndex(previous);
     if (k >= 0)
-        camp_parasit(k);
+        leaveField(k);
 }
 
 text::TypedText Incarc::typedText(int k, const QString& beforeCaret, const QString& afterCaret,
                                   int limit) {
     if (limit < 0)
-        limit = limita(k);
+        limit = typingLimit(k);
     if (k == D1::IBAN_platitor || k == D1::IBAN_beneficiar) {
         return text::keepTypedLimit(beneficiary::ibanWithoutBlanks(beforeCaret),
                                     beneficiary::ibanWithoutBlanks(afterCaret), limit);
@@ -241,7 +241,7 @@ text::TypedText Incarc::typedText(int k, const QString& beforeCaret, const QStri
     return text::keepTypedLimit(beforeCaret, afterCaret, limit);
 }
 
-void Incarc::tastare(int k, const QString& text) {
+void Incarc::typeText(int k, const QString& text) {
     if (validIndex(k))
         d1[size_t(k)] = typedText(k, text).text;
 }
@@ -268,7 +268,7 @@ void Incarc::but_exit_Click() {
         if (ui_.ask(incarc_texts::intrebareCif) != Answer::Yes)
             return;
     }
-    std::optional<store::ListaIncarcata> saved;
+    std::optional<store::LoadedList> saved;
     if (ui_.ask(QStringLiteral("Salvati ?")) == Answer::Yes) {
         verif_OP1();
         QString error;
@@ -283,10 +283,10 @@ void Incarc::but_exit_Click() {
         }
         store::reportKeepFailure(ui_, state_, versionFailure);
     }
-    inchideFereastra(saved ? &*saved : nullptr);
+    closeWindow(saved ? &*saved : nullptr);
 }
 
-void Incarc::inchidere() {
+void Incarc::closeBoxClicked() {
     if (!visible)
         return;
     // What is being typed counts: the field is left (and checked) first.
@@ -298,19 +298,19 @@ void Incarc::inchidere() {
         focus = typing;
 }
 
-void Incarc::inchideFereastra(const store::ListaIncarcata* saved) {
+void Incarc::closeWindow(const store::LoadedList* saved) {
     visible = false;
     focus.clear();
     clearHint();
     // The windows opened from this one write into it: they go with it.
     if (assistant_)
-        assistant_->ascunde();
+        assistant_->hideWindow();
     if (builder_)
         builder_->visible = false;
     if (calendar_)
         calendar_->visible = false;
-    if (laIesire)
-        laIesire(saved);
+    if (onExit)
+        onExit(saved);
 }
 
 void Incarc::Command8_Click() {
@@ -340,26 +340,26 @@ void Incarc::Command1_Click() {
         }
         units.select(found);
     }
-    assistant_->arata();
+    assistant_->showWindow();
 }
 
 void Incarc::Command6_Click() {
     if (!builder_)
         return;
     state_.zona_beneficiar_pregatita = false;
-    builder_->arata();
+    builder_->showWindow();
 }
 
 void Incarc::B_cal_Click() {
     state_.camp_calendar = 1;
     if (calendar_)
-        calendar_->deschide(azi ? azi() : QDate::currentDate());
+        calendar_->openOn(todayForTests ? todayForTests() : QDate::currentDate());
 }
 
 void Incarc::B_cal1_Click() {
     state_.camp_calendar = 2;
     if (calendar_)
-        calendar_->deschide(azi ? azi() : QDate::currentDate());
+        calendar_->openOn(todayForTests ? todayForTests() : QDate::currentDate());
 }
 
 void Incarc::Command4_Click() {

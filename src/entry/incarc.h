@@ -57,7 +57,7 @@ class Incarc {
     // The print layout: buttons, frames and hints hidden, the fields shown
     // through their print labels e1, the commitment labels of b1 and the second
     // copy's F1.
-    bool vedereListare = false;
+    bool printLayoutShown = false;
     bool Frame2Visible = false;  // the second copy on the page
     // The PDF417 picture of both copies (Picture1, Picture2); none when empty.
     std::shared_ptr<const printing::Pdf417> Picture;
@@ -72,17 +72,17 @@ class Incarc {
     int HScroll1Max = 3000;
 
     // --- the fields' fixed properties ---
-    static int limita(int k);      // typed limit
-    static bool douaLinii(int k);  // two-line field that wraps
-    static int ordineTab(int k);   // position in the tab order, 1 to 18
+    static int typingLimit(int k);      // typed limit
+    static bool isTwoLineField(int k);  // two-line field that wraps
+    static int ordineTab(int k);        // position in the tab order, 1 to 18
     static QString tooltip(int k);
     // The caption printed beside the field, as a screen reader says it.
     static QString eticheta(int k);
     // The control the Enter key moves to from d1(k) (a field's name, "but_exit").
     QString tintaEnter(int k) const;
     // The field (-1 for none) that a control name "d1(k)" names.
-    static int indexCamp(const QString& control);
-    static QString numeCamp(int k);
+    static int fieldIndex(const QString& control);
+    static QString fieldName(int k);
 
     // --- layout and loading ---
     void aranjare_macheta();
@@ -94,10 +94,10 @@ class Incarc {
     void citire_ordin();
     // Shows the window that the main window's "Incărcare" has loaded: the
     // order mark, the debit date for the state-domain agency, the scroll bars.
-    void arata();
+    void showWindow();
     // The order mark (B1::marcaj_ordine): the order number in parentheses, printed in the
     // lower left corner so that a printed document can be found again.
-    void marcajOrdine();
+    void setOrderMark();
 
     // --- events ---
     // Moves the focus to `control` (empty: away from every control). Leaving
@@ -106,17 +106,17 @@ class Incarc {
     // What typing or pasting leaves in d1(k): `beforeCaret` ends with what was
     // just typed or pasted, `afterCaret` follows the caret. The IBAN fields
     // drop blanks first (an IBAN copied in groups fits whole); then the typed
-    // limit (`limit`, or limita(k) when negative) cuts what was typed.
+    // limit (`limit`, or typingLimit(k) when negative) cuts what was typed.
     static text::TypedText typedText(int k, const QString& beforeCaret,
                                      const QString& afterCaret = QString(), int limit = -1);
     // The user types `text` into d1(k), replacing its text.
-    void tastare(int k, const QString& text);
+    void typeText(int k, const QString& text);
     void key_Enter(int k);
     void click_d1(int k);
     void but_exit_Click();
     // The window's close box: the same as "Iesire", so nothing typed is lost
     // without the user saying so.
-    void inchidere();
+    void closeBoxClicked();
     void Command8_Click();
     void Command4_Click();
     // The reference texts: "Instr.", "Inf.utile", "Legislatie", and
@@ -153,14 +153,14 @@ class Incarc {
     // "Listare": one copy of the document shown, then the entry layout again.
     void Command7_Click();
     // The text image of the document shown: its fields and derived labels.
-    printing::ImagineText imagine_text() const;
+    printing::TextImageValues imagine_text() const;
     // "OP/FV - imagine text": both copies of the text image into LKELM.txt,
     // then the viewer. The declaration note goes into val_decl(0) too.
     void Command3_Click();
 
     // --- the field checks and the document checks ---
     // The checks run when d1(k) loses the focus.
-    void camp_parasit(int k);
+    void leaveField(int k);
     void verif1(int k);
     void verif_OP();
     void verif_OP1();
@@ -189,27 +189,27 @@ class Incarc {
     void clearHint() { hint = {}; }
 
     // Today's date, for the date fields that default to it (tests set it).
-    std::function<QDate()> azi;
+    std::function<QDate()> todayForTests;
 
     // The list of the main window as its last load gave it: the save on
     // leaving gives from it the list of the file as written.
     std::function<QStringList()> listaPrincipala;
     // Called when the window is left, with that list after a save (null when
     // nothing was saved): the main window takes it, or reloads, and shows.
-    std::function<void(const store::ListaIncarcata* saved)> laIesire;
+    std::function<void(const store::LoadedList* saved)> onExit;
 
     // The window's controls with their handlers: its view and its script are built from it.
     ui::ControlTable controls();
 
   private:
-    void mutaCalendarDebitare(int k);
-    void seteazaEtichetaBanca(int k);
-    bool cautareBanca(int k);
-    void completareTrezorerie();
-    void copiereF1();
-    QString data_emiterii_tastata(const QString& text, bool debitare);
-    void inchideFereastra(const store::ListaIncarcata* saved = nullptr);
-    void predareAsistent();
+    void placeDebitDateCalendar(int k);
+    void setBankLabel(int k);
+    bool findBankLabels(int k);
+    void fillTreasuryBeneficiary();
+    void copyToSecondCopy();
+    QString typedIssueDate(const QString& text, bool debitare);
+    void closeWindow(const store::LoadedList* saved = nullptr);
+    void handOverToAssistant();
     void hintAfterChecks(int k, const QString& typed, const QString& indicatorBefore);
     void giveHint(int k, const QString& text);
 

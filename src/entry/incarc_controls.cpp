@@ -26,16 +26,16 @@ ui::ControlTable Incarc::controls() {
     table.focus = [this] { return focus; };
     table.setFocus = [this](const QString& control) { setFocus(control); };
     table.close = [this] {
-        inchidere();
+        closeBoxClicked();
         return false;
     };
     std::vector<ui::Control>& controls = table.controls;
     controls.push_back(ui::label(QStringLiteral("titlu"), [this] { return titlu; }));
     for (int k = 0; k < kFields; ++k) {
-        controls.push_back(ui::Control(numeCamp(k), ControlKind::TextField)
+        controls.push_back(ui::Control(fieldName(k), ControlKind::TextField)
                                .shows([this, k] { return d1[size_t(k)]; })
                                .shownWhen([this, k] { return d1Visible[size_t(k)]; })
-                               .onType([this, k](const QString& text) { tastare(k, text); })
+                               .onType([this, k](const QString& text) { typeText(k, text); })
                                .onChange([this, k](const QString& text) { d1[size_t(k)] = text; })
                                .onEnter([this, k] { key_Enter(k); })
                                .onClick([this, k] { click_d1(k); }));

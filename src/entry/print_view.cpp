@@ -9,7 +9,7 @@ namespace tavo {
 namespace {
 
 // The declaration note of a registration number whose 18th character is "1".
-QString notaDeclaratie(const QString& nr_evidenta) {
+QString declarationNote(const QString& nr_evidenta) {
     return nr_evidenta.size() >= 18 && nr_evidenta[17] == QLatin1Char('1') ? incarc_texts::val_decl
                                                                            : QString();
 }
@@ -40,7 +40,7 @@ constexpr std::array<F1Source, kF1Count> kF1Sources{{
 }  // namespace
 
 void Incarc::aranjare_listare(int copii) {
-    vedereListare = true;
+    printLayoutShown = true;
     for (bool& shown : d1Visible) shown = false;
     e1Visible.fill(true);
     if (!esteOP())
@@ -50,12 +50,12 @@ void Incarc::aranjare_listare(int copii) {
     b1[B1::cod_angajament] = d1[D1::cod_angajament];
     b1[B1::indicator_angajament] = d1[D1::indicator_angajament];
     b1[B1::cod_program] = d1[D1::cod_program];
-    copiereF1();
-    val_decl.fill(notaDeclaratie(d1[D1::nr_evidenta]));
+    copyToSecondCopy();
+    val_decl.fill(declarationNote(d1[D1::nr_evidenta]));
 }
 
 void Incarc::vedere_editare() {
-    vedereListare = false;
+    printLayoutShown = false;
     Frame2Visible = false;
     d1Visible.fill(true);
     d1Visible[D1::data_debitarii] = d1[D1::CIF_platitor] == incarc_texts::cifADS;
@@ -89,7 +89,7 @@ bool Incarc::imagine_CB(const QString& payload, QString* error) {
 printing::PrintedPage Incarc::pagina() const {
     printing::PrintedPage page;
     page.look.type = esteOP() ? printing::FormType::OP : printing::FormType::FV;
-    page.look.hints = !vedereListare;
+    page.look.hints = !printLayoutShown;
     page.look.debitDate = d1[D1::CIF_platitor] == incarc_texts::cifADS;
     // The upper copy: the print labels behind the fields.
     for (size_t i = 0; i < kE1Fields.size(); ++i) {

@@ -4,20 +4,20 @@
 namespace tavo {
 
 void Incarc::Command2_Click() {
-    reference_texts::deschide(ui_, folder_, reference_texts::kInstr);
+    reference_texts::openInViewer(ui_, folder_, reference_texts::kInstr);
 }
 
 void Incarc::Command5_Click() {
-    reference_texts::deschide(ui_, folder_, reference_texts::kInfUtile);
+    reference_texts::openInViewer(ui_, folder_, reference_texts::kInfUtile);
 }
 
 void Incarc::B_legi_Click() {
-    reference_texts::deschide(ui_, folder_, reference_texts::kLegi);
+    reference_texts::openInViewer(ui_, folder_, reference_texts::kLegi);
 }
 
 void Incarc::But_explic_Click() {
     QString error;
-    const QString name = reference_texts::pregatireSugestii(folder_, &error);
+    const QString name = reference_texts::prepareSuggestions(folder_, &error);
     if (name.isEmpty()) {
         ui_.message(QStringLiteral("Fisierul '%1' nu a putut fi creat (%2).")
                         .arg(QLatin1String(reference_texts::kSugestii), error),

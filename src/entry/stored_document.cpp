@@ -45,7 +45,7 @@ CheckedDocument StoredDocuments::check(const store::ordin& line) const {
 }
 
 CheckedDocument StoredDocuments::checked(Incarc& entry) const {
-    entry.marcajOrdine();
+    entry.setOrderMark();
     entry.verif_OP2();
     CheckedDocument document;
     document.op = entry.esteOP();
@@ -84,14 +84,14 @@ bool writeOPCB(const QDir& folder, const CheckedDocument& document, QString* err
 
 BarcodePicture barcodePicture(const QString& payload) {
     auto symbol = std::make_shared<printing::Pdf417>(
-        printing::codBare(text::toCp1250(payload), QSizeF(printing::form::kBarcode.size())));
+        printing::encodeBarcode(text::toCp1250(payload), QSizeF(printing::form::kBarcode.size())));
     if (!symbol->ok())
         return {nullptr, symbol->error};
     return {std::move(symbol), QString()};
 }
 
-printing::ImagineText textImage(const CheckedDocument& document) {
-    printing::ImagineText values;
+printing::TextImageValues textImage(const CheckedDocument& document) {
+    printing::TextImageValues values;
     values.d1 = document.d1;
     std::copy_n(document.b1.begin(), values.b1.size(), values.b1.begin());
     values.op = document.op;

@@ -77,6 +77,6 @@ struct BarcodePicture {
 BarcodePicture barcodePicture(const QString& payload);
 
 // The text image of the document (LKELM.txt).
-printing::ImagineText textImage(const CheckedDocument& document);
+printing::TextImageValues textImage(const CheckedDocument& document);
 
 }  // namespace tavo

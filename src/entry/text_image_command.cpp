@@ -5,8 +5,8 @@
 
 namespace tavo {
 
-printing::ImagineText Incarc::imagine_text() const {
-    printing::ImagineText values;
+printing::TextImageValues Incarc::imagine_text() const {
+    printing::TextImageValues values;
     values.d1 = d1;
     std::copy_n(b1.begin(), values.b1.size(), values.b1.begin());
     values.op = esteOP();
@@ -14,8 +14,8 @@ printing::ImagineText Incarc::imagine_text() const {
 }
 
 void Incarc::Command3_Click() {
-    const printing::ImagineText values = imagine_text();
-    val_decl[0] = printing::nota_declaratie(d1[D1::nr_evidenta], true);
+    const printing::TextImageValues values = imagine_text();
+    val_decl[0] = printing::declarationNoteFor(d1[D1::nr_evidenta], true);
     QString error;
     if (!printing::vizu_OP(folder_, values, &error)) {
         ui_.message(incarc_texts::imagineEsuata.arg(error), Icon::Exclamation);

@@ -27,7 +27,7 @@ QString bic_agentie(QStringView iban) {
     return bank + QLatin1String("ROBU");
 }
 
-QString linie_tabela(QStringView line) {
+QString agencyTableLine(QStringView line) {
     QString out;
     out.reserve(line.size() + 64);
     out += QLatin1Char('#');
@@ -62,11 +62,11 @@ QString linie_tabela(QStringView line) {
 
 bool cre_tabela(const store::OrdersFile& orders, const QString& path, QString* error) {
     QStringList lines;
-    for (const auto& document : orders.documente()) lines.append(linie_tabela(document.text));
+    for (const auto& document : orders.documente()) lines.append(agencyTableLine(document.text));
     return text::writeLines(path, lines, error);
 }
 
-std::optional<QString> numeAgentieRefuzat(const QString& name) {
+std::optional<QString> refusedAgencyName(const QString& name) {
     const QString inside = QStringLiteral(" (fisierul se salveaza numai in directorul 'agentie')");
     if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
         return QStringLiteral("contine '/' sau '\\'") + inside;
@@ -99,7 +99,7 @@ std::optional<QString> numeAgentieRefuzat(const QString& name) {
     return std::nullopt;
 }
 
-bool copiere_agentie(const QDir& folder, const QString& name, QString* error) {
+bool copyAgencyFile(const QDir& folder, const QString& name, QString* error) {
     const QDir agentie(folder.filePath(QLatin1String(kFolderAgentie)));
     QFile source(agentie.filePath(QLatin1String(kTabela)));
     if (!source.open(QIODevice::ReadOnly)) {

@@ -21,7 +21,7 @@ QString bic_agentie(QStringView iban);
 // One line of tabela.txt for a stored line: 13 fields, the texts between "#"
 // characters, the date, the fiscal codes and the amount bare; the names are
 // cut to 30 characters and the object to 70.
-QString linie_tabela(QStringView line);
+QString agencyTableLine(QStringView line);
 
 // Writes agentie/tabela.txt: one line per stored document, in file order.
 // Returns false (with `error`) when the file could not be written.
@@ -30,10 +30,10 @@ bool cre_tabela(const store::OrdersFile& orders, const QString& path, QString* e
 // Why an agency file may not carry this name, or nothing when it may. The
 // file must stay inside agentie/ and the name must be one that both Windows
 // and Linux can hold, so that the folder can be carried between the two.
-std::optional<QString> numeAgentieRefuzat(const QString& name);
+std::optional<QString> refusedAgencyName(const QString& name);
 
 // Copies agentie/tabela.txt, byte for byte, to agentie/NAME (replacing an
 // earlier file of that name). The caller has checked NAME.
-bool copiere_agentie(const QDir& folder, const QString& name, QString* error = nullptr);
+bool copyAgencyFile(const QDir& folder, const QString& name, QString* error = nullptr);
 
 }  // namespace tavo::exporting

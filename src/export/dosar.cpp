@@ -9,7 +9,7 @@ using store::camp;
 using text::alignLeft;
 using text::alignRight;
 
-QString linie_dosar(QStringView line) {
+QString summaryFileLine(QStringView line) {
     QString out = alignRight(camp(line, store::nr_ordine).toString(), 7);
     out += QLatin1String(". ");
     out += camp(line, store::tip_doc);
@@ -26,7 +26,7 @@ QString linie_dosar(QStringView line) {
 
 bool cre_dosar(const store::OrdersFile& orders, const QString& path, QString* error) {
     QStringList lines;
-    for (const auto& document : orders.documente()) lines.append(linie_dosar(document.text));
+    for (const auto& document : orders.documente()) lines.append(summaryFileLine(document.text));
     return text::writeLines(path, lines, error);
 }
 

@@ -12,7 +12,7 @@ namespace tavo::exporting {
 // the issue date in 10 columns, ", PLATITOR: ", the payer (first 30
 // characters, in 30 columns), ", BENEFICIAR: " and the beneficiary (likewise).
 // Longer values widen their column rather than being cut.
-QString linie_dosar(QStringView line);
+QString summaryFileLine(QStringView line);
 
 // Writes dosar.txt in the working folder: one line per stored document, in
 // file order. Returns false (with `error`) when the file could not be written.

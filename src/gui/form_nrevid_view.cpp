@@ -144,7 +144,7 @@ QLineEdit* FormNrevidView::field(const QString& name, int limit) {
 
 void FormNrevidView::refresh() {
     for (int i = 0; i < 4; ++i)
-        Option_[size_t(i)]->setChecked(model_.tip == Form_NREVID::tipOptiune(i + 1));
+        Option_[size_t(i)]->setChecked(model_.tip == Form_NREVID::optionType(i + 1));
     Benef1_->setRows(model_.Benef1().rows(), model_.Benef1().selected());
     oblig1_->setRows(model_.oblig1().rows(), model_.oblig1().selected());
     oblig2_->setRows(model_.oblig2().rows(), model_.oblig2().selected());

@@ -40,7 +40,7 @@ constexpr int kHintMilliseconds = 6000;
 // The most a user can type into a one-line field: its limit, or all of a
 // longer text that the program put there (never cut by the field itself).
 int typedLimit(int k, const QString& text) {
-    return std::max(Incarc::limita(k), int(text.size()));
+    return std::max(Incarc::typingLimit(k), int(text.size()));
 }
 
 // The largest font whose lines fit a box of `height` pixels.
@@ -52,7 +52,7 @@ int pixelSizeFor(int height, int lines) {
 // that a code typed to the field's limit (an IBAN, a fiscal code) shows whole.
 int fieldPixelSize(int k, const QRect& box) {
     int size = pixelSizeFor(box.height(), 1);
-    const int limit = Incarc::limita(k);
+    const int limit = Incarc::typingLimit(k);
     if (limit > 30)
         return size;
     // A capital as wide as the average of an IBAN's letters and digits.
@@ -101,8 +101,8 @@ void IncarcView::makeFields() {
         // The box's outline stays visible around the field, as on paper.
         const QRect box = toPixels(printing::d1Box(k)).adjusted(1, 1, -1, -1);
         QWidget* field = nullptr;
-        if (Incarc::douaLinii(k)) {
-            auto* edit = new TwoLineField(Incarc::limita(k), Frame8_);
+        if (Incarc::isTwoLineField(k)) {
+            auto* edit = new TwoLineField(Incarc::typingLimit(k), Frame8_);
             edit->setFont(formFont(pixelSizeFor(box.height(), 2)));
             // Ctrl with the wheel over it zooms the form, not its text alone.
             edit->viewport()->installEventFilter(this);
@@ -116,15 +116,15 @@ void IncarcView::makeFields() {
                     [k](const QString& beforeCaret, const QString& afterCaret, int limit) {
                         return Incarc::typedText(k, beforeCaret, afterCaret, limit);
                     },
-                    Incarc::limita(k));
+                    Incarc::typingLimit(k));
             } else {
-                edit->setMaxLength(Incarc::limita(k));
+                edit->setMaxLength(Incarc::typingLimit(k));
             }
             edit->setTextMargins(1, 0, 1, 0);
             edit->setFont(formFont(fieldPixelSize(k, box)));
             field = edit;
         }
-        field->setObjectName(Incarc::numeCamp(k));
+        field->setObjectName(Incarc::fieldName(k));
         place(field, printing::d1Box(k), field->font().pixelSize(), 1);
         field->setToolTip(Incarc::tooltip(k));
         field->setAccessibleName(Incarc::eticheta(k));
@@ -139,8 +139,8 @@ void IncarcView::makeFields() {
 
     std::array<QWidget*, Incarc::kFields> byTab = d1_;
     std::sort(byTab.begin(), byTab.end(), [](QWidget* a, QWidget* b) {
-        return Incarc::ordineTab(Incarc::indexCamp(a->objectName())) <
-               Incarc::ordineTab(Incarc::indexCamp(b->objectName()));
+        return Incarc::ordineTab(Incarc::fieldIndex(a->objectName())) <
+               Incarc::ordineTab(Incarc::fieldIndex(b->objectName()));
     });
     for (size_t i = 1; i < byTab.size(); ++i) setTabOrder(byTab[i - 1], byTab[i]);
     firstField_ = byTab.front();
@@ -372,7 +372,7 @@ bool IncarcView::eventFilter(QObject* watched, QEvent* event) {
         wheelEvent(static_cast<QWheelEvent*>(event));
         return true;
     }
-    const int k = Incarc::indexCamp(watched->objectName());
+    const int k = Incarc::fieldIndex(watched->objectName());
     if (k < 0)
         return QWidget::eventFilter(watched, event);
     auto* field = static_cast<QWidget*>(watched);
@@ -416,7 +416,7 @@ void IncarcView::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    model_.inchidere();
+    model_.closeBoxClicked();
     if (model_.visible) {
         // The user stays: the field that still has the keyboard focus is the
         // model's again, so that leaving it later runs its checks.

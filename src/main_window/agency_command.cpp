@@ -33,7 +33,7 @@ bool Introd::B_agentii_Click() {
 
     // The answer becomes a file name: it must stay a plain name inside agentie/.
     const QString name = answer->toUpper();
-    if (const std::optional<QString> reason = exporting::numeAgentieRefuzat(name)) {
+    if (const std::optional<QString> reason = exporting::refusedAgencyName(name)) {
         ui_.message(QStringLiteral("Numele de fisier agentie nu este acceptat: %1.\r\n"
                                    "Nu s-a creat niciun fisier agentie. Dati un nume de forma "
                                    "XXXXXXXXXX_OPT_nnn.txt (ex.: APIA_OPT_123.txt).")
@@ -41,7 +41,7 @@ bool Introd::B_agentii_Click() {
                     Icon::Exclamation);
         return false;
     }
-    if (!exporting::copiere_agentie(folder_, name, &error)) {
+    if (!exporting::copyAgencyFile(folder_, name, &error)) {
         ui_.message(QStringLiteral("Fisierul agentie '%1%2' nu a putut fi scris (%3).")
                         .arg(agentie, name, error),
                     Icon::Exclamation);

@@ -43,7 +43,7 @@ void Introd::incarcare_lista() {
     incarcare_lista(orders_.incarcare_lista(searchable));
 }
 
-void Introd::incarcare_lista(const store::ListaIncarcata& loaded) {
+void Introd::incarcare_lista(const store::LoadedList& loaded) {
     // A search typed before stays: the list shows what it finds in the file as it is now.
     allItems_ = loaded.items;
     if (searchable) {
@@ -112,7 +112,7 @@ void Introd::NrO_LostFocus() {
         NrO = QStringLiteral("1");
     const qint64 value = text::numericValue(NrO);
     if (orders_.exists()) {
-        const store::OrdersFile::Numarare found = orders_.documentLaPozitie(value);
+        const store::OrdersFile::Position found = orders_.documentAtPosition(value);
         if (found.line) {
             const QString& line = *found.line;
             state_.CIF_curent = store::camp(line, store::CIF_platitor).toString();
@@ -178,7 +178,7 @@ void Introd::B_start_Click() {
     entry_->aranjare_macheta();
     entry_->citire_ordin();
     Option_Click(state_.tip_doc == QLatin1String("OP"));
-    entry_->arata();
+    entry_->showWindow();
 }
 
 void Introd::B_sterg_Click() {
@@ -187,21 +187,21 @@ void Introd::B_sterg_Click() {
         return;
     }
     QString error;
-    switch (orders_.sterge_tot(&error)) {
-        case store::OrdersFile::Stergere::Deleted:
+    switch (orders_.deleteAll(&error)) {
+        case store::OrdersFile::Deletion::Deleted:
             ui_.message(
                 QStringLiteral("Fisierul 'ordine.txt' a fost sters si salvat cu numele "
                                "'ordine_copie.txt' "));
             NrO = QStringLiteral("1");
             break;
-        case store::OrdersFile::Stergere::Failed:
+        case store::OrdersFile::Deletion::Failed:
             // Without a safe copy nothing is deleted.
             ui_.message(QStringLiteral("Fisierul 'ordine.txt' NU a fost sters: copia "
                                        "'ordine_copie.txt' nu a putut fi scrisa (%1).")
                             .arg(error),
                         Icon::Exclamation);
             return;
-        case store::OrdersFile::Stergere::NoFile:
+        case store::OrdersFile::Deletion::NoFile:
             break;
     }
     allItems_.clear();

@@ -84,7 +84,7 @@ class Introd {
     void incarcare_lista();
     // The same from a list the orders file gave without reading the file
     // again (the save on leaving the entry window).
-    void incarcare_lista(const store::ListaIncarcata& loaded);
+    void incarcare_lista(const store::LoadedList& loaded);
 
     static QString countLabel(qsizetype count);
     // The number of stored documents, whatever Cauta shows of them.
@@ -101,9 +101,9 @@ class Introd {
   private:
     void NrO_LostFocus();
     // The first steps of both listings: a stored document must be chosen.
-    bool documentAles();
+    bool documentChosen();
     // The two-copies question: 0 two copies a page, 1 one, nothing on Cancel.
-    std::optional<int> intrebareExemplare();
+    std::optional<int> askCopiesPerPage();
     void reportUnknownLines(const QList<int>& lines);
 
     QDir folder_;

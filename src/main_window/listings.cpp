@@ -9,7 +9,7 @@
 
 namespace tavo {
 
-bool Introd::documentAles() {
+bool Introd::documentChosen() {
     if (text::numericValue(NrO) == documentCount() + 1) {
         ui_.message(QStringLiteral("Selectati OP/FV de listat !"), Icon::Exclamation);
         setFocus(QStringLiteral("Ordine"));
@@ -20,7 +20,7 @@ bool Introd::documentAles() {
     return true;
 }
 
-std::optional<int> Introd::intrebareExemplare() {
+std::optional<int> Introd::askCopiesPerPage() {
     switch (ui_.ask(QStringLiteral("Doriti sa listati 2 exemplare/ pagina (YES)\r\n"
                                    "                         sau 1 exemplar/ pagina (NO)."),
                     Buttons::YesNoCancel)) {
@@ -38,9 +38,9 @@ void Introd::B_list_CB_Click() {
     if (!entry_)
         return;
     checks::verif_setare_data(ui_, state_);
-    if (state_.eroare_data || !documentAles())
+    if (state_.eroare_data || !documentChosen())
         return;
-    const std::optional<int> copies = intrebareExemplare();
+    const std::optional<int> copies = askCopiesPerPage();
     if (!copies)
         return;
     visible = false;
@@ -71,14 +71,14 @@ void Introd::B_list_CB_Click() {
 }
 
 void Introd::B_list_Click() {
-    if (!entry_ || !documentAles())
+    if (!entry_ || !documentChosen())
         return;
     const QString refused = QStringLiteral("Ordinele de plata se listează cu cod de bare");
     if (state_.tip_doc == QLatin1String("OP")) {
         ui_.message(refused, Icon::Exclamation);
         return;
     }
-    const std::optional<int> copies = intrebareExemplare();
+    const std::optional<int> copies = askCopiesPerPage();
     if (!copies)
         return;
     visible = false;

@@ -35,7 +35,7 @@ struct Interval {
 // The answer to the interval question. The default "/" (both sides empty),
 // an answer without "/" and Cancel all mean every order number; a reversed
 // interval is refused with a message and also means every order number.
-Interval citireInterval(const std::optional<QString>& answer, Ui& ui) {
+Interval readInterval(const std::optional<QString>& answer, Ui& ui) {
     if (!answer)
         return {};
     const qsizetype slash = answer->indexOf(QLatin1Char('/'));
@@ -58,7 +58,7 @@ struct Pachet {
     int copii = 1;  // 0: two copies a page, 1: one
     QString cif;
     QString tip;  // "OP", "FV", or empty: no document qualifies
-    printing::Perioada perioada;
+    printing::Period perioada;
     Interval interval;
 
     bool cuprinde(const store::ordin& document) const {
@@ -98,7 +98,7 @@ void Introd::B_OPuri_Click() {
         return;
     }
     Pachet pachet;
-    const std::optional<int> copies = intrebareExemplare();
+    const std::optional<int> copies = askCopiesPerPage();
     if (!copies)
         return;
     pachet.copii = *copies;
@@ -113,8 +113,8 @@ void Introd::B_OPuri_Click() {
     if (type == 0)
         return;
     pachet.tip = type == 1 ? QStringLiteral("OP") : type == 2 ? QStringLiteral("FV") : QString();
-    pachet.perioada = printing::citirePerioada(perioada.value_or(QString()));
-    pachet.interval = citireInterval(ui_.input(kIntrebareInterval, QStringLiteral("/")), ui_);
+    pachet.perioada = printing::readPeriod(perioada.value_or(QString()));
+    pachet.interval = readInterval(ui_.input(kIntrebareInterval, QStringLiteral("/")), ui_);
 
     visible = false;
     // LKELM.txt is started anew: a file that cannot be written stops the run
@@ -133,7 +133,7 @@ void Introd::B_OPuri_Click() {
     const int total = int(lines.size());
     const StoredDocuments documents(folder_, ui_, state_, entry_->lists());
     for (int i = 0; i < total; ++i) {
-        const store::ordin document = store::ordin::din_linie(lines[i].text);
+        const store::ordin document = store::ordin::fromLine(lines[i].text);
         // Every line read leaves its order number and type in the program's values.
         state_.nr_curent = document[store::nr_ordine];
         const QString& storedType = document[store::tip_doc];

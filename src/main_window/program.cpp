@@ -41,7 +41,7 @@ Program::Program(QDir folder, Ui& ui)
     // Leaving the entry window shows the main window with its list: after a
     // save the list of the file as written, otherwise the file read again.
     incarc_.listaPrincipala = [this] { return introd_.storedItems(); };
-    incarc_.laIesire = [this](const store::ListaIncarcata* saved) {
+    incarc_.onExit = [this](const store::LoadedList* saved) {
         if (saved)
             introd_.incarcare_lista(*saved);
         else
@@ -67,8 +67,8 @@ QString Program::anotherCopyMessage() const {
 void Program::load() {
     started_ = true;
     lists = beneficiary::loadReferenceLists(folder_, ui_);
-    formNrevid_.stareInitiala();
-    reference_texts::copiereTexte(folder_);  // only the texts the folder lacks
+    formNrevid_.resetToStart();
+    reference_texts::copyReferenceTexts(folder_);  // only the texts the folder lacks
     introd_.start();
 }
 

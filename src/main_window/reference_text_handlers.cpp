@@ -4,19 +4,19 @@
 namespace tavo {
 
 void Introd::Command3_Click() {
-    reference_texts::deschide(ui_, folder_, reference_texts::kInstr);
+    reference_texts::openInViewer(ui_, folder_, reference_texts::kInstr);
 }
 
 void Introd::Command5_Click() {
-    reference_texts::deschide(ui_, folder_, reference_texts::kVersiuni);
+    reference_texts::openInViewer(ui_, folder_, reference_texts::kVersiuni);
 }
 
 void Introd::Command7_Click() {
-    reference_texts::deschide(ui_, folder_, reference_texts::kLegi);
+    reference_texts::openInViewer(ui_, folder_, reference_texts::kLegi);
 }
 
 void Introd::Command9_Click() {
-    reference_texts::deschide(ui_, folder_, reference_texts::kStructuri);
+    reference_texts::openInViewer(ui_, folder_, reference_texts::kStructuri);
 }
 
 // "Scanare": reading a barcode back is not done by the program.

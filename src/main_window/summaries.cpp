@@ -33,7 +33,7 @@ Texte texte(FelBorderou fel) {
 
 // The type chosen by the answer's number: 1 payment orders, 2 deposit slips,
 // anything else (Cancel too) both.
-QString tipAles(const std::optional<QString>& answer) {
+QString chosenTypes(const std::optional<QString>& answer) {
     switch (text::numericValue(answer.value_or(QString()))) {
         case 1:
             return QStringLiteral("OP");
@@ -65,11 +65,11 @@ void borderou(FelBorderou fel, const QDir& folder, Ui& ui, ProgramState& state,
     printing::CerereBorderou cerere;
     cerere.fel = fel;
     cerere.tip = fel == FelBorderou::Op ? QStringLiteral("OP")
-                                        : tipAles(ui.input(kIntrebareTip, QStringLiteral("1")));
+                                        : chosenTypes(ui.input(kIntrebareTip, QStringLiteral("1")));
     if (!cif || cif->isEmpty())
         return;
     cerere.CIF = *cif;
-    cerere.perioada = printing::citirePerioada(perioada.value_or(QString()));
+    cerere.perioada = printing::readPeriod(perioada.value_or(QString()));
 
     const beneficiary::ReferenceList none;
     beneficiary::ReferenceList* Banci1 = entry ? &entry->lists().Form_IBAN.Banci1 : nullptr;

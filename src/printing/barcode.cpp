@@ -151,7 +151,7 @@ Pdf417 toPdf417(const zint_symbol& symbol) {
 
 }  // namespace
 
-Pdf417 codBare(const QByteArray& payload, const QSizeF& box) {
+Pdf417 encodeBarcode(const QByteArray& payload, const QSizeF& box) {
     // The number of codewords (data, length and error correction) does not
     // depend on the columns; each column count c lays them out in
     // max(3, ceil(codewords / c)) rows (up to 90). Each encoding tells how

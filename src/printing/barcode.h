@@ -39,7 +39,7 @@ struct Pdf417 {
 // as they are: a reader gets back exactly these bytes), with the number of
 // codeword columns that gives the largest modules in a box of shape `box`.
 // A payload the symbol cannot hold gives no modules and the encoder's message.
-Pdf417 codBare(const QByteArray& payload, const QSizeF& box);
+Pdf417 encodeBarcode(const QByteArray& payload, const QSizeF& box);
 // The same with `dataColumns` (1..30) codeword columns, or more when that
 // many rows (at most 90) cannot hold the payload.
 Pdf417 encodePdf417(const QByteArray& payload, int dataColumns);

@@ -47,7 +47,7 @@ static_assert(sizeof(kLinieObiect) - 1 == kLatime && sizeof(kColoaneOpFv) - 1 ==
               sizeof(kColoaneBeneficiar) - 1 == kLatime && sizeof(kColoanaSuma) - 1 == kLatime &&
               sizeof(kLinieSuma) - 1 == kLatime && sizeof(kInainteDeSuma) - 1 == 77);
 
-const QString kStele = QStringLiteral("***************.**");
+const QString kOverflowStars = QStringLiteral("***************.**");
 
 // The ruled lines and the blanks that pad the columns.
 template <char c>
@@ -71,7 +71,7 @@ class Separare {
   public:
     explicit Separare(QByteArrayView line) : p_(line.data()), end_(line.data() + line.size()) {}
 
-    QByteArrayView urmatorul() {
+    QByteArrayView nextLine() {
         const char* comma = static_cast<const char*>(std::memchr(p_, ',', size_t(end_ - p_)));
         const char* stop = comma ? comma : end_;
         const QByteArrayView field(p_, stop - p_);
@@ -88,15 +88,15 @@ class Separare {
 // they stand in ordine.txt (same code page, one byte a character, so widths
 // count the same); only the amounts are read. With a device the lines go out
 // to it in pieces of about a megabyte: a long summary is never held whole.
-class Scriere {
+class SummaryWriter {
   public:
-    Scriere(const CerereBorderou& cerere, const beneficiary::ReferenceList& Banci1,
-            QIODevice* device = nullptr)
+    SummaryWriter(const CerereBorderou& cerere, const beneficiary::ReferenceList& Banci1,
+                  QIODevice* device = nullptr)
         : cerere_(cerere),
           Banci1_(Banci1),
           device_(device),
           antet_(text::toCp1250(cerere.perioada.heading)) {
-        out_.reserve(size_t(device ? kBucata + 4096 : 4096));
+        out_.reserve(size_t(device ? kChunkSize + 4096 : 4096));
     }
 
     // False once writing to the device failed: nothing more need be done.
@@ -144,7 +144,7 @@ class Scriere {
         sfarsit();
         // e, f: the amount
         append(kInainteDeSuma);
-        dreapta(sumaAfisata(c.camp[store::suma]), 15);
+        dreapta(shownAmount(c.camp[store::suma]), 15);
         sfarsit();
         linie(kLinieSuma);
         // g, h: the beneficiary
@@ -153,19 +153,19 @@ class Scriere {
         append(c.camp[beneficiar]);
         sfarsit();
         rigla('=');
-        if (device_ && out_.size() >= size_t(kBucata))
-            golire();
+        if (device_ && out_.size() >= size_t(kChunkSize))
+            flushTotals();
     }
 
     Borderou incheiere() {
         rigla('-');
         append(" TOTAL");
         blanks(60);
-        dreapta(text::toCp1250(totalBorderou(rezultat_.totalBani, rezultat_.depasire)), 27);
+        dreapta(text::toCp1250(totalBorderou(rezultat_.totalBani, rezultat_.overflow)), 27);
         sfarsit();
         rigla('-');
         if (device_)
-            golire();
+            flushTotals();
         else
             rezultat_.continut = QByteArray(out_.data(), qsizetype(out_.size()));
         return std::move(rezultat_);
@@ -202,13 +202,13 @@ class Scriere {
         rigla('=');
     }
 
-    void golire() {
+    void flushTotals() {
         ok_ = ok_ && device_->write(out_.data(), qint64(out_.size())) == qint64(out_.size());
         out_.clear();  // the capacity stays for the next piece
     }
 
     // The amount as shown; it is added to the total in whole bani.
-    std::string sumaAfisata(QByteArrayView stored) {
+    std::string shownAmount(QByteArrayView stored) {
         // Most amounts are as the entry window stores them: digits, and "."
         // with two decimals or nothing. They are read as they stand.
         const qsizetype point = stored.indexOf('.');
@@ -224,18 +224,18 @@ class Scriere {
             bani *= 100;
             if (point >= 0)
                 bani += (decimals[0] - '0') * 10 + (decimals[1] - '0');
-            adunare(bani);
+            addAmount(bani);
             std::string shown(stored.data(), size_t(stored.size()));
             return point < 0 ? shown + ".00" : shown;
         }
         const QString amount = text::fromCp1250(stored);
-        adunare(checks::amountInBani(amount.isEmpty() ? QStringLiteral("0.00") : amount));
-        return text::toCp1250(sumaBorderou(amount)).toStdString();
+        addAmount(checks::amountInBani(amount.isEmpty() ? QStringLiteral("0.00") : amount));
+        return text::toCp1250(summaryAmount(amount)).toStdString();
     }
 
-    void adunare(qint64 bani) {
+    void addAmount(qint64 bani) {
         if (__builtin_add_overflow(rezultat_.totalBani, bani, &rezultat_.totalBani))
-            rezultat_.depasire = true;
+            rezultat_.overflow = true;
     }
 
     // The bank column depends only on characters 5 to 11 of the IBAN: each
@@ -288,7 +288,7 @@ class Scriere {
         int row;
     };
 
-    static constexpr qsizetype kBucata = 1 << 20;
+    static constexpr qsizetype kChunkSize = 1 << 20;
 
     const CerereBorderou& cerere_;
     const beneficiary::ReferenceList& Banci1_;
@@ -308,7 +308,7 @@ QStringList Borderou::linii() const {
     return text::splitLines(text::fromCp1250(continut));
 }
 
-QString sumaBorderou(const QString& suma) {
+QString summaryAmount(const QString& suma) {
     if (suma.isEmpty())
         return QStringLiteral("0.00");
     const qsizetype point = suma.indexOf(QLatin1Char('.'));
@@ -319,15 +319,15 @@ QString sumaBorderou(const QString& suma) {
     return suma;
 }
 
-QString totalBorderou(qint64 bani, bool depasire) {
+QString totalBorderou(qint64 bani, bool overflow) {
     const QString total = checks::baniToText(bani);
-    return depasire || total.indexOf(QLatin1Char('.')) >= 16 ? kStele : total;
+    return overflow || total.indexOf(QLatin1Char('.')) >= 16 ? kOverflowStars : total;
 }
 
 namespace {
 
 // One pass over the stored lines: each selected document goes to `scriere`.
-Borderou parcurgere(QByteArrayView ordine, const CerereBorderou& cerere, Scriere& scriere) {
+Borderou walkOrders(QByteArrayView ordine, const CerereBorderou& cerere, SummaryWriter& scriere) {
     const QByteArray cif = text::toCp1250(cerere.CIF);
     const QByteArray tip = text::toCp1250(cerere.tip);
     // A code the code page cannot hold as typed equals no stored field.
@@ -347,12 +347,11 @@ Borderou parcurgere(QByteArrayView ordine, const CerereBorderou& cerere, Scriere
         // Most lines are another payer's: they are left after field 5.
         Campuri c;
         Separare fields(line);
-        for (int k = store::nr_ordine; k <= store::CIF_platitor; ++k)
-            c.camp[k] = fields.urmatorul();
-        if (c.camp[store::CIF_platitor] != cif || store::forma_cunoscuta(line) < 0)
+        for (int k = store::nr_ordine; k <= store::CIF_platitor; ++k) c.camp[k] = fields.nextLine();
+        if (c.camp[store::CIF_platitor] != cif || store::knownShape(line) < 0)
             continue;
         for (int k = store::adresa_platitor; k <= store::data_emiterii; ++k)
-            c.camp[k] = fields.urmatorul();
+            c.camp[k] = fields.nextLine();
         // Lines of an earlier shape have fewer fields before the type; the
         // fields read here stand at the same places in every shape.
         c.tip = line.sliced(line.lastIndexOf(',') + 1);
@@ -369,8 +368,8 @@ Borderou parcurgere(QByteArrayView ordine, const CerereBorderou& cerere, Scriere
 
 Borderou cre_borderou(QByteArrayView ordine, const CerereBorderou& cerere,
                       const beneficiary::ReferenceList& Banci1) {
-    Scriere scriere(cerere, Banci1);
-    return parcurgere(ordine, cerere, scriere);
+    SummaryWriter scriere(cerere, Banci1);
+    return walkOrders(ordine, cerere, scriere);
 }
 
 bool scrie_borderou(const QString& ordinePath, const QString& borderouPath,
@@ -390,8 +389,8 @@ bool scrie_borderou(const QString& ordinePath, const QString& borderouPath,
     // The summary goes out in large pieces: no buffering of its own needed.
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
         return fail(borderouPath, out.errorString());
-    Scriere scriere(cerere, Banci1, &out);
-    Borderou borderou = parcurgere(ordine.bytes(), cerere, scriere);
+    SummaryWriter scriere(cerere, Banci1, &out);
+    Borderou borderou = walkOrders(ordine.bytes(), cerere, scriere);
     if (!scriere.merge()) {
         const QString why = out.errorString();
         out.close();

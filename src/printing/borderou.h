@@ -20,7 +20,7 @@ enum class FelBorderou {
 struct CerereBorderou {
     FelBorderou fel = FelBorderou::OpFv;
     QString CIF;  // the payer's fiscal code, compared as text with field 5
-    Perioada perioada;
+    Period perioada;
     QString tip;  // "OP", "FV", or empty for both types
 };
 
@@ -30,7 +30,7 @@ struct Borderou {
     QByteArray continut;
     qint64 documente = 0;   // documents listed
     qint64 totalBani = 0;   // their amounts added up, in bani
-    bool depasire = false;  // the total could not be held (it is shown as stars)
+    bool overflow = false;  // the total could not be held (it is shown as stars)
     int randBanca = -1;     // the row of Banci1 the last bank look-up found, -1 for none
 
     QStringList linii() const;
@@ -48,12 +48,12 @@ Borderou cre_borderou(QByteArrayView ordine, const CerereBorderou& cerere,
 // An amount as the summary shows it: the empty text as "0.00", a text without
 // "." with ".00" appended, one decimal completed with "0", anything else as
 // it stands.
-QString sumaBorderou(const QString& suma);
+QString summaryAmount(const QString& suma);
 
 // The total line's amount: integer part, "." and two decimals, or
 // "***************.**" when the integer part needs 16 or more characters (or
 // the sum overflowed).
-QString totalBorderou(qint64 bani, bool depasire = false);
+QString totalBorderou(qint64 bani, bool overflow = false);
 
 // Reads ordinePath and writes the summary to borderouPath (replacing an
 // earlier one) as it is made, without holding it whole. False, with `error`

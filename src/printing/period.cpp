@@ -4,8 +4,8 @@
 
 namespace tavo::printing {
 
-Perioada citirePerioada(const QString& answer) {
-    Perioada period;
+Period readPeriod(const QString& answer) {
+    Period period;
     if (answer.size() < 11 || answer[10] != QLatin1Char('-')) {
         period.heading = QStringLiteral("data platii: ");
         return period;
@@ -26,7 +26,7 @@ Perioada citirePerioada(const QString& answer) {
     return period;
 }
 
-bool Perioada::contains(const QString& issueDate) const {
+bool Period::contains(const QString& issueDate) const {
     if (!valid)
         return issueDate.isEmpty();
     const std::optional<QDate> date = checks::dateFromText(issueDate);

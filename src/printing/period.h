@@ -7,7 +7,7 @@ namespace tavo::printing {
 
 // The period of issue dates asked by the payment summaries and the package
 // listing: "zz/ll/aaaa-zz/ll/aaaa", start and end included.
-struct Perioada {
+struct Period {
     bool valid = false;  // two dates with "-" as 11th character, the end not before the start
     QDate start;
     QDate end;
@@ -20,6 +20,6 @@ struct Perioada {
 };
 
 // Reads the answer to the period question.
-Perioada citirePerioada(const QString& answer);
+Period readPeriod(const QString& answer);
 
 }  // namespace tavo::printing

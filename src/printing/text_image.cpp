@@ -28,14 +28,14 @@ using text::alignRight;
 
 }  // namespace
 
-QString nota_declaratie(const QString& nr_evidenta, bool douaExemplare) {
+QString declarationNoteFor(const QString& nr_evidenta, bool douaExemplare) {
     if (nr_evidenta.size() < 18 || nr_evidenta[17] != QLatin1Char('1'))
         return {};
     return douaExemplare ? QStringLiteral("((1-OP cu valoare de declaratie))")
                          : QStringLiteral("(1-OP cu valoare de declaratie)");
 }
 
-QStringList copie_text(const ImagineText& v, const QString& note, bool bicBeneficiar) {
+QStringList copie_text(const TextImageValues& v, const QString& note, bool bicBeneficiar) {
     const auto& d1 = v.d1;
     const auto& b1 = v.b1;
     QStringList lines;
@@ -85,8 +85,8 @@ QStringList copie_text(const ImagineText& v, const QString& note, bool bicBenefi
     return lines;
 }
 
-QStringList vizu_OP_linii(ImagineText values) {
-    const QString note = nota_declaratie(values.d1[D1::nr_evidenta], true);
+QStringList textImageLines(TextImageValues values) {
+    const QString note = declarationNoteFor(values.d1[D1::nr_evidenta], true);
     QStringList lines{kDoubleRule};
     values.angajament = QStringLiteral("Angajament cod/ indicator.: ");
     lines << copie_text(values, note);
@@ -97,17 +97,17 @@ QStringList vizu_OP_linii(ImagineText values) {
     return lines;
 }
 
-bool vizu_OP(const QDir& folder, const ImagineText& values, QString* error) {
+bool vizu_OP(const QDir& folder, const TextImageValues& values, QString* error) {
     // The old image goes first: after a failed write no stale image is left to be shown.
     const QString path = folder.filePath(kLKELM);
     QFile::remove(path);
-    return text::writeLines(path, vizu_OP_linii(values), error);
+    return text::writeLines(path, textImageLines(values), error);
 }
 
-void vizu_OP1(ImagineText values, QStringList& lines) {
+void vizu_OP1(TextImageValues values, QStringList& lines) {
     values.angajament = QStringLiteral("Angajament cod/ indicator: ");
     lines << kDoubleRule;
-    lines << copie_text(values, nota_declaratie(values.d1[D1::nr_evidenta], false), values.op);
+    lines << copie_text(values, declarationNoteFor(values.d1[D1::nr_evidenta], false), values.op);
     lines << QString() << QString();
 }
 

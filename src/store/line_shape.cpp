@@ -103,7 +103,7 @@ CommaCount countCommas(const char* begin, const char* end) {
 
 }  // namespace
 
-int forma_cunoscuta(QStringView line) {
+int knownShape(QStringView line) {
     int commas = 0;
     for (const QChar c : line) {
         if (c == QLatin1Char('#'))
@@ -114,13 +114,13 @@ int forma_cunoscuta(QStringView line) {
 }
 
 // Lines of ordine.txt are tested as stored, every line on every load.
-int forma_cunoscuta(QByteArrayView line) {
+int knownShape(QByteArrayView line) {
     const auto [commas, hash] = countCommas(line.data(), line.data() + line.size());
     return isKnownShape(commas, hash) ? commas : -1;
 }
 
-QString linie_actualizata(QStringView line, int commas) {
-    const int missing = campuri_lipsa(commas);
+QString updatedLine(QStringView line, int commas) {
+    const int missing = missingFields(commas);
     if (missing <= 0)
         return line.toString();
     const qsizetype last = line.lastIndexOf(QLatin1Char(','));

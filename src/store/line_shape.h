@@ -13,22 +13,22 @@ bool forma_linie(QStringView line, QStringView pattern);
 
 // The shapes of ordine.txt: lines of earlier versions have 15, 17 or 18
 // commas; the current shape has 19.
-constexpr int virgule_actuale = 19;
+constexpr int currentCommas = 19;
 
 // The number of commas of a line when it has one of the known shapes
 // (15, 17, 18 or 19 commas and no "#"), else -1. Same answer as testing the
 // four patterns with forma_linie, in one pass.
-int forma_cunoscuta(QStringView line);
+int knownShape(QStringView line);
 // The same test on a line as stored (one byte a character).
-int forma_cunoscuta(QByteArrayView line);
+int knownShape(QByteArrayView line);
 
 // How many empty fields a line of `commas` commas lacks before its type.
-inline int campuri_lipsa(int commas) {
-    return virgule_actuale - commas;
+inline int missingFields(int commas) {
+    return currentCommas - commas;
 }
 
 // Brings a line of a known shape up to date: the missing empty fields are
 // inserted before the type (the text after its last comma).
-QString linie_actualizata(QStringView line, int commas);
+QString updatedLine(QStringView line, int commas);
 
 }  // namespace tavo::store

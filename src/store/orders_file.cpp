@@ -66,7 +66,7 @@ StoredLines storedLines(QByteArrayView content, bool shapes = true) {
         StoredLine line{};
         line.bytes = QByteArrayView(begin, end - begin);
         line.number = ++number;
-        line.commas = shapes ? forma_cunoscuta(QByteArrayView(begin, end)) : -1;
+        line.commas = shapes ? knownShape(QByteArrayView(begin, end)) : -1;
         if (line.commas >= 0) {
             // A known shape has at least 15 commas: each search finds one.
             const char* first =
@@ -103,7 +103,7 @@ QChar* decodeField(QByteArrayView bytes, QChar* out) {
 // characters (a longer number widens the column), a comma, field 2,
 // `inserted` commas (the empty fields just added to a line of an earlier
 // shape), a comma and the type. Built in one piece: it runs once per document.
-QString element_lista(const StoredLine& line, int inserted) {
+QString listItem(const StoredLine& line, int inserted) {
     const QByteArrayView number = line.orderNumber();
     const QByteArrayView documentNumber = line.documentNumber();
     const QByteArrayView type = line.type();
@@ -128,7 +128,7 @@ void appendSearchLine(QByteArray& out, const StoredLine& line, int inserted) {
     out.append('\n');
 }
 
-// Whether `item` is what element_lista gives for an up-to-date document
+// Whether `item` is what listItem gives for an up-to-date document
 // line, told without building it when its fields are ASCII.
 bool itemIs(const QString& item, const StoredLine& line) {
     const QByteArrayView fields[] = {line.orderNumber(), line.documentNumber(), line.type()};
@@ -140,7 +140,7 @@ bool itemIs(const QString& item, const StoredLine& line) {
         for (const char c : field) high |= uchar(c);
     }
     if (high >= 0x80)
-        return item == element_lista(line, 0);
+        return item == listItem(line, 0);
     const QChar* at = item.constData() + padding;
     const auto same = [&at](QByteArrayView field, QChar after) {
         for (const char c : field) {
@@ -160,13 +160,13 @@ bool itemIs(const QString& item, const StoredLine& line) {
 // would not be what reading the file back gives: `before` is not the list of
 // `old`, or a load would bring lines up to date (older shapes, other line
 // ends), or the new line is not a document of the current shape.
-std::optional<ListaIncarcata> listKept(const StoredLines& old, const std::vector<size_t>& matched,
-                                       const QByteArray& newLine, const QStringList& before) {
+std::optional<LoadedList> listKept(const StoredLines& old, const std::vector<size_t>& matched,
+                                   const QByteArray& newLine, const QStringList& before) {
     const QByteArray ended = newLine + "\r\n";
     const StoredLines added = storedLines(ended);
-    if (!old.canonical || added.lines.size() != 1 || added.lines[0].commas != virgule_actuale)
+    if (!old.canonical || added.lines.size() != 1 || added.lines[0].commas != currentCommas)
         return std::nullopt;
-    ListaIncarcata result;
+    LoadedList result;
     result.fileExists = true;
     if (!old.lines.empty()) {
         const QByteArrayView lastLine = old.lines.back().bytes;
@@ -183,7 +183,7 @@ std::optional<ListaIncarcata> listKept(const StoredLines& old, const std::vector
             result.unknownLines.append(line.number);
             continue;
         }
-        if (line.commas != virgule_actuale || documents >= before.size() ||
+        if (line.commas != currentCommas || documents >= before.size() ||
             !itemIs(before[documents], line)) {
             return std::nullopt;
         }
@@ -198,7 +198,7 @@ std::optional<ListaIncarcata> listKept(const StoredLines& old, const std::vector
     }
     if (documents != before.size())
         return std::nullopt;
-    const QString item = element_lista(added.lines[0], 0);
+    const QString item = listItem(added.lines[0], 0);
     result.items = before;
     for (const qsizetype position : replaced) result.items[position] = item;
     if (matched.empty()) {
@@ -298,8 +298,8 @@ bool OrdersFile::rewrite(QByteArrayView old, const QByteArray& content, QString*
     return false;
 }
 
-ListaIncarcata OrdersFile::incarcare_lista(bool searched) const {
-    ListaIncarcata result;
+LoadedList OrdersFile::incarcare_lista(bool searched) const {
+    LoadedList result;
     const QString file = path();
     QFileInfo info(file);
     if (info.exists() && info.size() == 0)
@@ -311,8 +311,8 @@ ListaIncarcata OrdersFile::incarcare_lista(bool searched) const {
     return lista(content.bytes(), searched);
 }
 
-ListaIncarcata OrdersFile::lista(QByteArrayView content, bool searched) const {
-    ListaIncarcata result;
+LoadedList OrdersFile::lista(QByteArrayView content, bool searched) const {
+    LoadedList result;
     result.fileExists = true;
     const StoredLines stored = storedLines(content);
     const std::vector<StoredLine>& lines = stored.lines;
@@ -326,9 +326,9 @@ ListaIncarcata OrdersFile::lista(QByteArrayView content, bool searched) const {
             result.unknownLines.append(line.number);
             continue;
         }
-        const int inserted = campuri_lipsa(line.commas);
+        const int inserted = missingFields(line.commas);
         changed = changed || inserted > 0;
-        result.items.append(element_lista(line, inserted));
+        result.items.append(listItem(line, inserted));
         if (searched)
             appendSearchLine(result.searchLines, line, inserted);
         last = &line;
@@ -348,7 +348,7 @@ ListaIncarcata OrdersFile::lista(QByteArrayView content, bool searched) const {
     QByteArray updated;
     updated.reserve(content.size() + qsizetype(lines.size()) * 6);
     for (const StoredLine& line : lines) {
-        const int inserted = line.commas < 0 ? 0 : campuri_lipsa(line.commas);
+        const int inserted = line.commas < 0 ? 0 : missingFields(line.commas);
         if (inserted > 0) {
             updated.append(line.bytes.first(line.lastComma));
             updated.append(QByteArray(inserted, ','));
@@ -376,8 +376,8 @@ QList<OrdersFile::Linie> OrdersFile::documente() const {
     return documents;
 }
 
-OrdersFile::Numarare OrdersFile::documentLaPozitie(qint64 position) const {
-    Numarare result;
+OrdersFile::Position OrdersFile::documentAtPosition(qint64 position) const {
+    Position result;
     const StoredFile content(path());
     if (!content)
         return result;
@@ -390,8 +390,8 @@ OrdersFile::Numarare OrdersFile::documentLaPozitie(qint64 position) const {
     return result;
 }
 
-Cautare OrdersFile::citire(qint64 nr) const {
-    Cautare result;
+Lookup OrdersFile::citire(qint64 nr) const {
+    Lookup result;
     const StoredFile content(path());
     if (!content)
         return result;
@@ -401,16 +401,16 @@ Cautare OrdersFile::citire(qint64 nr) const {
         if (line.commas < 0)
             continue;
         if (storedOrderNumber(line) == nr) {
-            result.kind = Cautare::Found;
-            result.document = ordin::din_linie(decoded(line.bytes));
+            result.kind = Lookup::Found;
+            result.document = ordin::fromLine(decoded(line.bytes));
             return result;
         }
         last = &line;
     }
     if (!last)
         return result;
-    result.kind = Cautare::New;
-    result.document = ordin::din_linie(decoded(last->bytes));
+    result.kind = Lookup::New;
+    result.document = ordin::fromLine(decoded(last->bytes));
     return result;
 }
 
@@ -419,16 +419,16 @@ bool OrdersFile::salvare_ordin(const ordin& document, QString* error,
     return save(document, {}, nullptr, error, versionFailure);
 }
 
-std::optional<ListaIncarcata> OrdersFile::salvare_ordin(const ordin& document,
-                                                        const QStringList& before, QString* error,
-                                                        QString* versionFailure) const {
-    ListaIncarcata after;
+std::optional<LoadedList> OrdersFile::salvare_ordin(const ordin& document,
+                                                    const QStringList& before, QString* error,
+                                                    QString* versionFailure) const {
+    LoadedList after;
     if (!save(document, before, &after, error, versionFailure))
         return std::nullopt;
     return after;
 }
 
-bool OrdersFile::save(const ordin& document, const QStringList& before, ListaIncarcata* after,
+bool OrdersFile::save(const ordin& document, const QStringList& before, LoadedList* after,
                       QString* error, QString* versionFailure) const {
     // The order number is written in decimal form: "007" is stored as 7.
     const qint64 nr = text::numericValue(document[nr_ordine]);
@@ -454,7 +454,7 @@ bool OrdersFile::save(const ordin& document, const QStringList& before, ListaInc
         } else if (!shapes) {
             const qsizetype comma = line.bytes.indexOf(',');
             matches = comma >= 0 && readsAs(line.bytes.first(comma), nr, nrText) &&
-                      forma_cunoscuta(line.bytes) >= 0;
+                      knownShape(line.bytes) >= 0;
         }
         if (matches)
             matched.push_back(i);
@@ -463,27 +463,27 @@ bool OrdersFile::save(const ordin& document, const QStringList& before, ListaInc
     if (!rewrite(content.bytes(), updated, error, versionFailure))
         return false;
     if (after) {
-        std::optional<ListaIncarcata> kept = listKept(old, matched, newLine, before);
+        std::optional<LoadedList> kept = listKept(old, matched, newLine, before);
         *after = kept ? std::move(*kept) : lista(updated);
     }
     return true;
 }
 
-OrdersFile::Stergere OrdersFile::sterge_tot(QString* error) const {
+OrdersFile::Deletion OrdersFile::deleteAll(QString* error) const {
     const StoredFile content(path());
     if (!content)
-        return Stergere::NoFile;
+        return Deletion::NoFile;
     const QString copy = folder_.filePath(QLatin1String(copyName));
     if (!text::replaceFile(copy, copy + QLatin1String(".tmp"), content.bytes().toByteArray(),
                            error)) {
-        return Stergere::Failed;
+        return Deletion::Failed;
     }
     if (!QFile::remove(path())) {
         if (error)
             *error = path();
-        return Stergere::Failed;
+        return Deletion::Failed;
     }
-    return Stergere::Deleted;
+    return Deletion::Deleted;
 }
 
 }  // namespace tavo::store

@@ -11,7 +11,7 @@
 namespace tavo::store {
 
 // What loading ordine.txt gives the main window.
-struct ListaIncarcata {
+struct LoadedList {
     bool fileExists = false;  // false: no documents (missing or empty file)
     QStringList items;        // one item of `Ordine` per document, in file order
     // The line of each listed document as the file now holds it, folded for
@@ -28,7 +28,7 @@ struct ListaIncarcata {
 };
 
 // What the look-up of one order number finds.
-struct Cautare {
+struct Lookup {
     enum Kind {
         NoDocuments,  // ordine.txt missing or empty: the entry window stays empty
         Found,        // `document` is the line with that order number
@@ -61,7 +61,7 @@ class OrdersFile {
     // Lines of no known shape are kept in place, unchanged, and not listed.
     // Without `searched`, the folded search lines are not made (a list that
     // is only read out).
-    ListaIncarcata incarcare_lista(bool searched = true) const;
+    LoadedList incarcare_lista(bool searched = true) const;
 
     // The documents of the file in order, each with its 1-based line number;
     // lines of no known shape are left out. Empty when there is no file.
@@ -73,15 +73,15 @@ class OrdersFile {
 
     // The number of documents, and the text of the one at `position` (1-based,
     // counting documents only) when there is one.
-    struct Numarare {
+    struct Position {
         qint64 count = 0;
         std::optional<QString> line;
     };
-    Numarare documentLaPozitie(qint64 position) const;
+    Position documentAtPosition(qint64 position) const;
 
     // Finds the document whose order number is `nr`; when none has it, the last
     // document of the file (from which a new one takes its defaults).
-    Cautare citire(qint64 nr) const;
+    Lookup citire(qint64 nr) const;
 
     // Writes a document: its line replaces, in place, every line with the same
     // order number, or is appended when there is none. Field 1 of `document`
@@ -97,14 +97,14 @@ class OrdersFile {
     // document's item changes; otherwise the list is built from the written
     // bytes as a load builds it (bringing them up to date). Nothing when the
     // save failed.
-    std::optional<ListaIncarcata> salvare_ordin(const ordin& document, const QStringList& before,
-                                                QString* error = nullptr,
-                                                QString* versionFailure = nullptr) const;
+    std::optional<LoadedList> salvare_ordin(const ordin& document, const QStringList& before,
+                                            QString* error = nullptr,
+                                            QString* versionFailure = nullptr) const;
 
     // Keeps the file as ordine_copie.txt (replacing an earlier copy) and then
     // deletes it. Nothing is deleted when the copy could not be written.
-    enum class Stergere { NoFile, Deleted, Failed };
-    Stergere sterge_tot(QString* error = nullptr) const;
+    enum class Deletion { NoFile, Deleted, Failed };
+    Deletion deleteAll(QString* error = nullptr) const;
 
   private:
     // Writes `content` over the file whose bytes are `old`, keeping them as
@@ -112,10 +112,10 @@ class OrdersFile {
     bool rewrite(QByteArrayView old, const QByteArray& content, QString* error,
                  QString* versionFailure) const;
     // The list of a file whose bytes are `content` (see incarcare_lista).
-    ListaIncarcata lista(QByteArrayView content, bool searched = true) const;
+    LoadedList lista(QByteArrayView content, bool searched = true) const;
     // The save of salvare_ordin; with `after`, the list as written, from `before`.
-    bool save(const ordin& document, const QStringList& before, ListaIncarcata* after,
-              QString* error, QString* versionFailure) const;
+    bool save(const ordin& document, const QStringList& before, LoadedList* after, QString* error,
+              QString* versionFailure) const;
 
     QDir folder_;
 };

@@ -63,7 +63,7 @@ QStringView camp(QStringView line, int k) {
     return comma < 0 ? line.sliced(start) : line.sliced(start, comma - start);
 }
 
-ordin ordin::din_linie(QStringView line) {
+ordin ordin::fromLine(QStringView line) {
     ordin record;
     qsizetype start = 0;
     for (int position = 1; position <= numar_campuri; ++position) {

@@ -58,7 +58,7 @@ struct ordin {
     const QString& operator[](int position) const { return campuri[size_t(position - 1)]; }
 
     // Reads a line of the current shape (19 commas) field by field.
-    static ordin din_linie(QStringView line);
+    static ordin fromLine(QStringView line);
 
     // The line of ordine.txt: the 20 fields joined by commas.
     QString linie() const;

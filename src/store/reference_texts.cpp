@@ -42,7 +42,7 @@ QByteArray continut(const QString& name) {
     return text::joinLines(text::splitLines(QString::fromUtf8(file.readAll())));
 }
 
-QString numeInFolder(const QDir& folder, const QString& name) {
+QString nameInFolder(const QDir& folder, const QString& name) {
     if (occupied(folder.filePath(name)))
         return name;
     // Name filters ignore case unless asked otherwise; the names hold no wildcard.
@@ -51,10 +51,10 @@ QString numeInFolder(const QDir& folder, const QString& name) {
     return found.isEmpty() ? name : found.front();
 }
 
-QStringList copiereTexte(const QDir& folder) {
+QStringList copyReferenceTexts(const QDir& folder) {
     QStringList failed;
     for (const QString& name : nume()) {
-        if (occupied(folder.filePath(numeInFolder(folder, name))))
+        if (occupied(folder.filePath(nameInFolder(folder, name))))
             continue;
         const QByteArray bytes = continut(name);
         if (bytes.isEmpty() || !writeNew(folder, name, bytes, nullptr))
@@ -63,12 +63,12 @@ QStringList copiereTexte(const QDir& folder) {
     return failed;
 }
 
-QString pregatireSugestii(const QDir& folder, QString* error) {
-    const QString existing = numeInFolder(folder, QLatin1String(kSugestii));
+QString prepareSuggestions(const QDir& folder, QString* error) {
+    const QString existing = nameInFolder(folder, QLatin1String(kSugestii));
     if (occupied(folder.filePath(existing)))
         return existing;
     QByteArray bytes;
-    QFile model(folder.filePath(numeInFolder(folder, QLatin1String(kSugestiiModel))));
+    QFile model(folder.filePath(nameInFolder(folder, QLatin1String(kSugestiiModel))));
     if (model.open(QIODevice::ReadOnly))
         bytes = model.readAll();
     else
@@ -78,8 +78,8 @@ QString pregatireSugestii(const QDir& folder, QString* error) {
     return QLatin1String(kSugestii);
 }
 
-void deschide(Ui& ui, const QDir& folder, const char* name) {
-    ui.openText(numeInFolder(folder, QLatin1String(name)));
+void openInViewer(Ui& ui, const QDir& folder, const char* name) {
+    ui.openText(nameInFolder(folder, QLatin1String(name)));
 }
 
 }  // namespace reference_texts

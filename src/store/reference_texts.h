@@ -31,19 +31,19 @@ QByteArray continut(const QString& name);
 // The name under which the working folder holds NAME: the file itself, or one
 // whose name differs only in case (a folder carried from Windows, where names
 // ignore case); NAME when there is none.
-QString numeInFolder(const QDir& folder, const QString& name);
+QString nameInFolder(const QDir& folder, const QString& name);
 
 // Writes into `folder` each shipped text it does not hold yet. A file the user
 // already has is never touched. Returns the names that could not be written.
-QStringList copiereTexte(const QDir& folder);
+QStringList copyReferenceTexts(const QDir& folder);
 
 // Makes Sugestii.txt from Sugestii1.txt (the working folder's, or the shipped
 // one when the user has none) unless it exists. Returns the name to open, or
 // an empty text (with `error`) when it could not be made.
-QString pregatireSugestii(const QDir& folder, QString* error = nullptr);
+QString prepareSuggestions(const QDir& folder, QString* error = nullptr);
 
 // Shows the text NAME of the working folder (under the name the folder holds
 // it by) in the text viewer.
-void deschide(Ui& ui, const QDir& folder, const char* name);
+void openInViewer(Ui& ui, const QDir& folder, const char* name);
 
 }  // namespace tavo::reference_texts

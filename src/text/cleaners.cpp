@@ -13,7 +13,7 @@ const char* const kListaPermisa =
     "20,2E,30,31,32,33,34,35,36,37,38,39,41,42,43,44,45,46,47,48,49,4A,4B,4C,4D,4E,4F,50,51,52,"
     "53,54,55,56,57,58,59,5A,61,62,63,64,65,66,67.68,69,6A,6B,6C,6D,6E,6F,70,71,72,73,74,75,76,"
     "77,78,79,7A";
-const char* const kListaInlocuita =
+const char* const kReplacedLetters =
     "21,22,23,24,25,26,27,2A,2B,2C,3A,3B,3C,3F,40,5B,5C,5D,5E,5F,60,7B,7C,7D,7E,80,82,84,85,86,"
     "87,89,8A,8B,8C,8D,8E,8F,91,92,93,94,95,96,97,99,9A,9B,9C,9D,9E,9F,A0,A1,A2,A3,A4,A5,A6,A7,"
     "A8,A9,AA,AB,AC,AD,AE,AF,B0,B1,B2,B3,B4,B5,B6,B7,B8,B9,BA,BB,BC,BD,BE,BF,C0,C1,C2,C3,C4,C5,"
@@ -39,7 +39,7 @@ const CodeSet& allowed() {
 }
 
 const CodeSet& replaced() {
-    static const CodeSet codes = parseList(QLatin1String(kListaInlocuita));
+    static const CodeSet codes = parseList(QLatin1String(kReplacedLetters));
     return codes;
 }
 

@@ -58,11 +58,11 @@ void checkIban(const QString& text) {
     if (text.size() <= kAccountLength)
         FUZZ_CHECK(composed.size() == kIbanLength && ver_IBAN(composed).corect);
 
-    if (test_nr_evidenta(text) && !text.isEmpty()) {
+    if (isRegistrationNumber(text) && !text.isEmpty()) {
         FUZZ_CHECK(text.size() == kNrEvidentaLength);
-        FUZZ_CHECK(control_nr_evidenta(text) == text.right(2));
+        FUZZ_CHECK(checkRegistrationNumber(text) == text.right(2));
     }
-    FUZZ_CHECK(control_nr_evidenta(text).size() == 2);
+    FUZZ_CHECK(checkRegistrationNumber(text).size() == 2);
 
     // The bank look-ups find a row that begins with the IBAN's code.
     const QString code = entryBankCode(text);

@@ -16,9 +16,9 @@ namespace {
 
 void checkLine(QByteArrayView bytes) {
     const QString line = text::fromCp1250(bytes);
-    const int shape = forma_cunoscuta(bytes);
+    const int shape = knownShape(bytes);
     // The stored-bytes count, the decoded-text count and the pattern test agree.
-    FUZZ_CHECK(forma_cunoscuta(QStringView(line)) == shape);
+    FUZZ_CHECK(knownShape(QStringView(line)) == shape);
     int byPattern = -1;
     for (int commas : {15, 17, 18, 19}) {
         if (forma_linie(line, QString(commas, QLatin1Char(','))))
@@ -26,15 +26,15 @@ void checkLine(QByteArrayView bytes) {
     }
     FUZZ_CHECK(byPattern == shape);
 
-    const ordin record = ordin::din_linie(line);
+    const ordin record = ordin::fromLine(line);
     for (int k = 1; k <= numar_campuri; ++k) FUZZ_CHECK(record[k] == camp(line, k));
-    if (shape == virgule_actuale)
+    if (shape == currentCommas)
         FUZZ_CHECK(record.linie() == line);
     if (shape < 0)
         return;
     // Brought up to date: 19 commas, the same leading fields, the type last.
-    const QString updated = linie_actualizata(line, shape);
-    FUZZ_CHECK(forma_cunoscuta(QStringView(updated)) == virgule_actuale);
+    const QString updated = updatedLine(line, shape);
+    FUZZ_CHECK(knownShape(QStringView(updated)) == currentCommas);
     for (int k = 1; k <= shape; ++k) FUZZ_CHECK(camp(updated, k) == camp(line, k));
     FUZZ_CHECK(camp(updated, numar_campuri) == camp(line, shape + 1));
 }
@@ -55,7 +55,7 @@ void checkFile(QByteArrayView bytes, qsizetype lineCount) {
         FUZZ_CHECK(file.write(bytes.data(), bytes.size()) == bytes.size());
     }
     const OrdersFile orders(folder);
-    const ListaIncarcata first = orders.incarcare_lista();
+    const LoadedList first = orders.incarcare_lista();
     if (!first.fileExists) {
         FUZZ_CHECK(bytes.isEmpty());
         return;
@@ -65,23 +65,23 @@ void checkFile(QByteArrayView bytes, qsizetype lineCount) {
 
     // The first load leaves an up-to-date file: the next one changes nothing.
     const QByteArray rewritten = fileBytes(orders.path());
-    const ListaIncarcata second = orders.incarcare_lista();
+    const LoadedList second = orders.incarcare_lista();
     FUZZ_CHECK(second.items.size() == first.items.size());
     FUZZ_CHECK(second.unknownLines == first.unknownLines);
     FUZZ_CHECK(fileBytes(orders.path()) == rewritten);
 
     const QList<OrdersFile::Linie> documents = orders.documente();
     FUZZ_CHECK(documents.size() == first.items.size());
-    const OrdersFile::Numarare counted = orders.documentLaPozitie(documents.size());
+    const OrdersFile::Position counted = orders.documentAtPosition(documents.size());
     FUZZ_CHECK(counted.count == documents.size());
     if (documents.isEmpty())
         return;
     FUZZ_CHECK(counted.line == documents.last().text);
 
     // Saving a stored document again replaces it in place.
-    const ordin last = ordin::din_linie(documents.last().text);
-    const Cautare found = orders.citire(text::numericValue(last[nr_ordine]));
-    FUZZ_CHECK(found.kind == Cautare::Found);
+    const ordin last = ordin::fromLine(documents.last().text);
+    const Lookup found = orders.citire(text::numericValue(last[nr_ordine]));
+    FUZZ_CHECK(found.kind == Lookup::Found);
     FUZZ_CHECK(orders.salvare_ordin(found.document));
     FUZZ_CHECK(orders.documente().size() == documents.size());
 }

@@ -55,7 +55,7 @@ QString cleaned(const QString& field) {
 }
 
 void checkBarcode(const QByteArray& bytes) {
-    const Pdf417 symbol = codBare(bytes, QSizeF(form::kBarcode.size()));
+    const Pdf417 symbol = encodeBarcode(bytes, QSizeF(form::kBarcode.size()));
     if (!symbol.ok()) {
         FUZZ_CHECK(!symbol.error.isEmpty());
         return;

@@ -25,7 +25,7 @@ const QString kOrder = QStringLiteral(
     "OP");
 
 QString fieldText(QWidget& entry, int k) {
-    return entry.findChild<QLineEdit*>(Incarc::numeCamp(k))->text();
+    return entry.findChild<QLineEdit*>(Incarc::fieldName(k))->text();
 }
 
 // Types into a list as a user does: the list goes to the first row with the letters.
@@ -99,7 +99,7 @@ class AssistantViewsTest : public QObject {
         Program program(folder, ui);
         gui::Windows windows(program);
         QVERIFY(program.start());
-        program.incarc().azi = [] { return QDate(2023, 3, 15); };
+        program.incarc().todayForTests = [] { return QDate(2023, 3, 15); };
         windows.update();
         program.introd().NrO = QStringLiteral("1");
         windows.introdView().refresh();
@@ -135,7 +135,7 @@ class AssistantViewsTest : public QObject {
                      .hasMatch(),
                  qPrintable(iban));
         QCOMPARE(program.incarc().d1[9], iban);
-        QCOMPARE(entry.findChild<QWidget*>(Incarc::numeCamp(12))->property("plainText").toString(),
+        QCOMPARE(entry.findChild<QWidget*>(Incarc::fieldName(12))->property("plainText").toString(),
                  QStringLiteral("TVA - decont lunar/trim./sem./anual"));
 
         // The calendar: a day clicked becomes the issue date, and "Iesire" has the focus.

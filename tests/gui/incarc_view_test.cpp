@@ -32,7 +32,7 @@ const QString kSlip = QStringLiteral(
     "16/01/2023,,,,,FV");
 
 QWidget* field(QWidget& view, int k) {
-    return view.findChild<QWidget*>(Incarc::numeCamp(k));
+    return view.findChild<QWidget*>(Incarc::fieldName(k));
 }
 
 QString textOf(QWidget* widget) {
@@ -393,7 +393,7 @@ class IncarcViewTest : public QObject {
         std::vector<QLineEdit*> codes;
         for (int k = 0; k < Incarc::kFields; ++k) {
             if (auto* edit = qobject_cast<QLineEdit*>(field(entry, k))) {
-                if (Incarc::limita(k) > 30)
+                if (Incarc::typingLimit(k) > 30)
                     largest[edit->height()] = edit->font().pixelSize();
                 else
                     codes.push_back(edit);
@@ -401,7 +401,7 @@ class IncarcViewTest : public QObject {
         }
         QVERIFY(!largest.empty() && !codes.empty());
         for (QLineEdit* edit : codes) {
-            const QString widest(Incarc::limita(Incarc::indexCamp(edit->objectName())), 'B');
+            const QString widest(Incarc::typingLimit(Incarc::fieldIndex(edit->objectName())), 'B');
             const auto fits = [&](int pixels) {
                 QFont font = edit->font();
                 font.setPixelSize(pixels);
@@ -423,7 +423,7 @@ class IncarcViewTest : public QObject {
         QWidget* first = field(entry, 0);
         QList<int> visited;
         for (QWidget* w = first->nextInFocusChain(); w != first; w = w->nextInFocusChain()) {
-            const int k = Incarc::indexCamp(w->objectName());
+            const int k = Incarc::fieldIndex(w->objectName());
             if (k >= 0)
                 visited.append(Incarc::ordineTab(k));
         }

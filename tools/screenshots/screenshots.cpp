@@ -168,7 +168,7 @@ int main(int argc, char** argv) {
     program.introd().Option_Click(true);
     program.introd().B_start_Click();
     Incarc& incarc = program.incarc();
-    incarc.azi = [] { return QDate(2023, 3, 15); };
+    incarc.todayForTests = [] { return QDate(2023, 3, 15); };
     windows.update();
     // "OP/FV - imagine text": the payment order as text, twice, in LKELM.txt.
     incarc.Command3_Click();
@@ -180,7 +180,7 @@ int main(int argc, char** argv) {
     assistant.oblig1().select(1);
     windows.update();
     ok = save(windows.formIbanView(), out, QStringLiteral("form-iban")) && ok;
-    assistant.ascunde();
+    assistant.hideWindow();
     // The builder after the worked example: a fine (type 22) at Brasov, of 15/03/2023.
     incarc.Command6_Click();
     Form_NREVID& builder = program.formNrevid();

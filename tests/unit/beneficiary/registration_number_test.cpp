@@ -25,7 +25,7 @@ TEST(ControlNrEvidenta, TwoDigitsFromTheDigitSum) {
          "29"},  // characters after 21 do not count
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(control_nr_evidenta(QString::fromLatin1(c.first21)),
+        EXPECT_EQ(checkRegistrationNumber(QString::fromLatin1(c.first21)),
                   QString::fromLatin1(c.control))
             << c.first21;
     }
@@ -33,6 +33,7 @@ TEST(ControlNrEvidenta, TwoDigitsFromTheDigitSum) {
 
 // Besides the numbers of tests/e2e/calc-registration-number.case.
 TEST(TestNrEvidenta, BlanksAreNotDigits) {
-    EXPECT_FALSE(test_nr_evidenta(QStringLiteral("2040001000000000000007 ")));  // "7 " is not "07"
-    EXPECT_FALSE(test_nr_evidenta(QStringLiteral(" 2910010000150323000027")));
+    EXPECT_FALSE(
+        isRegistrationNumber(QStringLiteral("2040001000000000000007 ")));  // "7 " is not "07"
+    EXPECT_FALSE(isRegistrationNumber(QStringLiteral(" 2910010000150323000027")));
 }

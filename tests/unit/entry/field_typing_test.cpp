@@ -63,7 +63,7 @@ class FieldHints : public EntryFixture {
 };
 
 TEST_F(FieldHints, WhereTheChecksEmptyWhatWasTyped) {
-    entry.azi = [] { return QDate(2023, 3, 15); };
+    entry.todayForTests = [] { return QDate(2023, 3, 15); };
     const QString bankPayer = QStringLiteral("RO46RNCB0089000000000001");
     struct Case {
         int k;
@@ -159,8 +159,8 @@ TEST_F(FieldHints, WhereTheChecksEmptyWhatWasTyped) {
         SCOPED_TRACE(QStringLiteral("d1(%1) %2").arg(c.k).arg(c.typed).toStdString());
         fill(c.changes, c.depositSlip);
         const int before = entry.hintsGiven;
-        entry.setFocus(Incarc::numeCamp(c.k));
-        entry.tastare(c.k, c.typed);
+        entry.setFocus(Incarc::fieldName(c.k));
+        entry.typeText(c.k, c.typed);
         entry.setFocus(QString());
         EXPECT_EQ(entry.hint.field, c.hintField);
         EXPECT_EQ(entry.hint.text, c.hint);

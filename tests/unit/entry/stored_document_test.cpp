@@ -76,7 +76,7 @@ TEST(StoredDocuments, ByNumberAndFromTheLineAlike) {
         EXPECT_EQ(loaded.b1[6].toStdString(), QStringLiteral("(%1)").arg(i + 1).toStdString());
 
         state.tip_doc = c.offered;
-        const CheckedDocument read = documents.check(store::ordin::din_linie(c.line));
+        const CheckedDocument read = documents.check(store::ordin::fromLine(c.line));
         EXPECT_EQ(read.op, loaded.op);
         EXPECT_EQ(joined(read.d1), joined(loaded.d1));
         EXPECT_EQ(joined(read.b1), joined(loaded.b1));

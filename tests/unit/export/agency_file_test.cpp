@@ -31,9 +31,9 @@ TEST(AgencyFile, BicFromIban) {
 TEST(AgencyFile, NamesThatStayInsideTheFolder) {
     for (const char* name : {"APIA_OPT_123.TXT", "A.B.TXT", "NUME CU SPATII.TXT", ".ASCUNS",
                              "COM10.TXT", "CONSOLE.TXT", "NULL.TXT", "_OPT_.TXT"}) {
-        EXPECT_FALSE(numeAgentieRefuzat(QString::fromUtf8(name))) << name;
+        EXPECT_FALSE(refusedAgencyName(QString::fromUtf8(name))) << name;
     }
-    EXPECT_FALSE(numeAgentieRefuzat(QStringLiteral("ŞCOALA_OPT_1.TXT")));
+    EXPECT_FALSE(refusedAgencyName(QStringLiteral("ŞCOALA_OPT_1.TXT")));
 }
 
 // Besides the names of tests/e2e/agency-refused-names.case.
@@ -43,14 +43,14 @@ TEST(AgencyFile, NamesRefused) {
           "A\x7f"
           "B",
           ".", "...", " ", "X.TXT ", "CON", "NUL .TXT", "LPT9.TXT", "COM1"}) {
-        EXPECT_TRUE(numeAgentieRefuzat(QString::fromUtf8(name))) << name;
+        EXPECT_TRUE(refusedAgencyName(QString::fromUtf8(name))) << name;
     }
-    EXPECT_TRUE(numeAgentieRefuzat(QStringLiteral("A") + QChar(0) + QStringLiteral("B")));
-    EXPECT_TRUE(numeAgentieRefuzat(QStringLiteral("A\nB.TXT")));
+    EXPECT_TRUE(refusedAgencyName(QStringLiteral("A") + QChar(0) + QStringLiteral("B")));
+    EXPECT_TRUE(refusedAgencyName(QStringLiteral("A\nB.TXT")));
     // Linux counts bytes: 128 letters Ş take 256.
-    EXPECT_FALSE(numeAgentieRefuzat(QString(255, QLatin1Char('A'))));
-    EXPECT_TRUE(numeAgentieRefuzat(QString(256, QLatin1Char('A'))));
-    EXPECT_TRUE(numeAgentieRefuzat(QString(128, QChar(0x015E))));
+    EXPECT_FALSE(refusedAgencyName(QString(255, QLatin1Char('A'))));
+    EXPECT_TRUE(refusedAgencyName(QString(256, QLatin1Char('A'))));
+    EXPECT_TRUE(refusedAgencyName(QString(128, QChar(0x015E))));
 }
 
 TEST(AgencyFile, CopyIsByteForByteAndReplacesAnEarlierFile) {
@@ -68,7 +68,7 @@ TEST(AgencyFile, CopyIsByteForByteAndReplacesAnEarlierFile) {
     earlier.close();
 
     QString error;
-    ASSERT_TRUE(copiere_agentie(folder, QStringLiteral("APIA_OPT_1.TXT"), &error))
+    ASSERT_TRUE(copyAgencyFile(folder, QStringLiteral("APIA_OPT_1.TXT"), &error))
         << error.toStdString();
     ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
     EXPECT_EQ(earlier.readAll(), table);
@@ -79,7 +79,7 @@ TEST(AgencyFile, CopyThatCannotBeWrittenSaysWhyAndLeavesNoTemporaryFile) {
     const QDir folder(dir.path());
     QString error;
     // No tabela.txt to copy.
-    EXPECT_FALSE(copiere_agentie(folder, QStringLiteral("A.TXT"), &error));
+    EXPECT_FALSE(copyAgencyFile(folder, QStringLiteral("A.TXT"), &error));
     EXPECT_FALSE(error.isEmpty());
 
     folder.mkpath(QStringLiteral("agentie/UN DIRECTOR"));
@@ -88,7 +88,7 @@ TEST(AgencyFile, CopyThatCannotBeWrittenSaysWhyAndLeavesNoTemporaryFile) {
     tabela.write("x\r\n");
     tabela.close();
     error.clear();
-    EXPECT_FALSE(copiere_agentie(folder, QStringLiteral("UN DIRECTOR"), &error));
+    EXPECT_FALSE(copyAgencyFile(folder, QStringLiteral("UN DIRECTOR"), &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(QDir(folder.filePath(QStringLiteral("agentie")))
                   .entryList(QDir::Files | QDir::Hidden | QDir::System),

@@ -144,8 +144,8 @@ TEST(ListAfterSave, IsWhatReadingTheFileBackGives) {
         // the main window is kept for its search lines.
         Started kept(test.before, test.addedAfterStart, QStringLiteral("srl"));
         Incarc& entry = kept.program.incarc();
-        std::optional<store::ListaIncarcata> given;
-        entry.laIesire = [&given, show = entry.laIesire](const store::ListaIncarcata* saved) {
+        std::optional<store::LoadedList> given;
+        entry.onExit = [&given, show = entry.onExit](const store::LoadedList* saved) {
             if (saved)
                 given = *saved;
             show(saved);

@@ -43,8 +43,8 @@ QByteArray fieldsAtTheirLimits() {
     const QString filler = QStringLiteral("STR. MARE (BL. A-3) NR.12/B =>1 ");
     for (int k = 0; k < int(document.d1.size()); ++k) {
         QString value;
-        while (value.size() < Incarc::limita(k)) value += filler;
-        document.d1[size_t(k)] = value.left(Incarc::limita(k));
+        while (value.size() < Incarc::typingLimit(k)) value += filler;
+        document.d1[size_t(k)] = value.left(Incarc::typingLimit(k));
     }
     document.BIC_platitor = QStringLiteral("RNCBROBUXXX");
     document.BIC_beneficiar = QStringLiteral("TREZROBUXXX");
@@ -148,7 +148,7 @@ class Pdf417Payload : public testing::TestWithParam<PayloadCase> {};
 
 TEST_P(Pdf417Payload, ReadsBackByteForByte) {
     const QByteArray& payload = GetParam().bytes;
-    const Pdf417 symbol = codBare(payload, kBox);
+    const Pdf417 symbol = encodeBarcode(payload, kBox);
     ASSERT_TRUE(symbol.ok()) << symbol.error.toStdString();
     EXPECT_EQ(symbol.errorLevel, kPdf417ErrorLevel);
     const Drawing drawing = draw(symbol);
@@ -159,7 +159,7 @@ TEST_P(Pdf417Payload, ReadsBackByteForByte) {
 }
 
 TEST_P(Pdf417Payload, FillsTheBoxInsideItsQuietZone) {
-    const Pdf417 symbol = codBare(GetParam().bytes, kBox);
+    const Pdf417 symbol = encodeBarcode(GetParam().bytes, kBox);
     ASSERT_TRUE(symbol.ok());
     const Drawing drawing = draw(symbol);
     const QRect ink = inked(drawing.image);
@@ -189,7 +189,7 @@ INSTANTIATE_TEST_SUITE_P(Payloads, Pdf417Payload, testing::ValuesIn(kPayloads),
                              return std::string(info.param.name);
                          });
 
-// The module width codBare's choice gets in the box, against every column
+// The module width encodeBarcode's choice gets in the box, against every column
 // count encoded one by one, for payloads of many lengths.
 TEST(CodBare, ChoosesTheColumnsWithTheLargestModules) {
     const auto moduleIn = [](const Pdf417& symbol, const QSizeF& box) {
@@ -201,7 +201,7 @@ TEST(CodBare, ChoosesTheColumnsWithTheLargestModules) {
             SCOPED_TRACE(testing::Message()
                          << box.width() << "x" << box.height() << ", " << length << " bytes");
             const QByteArray payload = mixedBytes(length);
-            const Pdf417 chosen = codBare(payload, box);
+            const Pdf417 chosen = encodeBarcode(payload, box);
             ASSERT_TRUE(chosen.ok()) << chosen.error.toStdString();
             double best = 0;
             for (int columns = 1; columns <= 30; ++columns) {
@@ -224,7 +224,7 @@ TEST(CodBare, RefusesWhatASymbolCannotHold) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const Pdf417 symbol = codBare(c.bytes, kBox);
+        const Pdf417 symbol = encodeBarcode(c.bytes, kBox);
         EXPECT_FALSE(symbol.ok());
         EXPECT_FALSE(symbol.error.isEmpty());
         EXPECT_TRUE(symbol.modules.empty());

@@ -20,7 +20,7 @@ const tavo::beneficiary::ReferenceList& banks() {
 CerereBorderou cerere(const QString& tip = QStringLiteral("OP")) {
     CerereBorderou c;
     c.CIF = QStringLiteral("13548146");
-    c.perioada = citirePerioada(QStringLiteral("01/01/2023-31/12/2023"));
+    c.perioada = readPeriod(QStringLiteral("01/01/2023-31/12/2023"));
     c.tip = tip;
     return c;
 }
@@ -60,7 +60,7 @@ TEST(Borderou, ListsTheDocumentsOfEveryKnownShapeAndPassesOverOtherLines) {
         const Borderou b = cre_borderou(c.file, cerere(), banks());
         EXPECT_EQ(b.documente, c.documente);
         EXPECT_EQ(b.totalBani, c.totalBani);
-        EXPECT_FALSE(b.depasire);
+        EXPECT_FALSE(b.overflow);
         // 17 heading lines, 7 lines a document, 3 closing lines.
         EXPECT_EQ(b.linii().size(), (c.documente ? 17 : 0) + 7 * c.documente + 3);
     }
@@ -71,7 +71,7 @@ TEST(Borderou, TotalShowsStarsFromSixteenIntegerDigitsOrWhenTheSumOverflows) {
     constexpr qint64 largest = std::numeric_limits<qint64>::max();
     struct Case {
         qint64 bani;
-        bool depasire;
+        bool overflow;
         QString shown;
     };
     const std::vector<Case> cases{
@@ -81,7 +81,7 @@ TEST(Borderou, TotalShowsStarsFromSixteenIntegerDigitsOrWhenTheSumOverflows) {
         {12, true, "***************.**"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(totalBorderou(c.bani, c.depasire), c.shown) << c.bani;
+        EXPECT_EQ(totalBorderou(c.bani, c.overflow), c.shown) << c.bani;
     }
 
     // Amounts too large to add up in bani: the total is not allowed to wrap
@@ -89,7 +89,7 @@ TEST(Borderou, TotalShowsStarsFromSixteenIntegerDigitsOrWhenTheSumOverflows) {
     QByteArray file;
     for (int i = 1; i <= 2; ++i) file += linie(i, "99999999999999999999") + "\r\n";
     const Borderou b = cre_borderou(file, cerere(), banks());
-    EXPECT_TRUE(b.depasire);
+    EXPECT_TRUE(b.overflow);
     EXPECT_TRUE(b.linii().value(b.linii().size() - 2).endsWith("***************.**"));
 }
 

@@ -15,8 +15,8 @@ const QString kSingle(109, QLatin1Char('-'));
 const QString kDouble(109, QLatin1Char('='));
 
 // A payment order with every field and label filled.
-ImagineText fullOrder() {
-    ImagineText v;
+TextImageValues fullOrder() {
+    TextImageValues v;
     v.d1 = {QStringLiteral("745"),
             QStringLiteral("1234.50"),
             QStringLiteral("ALFA SRL"),
@@ -90,13 +90,13 @@ TEST(TextImage, OneCopyLineByLine) {
     const QString hundred = QString(96, QLatin1Char('B')) + QStringLiteral("BANK");
     struct Case {
         const char* name;
-        std::function<void(ImagineText&)> change;
+        std::function<void(TextImageValues&)> change;
         QStringList expected;
     } cases[] = {
-        {"payment order, every field", [](ImagineText&) {}, kOrder},
+        {"payment order, every field", [](TextImageValues&) {}, kOrder},
         {"deposit slip with every value empty still has its 27 lines",
-         [](ImagineText& v) {
-             v = ImagineText();
+         [](TextImageValues& v) {
+             v = TextImageValues();
              v.op = false;
          },
          QStringList{
@@ -131,15 +131,15 @@ TEST(TextImage, OneCopyLineByLine) {
              "",
          }},
         {"bank names cut to their first 100 characters",
-         [&](ImagineText& v) {
+         [&](TextImageValues& v) {
              v.b1[3] = hundred + QStringLiteral(" SUCURSALA");
              v.b1[5] = hundred + QStringLiteral("X");
          },
          orderWith({{8, "De la: " + hundred}, {15, "La: " + hundred}})},
         {"a bank name of exactly 100 characters is whole",
-         [&](ImagineText& v) { v.b1[5] = hundred; }, orderWith({{15, "La: " + hundred}})},
+         [&](TextImageValues& v) { v.b1[5] = hundred; }, orderWith({{15, "La: " + hundred}})},
         {"values wider than their columns widen them",
-         [](ImagineText& v) {
+         [](TextImageValues& v) {
              v.d1[0] = QStringLiteral("AB1234567890");
              v.b1[0] = QStringLiteral("123.456.789.012.345.678,90");
              v.d1[5] = QStringLiteral("RO46RNCB008900000000000123");
@@ -155,7 +155,7 @@ TEST(TextImage, OneCopyLineByLine) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ImagineText v = fullOrder();
+        TextImageValues v = fullOrder();
         c.change(v);
         EXPECT_EQ(copie_text(v, QString()), c.expected);
     }
@@ -172,9 +172,9 @@ TEST(TextImage, DeclarationNoteOnlyForAnEighteenthCharacterOne) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.nr_evidenta.toStdString());
-        EXPECT_EQ(nota_declaratie(c.nr_evidenta, true),
+        EXPECT_EQ(declarationNoteFor(c.nr_evidenta, true),
                   c.note ? QStringLiteral("((1-OP cu valoare de declaratie))") : QString());
-        EXPECT_EQ(nota_declaratie(c.nr_evidenta, false),
+        EXPECT_EQ(declarationNoteFor(c.nr_evidenta, false),
                   c.note ? QStringLiteral("(1-OP cu valoare de declaratie)") : QString());
     }
 }
@@ -192,7 +192,7 @@ TEST(TextImage, LkelmHoldsExactlyTheTwoCopies) {
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
         old.write(QByteArray(20000, 'x'));
     }
-    ImagineText v = fullOrder();
+    TextImageValues v = fullOrder();
     v.b1[1] = QStringLiteral("doisprezecelei,Ş");  // written in CP1250
     QString error;
     ASSERT_TRUE(vizu_OP(QDir(dir.path()), v, &error)) << error.toStdString();

@@ -19,7 +19,7 @@ const QString kDoc =
 const QString kDocOlder = "2,47,1,GAMA,14818116,A,,,B,1,RO,,,O,17/01/2023,OP";
 
 ordin documentWithAmount(int amount) {
-    return ordin::din_linie(kDoc.arg(amount));
+    return ordin::fromLine(kDoc.arg(amount));
 }
 
 class EarlierVersionsTest : public testing::Test {
@@ -107,7 +107,7 @@ TEST_F(EarlierVersionsTest, AVersionNotKeptDoesNotStopTheRewrite) {
         ASSERT_TRUE(tavo::text::writeSynced(orders.path(), before));
         QString failure;
         if (load) {
-            const ListaIncarcata loaded = orders.incarcare_lista();
+            const LoadedList loaded = orders.incarcare_lista();
             EXPECT_EQ(loaded.rewriteError, QString());
             failure = loaded.versionFailure;
         } else {

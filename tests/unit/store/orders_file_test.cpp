@@ -38,21 +38,21 @@ class OrdersFileTest : public testing::Test {
         QFile file(path(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    static ordin document(const QString& line) { return ordin::din_linie(line); }
+    static ordin document(const QString& line) { return ordin::fromLine(line); }
 };
 
 TEST_F(OrdersFileTest, MissingAndEmptyFilesGiveNoDocuments) {
     EXPECT_FALSE(orders.incarcare_lista().fileExists);
     writeRaw("ordine.txt", QByteArray());
-    const ListaIncarcata loaded = orders.incarcare_lista();
+    const LoadedList loaded = orders.incarcare_lista();
     EXPECT_FALSE(loaded.fileExists);
     EXPECT_FALSE(QFile::exists(path("ordine.txt")));  // an empty file is deleted
-    EXPECT_EQ(orders.citire(1).kind, Cautare::NoDocuments);
+    EXPECT_EQ(orders.citire(1).kind, Lookup::NoDocuments);
 }
 
 TEST_F(OrdersFileTest, LoadListsDocumentsAndTakesDefaultsFromTheLast) {
     writeLines({kDoc1, kDoc2, kDoc3Old});
-    const ListaIncarcata loaded = orders.incarcare_lista();
+    const LoadedList loaded = orders.incarcare_lista();
     EXPECT_EQ(loaded.items, QStringList({"    1,45,OP", "    2,46,FV", "    3,47,,,,,OP"}));
     EXPECT_EQ(loaded.CIF_curent, "14818116");
     EXPECT_EQ(loaded.data_curenta, "17/01/2023");
@@ -96,7 +96,7 @@ TEST_F(OrdersFileTest, ListsExactlyTheLinesOfAKnownShape) {
                 line += '#';
         }
         lines.append(line);
-        if (forma_cunoscuta(QStringView(line)) >= 0)
+        if (knownShape(QStringView(line)) >= 0)
             expected.append(QString::number(i + 1));
     }
     writeLines(lines);
@@ -113,13 +113,13 @@ TEST_F(OrdersFileTest, LookUpMatchesTheOrderNumberOrGivesTheLastDocument) {
     writeLines({kDoc2, kDoc1});
     struct Case {
         qint64 nr;
-        Cautare::Kind kind;
+        Lookup::Kind kind;
         QString nr_OP;
     };
     const Case cases[] = {
-        {1, Cautare::Found, "45"}, {2, Cautare::Found, "46"}, {3, Cautare::New, "45"}};
+        {1, Lookup::Found, "45"}, {2, Lookup::Found, "46"}, {3, Lookup::New, "45"}};
     for (const Case& c : cases) {
-        const Cautare found = orders.citire(c.nr);
+        const Lookup found = orders.citire(c.nr);
         EXPECT_EQ(found.kind, c.kind) << c.nr;
         EXPECT_EQ(found.document[nr_OP], c.nr_OP) << c.nr;
     }
@@ -162,7 +162,7 @@ TEST_F(OrdersFileTest, AnInterruptedRewriteLeavesTheOldFile) {
     QString error;
     EXPECT_FALSE(orders.salvare_ordin(document(kDoc2), &error));
     EXPECT_EQ(error, "man.txt: Is a directory");
-    const ListaIncarcata loaded = orders.incarcare_lista();
+    const LoadedList loaded = orders.incarcare_lista();
     EXPECT_FALSE(loaded.rewriteError.isEmpty());
     EXPECT_EQ(loaded.items.size(), 2);
     EXPECT_EQ(bytes("ordine.txt"), old);
@@ -170,13 +170,13 @@ TEST_F(OrdersFileTest, AnInterruptedRewriteLeavesTheOldFile) {
 
 // Deleting with a copy is in tests/e2e/delete-all-answer-yes.case.
 TEST_F(OrdersFileTest, DeleteAllWithoutAFile) {
-    EXPECT_EQ(orders.sterge_tot(), OrdersFile::Stergere::NoFile);
+    EXPECT_EQ(orders.deleteAll(), OrdersFile::Deletion::NoFile);
 }
 
 TEST_F(OrdersFileTest, DeleteAllDeletesNothingWithoutACopy) {
     writeLines({kDoc1});
     ASSERT_TRUE(QDir(dir.path()).mkdir("ordine_copie.txt"));
-    EXPECT_EQ(orders.sterge_tot(), OrdersFile::Stergere::Failed);
+    EXPECT_EQ(orders.deleteAll(), OrdersFile::Deletion::Failed);
     EXPECT_TRUE(QFile::exists(path("ordine.txt")));
 }
 

@@ -19,7 +19,7 @@ TEST(Ordin, FieldsAreFoundByCommas) {
               QStringLiteral("O,P"));
     EXPECT_EQ(camp(QStringLiteral("1,2"), 5), QStringLiteral(""));
 
-    const ordin record = ordin::din_linie(line);
+    const ordin record = ordin::fromLine(line);
     EXPECT_EQ(record[nr_ordine], "12");
     EXPECT_EQ(record[data_emiterii], "15/01/2023");
     EXPECT_EQ(record[tip_doc], "OP");
@@ -49,7 +49,7 @@ TEST(LineShape, KnownShapesAgreeWithThePatternTest) {
             if (forma_linie(line, commas(n)))
                 fits = n;
         }
-        EXPECT_EQ(forma_cunoscuta(line), fits) << line.toStdString();
+        EXPECT_EQ(knownShape(line), fits) << line.toStdString();
     }
     // The ",#," rule: a comma right after ",#" is not counted.
     EXPECT_TRUE(forma_linie(QStringLiteral("a,#,b"), QStringLiteral(",#")));
@@ -66,12 +66,12 @@ TEST(LineShape, StoredLinesOfEveryLengthAgreeWithTheText) {
             for (int i = 0; i < 19; ++i) line[length - 1 - i * (length / 19)] = ',';
             if (hashAt >= 0)
                 line[hashAt] = '#';
-            const int expected = forma_cunoscuta(QString::fromLatin1(line));
-            ASSERT_EQ(forma_cunoscuta(QByteArrayView(line)), expected) << line.constData();
+            const int expected = knownShape(QString::fromLatin1(line));
+            ASSERT_EQ(knownShape(QByteArrayView(line)), expected) << line.constData();
         }
     }
     // A long line whose comma count, taken modulo 256 in any byte counter,
     // would look like 19: 16 * 256 + 19 commas.
-    EXPECT_EQ(forma_cunoscuta(QByteArrayView(QByteArray(16 * 256 + 19, ','))), -1);
-    EXPECT_EQ(forma_cunoscuta(QByteArrayView(QByteArray(5000, 'x') + QByteArray(19, ','))), 19);
+    EXPECT_EQ(knownShape(QByteArrayView(QByteArray(16 * 256 + 19, ','))), -1);
+    EXPECT_EQ(knownShape(QByteArrayView(QByteArray(5000, 'x') + QByteArray(19, ','))), 19);
 }

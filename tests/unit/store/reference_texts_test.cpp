@@ -47,7 +47,7 @@ TEST(ReferenceTexts, StartUpWritesOnlyTheMissingTexts) {
     own.close();
     folder.mkdir(QStringLiteral("Versiuni.txt"));  // even a folder of that name stays
 
-    EXPECT_TRUE(copiereTexte(folder).isEmpty());
+    EXPECT_TRUE(copyReferenceTexts(folder).isEmpty());
     EXPECT_EQ(readAll(folder.filePath(QStringLiteral("legi.txt"))), "legile mele\r\n");
     EXPECT_TRUE(QFileInfo(folder.filePath(QStringLiteral("Versiuni.txt"))).isDir());
     EXPECT_EQ(readAll(folder.filePath(QStringLiteral("instr.txt"))),
@@ -56,13 +56,13 @@ TEST(ReferenceTexts, StartUpWritesOnlyTheMissingTexts) {
     EXPECT_TRUE(folder.entryList({QStringLiteral("*.tmp")}, QDir::Files).isEmpty());
 
     // A folder that cannot be written names every text it could not write.
-    EXPECT_EQ(copiereTexte(QDir(folder.filePath(QStringLiteral("lipseste")))), nume());
+    EXPECT_EQ(copyReferenceTexts(QDir(folder.filePath(QStringLiteral("lipseste")))), nume());
 }
 
 TEST(ReferenceTexts, SuggestionsComeFromTheFoldersModelOrElseTheShippedOne) {
     QTemporaryDir dir;
     const QDir folder(dir.path());
-    EXPECT_EQ(pregatireSugestii(folder), QStringLiteral("Sugestii.txt"));
+    EXPECT_EQ(prepareSuggestions(folder), QStringLiteral("Sugestii.txt"));
     EXPECT_EQ(readAll(folder.filePath(QStringLiteral("Sugestii.txt"))),
               continut(QStringLiteral("Sugestii1.txt")));
 
@@ -72,13 +72,13 @@ TEST(ReferenceTexts, SuggestionsComeFromTheFoldersModelOrElseTheShippedOne) {
     ASSERT_TRUE(model.open(QIODevice::WriteOnly));
     model.write("model \x9a\r\nfara sfarsit de rand");
     model.close();
-    EXPECT_EQ(pregatireSugestii(withModel), QStringLiteral("Sugestii.txt"));
+    EXPECT_EQ(prepareSuggestions(withModel), QStringLiteral("Sugestii.txt"));
     EXPECT_EQ(readAll(withModel.filePath(QStringLiteral("Sugestii.txt"))),
               "model \x9a\r\nfara sfarsit de rand");
 
     QString error;
     EXPECT_TRUE(
-        pregatireSugestii(QDir(withModel.filePath(QStringLiteral("lipseste"))), &error).isEmpty());
+        prepareSuggestions(QDir(withModel.filePath(QStringLiteral("lipseste"))), &error).isEmpty());
     EXPECT_FALSE(error.isEmpty());
 }
 
