@@ -74,6 +74,9 @@ IntrodView::IntrodView(Introd& model, QWidget* parent)
     Label5->setWordWrap(true);
     Label5->setStyleSheet(QStringLiteral("color: #8b0000"));
 
+    // Made first, so that Tab goes through the documents' controls before the reports'.
+    QWidget* documents = makeDocuments();
+
     // What the program makes of the stored documents.
     auto* reports = new QGroupBox(kRapoarte, this);
     reports->setLayout(row({command("Command6", captions::Command6, captions::Command6_tip),
@@ -101,7 +104,7 @@ IntrodView::IntrodView(Introd& model, QWidget* parent)
     layout->addWidget(title, 0, Qt::AlignHCenter);
     layout->addWidget(subtitle, 0, Qt::AlignHCenter);
     layout->addSpacing(8);
-    layout->addWidget(makeDocuments());
+    layout->addWidget(documents);
     layout->addWidget(reports);
     layout->addWidget(texts);
     layout->addSpacing(8);

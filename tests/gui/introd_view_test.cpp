@@ -89,6 +89,30 @@ class IntrodViewTest : public QObject {
         QVERIFY(QFile::exists(QDir(dir.path()).filePath("Borderou.txt")));
         QCOMPARE(shown.last(), QStringLiteral("OPEN Borderou.txt"));
     }
+
+    // Tab goes through the window as it reads: the documents, the reports,
+    // the texts, then the deletion standing apart.
+    void tabFollowsTheReadingOrder() {
+        QTemporaryDir dir;
+        ScriptedUi ui(QDir(dir.path()), QDir(dir.path()), [](const QString&) {});
+        ProgramState state;
+        Introd model(QDir(dir.path()), ui, state);
+        gui::IntrodView view(model);
+        QStringList order;
+        QWidget* start = view.findChild<QWidget*>("NrO");
+        for (QWidget* w = start; order.size() < 40; w = w->nextInFocusChain()) {
+            if (w->focusPolicy() & Qt::TabFocus && !w->objectName().isEmpty() &&
+                !w->objectName().startsWith(QLatin1String("qt_")))
+                order.append(w->objectName());
+            if (w->nextInFocusChain() == start)
+                break;
+        }
+        QCOMPARE(
+            order.join(' '),
+            QStringLiteral("NrO Option1 Option2 B_start Command1 Ordine Cauta B_list_CB B_list "
+                           "B_OPuri Command2 Command6 Command10 Command4 B_agentii Command3 "
+                           "Command5 Command7 Command9 Command8 B_sterg"));
+    }
 };
 
 QTEST_MAIN(IntrodViewTest)
