@@ -113,24 +113,25 @@ class Incarc {
     void typeText(int k, const QString& text);
     void key_Enter(int k);
     void click_d1(int k);
+    // "Iesire": saves the document and goes back to the main window.
     void but_exit_Click();
     // The window's close box: the same as "Iesire", so nothing typed is lost
     // without the user saying so.
     void closeBoxClicked();
-    void Command8_Click();
-    void Command4_Click();
+    void Command8_Click();  // "Fondul pt. mediu"
+    void Command4_Click();  // "Fisier date"
     // The reference texts: "Instr.", "Inf.utile", "Legislatie", and
     // "Sugestii" (Sugestii.txt, made from Sugestii1.txt the first time).
-    void Command2_Click();
-    void Command5_Click();
-    void B_legi_Click();
-    void But_explic_Click();
+    void Command2_Click();    // "Instr."
+    void Command5_Click();    // "Inf.utile"
+    void B_legi_Click();      // "Legislatie"
+    void But_explic_Click();  // "Sugestii"
     // The beneficiary assistant, the registration-number builder and the
     // calendar for the issue date (B_cal) or the debit date (B_cal1).
-    void Command1_Click();
-    void Command6_Click();
-    void B_cal_Click();
-    void B_cal1_Click();
+    void Command1_Click();  // "Completare sectiune BENEFICIAR"
+    void Command6_Click();  // "Nr.evid.Decizii, PV"
+    void B_cal_Click();     // "Calendar" beside Data emiterii
+    void B_cal1_Click();    // "Calendar" beside Data debitarii
     void Form_Resize();
     void HScroll1_Change(int value);
     void VScroll1_Change(int value);
