@@ -52,7 +52,7 @@ class Incarc {
     bool B_cal1Visible = false;       // the debit date's calendar button
     // The parts of the form a deposit slip does not have (payer IBAN and
     // bank, BIC captions, transfer type, acceptance): shown for a payment order.
-    bool partiOP = true;
+    bool orderPartsShown = true;
     bool visible = false;  // the window is shown
     // The print layout: buttons, frames and hints hidden, the fields shown
     // through their print labels e1, the commitment labels of b1 and the second
@@ -77,9 +77,9 @@ class Incarc {
     static int ordineTab(int k);        // position in the tab order, 1 to 18
     static QString tooltip(int k);
     // The caption printed beside the field, as a screen reader says it.
-    static QString eticheta(int k);
+    static QString printedCaption(int k);
     // The control the Enter key moves to from d1(k) (a field's name, "but_exit").
-    QString tintaEnter(int k) const;
+    QString enterTarget(int k) const;
     // The field (-1 for none) that a control name "d1(k)" names.
     static int fieldIndex(const QString& control);
     static QString fieldName(int k);
@@ -172,7 +172,7 @@ class Incarc {
     // The document as it is stored: the order number nr_curent, the fields,
     // and the type from the title.
     store::ordin document() const;
-    bool esteOP() const { return titlu.startsWith(QLatin1Char('O')); }
+    bool isPaymentOrder() const { return titlu.startsWith(QLatin1Char('O')); }
 
     beneficiary::ReferenceLists& lists() { return lists_; }
     // The windows this one opens (the program makes them).
@@ -194,7 +194,7 @@ class Incarc {
 
     // The list of the main window as its last load gave it: the save on
     // leaving gives from it the list of the file as written.
-    std::function<QStringList()> listaPrincipala;
+    std::function<QStringList()> mainListItems;
     // Called when the window is left, with that list after a save (null when
     // nothing was saved): the main window takes it, or reloads, and shows.
     std::function<void(const store::LoadedList* saved)> onExit;
@@ -208,7 +208,7 @@ class Incarc {
     bool findBankLabels(int k);
     void fillTreasuryBeneficiary();
     void copyToSecondCopy();
-    QString typedIssueDate(const QString& text, bool debitare);
+    QString typedIssueDate(const QString& text, bool debitDate);
     void closeWindow(const store::LoadedList* saved = nullptr);
     void handOverToAssistant();
     void hintAfterChecks(int k, const QString& typed, const QString& indicatorBefore);
