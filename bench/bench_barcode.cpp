@@ -17,6 +17,7 @@
 #include "printing/barcode.h"
 #include "printing/form_drawing.h"
 #include "text/cp1250.h"
+#include "timing.h"
 
 namespace {
 
@@ -104,8 +105,7 @@ std::vector<QByteArray> typicalPayloads(int count) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    tavo::bench::offscreenUnlessSet();
     QGuiApplication app(argc, argv);
     using tavo::printing::form::kBarcode;
 
@@ -116,7 +116,7 @@ int main(int argc, char** argv) {
     timer.start();
     for (const QByteArray& payload : payloads)
         symbols.push_back(tavo::printing::encodeBarcode(payload, QSizeF(kBarcode.size())));
-    const double encodeUs = double(timer.nsecsElapsed()) / 1e3 / kBarcodes;
+    const double encodeUs = tavo::bench::microsecondsEach(timer, kBarcodes);
 
     int failed = 0;
     CountingDevice device;
@@ -126,7 +126,7 @@ int main(int argc, char** argv) {
         QPainter painter(&device);
         tavo::printing::drawPdf417(painter, symbol, QRectF(kBarcode));
     }
-    const double drawUs = double(timer.nsecsElapsed()) / 1e3 / kBarcodes;
+    const double drawUs = tavo::bench::microsecondsEach(timer, kBarcodes);
 
     timer.restart();
     for (const tavo::printing::Pdf417& symbol : symbols) {
@@ -134,7 +134,7 @@ int main(int argc, char** argv) {
         QPainter painter(&picture);
         tavo::printing::drawPdf417(painter, symbol, QRectF(kBarcode));
     }
-    const double pictureUs = double(timer.nsecsElapsed()) / 1e3 / kBarcodes;
+    const double pictureUs = tavo::bench::microsecondsEach(timer, kBarcodes);
 
     std::printf(
         "barcode: %d typical payloads, per barcode: codBare %.1f us, drawPdf417 %.1f us "

@@ -83,12 +83,50 @@ VersionTimes timeVersionKeeping(const tavo::store::OrdersFile& file, const QDir&
     return times;
 }
 
-// Runs a program to its end with its standard output going to `output`.
-void runToFile(const QString& program, const QStringList& arguments, const QString& output) {
-    QProcess process;
-    process.setStandardOutputFile(output);
-    process.start(program, arguments);
-    process.waitForFinished(-1);
+// The same through the windows: "Incărcare" on the last document until
+// the entry window is filled, and "Iesire" with Yes to "Salvati ?" after
+// an edit (the save, then the main list shown again).
+struct WindowTimes {
+    double openMs = 0;
+    bool filled = false;
+    double exitMs = 0;
+};
+
+WindowTimes timeWindows(const QDir& folder) {
+    tavo::ScriptedUi ui(folder, folder, [](const QString&) {});
+    tavo::Program program(folder, ui);
+    program.start();
+    tavo::Incarc& entry = program.incarc();
+    WindowTimes times;
+    times.openMs = medianMs([&] { program.introd().B_start_Click(); },
+                            [&] {
+                                program.introd().visible = true;
+                                program.introd().NrO = QString::number(kDocuments);
+                            });
+    times.filled = entry.visible && !entry.d1[2].isEmpty();
+    times.exitMs = medianMs([&] { entry.but_exit_Click(); },
+                            [&] {
+                                program.introd().B_start_Click();
+                                entry.d1[12] = QStringLiteral("OBIECT MODIFICAT");
+                                ui.queueAnswer(QStringLiteral("yes"));
+                            });
+    return times;
+}
+
+// `tavo list` as a whole process (start-up, loading the list, printing
+// every item) on a copy of `current` in a folder of its own; `lines` the
+// lines it printed.
+double timeTavoList(const QDir& folder, const QString& current, qsizetype* lines) {
+    const QString listFolder = folder.filePath("list");
+    folder.mkpath("list");
+    copyFile(current, QDir(listFolder).filePath("ordine.txt"));
+    const QString listed = folder.filePath("listed.txt");
+    const double listMs = medianMs([&] {
+        tavo::bench::runProcess(QStringLiteral(TAVO_BINARY), {"--dir", listFolder, "list"}, listed);
+    });
+    QFile file(listed);
+    *lines = file.open(QIODevice::ReadOnly) ? file.readAll().count('\n') : 0;
+    return listMs;
 }
 
 }  // namespace
@@ -128,40 +166,11 @@ int main(int argc, char** argv) {
 
     const VersionTimes versionTimes = timeVersionKeeping(file, folder, document, older);
 
-    // The same through the windows: "Incărcare" on the last document until
-    // the entry window is filled, and "Iesire" with Yes to "Salvati ?" after
-    // an edit (the save, then the main list shown again).
     copyFile(current, orders);
-    tavo::ScriptedUi ui(folder, folder, [](const QString&) {});
-    tavo::Program program(folder, ui);
-    program.start();
-    tavo::Incarc& entry = program.incarc();
-    const double openMs = medianMs([&] { program.introd().B_start_Click(); },
-                                   [&] {
-                                       program.introd().visible = true;
-                                       program.introd().NrO = QString::number(kDocuments);
-                                   });
-    const bool filled = entry.visible && !entry.d1[2].isEmpty();
-    const double exitMs = medianMs([&] { entry.but_exit_Click(); },
-                                   [&] {
-                                       program.introd().B_start_Click();
-                                       entry.d1[12] = QStringLiteral("OBIECT MODIFICAT");
-                                       ui.queueAnswer(QStringLiteral("yes"));
-                                   });
-
-    // `tavo list` as a whole process (start-up, loading the list, printing
-    // every item) on the up-to-date file, against cp and sync run as processes.
-    const QString listFolder = folder.filePath("list");
-    folder.mkpath("list");
-    copyFile(current, QDir(listFolder).filePath("ordine.txt"));
-    const QString listed = folder.filePath("listed.txt");
-    const double listMs = medianMs([&] {
-        runToFile(QStringLiteral(TAVO_BINARY), {"--dir", listFolder, "list"}, listed);
-    });
-    const qsizetype listedLines = [&] {
-        QFile file(listed);
-        return file.open(QIODevice::ReadOnly) ? file.readAll().count('\n') : 0;
-    }();
+    const WindowTimes windows = timeWindows(folder);
+    // `tavo list` is weighed against cp and sync, all run as processes.
+    qsizetype listedLines = 0;
+    const double listMs = timeTavoList(folder, current, &listedLines);
 
     std::printf("ordine.txt: %d documents, %.1f MB (%lld items listed)\n", kDocuments,
                 double(bytes) / 1e6, static_cast<long long>(items));
@@ -176,11 +185,11 @@ int main(int argc, char** argv) {
                 "salvare_ordin of one document (rewrite)", saveMs, saveMs / cpMs,
                 saveMs / cpSyncMs);
     versionTimes.print(cpMs, cpSyncMs);
-    std::printf("%-44s %9.1f ms  (%s)\n", "Incarcare: entry window filled, last document", openMs,
-                filled ? "filled" : "NOT FILLED");
+    std::printf("%-44s %9.1f ms  (%s)\n", "Incarcare: entry window filled, last document",
+                windows.openMs, windows.filled ? "filled" : "NOT FILLED");
     std::printf("%-44s %9.1f ms  ratio %.2f (%.2f of cp and sync)\n",
-                "Iesire: save of an edited document + list", exitMs, exitMs / cpMs,
-                exitMs / cpSyncMs);
+                "Iesire: save of an edited document + list", windows.exitMs, windows.exitMs / cpMs,
+                windows.exitMs / cpSyncMs);
     std::printf("%-44s %9.1f ms  ratio %.2f (%.2f of cp and sync; %lld lines)\n",
                 "tavo list, file up to date (whole process)", listMs, listMs / cpMs,
                 listMs / cpSyncMs, static_cast<long long>(listedLines));

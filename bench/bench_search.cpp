@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QWindow>
 #include <algorithm>
@@ -22,17 +21,10 @@
 namespace {
 
 using tavo::bench::medianMs;
+using tavo::bench::runProcess;
 
 constexpr int kDocuments = 100000;
 constexpr double kKeystrokeBudgetMs = 30;
-
-// A whole process, its output thrown away.
-void run(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.setStandardOutputFile(QProcess::nullDevice());
-    process.start(program, arguments);
-    process.waitForFinished(-1);
-}
 
 void printFigure(const char* what, double ms, double baselineMs, const char* baseline) {
     std::printf("%-52s %8.2f ms  ratio %.2f of %s\n", what, ms, ms / baselineMs, baseline);
@@ -74,7 +66,7 @@ void timeFreshSearch(tavo::Introd& model, const QString& text, const QString& or
             model.Cauta = QStringLiteral("#");
             model.Cauta_Change();
         });
-    const double grepMs = medianMs([&] { run("grep", {"-F", "-i", "-c", text, orders}); });
+    const double grepMs = medianMs([&] { runProcess("grep", {"-F", "-i", "-c", text, orders}); });
     const QByteArray what = QStringLiteral("fresh search \"%1\" (%2 found)")
                                 .arg(text)
                                 .arg(model.Ordine.size())
@@ -82,33 +74,36 @@ void timeFreshSearch(tavo::Introd& model, const QString& text, const QString& or
     printFigure(what.constData(), ms, grepMs, "grep -F -i -c");
 }
 
-// The main window made, loaded and shown until the window system shows it.
-double timeMainWindow(const QDir& folder, int* listed) {
-    return medianMs([&] {
-        tavo::ScriptedUi ui(folder, folder, [](const QString&) {});
-        tavo::ProgramState state;
-        tavo::Introd model(folder, ui, state);
-        tavo::gui::IntrodView view(model);
+// The main window on a folder: its model loaded, its view shown.
+struct ShownMainWindow {
+    explicit ShownMainWindow(const QDir& folder)
+        : ui(folder, folder, [](const QString&) {}), model(folder, ui, state), view(model) {
         model.start();
         view.refresh();
         view.show();
-        while (!view.windowHandle() || !view.windowHandle()->isExposed())
+    }
+
+    tavo::ScriptedUi ui;
+    tavo::ProgramState state;
+    tavo::Introd model;
+    tavo::gui::IntrodView view;
+};
+
+// The main window made, loaded and shown until the window system shows it.
+double timeMainWindow(const QDir& folder, int* listed) {
+    return medianMs([&] {
+        ShownMainWindow window(folder);
+        while (!window.view.windowHandle() || !window.view.windowHandle()->isExposed())
             QApplication::processEvents();
         QApplication::processEvents();
-        *listed = view.findChild<QComboBox*>(QStringLiteral("Ordine"))->count();
+        *listed = window.view.findChild<QComboBox*>(QStringLiteral("Ordine"))->count();
     });
 }
 
 // A keystroke in the window's search field: the search and the list shown again.
 double timeWindowKeystroke(const QDir& folder, const QString& word) {
-    tavo::ScriptedUi ui(folder, folder, [](const QString&) {});
-    tavo::ProgramState state;
-    tavo::Introd model(folder, ui, state);
-    tavo::gui::IntrodView view(model);
-    model.start();
-    view.refresh();
-    view.show();
-    auto* field = view.findChild<QLineEdit*>(QStringLiteral("Cauta"));
+    ShownMainWindow window(folder);
+    auto* field = window.view.findChild<QLineEdit*>(QStringLiteral("Cauta"));
     double slowest = 0;
     for (qsizetype letters = 1; letters <= word.size(); ++letters) {
         slowest = std::max(slowest, medianMs(
@@ -127,8 +122,7 @@ double timeWindowKeystroke(const QDir& folder, const QString& word) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    tavo::bench::offscreenUnlessSet();
     QApplication app(argc, argv);
     QTemporaryDir dir;
     const QDir folder(dir.path());
@@ -143,14 +137,18 @@ int main(int argc, char** argv) {
         tavo::Introd model(folder, ui, state);
         model.start();
         const QString word = QStringLiteral("popescu");
-        timeTyping(model, word, medianMs([&] { run("grep", {"-F", "-i", "-c", word, orders}); }));
+        timeTyping(model, word, medianMs([&] {
+                       runProcess("grep", {"-F", "-i", "-c", word, orders});
+                   }));
         for (const char* text : {"4221306", "tva de plata", "1234", "nicaieri"})
             timeFreshSearch(model, QString::fromLatin1(text), orders);
     }
 
     int listed = 0;
     const double windowMs = timeMainWindow(folder, &listed);
-    const double listMs = medianMs([&] { run(TAVO_BINARY, {"--dir", folder.path(), "list"}); });
+    const double listMs = medianMs([&] {
+        runProcess(TAVO_BINARY, {"--dir", folder.path(), "list"});
+    });
     std::printf("%-52s %8.2f ms\n", "tavo list, whole process (baseline)", listMs);
     printFigure("main window shown (IntrodView, offscreen)", windowMs, listMs, "tavo list");
     std::printf("  (%d items in the window's list)\n", listed);

@@ -47,6 +47,35 @@ struct Figure {
     double baselineMs;
 };
 
+// The same documents as `generated`, all of the one payer: every one of them is listed.
+void writeOnePayerCopy(const QStringList& generated, const QString& path) {
+    QStringList same;
+    for (const QString& line : generated) {
+        QStringList fields = line.split(QLatin1Char(','));
+        fields[4] = kPayer;
+        same.append(fields.join(QLatin1Char(',')));
+    }
+    tavo::text::writeLines(path, same);
+}
+
+// The agency file against awk writing every document as a line of fields.
+Figure timeAgencyFile(const QDir& folder, const QString& orders) {
+    const QString tabela = folder.filePath(QStringLiteral("tabela.txt"));
+    const double agencyMs =
+        medianMs([&] { tavo::exporting::cre_tabela(tavo::store::OrdersFile(folder), tabela); });
+    const double awkAgencyMs = medianMs([&] {
+        QProcess::execute(
+            QStringLiteral("sh"),
+            {"-c",
+             "awk -F, -v RS='\r\n' -v ORS='\r\n' '{ print \"#\" $2 \"#,\" $15 \",\" $5 \",#\" "
+             "substr($4, 1, 30) \"#,#\" $6 \"#,#\" $7 \"#,#\" substr($7, 5, 4) \"ROBU#,\" $10 "
+             "\",#\" substr($9, 1, 30) \"#,#\" $11 \"#,#\" substr($11, 5, 4) \"ROBU#,\" $3 \",#\" "
+             "substr($14, 1, 70) \"#\" }' \"$0\" > \"$1\"",
+             orders, folder.filePath(QStringLiteral("awk-tabela.txt"))});
+    });
+    return {"agency file (tabela.txt), every document", agencyMs, awkAgencyMs};
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -57,15 +86,8 @@ int main(int argc, char** argv) {
     const QString summary = folder.filePath(QLatin1String(tavo::printing::kFisierBorderou));
     const QStringList generated = tavo::bench::generateOrders(kDocuments);
     tavo::text::writeLines(orders, generated);
-    // The same documents, all of the one payer: every one of them is listed.
     const QString onePayer = folder.filePath(QStringLiteral("one-payer.txt"));
-    QStringList same;
-    for (const QString& line : generated) {
-        QStringList fields = line.split(QLatin1Char(','));
-        fields[4] = kPayer;
-        same.append(fields.join(QLatin1Char(',')));
-    }
-    tavo::text::writeLines(onePayer, same);
+    writeOnePayerCopy(generated, onePayer);
     const qint64 bytes = QFileInfo(orders).size();
     const tavo::beneficiary::ReferenceLists lists = tavo::beneficiary::builtInLists();
     const tavo::beneficiary::ReferenceList& Banci1 = lists.Form_IBAN.Banci1;
@@ -108,21 +130,7 @@ int main(int argc, char** argv) {
         figures.push_back({run.what, ms, awkMs});
     }
 
-    // The agency file against awk writing every document as a line of fields.
-    const QString tabela = folder.filePath(QStringLiteral("tabela.txt"));
-    const double agencyMs =
-        medianMs([&] { tavo::exporting::cre_tabela(tavo::store::OrdersFile(folder), tabela); });
-    const double awkAgencyMs = medianMs([&] {
-        QProcess::execute(
-            QStringLiteral("sh"),
-            {"-c",
-             "awk -F, -v RS='\r\n' -v ORS='\r\n' '{ print \"#\" $2 \"#,\" $15 \",\" $5 \",#\" "
-             "substr($4, 1, 30) \"#,#\" $6 \"#,#\" $7 \"#,#\" substr($7, 5, 4) \"ROBU#,\" $10 "
-             "\",#\" substr($9, 1, 30) \"#,#\" $11 \"#,#\" substr($11, 5, 4) \"ROBU#,\" $3 \",#\" "
-             "substr($14, 1, 70) \"#\" }' \"$0\" > \"$1\"",
-             orders, folder.filePath(QStringLiteral("awk-tabela.txt"))});
-    });
-    figures.push_back({"agency file (tabela.txt), every document", agencyMs, awkAgencyMs});
+    figures.push_back(timeAgencyFile(folder, orders));
 
     std::printf("%-44s %9s %9s %7s\n", "", "tavo", "awk", "ratio");
     for (const Figure& f : figures) {

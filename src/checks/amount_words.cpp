@@ -8,11 +8,11 @@ namespace tavo::checks {
 namespace {
 
 // Digit words in their feminine forms; index 0 is never used.
-constexpr std::array<const char*, 10> cifre = {"",      "una",  "doua",  "trei", "patru",
-                                               "cinci", "sase", "sapte", "opt",  "noua"};
+constexpr std::array<const char*, 10> kDigitWords = {"",      "una",  "doua",  "trei", "patru",
+                                                     "cinci", "sase", "sapte", "opt",  "noua"};
 
-QLatin1String cifra(int digit) {
-    return QLatin1String(cifre[digit]);
+QLatin1String digitWord(int digit) {
+    return QLatin1String(kDigitWords[digit]);
 }
 
 int digitAt(const QString& text, int index) {
@@ -43,18 +43,18 @@ QString litere_grup(const QString& g, int i) {
     const int u = digitAt(g, 2);
     QString words;
     if (h != 0)
-        words += cifra(h) + QLatin1String(h == 1 ? "suta" : "sute");
+        words += digitWord(h) + QLatin1String(h == 1 ? "suta" : "sute");
     if (t == 1) {
         if (u == 0)
             words += QLatin1String("zece");
         else if (u == 1)
             words += QLatin1String("unsprezece");
         else
-            words += cifra(u) + QLatin1String("sprezece");
+            words += digitWord(u) + QLatin1String("sprezece");
         return words;
     }
     if (t != 0)
-        words += cifra(t) + QLatin1String("zeci");
+        words += digitWord(t) + QLatin1String("zeci");
     if (u != 0) {
         if (t != 0)
             words += QLatin1String("si");
@@ -63,7 +63,7 @@ QString litere_grup(const QString& g, int i) {
         else if (u == 2)
             words += QLatin1String(i == 13 ? "doi" : "doua");
         else
-            words += cifra(u);
+            words += digitWord(u);
     }
     return words;
 }

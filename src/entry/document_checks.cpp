@@ -153,7 +153,7 @@ void Incarc::verif_OP2() {
         if (condition)
             errors.append(QString::fromUtf8(message));
     };
-    const bool op = esteOP();
+    const bool op = isPaymentOrder();
     const QString& payerIban = d1[D1::IBAN_platitor];
     const QString accountClass = payerIban.size() > 10 && payerIban[10].isDigit()
                                      ? payerIban.mid(11, 2)

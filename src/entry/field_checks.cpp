@@ -107,7 +107,7 @@ void Incarc::hintAfterChecks(int k, const QString& typed, const QString& indicat
         giveHint(k, incarc_texts::hintAmountThousands.arg(typed.trimmed(), read, digitsOf(typed)));
     }
     // A treasury beneficiary then gets the payer's code in place of the one typed.
-    if (k == D1::CIF_beneficiar && typedSomething && !validFiscalCode(typed) && !esteOP())
+    if (k == D1::CIF_beneficiar && typedSomething && !validFiscalCode(typed) && !isPaymentOrder())
         giveHint(k, incarc_texts::hintBeneficiaryCode);
     if ((k == D1::data_emiterii || k == D1::data_debitarii) && typedSomething &&
         !checks::dateFromText(typed))
@@ -165,14 +165,14 @@ bool Incarc::findBankLabels(int k) {
     return false;
 }
 
-// A date typed in the issue date (or, with `debitare`, the debit date) field.
+// A date typed in the issue date (or, with `debitDate`, the debit date) field.
 // A text that is not a date becomes today's date where one is expected: the
 // debit date always, the issue date only for a payer at the treasury.
-QString Incarc::typedIssueDate(const QString& text, bool debitare) {
+QString Incarc::typedIssueDate(const QString& text, bool debitDate) {
     const std::optional<QDate> read = checks::dateFromText(text);
     QString date =
         checks::dateToText(read.value_or(todayForTests ? todayForTests() : QDate::currentDate()));
-    if (!read && !debitare && !b1[B1::BIC_platitor].startsWith(QLatin1String("TREZ")))
+    if (!read && !debitDate && !b1[B1::BIC_platitor].startsWith(QLatin1String("TREZ")))
         date.clear();
     return checks::norm_data(date);
 }
@@ -208,7 +208,7 @@ void Incarc::verif1(int k) {
         case D1::CIF_beneficiar:
             if (!validFiscalCode(field)) {
                 field.clear();
-                if (esteOP())
+                if (isPaymentOrder())
                     ui_.message(incarc_texts::cifBeneficiarEronat, Icon::Exclamation);
             }
             return;
@@ -217,7 +217,7 @@ void Incarc::verif1(int k) {
             b1[B1::banca_platitor].clear();
             if (!ver_IBAN(D1::IBAN_platitor)) {
                 field.clear();
-                if (esteOP()) {
+                if (isPaymentOrder()) {
                     ui_.message(incarc_texts::ibanPlatitorEronat + state_.cifre_control_IBAN + '.',
                                 Icon::Exclamation);
                 }

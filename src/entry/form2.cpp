@@ -1,6 +1,7 @@
 #include "entry/form2.h"
 
 #include "checks/dates.h"
+#include "entry/form2_texts.h"
 #include "entry/incarc.h"
 
 namespace tavo {
@@ -15,7 +16,7 @@ void Form2::Calendar1_Click(const QDate& day) {
     // The same year rule as a typed date: nothing before 2015.
     QString text = checks::dateToText(day);
     if (day.year() < 2015 || day.year() > 2999) {
-        ui_.message(QStringLiteral("ATENTIE ! Data trebuie sa fie in format dd/mm/yyyy."));
+        ui_.message(form2_texts::dateOutOfRange);
         text.clear();
     }
     if (state_.camp_calendar == 1)

@@ -10,4 +10,8 @@ inline const QString fereastra = QStringLiteral("Calendar");
 inline const QString deschidere = QStringLiteral("Calendar");
 inline const QString Command1 = QStringLiteral("Anulare data");
 
+// A day picked outside the years a document may carry.
+inline const QString dateOutOfRange =
+    QStringLiteral("ATENTIE ! Data trebuie sa fie in format dd/mm/yyyy.");
+
 }  // namespace tavo::form2_texts

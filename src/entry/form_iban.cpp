@@ -6,16 +6,11 @@
 #include "beneficiary/iban.h"
 #include "beneficiary/registration_number.h"
 #include "beneficiary/treasury_accounts.h"
+#include "entry/form_iban_texts.h"
 #include "entry/incarc.h"
 #include "text/text_file.h"
 
 namespace tavo {
-namespace {
-
-const QString kNoUnit = QStringLiteral("Nu ati selectat trezoreria !");
-
-}  // namespace
-
 Form_IBAN::Form_IBAN(QDir folder, Ui& ui, ProgramState& state, beneficiary::ReferenceLists& lists,
                      Incarc& entry)
     : folder_(std::move(folder)), ui_(ui), state_(state), lists_(lists), entry_(entry) {}
@@ -94,12 +89,12 @@ void Form_IBAN::nrEVID_LostFocus() {
 
 void Form_IBAN::oblig1_GotFocus() {
     if (Benef1().selected() < 0)
-        ui_.message(kNoUnit, Icon::Exclamation);
+        ui_.message(form_iban_texts::noUnit, Icon::Exclamation);
 }
 
 void Form_IBAN::Command5_Click() {
     if (Benef1().selected() < 0 || oblig1().selected() < 0) {
-        ui_.message(QStringLiteral("Nu ati selectat trezoreria sau obligatia de plata."));
+        ui_.message(form_iban_texts::noUnitOrObligation);
         return;
     }
     const QString obligation = oblig1().selectedRow();
@@ -151,7 +146,7 @@ void Form_IBAN::afterFilling() {
 
 void Form_IBAN::lista_Click(beneficiary::IbanList list) {
     if (Benef1().selected() < 0) {
-        ui_.message(kNoUnit, Icon::Exclamation);
+        ui_.message(form_iban_texts::noUnit, Icon::Exclamation);
         return;
     }
     const QString name = beneficiary::ibanListFile(list);
@@ -160,8 +155,7 @@ void Form_IBAN::lista_Click(beneficiary::IbanList list) {
     QString error;
     if (!text::writeLines(folder_.filePath(name), lines, &error) ||
         !text::writeLines(folder_.filePath(QStringLiteral("UltIBAN.txt")), lines, &error)) {
-        ui_.message(QStringLiteral("Lista '%1' nu a putut fi scrisa (%2).").arg(name, error),
-                    Icon::Exclamation);
+        ui_.message(form_iban_texts::listNotWritten.arg(name, error), Icon::Exclamation);
         return;
     }
     ui_.openText(name);

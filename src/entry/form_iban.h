@@ -53,14 +53,15 @@ class Form_IBAN {
     // --- events ---
     // Shows the window with the frame and button of the chosen way.
     void showWindow();
+    // "1. Se alege trezoreria si obiectul platii" (1) or "2. Se da 'Cod IBAN'..." (2).
     void Option_Click(int way);
     void setFocus(const QString& control);
     void key_Enter(const QString& control);
-    void Command5_Click();
-    void Command9_Click();
+    void Command5_Click();  // "Completare sectiune BENEFICIAR" of the first way
+    void Command9_Click();  // "Completare sectiune BENEFICIAR" of the second way
     // A list button: writes the list of the chosen unit and opens it.
     void lista_Click(beneficiary::IbanList list);
-    void Command8_Click();
+    void Command8_Click();  // "Informatii"
     void hideWindow() { visible = false; }
 
     // The window's controls with their handlers: its view and its script are built from it.

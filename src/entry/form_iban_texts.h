@@ -58,4 +58,10 @@ inline const QString atentieNrEvidenta = QStringLiteral(
     "- Document de constatare amenda (PV de constatare si sanctionare a contraventiei, ordonanta "
     "procurorului, hot. judecatoreasca, etc.).");
 
+// Messages.
+inline const QString noUnit = QStringLiteral("Nu ati selectat trezoreria !");
+inline const QString noUnitOrObligation =
+    QStringLiteral("Nu ati selectat trezoreria sau obligatia de plata.");
+inline const QString listNotWritten = QStringLiteral("Lista '%1' nu a putut fi scrisa (%2).");
+
 }  // namespace tavo::form_iban_texts

@@ -4,6 +4,7 @@
 #include "beneficiary/iban.h"
 #include "beneficiary/registration_number.h"
 #include "beneficiary/treasury_accounts.h"
+#include "entry/form_nrevid_texts.h"
 #include "entry/incarc.h"
 #include "text/text_helpers.h"
 
@@ -138,7 +139,7 @@ void Form_NREVID::data_decizie_LostFocus() {
         return;
     }
     if (!isValidDate(data_decizie)) {
-        ui_.message(QStringLiteral("Data invalida !"), Icon::Exclamation);
+        ui_.message(form_nrevid_texts::invalidDate, Icon::Exclamation);
         data_decizie.clear();
     }
 }
@@ -188,7 +189,7 @@ QString Form_NREVID::groupIban(const QString& iban) {
 
 void Form_NREVID::Command5_Click() {
     if (Benef1().selected() < 0) {
-        ui_.message(QStringLiteral("Nu ati selectat trezoreria."));
+        ui_.message(form_nrevid_texts::noUnit);
         return;
     }
     const bool decision = tip == 20 || tip == 27;
@@ -197,17 +198,15 @@ void Form_NREVID::Command5_Click() {
     const bool noDate = data_decizie.size() != 6;
     if (noObligation || noCategory || noDate) {
         if (noObligation)
-            ui_.message(QStringLiteral("Nu ati selectat obligatia fiscala de plata."),
-                        Icon::Exclamation);
+            ui_.message(form_nrevid_texts::noObligation, Icon::Exclamation);
         if (noCategory)
-            ui_.message(QStringLiteral("Nu ati selectat categoria fiscala."), Icon::Exclamation);
+            ui_.message(form_nrevid_texts::noCategory, Icon::Exclamation);
         if (noDate)
-            ui_.message(QStringLiteral("Nu ati dat data deciziei/ PV."), Icon::Exclamation);
+            ui_.message(form_nrevid_texts::noDecisionDate, Icon::Exclamation);
         return;
     }
     if (tip == 22 && oblig2().selected() < 0) {
-        ui_.message(QStringLiteral("Nu ati selectat obligatia fiscala de plata."),
-                    Icon::Exclamation);
+        ui_.message(form_nrevid_texts::noObligation, Icon::Exclamation);
         return;
     }
     const QString number = nr_evidenta();

@@ -54,14 +54,15 @@ class Form_NREVID {
 
     // --- events ---
     void showWindow() { visible = true; }
+    // The document type buttons "(20) Decizie de impunere..." to "(27) Decizie de amanare...".
     void Option_Click(int option);
-    void Benef1_Click(int row);
-    void oblig1_Click(int row);
-    void oblig2_Click(int row);
-    void categ_fisc_Click(int row);
+    void Benef1_Click(int row);      // the list "Alegeti trezoreria :"
+    void oblig1_Click(int row);      // the list of tax obligations, types 20 and 27
+    void oblig2_Click(int row);      // the list of fines, type 22
+    void categ_fisc_Click(int row);  // the list "Alegeti categoria fiscala"
     void setFocus(const QString& control);
     void key_Enter(const QString& control);
-    void Command5_Click();
+    void Command5_Click();  // "Formare cont IBAN  si  'Nr.de evidenta a platii'"
 
     // Empties the result here and in the entry window.
     void anulez();

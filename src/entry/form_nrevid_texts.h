@@ -46,4 +46,11 @@ inline const QString codIBAN = QStringLiteral("Cont IBAN");
 inline const QString nrev = QStringLiteral("Nr.de evidenta a platii");
 inline const QString actualizat = QStringLiteral("Actualizat 04/03/2010");
 
+// Messages.
+inline const QString invalidDate = QStringLiteral("Data invalida !");
+inline const QString noUnit = QStringLiteral("Nu ati selectat trezoreria.");
+inline const QString noObligation = QStringLiteral("Nu ati selectat obligatia fiscala de plata.");
+inline const QString noCategory = QStringLiteral("Nu ati selectat categoria fiscala.");
+inline const QString noDecisionDate = QStringLiteral("Nu ati dat data deciziei/ PV.");
+
 }  // namespace tavo::form_nrevid_texts

@@ -16,7 +16,7 @@ namespace {
 
 // The fixed properties of the 18 fields: typed limit, lines, place in the tab
 // order, and where Enter goes (from the payer's address, the payer IBAN of a
-// payment order only, see tintaEnter).
+// payment order only, see enterTarget).
 constexpr int kToExit = -1;  // Enter goes to the exit button
 
 struct FieldProperties {
@@ -103,8 +103,8 @@ QString Incarc::tooltip(int k) {
     }
 }
 
-QString Incarc::eticheta(int k) {
-    return validIndex(k) ? incarc_texts::eticheta[size_t(k)] : QString();
+QString Incarc::printedCaption(int k) {
+    return validIndex(k) ? incarc_texts::printedCaption[size_t(k)] : QString();
 }
 
 QString Incarc::fieldName(int k) {
@@ -119,10 +119,10 @@ int Incarc::fieldIndex(const QString& control) {
     return ok && validIndex(k) && fieldName(k) == control ? k : -1;
 }
 
-QString Incarc::tintaEnter(int k) const {
+QString Incarc::enterTarget(int k) const {
     if (!validIndex(k))
         return {};
-    if (k == D1::adresa_platitor && !esteOP())
+    if (k == D1::adresa_platitor && !isPaymentOrder())
         return fieldName(D1::beneficiar);
     const int target = kProperties[size_t(k)].enter;
     return target == kToExit ? QStringLiteral("but_exit") : fieldName(target);
@@ -139,7 +139,7 @@ void Incarc::aranjare_macheta() {
     }
     const bool op = state_.tip_doc == QLatin1String("OP");
     titlu = op ? incarc_texts::titluOP : incarc_texts::titluFV;
-    partiOP = op;
+    orderPartsShown = op;
     d1Visible[D1::IBAN_platitor] = op;
     d1Visible[D1::sucursala_platitor] = op;
 }
@@ -157,8 +157,8 @@ void Incarc::umplere_macheta(const store::ordin& document) {
         state_.tip_doc = type;
         aranjare_macheta();
     }
-    for (int k = 0; k < kFields; ++k) d1[size_t(k)] = document[store::pozitie_pentru_d1(k)];
-    if (!esteOP()) {
+    for (int k = 0; k < kFields; ++k) d1[size_t(k)] = document[store::positionOfField(k)];
+    if (!isPaymentOrder()) {
         d1[D1::IBAN_platitor].clear();
         b1[B1::BIC_platitor].clear();
     }
@@ -174,7 +174,7 @@ void Incarc::ordin_nou(const store::ordin& document) {
     if (state_.tip_doc == QLatin1String("OP"))
         d1[D1::IBAN_platitor] = document[store::IBAN_platitor];
     state_.cod_trez_curent = document[store::IBAN_beneficiar].mid(4, 7);
-    if (!esteOP()) {
+    if (!isPaymentOrder()) {
         d1[D1::IBAN_platitor].clear();
         b1[B1::BIC_platitor].clear();
     }
@@ -213,8 +213,8 @@ void Incarc::showWindow() {
 store::ordin Incarc::document() const {
     store::ordin document;
     document[store::nr_ordine] = state_.nr_curent;
-    for (int k = 0; k < kFields; ++k) document[store::pozitie_pentru_d1(k)] = d1[size_t(k)];
-    document[store::tip_doc] = esteOP() ? QStringLiteral("OP") : QStringLiteral("FV");
+    for (int k = 0; k < kFields; ++k) document[store::positionOfField(k)] = d1[size_t(k)];
+    document[store::tip_doc] = isPaymentOrder() ? QStringLiteral("OP") : QStringLiteral("FV");
     return document;
 }
 
@@ -247,7 +247,7 @@ void Incarc::typeText(int k, const QString& text) {
 }
 
 void Incarc::key_Enter(int k) {
-    setFocus(tintaEnter(k));
+    setFocus(enterTarget(k));
 }
 
 void Incarc::click_d1(int k) {
@@ -269,13 +269,12 @@ void Incarc::but_exit_Click() {
             return;
     }
     std::optional<store::LoadedList> saved;
-    if (ui_.ask(QStringLiteral("Salvati ?")) == Answer::Yes) {
+    if (ui_.ask(incarc_texts::askSave) == Answer::Yes) {
         verif_OP1();
         QString error;
         QString versionFailure;
-        saved =
-            orders_.salvare_ordin(document(), listaPrincipala ? listaPrincipala() : QStringList(),
-                                  &error, &versionFailure);
+        saved = orders_.salvare_ordin(document(), mainListItems ? mainListItems() : QStringList(),
+                                      &error, &versionFailure);
         if (!saved) {
             // The document stays in the window: nothing typed is lost.
             ui_.message(incarc_texts::salvareEsuata.arg(error), Icon::Exclamation);

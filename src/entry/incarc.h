@@ -52,7 +52,7 @@ class Incarc {
     bool B_cal1Visible = false;       // the debit date's calendar button
     // The parts of the form a deposit slip does not have (payer IBAN and
     // bank, BIC captions, transfer type, acceptance): shown for a payment order.
-    bool partiOP = true;
+    bool orderPartsShown = true;
     bool visible = false;  // the window is shown
     // The print layout: buttons, frames and hints hidden, the fields shown
     // through their print labels e1, the commitment labels of b1 and the second
@@ -77,9 +77,9 @@ class Incarc {
     static int ordineTab(int k);        // position in the tab order, 1 to 18
     static QString tooltip(int k);
     // The caption printed beside the field, as a screen reader says it.
-    static QString eticheta(int k);
+    static QString printedCaption(int k);
     // The control the Enter key moves to from d1(k) (a field's name, "but_exit").
-    QString tintaEnter(int k) const;
+    QString enterTarget(int k) const;
     // The field (-1 for none) that a control name "d1(k)" names.
     static int fieldIndex(const QString& control);
     static QString fieldName(int k);
@@ -113,24 +113,25 @@ class Incarc {
     void typeText(int k, const QString& text);
     void key_Enter(int k);
     void click_d1(int k);
+    // "Iesire": saves the document and goes back to the main window.
     void but_exit_Click();
     // The window's close box: the same as "Iesire", so nothing typed is lost
     // without the user saying so.
     void closeBoxClicked();
-    void Command8_Click();
-    void Command4_Click();
+    void Command8_Click();  // "Fondul pt. mediu"
+    void Command4_Click();  // "Fisier date"
     // The reference texts: "Instr.", "Inf.utile", "Legislatie", and
     // "Sugestii" (Sugestii.txt, made from Sugestii1.txt the first time).
-    void Command2_Click();
-    void Command5_Click();
-    void B_legi_Click();
-    void But_explic_Click();
+    void Command2_Click();    // "Instr."
+    void Command5_Click();    // "Inf.utile"
+    void B_legi_Click();      // "Legislatie"
+    void But_explic_Click();  // "Sugestii"
     // The beneficiary assistant, the registration-number builder and the
     // calendar for the issue date (B_cal) or the debit date (B_cal1).
-    void Command1_Click();
-    void Command6_Click();
-    void B_cal_Click();
-    void B_cal1_Click();
+    void Command1_Click();  // "Completare sectiune BENEFICIAR"
+    void Command6_Click();  // "Nr.evid.Decizii, PV"
+    void B_cal_Click();     // "Calendar" beside Data emiterii
+    void B_cal1_Click();    // "Calendar" beside Data debitarii
     void Form_Resize();
     void HScroll1_Change(int value);
     void VScroll1_Change(int value);
@@ -171,7 +172,7 @@ class Incarc {
     // The document as it is stored: the order number nr_curent, the fields,
     // and the type from the title.
     store::ordin document() const;
-    bool esteOP() const { return titlu.startsWith(QLatin1Char('O')); }
+    bool isPaymentOrder() const { return titlu.startsWith(QLatin1Char('O')); }
 
     beneficiary::ReferenceLists& lists() { return lists_; }
     // The windows this one opens (the program makes them).
@@ -193,7 +194,7 @@ class Incarc {
 
     // The list of the main window as its last load gave it: the save on
     // leaving gives from it the list of the file as written.
-    std::function<QStringList()> listaPrincipala;
+    std::function<QStringList()> mainListItems;
     // Called when the window is left, with that list after a save (null when
     // nothing was saved): the main window takes it, or reloads, and shows.
     std::function<void(const store::LoadedList* saved)> onExit;
@@ -207,7 +208,7 @@ class Incarc {
     bool findBankLabels(int k);
     void fillTreasuryBeneficiary();
     void copyToSecondCopy();
-    QString typedIssueDate(const QString& text, bool debitare);
+    QString typedIssueDate(const QString& text, bool debitDate);
     void closeWindow(const store::LoadedList* saved = nullptr);
     void handOverToAssistant();
     void hintAfterChecks(int k, const QString& typed, const QString& indicatorBefore);

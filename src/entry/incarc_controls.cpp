@@ -42,13 +42,14 @@ ui::ControlTable Incarc::controls() {
     }
     // In the entry layout the amount shows in its field; the BIC labels and
     // the payer bank belong to a payment order.
-    addLabels(controls, QStringLiteral("b1"), b1,
-              [this](int i) { return i != 0 && (partiOP || (i != 2 && i != 3 && i != 4)); });
+    addLabels(controls, QStringLiteral("b1"), b1, [this](int i) {
+        return i != 0 && (orderPartsShown || (i != 2 && i != 3 && i != 4));
+    });
     addLabels(controls, QStringLiteral("e1"), e1, [this](int i) { return e1Visible[size_t(i)]; });
     addLabels(controls, QStringLiteral("F1"), F1, [](int) { return false; });
     addLabels(controls, QStringLiteral("val_decl"), val_decl, [](int) { return true; });
     addLabels(controls, QStringLiteral("lab1"), incarc_texts::lab1,
-              [this](int i) { return i != 0 || partiOP; });
+              [this](int i) { return i != 0 || orderPartsShown; });
     controls.push_back(ui::label(QStringLiteral("atentie"), [] { return incarc_texts::atentie; }));
     for (const char* frame : {"Frame4", "Frame8", "Frame12"})
         controls.push_back(ui::label(QLatin1String(frame), {}, ControlKind::Frame));

@@ -26,7 +26,7 @@ inline const QString tipDataDebitarii = QStringLiteral("Pentru ADS (CIF=14818116
 
 // The fields' captions as printed beside their boxes, by index, told apart
 // where the form prints the same caption twice: a screen reader's names.
-inline const std::array<QString, 18> eticheta{
+inline const std::array<QString, 18> printedCaption{
     QStringLiteral("Nr."),
     QStringLiteral("PLATITI LEI"),
     QStringLiteral("PLATITOR"),
@@ -127,6 +127,8 @@ inline const QString salvareEsuata = QStringLiteral(
 inline const QString faraCodBare = QStringLiteral(
     "Codul de bare nu a putut fi generat (%1). Doriti sa listati documentul fara cod de bare ?");
 inline const QString dosarEsuat = QStringLiteral("Fisierul 'dosar.txt' nu a putut fi scris (%1).");
+inline const QString suggestionsNotMade = QStringLiteral("Fisierul '%1' nu a putut fi creat (%2).");
+inline const QString askSave = QStringLiteral("Salvati ?");
 inline const QString imagineEsuata =
     QStringLiteral("Fisierul 'LKELM.txt' nu a putut fi scris (%1).");
 

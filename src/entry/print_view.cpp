@@ -43,7 +43,7 @@ void Incarc::aranjare_listare(int copii) {
     printLayoutShown = true;
     for (bool& shown : d1Visible) shown = false;
     e1Visible.fill(true);
-    if (!esteOP())
+    if (!isPaymentOrder())
         e1Visible[E1::IBAN_platitor] = false;
     Frame2Visible = copii == 0;
     for (size_t i = 0; i < kE1Fields.size(); ++i) e1[i] = d1[kE1Fields[i]];
@@ -61,7 +61,7 @@ void Incarc::vedere_editare() {
     d1Visible[D1::data_debitarii] = d1[D1::CIF_platitor] == incarc_texts::cifADS;
     e1Visible.fill(false);
     e1Visible[E1::nr_evidenta] = true;
-    if (!esteOP()) {
+    if (!isPaymentOrder()) {
         d1Visible[D1::IBAN_platitor] = false;
         d1Visible[D1::sucursala_platitor] = false;
     }
@@ -88,7 +88,7 @@ bool Incarc::imagine_CB(const QString& payload, QString* error) {
 
 printing::PrintedPage Incarc::pagina() const {
     printing::PrintedPage page;
-    page.look.type = esteOP() ? printing::FormType::OP : printing::FormType::FV;
+    page.look.type = isPaymentOrder() ? printing::FormType::OP : printing::FormType::FV;
     page.look.hints = !printLayoutShown;
     page.look.debitDate = d1[D1::CIF_platitor] == incarc_texts::cifADS;
     // The upper copy: the print labels behind the fields.
@@ -110,7 +110,7 @@ printing::PrintedPage Incarc::pagina() const {
             if (kF1Sources[i].label >= 0)
                 second.b1[size_t(kF1Sources[i].label)] = F1[i];
         }
-        if (!esteOP())
+        if (!isPaymentOrder())
             second.d1[D1::IBAN_platitor].clear();
         second.val_decl = val_decl[1];
         page.second = second;

@@ -1,4 +1,5 @@
 #include "entry/incarc.h"
+#include "entry/incarc_texts.h"
 #include "store/reference_texts.h"
 
 namespace tavo {
@@ -19,9 +20,9 @@ void Incarc::But_explic_Click() {
     QString error;
     const QString name = reference_texts::prepareSuggestions(folder_, &error);
     if (name.isEmpty()) {
-        ui_.message(QStringLiteral("Fisierul '%1' nu a putut fi creat (%2).")
-                        .arg(QLatin1String(reference_texts::kSugestii), error),
-                    Icon::Exclamation);
+        ui_.message(
+            incarc_texts::suggestionsNotMade.arg(QLatin1String(reference_texts::kSugestii), error),
+            Icon::Exclamation);
         return;
     }
     ui_.openText(name);

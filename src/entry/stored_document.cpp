@@ -48,7 +48,7 @@ CheckedDocument StoredDocuments::checked(Incarc& entry) const {
     entry.setOrderMark();
     entry.verif_OP2();
     CheckedDocument document;
-    document.op = entry.esteOP();
+    document.op = entry.isPaymentOrder();
     document.d1 = entry.d1;
     document.b1 = entry.b1;
     document.lista_erori = state_.lista_erori;

@@ -9,7 +9,7 @@ printing::TextImageValues Incarc::imagine_text() const {
     printing::TextImageValues values;
     values.d1 = d1;
     std::copy_n(b1.begin(), values.b1.size(), values.b1.begin());
-    values.op = esteOP();
+    values.op = isPaymentOrder();
     return values;
 }
 

@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 #include <algorithm>
 
+#include "export/agency_file_texts.h"
 #include "text/text_file.h"
 
 namespace tavo::exporting {
@@ -67,35 +68,34 @@ bool cre_tabela(const store::OrdersFile& orders, const QString& path, QString* e
 }
 
 std::optional<QString> refusedAgencyName(const QString& name) {
-    const QString inside = QStringLiteral(" (fisierul se salveaza numai in directorul 'agentie')");
+    namespace t = agency_file_texts;
     if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
-        return QStringLiteral("contine '/' sau '\\'") + inside;
+        return t::hasSlash + t::onlyInFolder;
     if (name.contains(QLatin1String("..")))
-        return QStringLiteral("contine '..'") + inside;
+        return t::hasDotDot + t::onlyInFolder;
     static const QString kForbidden = QStringLiteral("<>:\"|?*");
     for (const QChar c : name) {
         if (kForbidden.contains(c))
-            return QStringLiteral("contine caracterul '%1'").arg(c);
+            return t::hasForbiddenCharacter.arg(c);
         if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            return QStringLiteral("contine caractere de control");
+            return t::hasControlCharacters;
     }
     const auto onlyBlanksAndDots = [](QChar c) { return c == u' ' || c == u'.'; };
     if (std::all_of(name.begin(), name.end(), onlyBlanksAndDots))
-        return QStringLiteral("este format numai din spatii si puncte");
+        return t::blanksAndDotsOnly;
     // Windows drops a final dot or blank, and keeps the device names for itself:
     // the file would not be the one named here once the folder is carried there.
     if (onlyBlanksAndDots(name.back()))
-        return QStringLiteral("se termina cu spatiu sau punct");
+        return t::endsInBlankOrDot;
     static const QRegularExpression device(
         QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9]) *(\\..*)?$"),
         QRegularExpression::CaseInsensitiveOption);
     if (device.match(name).hasMatch()) {
-        return QStringLiteral(
-            "este un nume rezervat de Windows (CON, PRN, AUX, NUL, COM1-9, LPT1-9)");
+        return t::windowsDeviceName;
     }
     // Linux holds names of at most 255 bytes.
     if (QFile::encodeName(name).size() > 255)
-        return QStringLiteral("este prea lung");
+        return t::tooLong;
     return std::nullopt;
 }
 

@@ -127,7 +127,7 @@ void IncarcView::makeFields() {
         field->setObjectName(Incarc::fieldName(k));
         place(field, printing::d1Box(k), field->font().pixelSize(), 1);
         field->setToolTip(Incarc::tooltip(k));
-        field->setAccessibleName(Incarc::eticheta(k));
+        field->setAccessibleName(Incarc::printedCaption(k));
         field->setAccessibleDescription(Incarc::tooltip(k));
         field->installEventFilter(this);
         d1_[size_t(k)] = field;
@@ -285,7 +285,7 @@ void IncarcView::refresh() {
     for (int k = 0; k < Incarc::kFields; ++k) showField(k);
     showLabels();
     printing::FormLook look;
-    look.type = model_.partiOP ? printing::FormType::OP : printing::FormType::FV;
+    look.type = model_.orderPartsShown ? printing::FormType::OP : printing::FormType::FV;
     look.hints = true;
     look.debitDate = model_.d1Visible[D1::data_debitarii];
     Frame8_->setLook(look);
@@ -327,7 +327,7 @@ void IncarcView::showLabels() {
     }
     // The payer's bank and both BICs are not on a deposit slip.
     for (B1 k : {B1::BIC_platitor, B1::banca_platitor, B1::BIC_beneficiar})
-        b1_[k]->setVisible(model_.partiOP);
+        b1_[k]->setVisible(model_.orderPartsShown);
 }
 
 // The status line under the buttons: a field's hint, for a few seconds. It

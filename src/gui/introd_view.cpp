@@ -186,7 +186,7 @@ QPushButton* IntrodView::command(const char* name, const QString& caption, const
 }
 
 void IntrodView::refresh() {
-    const QSignalBlocker blockOrdine(Ordine_);
+    const QSignalBlocker blockList(Ordine_);
     if (NrO_->text() != model_.NrO)
         NrO_->setText(model_.NrO);
     if (Cauta_->text() != model_.Cauta)

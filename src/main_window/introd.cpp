@@ -3,7 +3,9 @@
 #include <QRegularExpression>
 
 #include "entry/incarc.h"
+#include "entry/incarc_texts.h"
 #include "export/dosar.h"
+#include "main_window/introd_texts.h"
 #include "store/earlier_versions.h"
 #include "store/ordin.h"
 #include "text/text_helpers.h"
@@ -31,7 +33,7 @@ Introd::Introd(QDir folder, Ui& ui, ProgramState& state)
     : folder_(std::move(folder)), ui_(ui), state_(state), orders_(folder_) {}
 
 QString Introd::countLabel(qsizetype count) {
-    return QStringLiteral("(s-au incarcat %1 OP/FV-uri)").arg(count);
+    return introd_texts::countLabel.arg(count);
 }
 
 void Introd::start() {
@@ -64,10 +66,7 @@ void Introd::incarcare_lista(const store::LoadedList& loaded) {
     if (loaded.data_curenta)
         state_.data_curenta = *loaded.data_curenta;
     if (!loaded.rewriteError.isEmpty()) {
-        ui_.message(QStringLiteral("Fisierul 'ordine.txt' nu a putut fi actualizat (%1). "
-                                   "Datele din fisier au ramas neschimbate.")
-                        .arg(loaded.rewriteError),
-                    Icon::Exclamation);
+        ui_.message(introd_texts::ordersNotRewritten.arg(loaded.rewriteError), Icon::Exclamation);
     }
     store::reportKeepFailure(ui_, state_, loaded.versionFailure);
     reportUnknownLines(loaded.unknownLines);
@@ -79,17 +78,9 @@ void Introd::reportUnknownLines(const QList<int>& lines) {
     if (lines.isEmpty() || lines == reportedUnknownLines_)
         return;
     reportedUnknownLines_ = lines;
-    const QString text =
-        lines.size() == 1 ? QStringLiteral(
-                                "Fisierul 'ordine.txt' are o linie care nu este OP/FV (linia %1). "
-                                "A fost pastrata neschimbata in fisier, dar nu apare in lista.")
-                                .arg(lines.front())
-                          : QStringLiteral(
-                                "Fisierul 'ordine.txt' are %1 linii care nu sunt OP/FV-uri "
-                                "(liniile %2). Au fost pastrate neschimbate in fisier, dar nu apar "
-                                "in lista.")
-                                .arg(lines.size())
-                                .arg(joinNumbers(lines));
+    const QString text = lines.size() == 1
+                             ? introd_texts::unknownLine.arg(lines.front())
+                             : introd_texts::unknownLines.arg(lines.size()).arg(joinNumbers(lines));
     ui_.message(text, Icon::Exclamation);
 }
 
@@ -182,24 +173,18 @@ void Introd::B_start_Click() {
 }
 
 void Introd::B_sterg_Click() {
-    if (ui_.ask(QStringLiteral("Doriti sa stergeti toate OP/FV-urile incarcate ?"),
-                Buttons::YesNo) != Answer::Yes) {
+    if (ui_.ask(introd_texts::askDeleteAll, Buttons::YesNo) != Answer::Yes) {
         return;
     }
     QString error;
     switch (orders_.deleteAll(&error)) {
         case store::OrdersFile::Deletion::Deleted:
-            ui_.message(
-                QStringLiteral("Fisierul 'ordine.txt' a fost sters si salvat cu numele "
-                               "'ordine_copie.txt' "));
+            ui_.message(introd_texts::deletedAll);
             NrO = QStringLiteral("1");
             break;
         case store::OrdersFile::Deletion::Failed:
             // Without a safe copy nothing is deleted.
-            ui_.message(QStringLiteral("Fisierul 'ordine.txt' NU a fost sters: copia "
-                                       "'ordine_copie.txt' nu a putut fi scrisa (%1).")
-                            .arg(error),
-                        Icon::Exclamation);
+            ui_.message(introd_texts::notDeleted.arg(error), Icon::Exclamation);
             return;
         case store::OrdersFile::Deletion::NoFile:
             break;
@@ -212,14 +197,7 @@ void Introd::B_sterg_Click() {
 }
 
 void Introd::Command1_Click() {
-    ui_.message(QStringLiteral(
-                    "Pentru un OP/FV nou incarcati un nr.de ordine egal cu nr.de OP/FV-uri "
-                    "incarcate plus unu.\r\n"
-                    "Puteti reveni oricand pentru modificari de continut daca dati nr.de ordine "
-                    "sau daca-l selectati din lista.\r\n"
-                    "Nr.de ordine al OP/FV se gaseste in partea stanga jos a OP/FV listat, intre "
-                    "paranteze."),
-                Icon::Information);
+    ui_.message(introd_texts::orderNumberHelp, Icon::Information);
 }
 
 void Introd::Command4_Click() {
@@ -227,8 +205,7 @@ void Introd::Command4_Click() {
         return;
     QString error;
     if (!exporting::cre_dosar(orders_, folder_.filePath(QStringLiteral("dosar.txt")), &error)) {
-        ui_.message(QStringLiteral("Fisierul 'dosar.txt' nu a putut fi scris (%1).").arg(error),
-                    Icon::Exclamation);
+        ui_.message(incarc_texts::dosarEsuat.arg(error), Icon::Exclamation);
         return;
     }
     ui_.openText(QStringLiteral("dosar.txt"));

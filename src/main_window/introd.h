@@ -42,13 +42,16 @@ class Introd {
     // the lost-focus rules of the control that had it.
     void setFocus(const QString& control);
     void NrO_Enter();
+    // "Ordine", the list of stored documents: a row clicked loads its number and type.
     void Ordine_Click(int index);
     // Cauta's text changed: Ordine lists the documents whose stored line holds
     // it, case and diacritics ignored; every document when it is empty.
     void Cauta_Change();
+    // "OP" (Option1, `op` true) or "FV" (Option2): the type of the document to load.
     void Option_Click(bool op);
     // "Incărcare": opens the entry window on the number of NrO and the chosen type.
     void B_start_Click();
+    // "Sterge fisier OP/FV-uri ": deletes every stored document, keeping ordine_copie.txt.
     void B_sterg_Click();
     // "Listare OP/ FV": the stored document of NrO with its barcode.
     void B_list_CB_Click();
@@ -60,22 +63,24 @@ class Introd {
     void B_OPuri_Click();
     // "Formulare goale pt.OP/FV": a blank payment order or deposit slip.
     void Command2_Click();
+    // "?": how order numbers are given.
     void Command1_Click();
+    // "Rezumat": the summary of the stored documents, dosar.txt.
     void Command4_Click();
     // "Borderou (1) OP/FV" and "Borderou (2) OP": the payment summary of one
     // payer over a period, written to Borderou.txt and opened in the viewer.
-    void Command6_Click();
-    void Command10_Click();
+    void Command6_Click();   // "Borderou (1) OP/FV"
+    void Command10_Click();  // "Borderou (2) OP"
     // "Fisier agentii (pentru e-mail)": agentie/tabela.txt and its copy under
     // the name the user gives. True when that copy was written and opened.
     bool B_agentii_Click();
     // The reference texts: "Instructiuni", "Versiuni", "Legislatie",
     // "Structuri"; "Scanare" does nothing.
-    void Command3_Click();
-    void Command5_Click();
-    void Command7_Click();
-    void Command9_Click();
-    void Command8_Click();
+    void Command3_Click();  // "Instructiuni"
+    void Command5_Click();  // "Versiuni"
+    void Command7_Click();  // "Legislatie"
+    void Command9_Click();  // "Structuri"
+    void Command8_Click();  // "Scanare"
 
     // False for a list only read out, never searched (`tavo list`): the
     // folded copies of the stored lines are not made and Cauta is not applied.

@@ -5,13 +5,14 @@
 #include "entry/incarc_texts.h"
 #include "entry/stored_document.h"
 #include "main_window/introd.h"
+#include "main_window/introd_texts.h"
 #include "text/text_helpers.h"
 
 namespace tavo {
 
 bool Introd::documentChosen() {
     if (text::numericValue(NrO) == documentCount() + 1) {
-        ui_.message(QStringLiteral("Selectati OP/FV de listat !"), Icon::Exclamation);
+        ui_.message(introd_texts::chooseDocument, Icon::Exclamation);
         setFocus(QStringLiteral("Ordine"));
         return false;
     }
@@ -21,9 +22,7 @@ bool Introd::documentChosen() {
 }
 
 std::optional<int> Introd::askCopiesPerPage() {
-    switch (ui_.ask(QStringLiteral("Doriti sa listati 2 exemplare/ pagina (YES)\r\n"
-                                   "                         sau 1 exemplar/ pagina (NO)."),
-                    Buttons::YesNoCancel)) {
+    switch (ui_.ask(introd_texts::askCopiesPerPage, Buttons::YesNoCancel)) {
         case Answer::Yes:
             return 0;
         case Answer::No:
@@ -51,8 +50,7 @@ void Introd::B_list_CB_Click() {
     showMissingData(ui_, checked.lista_erori);
     QString error;
     if (!writeOPCB(folder_, checked, &error)) {
-        ui_.message(QStringLiteral("Fisierul 'OPCB.txt' nu a putut fi scris (%1).").arg(error),
-                    Icon::Exclamation);
+        ui_.message(introd_texts::opcbNotWritten.arg(error), Icon::Exclamation);
     }
     if (checked.lista_erori.isEmpty()) {
         // The print pass loads and checks the document afresh, now with its
@@ -73,7 +71,7 @@ void Introd::B_list_CB_Click() {
 void Introd::B_list_Click() {
     if (!entry_ || !documentChosen())
         return;
-    const QString refused = QStringLiteral("Ordinele de plata se listează cu cod de bare");
+    const QString refused = introd_texts::orderNeedsBarcode;
     if (state_.tip_doc == QLatin1String("OP")) {
         ui_.message(refused, Icon::Exclamation);
         return;
@@ -97,10 +95,8 @@ void Introd::B_list_Click() {
 
 void Introd::Command2_Click() {
     printing::FormType type = printing::FormType::OP;
-    if (ui_.ask(QStringLiteral("Doriti sa listati formularul pentru Ordin de plata?")) !=
-        Answer::Yes) {
-        if (ui_.ask(QStringLiteral("Doriti sa listati formularul pentru Foaie de varsamant?")) !=
-            Answer::Yes)
+    if (ui_.ask(introd_texts::askBlankOrder) != Answer::Yes) {
+        if (ui_.ask(introd_texts::askBlankSlip) != Answer::Yes)
             return;
         type = printing::FormType::FV;
     }

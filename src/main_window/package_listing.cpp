@@ -1,4 +1,4 @@
-// "Listare pachet OP/FV-uri.": all complete stored documents of one payer,
+// "Listare package OP/FV-uri.": all complete stored documents of one payer,
 // one type, a period of issue dates and, when asked, an interval of order
 // numbers, each printed with its barcode exactly as "Listare OP/ FV" prints a
 // single one. Their text images are collected in LKELM.txt.
@@ -8,6 +8,7 @@
 #include "entry/incarc_texts.h"
 #include "entry/stored_document.h"
 #include "main_window/introd.h"
+#include "main_window/introd_texts.h"
 #include "printing/period.h"
 #include "printing/text_image.h"
 #include "text/text_file.h"
@@ -16,20 +17,13 @@
 namespace tavo {
 namespace {
 
-const QString kIntrebareCif = QStringLiteral("Dati 'Cod de identificare fiscala' platitor :");
-const QString kIntrebarePerioada =
-    QStringLiteral("Dati 'Perioada pachetului de OP/FV (zz/ll/aaaa-zz/ll/aaaa) :");
-const QString kIntrebareTip = QStringLiteral("Dati : 1 - OP, 2 - FV");
-const QString kIntrebareInterval =
-    QStringLiteral("Dati 'Intervalul numarului de ordine' pentru platitorul ales n1/n2 :");
-
 // The interval of order numbers, n1/n2, both ends included.
 struct Interval {
-    bool restrictie = false;  // false: every order number
+    bool restricted = false;  // false: every order number
     qint64 n1 = 0;
     qint64 n2 = 0;
 
-    bool contains(qint64 nr) const { return !restrictie || (n1 <= nr && nr <= n2); }
+    bool contains(qint64 nr) const { return !restricted || (n1 <= nr && nr <= n2); }
 };
 
 // The answer to the interval question. The default "/" (both sides empty),
@@ -47,40 +41,40 @@ Interval readInterval(const std::optional<QString>& answer, Ui& ui) {
         return {};
     const Interval interval{true, text::numericValue(n1), text::numericValue(n2)};
     if (interval.n2 < interval.n1) {
-        ui.message(QStringLiteral("Interval incorect "), Icon::Exclamation, QStringLiteral(" "));
+        ui.message(introd_texts::wrongInterval, Icon::Exclamation, QStringLiteral(" "));
         return {};
     }
     return interval;
 }
 
 // What the questions chose.
-struct Pachet {
-    int copii = 1;  // 0: two copies a page, 1: one
+struct PackageChoice {
+    int copies = 1;  // 0: two copies a page, 1: one
     QString cif;
-    QString tip;  // "OP", "FV", or empty: no document qualifies
-    printing::Period perioada;
+    QString type;  // "OP", "FV", or empty: no document qualifies
+    printing::Period period;
     Interval interval;
 
-    bool cuprinde(const store::ordin& document) const {
-        return document[store::CIF_platitor] == cif && !tip.isEmpty() &&
-               document[store::tip_doc] == tip &&
+    bool includes(const store::ordin& document) const {
+        return document[store::CIF_platitor] == cif && !type.isEmpty() &&
+               document[store::tip_doc] == type &&
                interval.contains(text::numericValue(document[store::nr_ordine])) &&
-               perioada.contains(document[store::data_emiterii]);
+               period.contains(document[store::data_emiterii]);
     }
 };
 
 // One document of the package, checked as "Incărcare" would check it without
 // a message: a complete one is printed with its barcode (or without, when the
-// user accepts it) and its text image joins `imagini`.
+// user accepts it) and its text image joins `textImages`.
 void printPackageDocument(Ui& ui, const StoredDocuments& documents, const store::ordin& line,
-                          int copii, QStringList& imagini) {
+                          int copies, QStringList& textImages) {
     const CheckedDocument document = documents.check(line);
     if (!document.lista_erori.isEmpty())
         return;
     const BarcodePicture barcode = barcodePicture(document.payload);
     if (barcode.picture || ui.ask(incarc_texts::faraCodBare.arg(barcode.error)) == Answer::Yes) {
-        printing::vizu_OP1(textImage(document), imagini);
-        ui.print(printing::printJob(documents.page(document, copii, barcode.picture)));
+        printing::vizu_OP1(textImage(document), textImages);
+        ui.print(printing::printJob(documents.page(document, copies, barcode.picture)));
     }
 }
 
@@ -92,29 +86,30 @@ void Introd::B_OPuri_Click() {
     checks::verif_setare_data(ui_, state_);
     if (state_.eroare_data)
         return;
-    ui_.message(QStringLiteral("Atentie ! Nu se listeaza OP/FV-urile completate partial."));
+    ui_.message(introd_texts::partialOnesLeftOut);
     if (!orders_.exists()) {
-        ui_.message(QStringLiteral("Nu exista OP/FV incarcate."), Icon::Exclamation);
+        ui_.message(introd_texts::noDocuments, Icon::Exclamation);
         return;
     }
-    Pachet pachet;
+    PackageChoice package;
     const std::optional<int> copies = askCopiesPerPage();
     if (!copies)
         return;
-    pachet.copii = *copies;
-    const std::optional<QString> cif = ui_.input(kIntrebareCif, state_.CIF_curent);
+    package.copies = *copies;
+    const std::optional<QString> cif = ui_.input(introd_texts::askPayerCode, state_.CIF_curent);
     if (!cif || text::numericValue(*cif) == 0)
         return;
-    pachet.cif = *cif;
-    const std::optional<QString> perioada =
-        ui_.input(kIntrebarePerioada, state_.data_curenta + QLatin1Char('-') + state_.data_curenta);
-    const std::optional<QString> tip = ui_.input(kIntrebareTip, QStringLiteral("1"));
-    const qint64 type = tip ? text::numericValue(*tip) : 0;
+    package.cif = *cif;
+    const std::optional<QString> period =
+        ui_.input(introd_texts::askPackagePeriod,
+                  state_.data_curenta + QLatin1Char('-') + state_.data_curenta);
+    const std::optional<QString> typeAnswer = ui_.input(introd_texts::askType, QStringLiteral("1"));
+    const qint64 type = typeAnswer ? text::numericValue(*typeAnswer) : 0;
     if (type == 0)
         return;
-    pachet.tip = type == 1 ? QStringLiteral("OP") : type == 2 ? QStringLiteral("FV") : QString();
-    pachet.perioada = printing::readPeriod(perioada.value_or(QString()));
-    pachet.interval = readInterval(ui_.input(kIntrebareInterval, QStringLiteral("/")), ui_);
+    package.type = type == 1 ? QStringLiteral("OP") : type == 2 ? QStringLiteral("FV") : QString();
+    package.period = printing::readPeriod(period.value_or(QString()));
+    package.interval = readInterval(ui_.input(introd_texts::askInterval, QStringLiteral("/")), ui_);
 
     visible = false;
     // LKELM.txt is started anew: a file that cannot be written stops the run
@@ -128,7 +123,7 @@ void Introd::B_OPuri_Click() {
         return;
     }
 
-    QStringList imagini;
+    QStringList textImages;
     const QList<store::OrdersFile::Linie> lines = orders_.documente();
     const int total = int(lines.size());
     const StoredDocuments documents(folder_, ui_, state_, entry_->lists());
@@ -139,17 +134,16 @@ void Introd::B_OPuri_Click() {
         const QString& storedType = document[store::tip_doc];
         if (storedType == QLatin1String("OP") || storedType == QLatin1String("FV"))
             state_.tip_doc = storedType;
-        if (pachet.cuprinde(document))
-            printPackageDocument(ui_, documents, document, pachet.copii, imagini);
-        const QString shown = QStringLiteral("Listare pachet OP/FV-uri: %1 din %2");
+        if (package.includes(document))
+            printPackageDocument(ui_, documents, document, package.copies, textImages);
+        const QString shown = introd_texts::packageProgress;
         if (!ui_.progress(i + 1, total, shown.arg(i + 1).arg(total)))
             break;
     }
 
-    if (!text::writeLines(lkelm, imagini, &error)) {
+    if (!text::writeLines(lkelm, textImages, &error)) {
         ui_.message(incarc_texts::imagineEsuata.arg(error), Icon::Exclamation);
-    } else if (ui_.ask(QStringLiteral("Doriti sa vizualizati imaginile OP/FV-urilor ?")) ==
-               Answer::Yes) {
+    } else if (ui_.ask(introd_texts::askViewImages) == Answer::Yes) {
         ui_.openText(printing::kLKELM);
     }
     visible = true;

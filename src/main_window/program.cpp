@@ -40,7 +40,7 @@ Program::Program(QDir folder, Ui& ui)
     incarc_.setAssistants(&formIban_, &formNrevid_, &form2_);
     // Leaving the entry window shows the main window with its list: after a
     // save the list of the file as written, otherwise the file read again.
-    incarc_.listaPrincipala = [this] { return introd_.storedItems(); };
+    incarc_.mainListItems = [this] { return introd_.storedItems(); };
     incarc_.onExit = [this](const store::LoadedList* saved) {
         if (saved)
             introd_.incarcare_lista(*saved);

@@ -4,6 +4,7 @@
 #include "checks/dates.h"
 #include "entry/incarc.h"
 #include "main_window/introd.h"
+#include "main_window/introd_texts.h"
 #include "printing/borderou.h"
 #include "text/text_helpers.h"
 
@@ -12,23 +13,16 @@ namespace {
 
 using printing::FelBorderou;
 
-const QString kIntrebareCif = QStringLiteral("Dati 'Cod de identificare fiscala' platitor :");
-const QString kIntrebarePerioada =
-    QStringLiteral("Dati 'Perioada de centralizat (zz/ll/aaaa-zz/ll/aaaa) :");
-const QString kIntrebareTip = QStringLiteral("Dati : 1 - OP, 2 - FV");
-
-struct Texte {
-    QString atentie;
-    QString faraOrdine;
+struct Warnings {
+    QString partialIncluded;
+    QString noneStored;
 };
 
-Texte texte(FelBorderou fel) {
-    if (fel == FelBorderou::Op) {
-        return {QStringLiteral("Atentie ! Sunt incluse si OP-urile completate partial."),
-                QStringLiteral("Nu exista OP incarcate.")};
+Warnings warningsFor(FelBorderou kind) {
+    if (kind == FelBorderou::Op) {
+        return {introd_texts::partialOrdersIncluded, introd_texts::noOrders};
     }
-    return {QStringLiteral("Atentie ! Sunt incluse si OP/FV-urile completate partial."),
-            QStringLiteral("Nu exista OP/FV incarcate.")};
+    return {introd_texts::partialDocumentsIncluded, introd_texts::noDocuments};
 }
 
 // The type chosen by the answer's number: 1 payment orders, 2 deposit slips,
@@ -46,56 +40,56 @@ QString chosenTypes(const std::optional<QString>& answer) {
 
 // The command on the main window's folder, values, stored documents and the
 // entry window's bank list (none without an entry window).
-void borderou(FelBorderou fel, const QDir& folder, Ui& ui, ProgramState& state,
-              const store::OrdersFile& orders, Incarc* entry) {
+void writeSummary(FelBorderou kind, const QDir& folder, Ui& ui, ProgramState& state,
+                  const store::OrdersFile& orders, Incarc* entry) {
     checks::verif_setare_data(ui, state);
     if (state.eroare_data)
         return;
-    const Texte t = texte(fel);
-    ui.message(t.atentie);
+    const Warnings t = warningsFor(kind);
+    ui.message(t.partialIncluded);
     if (!orders.exists()) {
-        ui.message(t.faraOrdine, Icon::Exclamation);
+        ui.message(t.noneStored, Icon::Exclamation);
         return;
     }
 
     // Every question is asked before any answer is looked at.
-    const std::optional<QString> cif = ui.input(kIntrebareCif, state.CIF_curent);
-    const std::optional<QString> perioada =
-        ui.input(kIntrebarePerioada, state.data_curenta + QLatin1Char('-') + state.data_curenta);
-    printing::CerereBorderou cerere;
-    cerere.fel = fel;
-    cerere.tip = fel == FelBorderou::Op ? QStringLiteral("OP")
-                                        : chosenTypes(ui.input(kIntrebareTip, QStringLiteral("1")));
+    const std::optional<QString> cif = ui.input(introd_texts::askPayerCode, state.CIF_curent);
+    const std::optional<QString> period = ui.input(
+        introd_texts::askSummaryPeriod, state.data_curenta + QLatin1Char('-') + state.data_curenta);
+    printing::CerereBorderou request;
+    request.fel = kind;
+    request.tip = kind == FelBorderou::Op
+                      ? QStringLiteral("OP")
+                      : chosenTypes(ui.input(introd_texts::askType, QStringLiteral("1")));
     if (!cif || cif->isEmpty())
         return;
-    cerere.CIF = *cif;
-    cerere.perioada = printing::readPeriod(perioada.value_or(QString()));
+    request.CIF = *cif;
+    request.perioada = printing::readPeriod(period.value_or(QString()));
 
     const beneficiary::ReferenceList none;
     beneficiary::ReferenceList* Banci1 = entry ? &entry->lists().Form_IBAN.Banci1 : nullptr;
-    printing::Borderou scris;
+    printing::Borderou written;
     QString error;
     if (!printing::scrie_borderou(orders.path(),
-                                  folder.filePath(QLatin1String(printing::kFisierBorderou)), cerere,
-                                  Banci1 ? *Banci1 : none, &scris, &error)) {
-        ui.message(QStringLiteral("Borderoul nu a putut fi scris (%1).").arg(error),
-                   Icon::Exclamation);
+                                  folder.filePath(QLatin1String(printing::kFisierBorderou)),
+                                  request, Banci1 ? *Banci1 : none, &written, &error)) {
+        ui.message(introd_texts::summaryNotWritten.arg(error), Icon::Exclamation);
         return;
     }
     // The bank look-ups leave the bank list on the last bank they found.
-    if (Banci1 && scris.randBanca >= 0)
-        Banci1->select(scris.randBanca);
+    if (Banci1 && written.randBanca >= 0)
+        Banci1->select(written.randBanca);
     ui.openText(QLatin1String(printing::kFisierBorderou));
 }
 
 }  // namespace
 
 void Introd::Command6_Click() {
-    borderou(FelBorderou::OpFv, folder_, ui_, state_, orders_, entry_);
+    writeSummary(FelBorderou::OpFv, folder_, ui_, state_, orders_, entry_);
 }
 
 void Introd::Command10_Click() {
-    borderou(FelBorderou::Op, folder_, ui_, state_, orders_, entry_);
+    writeSummary(FelBorderou::Op, folder_, ui_, state_, orders_, entry_);
 }
 
 }  // namespace tavo

@@ -19,59 +19,60 @@
 namespace tavo::printing {
 namespace {
 
-constexpr int kLatime = 93;   // the ruled lines and the columns
-constexpr int kMargine = 27;  // blanks before the title and the period
+constexpr int kWidth = 93;   // the ruled lines and the columns
+constexpr int kMargin = 27;  // blanks before the title and the period
 
-constexpr char kAntetColoane[] = "Nr.ord.| Data platii | Natura obligatiei de plata";
-constexpr char kLinieObiect[] =
+constexpr char kColumnsHeading[] = "Nr.ord.| Data platii | Natura obligatiei de plata";
+constexpr char kObjectRule[] =
     "-------|-----|-------|-----------------|-----------------------------------------------------";
-constexpr char kColoaneOpFv[] =
+constexpr char kOpFvColumns[] =
     " Nr.OP/FV    | Cod IBAN beneficiar     | Banca beneficiar                                    ";
-constexpr char kColoanePlatitor[] =
+constexpr char kPayerColumns[] =
     " Nr.OP/FV    | Cod IBAN platitor       |                                                     ";
-constexpr char kColoaneBeneficiar[] =
+constexpr char kBeneficiaryColumns[] =
     "             | Cod IBAN beneficiar     | Banca beneficiar                                    ";
-constexpr char kColoanaSuma[] =
+constexpr char kAmountColumn[] =
     "             |                         |                                    |    Suma        ";
-constexpr char kLinieSuma[] =
+constexpr char kAmountRule[] =
     "-------------|-------------------------|------------------------------------|----------------";
-constexpr char kAntetBeneficiar[] = " Cod benef.  | Denumire beneficiar";
+constexpr char kBeneficiaryHeading[] = " Cod benef.  | Denumire beneficiar";
 // Line e of a document: the amount follows, right-aligned in 15 columns.
-constexpr char kInainteDeSuma[] =
+constexpr char kBeforeAmount[] =
     "             |                         |                                    |";
 // Line c of "Borderou (2) OP": the payer IBAN follows.
-constexpr char kInainteDeIban[] = "             |";
+constexpr char kBeforeIban[] = "             |";
 
-static_assert(sizeof(kLinieObiect) - 1 == kLatime && sizeof(kColoaneOpFv) - 1 == kLatime &&
-              sizeof(kColoanePlatitor) - 1 == kLatime &&
-              sizeof(kColoaneBeneficiar) - 1 == kLatime && sizeof(kColoanaSuma) - 1 == kLatime &&
-              sizeof(kLinieSuma) - 1 == kLatime && sizeof(kInainteDeSuma) - 1 == 77);
+static_assert(sizeof(kObjectRule) - 1 == kWidth && sizeof(kOpFvColumns) - 1 == kWidth &&
+              sizeof(kPayerColumns) - 1 == kWidth && sizeof(kBeneficiaryColumns) - 1 == kWidth &&
+              sizeof(kAmountColumn) - 1 == kWidth && sizeof(kAmountRule) - 1 == kWidth &&
+              sizeof(kBeforeAmount) - 1 == 77);
 
 const QString kOverflowStars = QStringLiteral("***************.**");
 
 // The ruled lines and the blanks that pad the columns.
 template <char c>
-constexpr std::array<char, kLatime> repetat() {
-    std::array<char, kLatime> line{};
+constexpr std::array<char, kWidth> repeated() {
+    std::array<char, kWidth> line{};
     line.fill(c);
     return line;
 }
-constexpr std::array<char, kLatime> kBlanks = repetat<' '>();
-constexpr std::array<char, kLatime> kMinus = repetat<'-'>();
-constexpr std::array<char, kLatime> kEgal = repetat<'='>();
+constexpr std::array<char, kWidth> kBlanks = repeated<' '>();
+constexpr std::array<char, kWidth> kDashes = repeated<'-'>();
+constexpr std::array<char, kWidth> kEquals = repeated<'='>();
 
 // The fields a summary reads from a stored line, as views of its bytes.
-struct Campuri {
-    std::array<QByteArrayView, 16> camp;  // camp[k] is field k, for k from 1 to 15
-    QByteArrayView tip;                   // the text after the last comma
+struct Fields {
+    std::array<QByteArrayView, 16> field;  // field[k] is field k, for k from 1 to 15
+    QByteArrayView tip;                    // the text after the last comma
 };
 
 // Walks the fields of a stored line from the left, one comma at a time.
-class Separare {
+class FieldSplitter {
   public:
-    explicit Separare(QByteArrayView line) : p_(line.data()), end_(line.data() + line.size()) {}
+    explicit FieldSplitter(QByteArrayView line)
+        : p_(line.data()), end_(line.data() + line.size()) {}
 
-    QByteArrayView nextLine() {
+    QByteArrayView nextField() {
         const char* comma = static_cast<const char*>(std::memchr(p_, ',', size_t(end_ - p_)));
         const char* stop = comma ? comma : end_;
         const QByteArrayView field(p_, stop - p_);
@@ -90,116 +91,116 @@ class Separare {
 // to it in pieces of about a megabyte: a long summary is never held whole.
 class SummaryWriter {
   public:
-    SummaryWriter(const CerereBorderou& cerere, const beneficiary::ReferenceList& Banci1,
+    SummaryWriter(const CerereBorderou& request, const beneficiary::ReferenceList& Banci1,
                   QIODevice* device = nullptr)
-        : cerere_(cerere),
+        : request_(request),
           Banci1_(Banci1),
           device_(device),
-          antet_(text::toCp1250(cerere.perioada.heading)) {
+          periodLine_(text::toCp1250(request.perioada.heading)) {
         out_.reserve(size_t(device ? kChunkSize + 4096 : 4096));
     }
 
     // False once writing to the device failed: nothing more need be done.
-    bool merge() const { return ok_; }
+    bool writing() const { return ok_; }
 
-    bool inPerioada(QByteArrayView data) {
-        const auto found = date_.constFind(data);
-        if (found != date_.constEnd())
+    bool inPeriod(QByteArrayView data) {
+        const auto found = inPeriod_.constFind(data);
+        if (found != inPeriod_.constEnd())
             return *found;
-        return *date_.insert(data, cerere_.perioada.contains(text::fromCp1250(data)));
+        return *inPeriod_.insert(data, request_.perioada.contains(text::fromCp1250(data)));
     }
 
-    void document(const Campuri& c) {
+    void document(const Fields& c) {
         using store::CIF_beneficiar, store::IBAN_beneficiar, store::IBAN_platitor,
             store::beneficiar, store::data_emiterii, store::nr_OP, store::nr_ordine,
             store::reprezentand;
-        if (rezultat_.documente++ == 0)
-            antet(c);
-        const bool opFv = cerere_.fel == FelBorderou::OpFv;
+        if (result_.documente++ == 0)
+            heading(c);
+        const bool opFv = request_.fel == FelBorderou::OpFv;
         // a, b: order number, issue date and object
-        append(c.camp[nr_ordine]);
+        append(c.field[nr_ordine]);
         out_ += '.';
-        blanks(6 - 1 - c.camp[nr_ordine].size());
+        blanks(6 - 1 - c.field[nr_ordine].size());
         append(" | ");
-        dreapta(c.camp[data_emiterii], 10);
+        rightAligned(c.field[data_emiterii], 10);
         append("  | ");
-        append(c.camp[reprezentand]);
-        sfarsit();
-        linie(kLinieObiect);
+        append(c.field[reprezentand]);
+        endLine();
+        writeLine(kObjectRule);
         // c: the payer IBAN of "Borderou (2) OP"
         if (!opFv) {
-            append(kInainteDeIban);
-            dreapta(c.camp[IBAN_platitor], 24);
+            append(kBeforeIban);
+            rightAligned(c.field[IBAN_platitor], 24);
             append(" |");
-            sfarsit();
+            endLine();
         }
         // d: type and number, beneficiary IBAN and bank
         append(c.tip);
         out_ += '.';
-        stanga(c.camp[nr_OP], 10);
+        leftAligned(c.field[nr_OP], 10);
         out_ += '|';
-        dreapta(c.camp[IBAN_beneficiar], 24);
+        rightAligned(c.field[IBAN_beneficiar], 24);
         append(" |");
-        stanga(banca(c.camp[IBAN_beneficiar]), beneficiary::kSummaryBankNameWidth);
-        sfarsit();
+        leftAligned(bankName(c.field[IBAN_beneficiar]), beneficiary::kSummaryBankNameWidth);
+        endLine();
         // e, f: the amount
-        append(kInainteDeSuma);
-        dreapta(shownAmount(c.camp[store::suma]), 15);
-        sfarsit();
-        linie(kLinieSuma);
+        append(kBeforeAmount);
+        rightAligned(shownAmount(c.field[store::suma]), 15);
+        endLine();
+        writeLine(kAmountRule);
         // g, h: the beneficiary
-        stanga(c.camp[CIF_beneficiar], 13);
+        leftAligned(c.field[CIF_beneficiar], 13);
         append("| ");
-        append(c.camp[beneficiar]);
-        sfarsit();
-        rigla('=');
+        append(c.field[beneficiar]);
+        endLine();
+        rule('=');
         if (device_ && out_.size() >= size_t(kChunkSize))
             flushTotals();
     }
 
-    Borderou incheiere() {
-        rigla('-');
+    Borderou finish() {
+        rule('-');
         append(" TOTAL");
         blanks(60);
-        dreapta(text::toCp1250(totalBorderou(rezultat_.totalBani, rezultat_.overflow)), 27);
-        sfarsit();
-        rigla('-');
+        rightAligned(text::toCp1250(totalBorderou(result_.totalBani, result_.overflow)), 27);
+        endLine();
+        rule('-');
         if (device_)
             flushTotals();
         else
-            rezultat_.continut = QByteArray(out_.data(), qsizetype(out_.size()));
-        return std::move(rezultat_);
+            result_.continut = QByteArray(out_.data(), qsizetype(out_.size()));
+        return std::move(result_);
     }
 
   private:
-    void antet(const Campuri& c) {
-        blanks(kMargine);
+    void heading(const Fields& c) {
+        blanks(kMargin);
         append("BORDEROU de PLATI  ");
-        sfarsit();
-        blanks(kMargine);
-        append(antet_);
-        sfarsit();
-        eticheta("Platitor:", c.camp[store::platitor]);
-        eticheta("Cod de identificare fiscala:", c.camp[store::CIF_platitor]);
-        eticheta("Adresa:", c.camp[store::adresa_platitor]);
-        if (cerere_.fel == FelBorderou::OpFv)
-            eticheta("Cont IBAN platitor:", c.camp[store::IBAN_platitor]);
-        sfarsit();
-        rigla('-');
-        linie(kAntetColoane);
-        linie(kLinieObiect);
-        if (cerere_.fel == FelBorderou::OpFv) {
-            linie(kColoaneOpFv);
+        endLine();
+        blanks(kMargin);
+        append(periodLine_);
+        endLine();
+        labelLine("Platitor:", c.field[store::platitor]);
+        labelLine("Cod de identificare fiscala:", c.field[store::CIF_platitor]);
+        labelLine("Adresa:", c.field[store::adresa_platitor]);
+        if (request_.fel == FelBorderou::OpFv)
+            labelLine("Cont IBAN platitor:", c.field[store::IBAN_platitor]);
+        endLine();
+        rule('-');
+        writeLine(kColumnsHeading);
+        writeLine(kObjectRule);
+        if (request_.fel == FelBorderou::OpFv) {
+            writeLine(kOpFvColumns);
         } else {
-            linie(kColoanePlatitor);
-            linie(kColoaneBeneficiar);
+            writeLine(kPayerColumns);
+            writeLine(kBeneficiaryColumns);
         }
-        linie(kColoanaSuma);
-        linie(kLinieSuma);
-        linie(kAntetBeneficiar);
-        rigla('-');
-        sfarsit();
-        rigla('=');
+        writeLine(kAmountColumn);
+        writeLine(kAmountRule);
+        writeLine(kBeneficiaryHeading);
+        rule('-');
+        endLine();
+        rule('=');
     }
 
     void flushTotals() {
@@ -234,72 +235,72 @@ class SummaryWriter {
     }
 
     void addAmount(qint64 bani) {
-        if (__builtin_add_overflow(rezultat_.totalBani, bani, &rezultat_.totalBani))
-            rezultat_.overflow = true;
+        if (__builtin_add_overflow(result_.totalBani, bani, &result_.totalBani))
+            result_.overflow = true;
     }
 
     // The bank column depends only on characters 5 to 11 of the IBAN: each
     // distinct code is looked up once.
-    QByteArrayView banca(QByteArrayView iban) {
+    QByteArrayView bankName(QByteArrayView iban) {
         const qsizetype from = qMin<qsizetype>(4, iban.size());
         const QByteArrayView code = iban.sliced(from, qMin<qsizetype>(7, iban.size() - from));
-        auto found = banci_.find(code);
-        if (found == banci_.end()) {
+        auto found = banks_.find(code);
+        if (found == banks_.end()) {
             int row = -1;
             const QString name =
                 beneficiary::summaryBankName(Banci1_, text::fromCp1250(iban), &row);
-            found = banci_.insert(code, {text::toCp1250(name), row});
+            found = banks_.insert(code, {text::toCp1250(name), row});
         }
         if (found->row >= 0)
-            rezultat_.randBanca = found->row;
+            result_.randBanca = found->row;
         return found->name;
     }
 
     void append(QByteArrayView bytes) { out_.append(bytes.data(), size_t(bytes.size())); }
     void blanks(qsizetype count) {
-        for (; count > 0; count -= kLatime)
-            out_.append(kBlanks.data(), size_t(qMin<qsizetype>(count, kLatime)));
+        for (; count > 0; count -= kWidth)
+            out_.append(kBlanks.data(), size_t(qMin<qsizetype>(count, kWidth)));
     }
-    void stanga(QByteArrayView bytes, int width) {
+    void leftAligned(QByteArrayView bytes, int width) {
         append(bytes);
         blanks(width - bytes.size());
     }
-    void dreapta(QByteArrayView bytes, int width) {
+    void rightAligned(QByteArrayView bytes, int width) {
         blanks(width - bytes.size());
         append(bytes);
     }
-    void eticheta(const char* label, QByteArrayView value) {
+    void labelLine(const char* label, QByteArrayView value) {
         append(label);
         append(value);
-        sfarsit();
+        endLine();
     }
-    void linie(const char* text) {
+    void writeLine(const char* text) {
         append(text);
-        sfarsit();
+        endLine();
     }
-    void rigla(char c) {
-        out_.append(c == '=' ? kEgal.data() : kMinus.data(), kLatime);
-        sfarsit();
+    void rule(char c) {
+        out_.append(c == '=' ? kEquals.data() : kDashes.data(), kWidth);
+        endLine();
     }
-    void sfarsit() { out_.append("\r\n", 2); }
+    void endLine() { out_.append("\r\n", 2); }
 
-    struct Banca {
+    struct Bank {
         QByteArray name;
         int row;
     };
 
     static constexpr qsizetype kChunkSize = 1 << 20;
 
-    const CerereBorderou& cerere_;
+    const CerereBorderou& request_;
     const beneficiary::ReferenceList& Banci1_;
     QIODevice* device_;
     bool ok_ = true;
-    const QByteArray antet_;
+    const QByteArray periodLine_;
     // Keys are views of the stored bytes, valid while the summary is made.
-    QHash<QByteArrayView, bool> date_;
-    QHash<QByteArrayView, Banca> banci_;
+    QHash<QByteArrayView, bool> inPeriod_;
+    QHash<QByteArrayView, Bank> banks_;
     std::string out_;  // appends cheaply, one byte a character
-    Borderou rezultat_;
+    Borderou result_;
 };
 
 }  // namespace
@@ -308,15 +309,15 @@ QStringList Borderou::linii() const {
     return text::splitLines(text::fromCp1250(continut));
 }
 
-QString summaryAmount(const QString& suma) {
-    if (suma.isEmpty())
+QString summaryAmount(const QString& amount) {
+    if (amount.isEmpty())
         return QStringLiteral("0.00");
-    const qsizetype point = suma.indexOf(QLatin1Char('.'));
+    const qsizetype point = amount.indexOf(QLatin1Char('.'));
     if (point < 0)
-        return suma + QLatin1String(".00");
-    if (suma.size() - point - 1 == 1)
-        return suma + QLatin1Char('0');
-    return suma;
+        return amount + QLatin1String(".00");
+    if (amount.size() - point - 1 == 1)
+        return amount + QLatin1Char('0');
+    return amount;
 }
 
 QString totalBorderou(qint64 bani, bool overflow) {
@@ -326,16 +327,16 @@ QString totalBorderou(qint64 bani, bool overflow) {
 
 namespace {
 
-// One pass over the stored lines: each selected document goes to `scriere`.
-Borderou walkOrders(QByteArrayView ordine, const CerereBorderou& cerere, SummaryWriter& scriere) {
-    const QByteArray cif = text::toCp1250(cerere.CIF);
-    const QByteArray tip = text::toCp1250(cerere.tip);
+// One pass over the stored lines: each selected document goes to `writer`.
+Borderou walkOrders(QByteArrayView orders, const CerereBorderou& request, SummaryWriter& writer) {
+    const QByteArray cif = text::toCp1250(request.CIF);
+    const QByteArray tip = text::toCp1250(request.tip);
     // A code the code page cannot hold as typed equals no stored field.
-    const bool cautat = text::fromCp1250(cif) == cerere.CIF;
+    const bool searchable = text::fromCp1250(cif) == request.CIF;
 
-    const char* data = ordine.data();
-    const char* end = data + ordine.size();
-    for (const char* begin = data; cautat && scriere.merge() && begin < end;) {
+    const char* data = orders.data();
+    const char* end = data + orders.size();
+    for (const char* begin = data; searchable && writer.writing() && begin < end;) {
         const char* newline =
             static_cast<const char*>(std::memchr(begin, '\n', size_t(end - begin)));
         const char* stop = newline ? newline : end;
@@ -345,61 +346,62 @@ Borderou walkOrders(QByteArrayView ordine, const CerereBorderou& cerere, Summary
             line.chop(1);
 
         // Most lines are another payer's: they are left after field 5.
-        Campuri c;
-        Separare fields(line);
-        for (int k = store::nr_ordine; k <= store::CIF_platitor; ++k) c.camp[k] = fields.nextLine();
-        if (c.camp[store::CIF_platitor] != cif || store::knownShape(line) < 0)
+        Fields c;
+        FieldSplitter splitter(line);
+        for (int k = store::nr_ordine; k <= store::CIF_platitor; ++k)
+            c.field[k] = splitter.nextField();
+        if (c.field[store::CIF_platitor] != cif || store::knownShape(line) < 0)
             continue;
         for (int k = store::adresa_platitor; k <= store::data_emiterii; ++k)
-            c.camp[k] = fields.nextLine();
+            c.field[k] = splitter.nextField();
         // Lines of an earlier shape have fewer fields before the type; the
         // fields read here stand at the same places in every shape.
         c.tip = line.sliced(line.lastIndexOf(',') + 1);
-        if ((!cerere.tip.isEmpty() && c.tip != tip) ||
-            !scriere.inPerioada(c.camp[store::data_emiterii])) {
+        if ((!request.tip.isEmpty() && c.tip != tip) ||
+            !writer.inPeriod(c.field[store::data_emiterii])) {
             continue;
         }
-        scriere.document(c);
+        writer.document(c);
     }
-    return scriere.incheiere();
+    return writer.finish();
 }
 
 }  // namespace
 
-Borderou cre_borderou(QByteArrayView ordine, const CerereBorderou& cerere,
+Borderou cre_borderou(QByteArrayView orders, const CerereBorderou& request,
                       const beneficiary::ReferenceList& Banci1) {
-    SummaryWriter scriere(cerere, Banci1);
-    return walkOrders(ordine, cerere, scriere);
+    SummaryWriter writer(request, Banci1);
+    return walkOrders(orders, request, writer);
 }
 
-bool scrie_borderou(const QString& ordinePath, const QString& borderouPath,
-                    const CerereBorderou& cerere, const beneficiary::ReferenceList& Banci1,
-                    Borderou* rezultat, QString* error) {
+bool scrie_borderou(const QString& ordersPath, const QString& summaryPath,
+                    const CerereBorderou& request, const beneficiary::ReferenceList& Banci1,
+                    Borderou* result, QString* error) {
     const auto fail = [error](const QString& path, const QString& why) {
         if (error)
             *error = QFileInfo(path).fileName() + QLatin1String(": ") + why;
         return false;
     };
-    const store::StoredFile ordine(ordinePath);
-    if (!ordine.open())
-        return fail(ordinePath, ordine.errorString());
+    const store::StoredFile orders(ordersPath);
+    if (!orders.open())
+        return fail(ordersPath, orders.errorString());
 
-    QFile::remove(borderouPath);
-    QFile out(borderouPath);
+    QFile::remove(summaryPath);
+    QFile out(summaryPath);
     // The summary goes out in large pieces: no buffering of its own needed.
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        return fail(borderouPath, out.errorString());
-    SummaryWriter scriere(cerere, Banci1, &out);
-    Borderou borderou = walkOrders(ordine.bytes(), cerere, scriere);
-    if (!scriere.merge()) {
+        return fail(summaryPath, out.errorString());
+    SummaryWriter writer(request, Banci1, &out);
+    Borderou summary = walkOrders(orders.bytes(), request, writer);
+    if (!writer.writing()) {
         const QString why = out.errorString();
         out.close();
-        QFile::remove(borderouPath);
-        return fail(borderouPath, why);
+        QFile::remove(summaryPath);
+        return fail(summaryPath, why);
     }
     out.close();
-    if (rezultat)
-        *rezultat = std::move(borderou);
+    if (result)
+        *result = std::move(summary);
     return true;
 }
 

@@ -42,25 +42,25 @@ inline constexpr const char* kFisierBorderou = "Borderou.txt";
 // request selects, in file order. Lines that are not documents are passed
 // over. Only the lines of the payer are taken apart, and only the selected
 // ones are decoded: a file of many documents is read in one pass.
-Borderou cre_borderou(QByteArrayView ordine, const CerereBorderou& cerere,
+Borderou cre_borderou(QByteArrayView orders, const CerereBorderou& request,
                       const beneficiary::ReferenceList& Banci1);
 
 // An amount as the summary shows it: the empty text as "0.00", a text without
 // "." with ".00" appended, one decimal completed with "0", anything else as
 // it stands.
-QString summaryAmount(const QString& suma);
+QString summaryAmount(const QString& amount);
 
 // The total line's amount: integer part, "." and two decimals, or
 // "***************.**" when the integer part needs 16 or more characters (or
 // the sum overflowed).
 QString totalBorderou(qint64 bani, bool overflow = false);
 
-// Reads ordinePath and writes the summary to borderouPath (replacing an
+// Reads ordersPath and writes the summary to summaryPath (replacing an
 // earlier one) as it is made, without holding it whole. False, with `error`
 // saying which file and why, when either fails; a summary that could not be
 // written whole is removed.
-bool scrie_borderou(const QString& ordinePath, const QString& borderouPath,
-                    const CerereBorderou& cerere, const beneficiary::ReferenceList& Banci1,
-                    Borderou* rezultat = nullptr, QString* error = nullptr);
+bool scrie_borderou(const QString& ordersPath, const QString& summaryPath,
+                    const CerereBorderou& request, const beneficiary::ReferenceList& Banci1,
+                    Borderou* result = nullptr, QString* error = nullptr);
 
 }  // namespace tavo::printing

@@ -28,11 +28,11 @@ using text::alignRight;
 
 }  // namespace
 
-QString declarationNoteFor(const QString& nr_evidenta, bool douaExemplare) {
+QString declarationNoteFor(const QString& nr_evidenta, bool twoCopies) {
     if (nr_evidenta.size() < 18 || nr_evidenta[17] != QLatin1Char('1'))
         return {};
-    return douaExemplare ? QStringLiteral("((1-OP cu valoare de declaratie))")
-                         : QStringLiteral("(1-OP cu valoare de declaratie)");
+    return twoCopies ? QStringLiteral("((1-OP cu valoare de declaratie))")
+                     : QStringLiteral("(1-OP cu valoare de declaratie)");
 }
 
 QStringList copie_text(const TextImageValues& v, const QString& note, bool bicBeneficiar) {

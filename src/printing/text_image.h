@@ -26,7 +26,7 @@ inline const QString kLKELM = QStringLiteral("LKELM.txt");
 // The declaration note of a registration number whose 18th character is
 // "1", empty otherwise: doubled parentheses in the two-copy image of the
 // entry window, single ones in a package.
-QString declarationNoteFor(const QString& nr_evidenta, bool douaExemplare);
+QString declarationNoteFor(const QString& nr_evidenta, bool twoCopies);
 
 // Lines 1 to 29 of one copy. `note` goes on line 19; `bicBeneficiar` false
 // ends line 15 after the beneficiary IBAN.

@@ -5,12 +5,12 @@ namespace tavo::store {
 namespace {
 
 // Which stored position holds each entry field.
-struct PozitieCamp {
+struct FieldPosition {
     D1 field;
     Camp position;
 };
 
-constexpr std::array<PozitieCamp, kD1Count> kPozitii{{
+constexpr std::array<FieldPosition, kD1Count> kFieldPositions{{
     {D1::nr_OP, nr_OP},
     {D1::suma, suma},
     {D1::platitor, platitor},
@@ -33,16 +33,16 @@ constexpr std::array<PozitieCamp, kD1Count> kPozitii{{
 
 }  // namespace
 
-int d1_pentru_pozitie(int position) {
-    for (const PozitieCamp& entry : kPozitii) {
+int fieldIndexAt(int position) {
+    for (const FieldPosition& entry : kFieldPositions) {
         if (entry.position == position)
             return entry.field;
     }
     return -1;
 }
 
-int pozitie_pentru_d1(int index) {
-    for (const PozitieCamp& entry : kPozitii) {
+int positionOfField(int index) {
+    for (const FieldPosition& entry : kFieldPositions) {
         if (entry.field == index)
             return entry.position;
     }

@@ -34,16 +34,16 @@ enum Camp : int {
 };
 
 constexpr int numar_campuri = 20;
-constexpr int numar_campuri_d1 = kD1Count;
+constexpr int d1FieldCount = kD1Count;
 
 // The entry field (a D1) that holds the field at `position` (2 to 19): each
 // field is stored under its own name, though not in the window's order (the
 // debit date is stored before the commitment fields, see Camp). Returns -1
 // for positions that have no entry field (1 and 20).
-int d1_pentru_pozitie(int position);
+int fieldIndexAt(int position);
 
 // The stored position of the entry field `index` (a D1); -1 for none.
-int pozitie_pentru_d1(int index);
+int positionOfField(int index);
 
 // Field k of a line: the text between comma k-1 and comma k; field 1 is the
 // text before the first comma, field 20 everything after the nineteenth. A
@@ -52,10 +52,10 @@ QStringView camp(QStringView line, int k);
 
 // The payment document record: 20 texts in stored order.
 struct ordin {
-    std::array<QString, numar_campuri> campuri;
+    std::array<QString, numar_campuri> fields;
 
-    QString& operator[](int position) { return campuri[size_t(position - 1)]; }
-    const QString& operator[](int position) const { return campuri[size_t(position - 1)]; }
+    QString& operator[](int position) { return fields[size_t(position - 1)]; }
+    const QString& operator[](int position) const { return fields[size_t(position - 1)]; }
 
     // Reads a line of the current shape (19 commas) field by field.
     static ordin fromLine(QStringView line);

@@ -70,24 +70,9 @@ int rowOf(const beneficiary::ReferenceList& list, const QString& start) {
     return -1;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    // The zoom the entry window keeps goes to a test folder, not the user's settings.
-    QStandardPaths::setTestModeEnabled(true);
-    gui::installRomanian(app);  // the calendar's names as the desktop shows them
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: screenshots OUTPUT_FOLDER\n");
-        return 2;
-    }
-    QDir out(QString::fromLocal8Bit(argv[1]));
-    out.mkpath(QStringLiteral("."));
-
-    QTemporaryDir work;
-    const QDir folder(work.path());
+// The sample documents the pictures show: two payment orders and a deposit
+// slip of two payers, and an order with a six-digit number.
+void writeSampleOrders(const QDir& folder) {
     text::writeLines(
         folder.filePath(QStringLiteral("ordine.txt")),
         {QStringLiteral("1,45,1500.00,SC ALFA CONSTRUCT SRL,13548146,STR. MARE 1 BRAŞOV,"
@@ -101,19 +86,29 @@ int main(int argc, char** argv) {
          QStringLiteral("123456,47,75.50,SC BETA SA,14818116,STR. LUNGA 3,"
                         "RO49TREZ1315069XXX000001,,ADS,14818116,RO61TREZ1315069XXX000000,,,"
                         "REDEVENTA,17/01/2023,20/01/2023,,,,OP")});
+}
 
-    QStringList shown;
-    ScriptedUi ui(folder, folder, [&](const QString& line) { shown.append(line); });
-    Program program(folder, ui);
-    gui::Windows windows(program);
-    if (!program.start()) {
-        std::fprintf(stderr, "the working folder is in use\n");
-        return 1;
-    }
+// The running program and where its pictures go; each member saves one group
+// of pictures and tells whether all of them were written.
+struct Pictures {
+    const QDir& folder;
+    const QDir& out;
+    ScriptedUi& ui;
+    Program& program;
+    gui::Windows& windows;
+
+    bool mainWindow();
+    bool mainWindowCommands();
+    bool entryWindow(const QString& number, bool order, const QString& name);
+    bool entryWindows();
+    bool entryDialogs();
+    bool printedPages();
+};
+
+// The main window, alone and with the list narrowed to one payer's documents.
+bool Pictures::mainWindow() {
     windows.update();
     bool ok = save(windows.introdView(), out, QStringLiteral("main-window"));
-
-    // The list narrowed to the documents of one payer, open.
     program.introd().Cauta = QStringLiteral("alfa construct");
     program.introd().Cauta_Change();
     windows.update();
@@ -126,44 +121,52 @@ int main(int argc, char** argv) {
     program.introd().Cauta.clear();
     program.introd().Cauta_Change();
     windows.update();
+    return ok;
+}
 
+// "Rezumat", and "Borderou (1) OP/FV" of the first payer over January,
+// payment orders and deposit slips, in the viewer.
+bool Pictures::mainWindowCommands() {
     program.introd().Command4_Click();
-    ok = saveText(folder, QStringLiteral("dosar.txt"), out, QStringLiteral("summary-viewer")) && ok;
-
-    // "Borderou (1) OP/FV" of the first payer over January, payment orders and
-    // deposit slips.
+    bool ok = saveText(folder, QStringLiteral("dosar.txt"), out, QStringLiteral("summary-viewer"));
     ui.queueAnswer(QStringLiteral("13548146"));
     ui.queueAnswer(QStringLiteral("01/01/2023-31/01/2023"));
     ui.queueAnswer(QStringLiteral("3"));
     program.introd().Command6_Click();
-    ok = saveText(folder, QLatin1String(printing::kFisierBorderou), out,
-                  QStringLiteral("borderou-viewer")) &&
-         ok;
+    return saveText(folder, QLatin1String(printing::kFisierBorderou), out,
+                    QStringLiteral("borderou-viewer")) &&
+           ok;
+}
 
-    // The entry window on a payment order, then on a deposit slip, each
-    // opened with "Incărcare" and left without saving.
-    const auto entry = [&](const QString& number, bool order, const QString& name) {
-        program.introd().NrO = number;
-        program.introd().Option_Click(order);
-        program.introd().B_start_Click();
-        windows.update();
-        const bool saved = save(windows.incarcView(), out, name);
-        ui.queueAnswer(QStringLiteral("no"));
-        program.incarc().but_exit_Click();
-        windows.update();
-        return saved;
-    };
-    ok = entry(QStringLiteral("1"), true, QStringLiteral("entry-op")) && ok;
-    ok = entry(QStringLiteral("2"), false, QStringLiteral("entry-fv")) && ok;
+// The entry window opened with "Incărcare" on a document and left without saving.
+bool Pictures::entryWindow(const QString& number, bool order, const QString& name) {
+    program.introd().NrO = number;
+    program.introd().Option_Click(order);
+    program.introd().B_start_Click();
+    windows.update();
+    const bool saved = save(windows.incarcView(), out, name);
+    ui.queueAnswer(QStringLiteral("no"));
+    program.incarc().but_exit_Click();
+    windows.update();
+    return saved;
+}
 
-    // The payment order's form at 100 % and at 200 %, as Ctrl+plus enlarges it.
+// The entry window on a payment order, then on a deposit slip; the payment
+// order's form at 100 % and at 200 %, as Ctrl+plus enlarges it.
+bool Pictures::entryWindows() {
+    bool ok = entryWindow(QStringLiteral("1"), true, QStringLiteral("entry-op"));
+    ok = entryWindow(QStringLiteral("2"), false, QStringLiteral("entry-fv")) && ok;
     for (const int zoom : {100, 200}) {
         windows.incarcView().setZoom(zoom);
-        ok = entry(QStringLiteral("1"), true, QStringLiteral("entry-zoom-%1").arg(zoom)) && ok;
+        ok =
+            entryWindow(QStringLiteral("1"), true, QStringLiteral("entry-zoom-%1").arg(zoom)) && ok;
     }
     windows.incarcView().setZoom(100);
+    return ok;
+}
 
-    // The windows the entry window opens, on the payment order.
+// The windows the entry window opens, on the payment order.
+bool Pictures::entryDialogs() {
     program.introd().NrO = QStringLiteral("1");
     program.introd().Option_Click(true);
     program.introd().B_start_Click();
@@ -172,7 +175,7 @@ int main(int argc, char** argv) {
     windows.update();
     // "OP/FV - imagine text": the payment order as text, twice, in LKELM.txt.
     incarc.Command3_Click();
-    ok = saveText(folder, printing::kLKELM, out, QStringLiteral("lkelm-viewer")) && ok;
+    bool ok = saveText(folder, printing::kLKELM, out, QStringLiteral("lkelm-viewer"));
     // Way 1 of the assistant: a unit and an obligation chosen.
     incarc.Command1_Click();
     Form_IBAN& assistant = program.formIban();
@@ -198,13 +201,17 @@ int main(int argc, char** argv) {
     ui.queueAnswer(QStringLiteral("no"));
     incarc.but_exit_Click();
     windows.update();
+    return ok;
+}
 
-    // The payment order as printed, two copies and one copy a page, as the
-    // main window's "Listare OP/ FV" makes it; then the blank forms.
+// The payment order as printed, two copies and one copy a page, as the
+// main window's "Listare OP/ FV" makes it; then the blank forms.
+bool Pictures::printedPages() {
     const StoredDocuments documents(folder, ui, program.state, program.lists);
     const CheckedDocument document = documents.load(1, QStringLiteral("OP"));
     showMissingData(ui, document.lista_erori);
     const BarcodePicture barcode = barcodePicture(document.payload);
+    bool ok = true;
     for (int copies : {0, 1}) {
         ok = savePage(documents.page(document, copies, barcode.picture), out,
                       copies == 0 ? QStringLiteral("print-two-copies")
@@ -220,6 +227,43 @@ int main(int argc, char** argv) {
                                                      : QStringLiteral("blank-fv")) &&
              ok;
     }
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    // The zoom the entry window keeps goes to a test folder, not the user's settings.
+    QStandardPaths::setTestModeEnabled(true);
+    gui::installRomanian(app);  // the calendar's names as the desktop shows them
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: screenshots OUTPUT_FOLDER\n");
+        return 2;
+    }
+    QDir out(QString::fromLocal8Bit(argv[1]));
+    out.mkpath(QStringLiteral("."));
+
+    QTemporaryDir work;
+    const QDir folder(work.path());
+    writeSampleOrders(folder);
+
+    QStringList shown;
+    ScriptedUi ui(folder, folder, [&](const QString& line) { shown.append(line); });
+    Program program(folder, ui);
+    gui::Windows windows(program);
+    if (!program.start()) {
+        std::fprintf(stderr, "the working folder is in use\n");
+        return 1;
+    }
+    Pictures pictures{folder, out, ui, program, windows};
+    bool ok = pictures.mainWindow();
+    ok = pictures.mainWindowCommands() && ok;
+    ok = pictures.entryWindows() && ok;
+    ok = pictures.entryDialogs() && ok;
+    ok = pictures.printedPages() && ok;
     for (const QString& line : shown) std::printf("%s\n", qPrintable(line));
     return ok ? 0 : 1;
 }
