@@ -2,36 +2,20 @@
 // and the calendar, each writing into the entry window's fields.
 #include <QCalendarWidget>
 #include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QTableView>
-#include <QTemporaryDir>
-#include <QtTest>
 
 #include "gui/list_combo.h"
-#include "gui/windows.h"
-#include "main_window/program.h"
-#include "text/text_file.h"
-#include "ui/scripted_ui.h"
+#include "gui_fixture.h"
 
 using namespace tavo;
+using namespace tavo::testing;
 
 namespace {
 
-const QString kOrder = QStringLiteral(
-    "1,45,1500.00,ALFA SRL,13548146,STR. MARE 1 BRASOV,RO49RNCB0089000000000001,BCR BRASOV,"
-    "BUGETUL DE STAT,4221306,RO61TREZ1315069XXX000000,TREZ BRASOV,,IMPOZIT PROFIT,15/01/2023,,,,,"
-    "OP");
-
-QString fieldText(QWidget& entry, int k) {
-    return entry.findChild<QLineEdit*>(Incarc::fieldName(k))->text();
-}
-
 // Types into a list as a user does: the list goes to the first row with the letters.
 void typeInto(QComboBox* list, const QString& letters) {
-    list->setFocus(Qt::TabFocusReason);
-    QTRY_VERIFY(list->hasFocus());
+    focusField(list);
     QTest::keyClicks(list, letters);
 }
 
@@ -91,21 +75,12 @@ class AssistantViewsTest : public QObject {
     }
 
     void fillTheEntryWindowAndHide() {
-        QTemporaryDir dir;
-        const QDir folder(dir.path());
-        QVERIFY(text::writeLines(folder.filePath("ordine.txt"), {kOrder}));
-        QStringList shown;
-        ScriptedUi ui(folder, folder, [&](const QString& line) { shown.append(line); });
-        Program program(folder, ui);
-        gui::Windows windows(program);
-        QVERIFY(program.start());
+        WorkingFolder desk;
+        Program& program = desk.program;
+        gui::Windows& windows = desk.windows;
         program.incarc().todayForTests = [] { return QDate(2023, 3, 15); };
-        windows.update();
-        program.introd().NrO = QStringLiteral("1");
-        windows.introdView().refresh();
-        QTest::mouseClick(windows.introdView().findChild<QPushButton*>("B_start"), Qt::LeftButton);
+        QVERIFY(desk.openOrder());
         gui::IncarcView& entry = windows.incarcView();
-        QVERIFY(QTest::qWaitForWindowExposed(&entry));
 
         // Way 1 of the assistant: a unit and an obligation, found by typing
         // part of their names, make the beneficiary IBAN.
@@ -124,19 +99,18 @@ class AssistantViewsTest : public QObject {
         typeInto(obligations, QStringLiteral("tva - decont"));
         QCOMPARE(program.formIban().oblig1().selected(), 48);
         QCOMPARE(obligations->currentIndex(), 48);
-        QVERIFY(!shown.join('\n').contains(QStringLiteral("MSG")));
+        QVERIFY(!desk.shown.join('\n').contains(QStringLiteral("MSG")));
 
         QTest::mouseClick(assistant.findChild<QPushButton*>("Command5"), Qt::LeftButton);
         QVERIFY(!assistant.isVisible());
         QVERIFY(entry.isVisible());
-        const QString iban = fieldText(entry, 9);
+        const QString iban = textOf(field(entry, 9));
         QVERIFY2(QRegularExpression(QStringLiteral("^RO\\d\\dTREZ70020A100101XTVA$"))
                      .match(iban)
                      .hasMatch(),
                  qPrintable(iban));
         QCOMPARE(program.incarc().d1[9], iban);
-        QCOMPARE(entry.findChild<QWidget*>(Incarc::fieldName(12))->property("plainText").toString(),
-                 QStringLiteral("TVA - decont lunar/trim./sem./anual"));
+        QCOMPARE(textOf(field(entry, 12)), QStringLiteral("TVA - decont lunar/trim./sem./anual"));
 
         // The calendar: a day clicked becomes the issue date, and "Iesire" has the focus.
         QTest::mouseClick(entry.findChild<QPushButton*>("B_cal"), Qt::LeftButton);
@@ -147,18 +121,18 @@ class AssistantViewsTest : public QObject {
         QCOMPARE(calendar->selectedDate(), QDate(2023, 3, 15));
         clickDay(calendar, 20);
         QVERIFY(!calendarView.isVisible());
-        QCOMPARE(fieldText(entry, 13), QStringLiteral("20/03/2023"));
+        QCOMPARE(textOf(field(entry, 13)), QStringLiteral("20/03/2023"));
         QCOMPARE(program.state.camp_calendar, 0);
         QCOMPARE(entry.focusWidget(), entry.findChild<QPushButton*>("but_exit"));
 
         // Leaving the entry window takes its open windows with it.
         QTest::mouseClick(entry.findChild<QPushButton*>("Command6"), Qt::LeftButton);
         QVERIFY(windows.formNrevidView().isVisible());
-        ui.queueAnswer(QStringLiteral("no"));
+        desk.ui.queueAnswer(QStringLiteral("no"));
         QVERIFY(entry.close());
         QVERIFY(!windows.formNrevidView().isVisible());
         QVERIFY(windows.introdView().isVisible());
-        QVERIFY(!ui.hasQueuedAnswers());
+        QVERIFY(!desk.ui.hasQueuedAnswers());
     }
 };
 

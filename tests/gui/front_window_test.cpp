@@ -7,16 +7,12 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QtTest>
 #include <cstring>
 #include <functional>
 #include <future>
 
 #include "gui/front_window_request.h"
-#include "gui/windows.h"
-#include "main_window/program.h"
-#include "ui/scripted_ui.h"
+#include "gui_fixture.h"
 
 using namespace tavo;
 using gui::FrontWindowRequest;
@@ -54,13 +50,10 @@ class FrontWindowTest : public QObject {
 
   private slots:
     void bringsForwardTheWindowTheUserWasIn() {
-        QTemporaryDir dir;
-        const QDir folder(dir.path());
-        ScriptedUi ui(folder, folder, [](const QString&) {});
-        Program program(folder, ui);
-        gui::Windows windows(program);
-        QVERIFY(program.start());
-        windows.update();
+        testing::WorkingFolder desk;
+        QVERIFY(desk.start({}));
+        const QDir& folder = desk.folder;
+        gui::Windows& windows = desk.windows;
         FrontWindowRequest doorbell;
         QSignalSpy rung(&doorbell, &FrontWindowRequest::frontWindowRequested);
         connect(&doorbell, &FrontWindowRequest::frontWindowRequested, this,

@@ -1,17 +1,9 @@
 // The main window opened offscreen on a working folder with three documents.
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
-#include <QtTest>
 
-#include "gui/introd_view.h"
-#include "main_window/introd.h"
-#include "text/text_file.h"
-#include "ui/scripted_ui.h"
+#include "gui_fixture.h"
 
 using namespace tavo;
 
@@ -20,21 +12,14 @@ class IntrodViewTest : public QObject {
 
   private slots:
     void showsTheStoredDocumentsAndFollowsTheFocusRules() {
-        QTemporaryDir dir;
-        QVERIFY(text::writeLines(QDir(dir.path()).filePath("ordine.txt"),
-                                 {"1,45,1,A,1,A,,,B,1,RO,,,O,15/01/2023,,,,,OP",
-                                  "2,46,1,A,1,A,,,B,1,RO,,,O,16/01/2023,,,,,FV",
-                                  "3,47,1,A,1,A,,,B,1,RO,,,O,17/01/2023,,,,,OP"}));
-        QStringList shown;
-        ScriptedUi ui(QDir(dir.path()), QDir(dir.path()),
-                      [&](const QString& line) { shown.append(line); });
-        ProgramState state;
-        Introd model(QDir(dir.path()), ui, state);
-        gui::IntrodView view(model);
-        view.show();
-        model.start();
-        view.refresh();
+        testing::WorkingFolder desk;
+        QVERIFY(desk.start({"1,45,1,A,1,A,,,B,1,RO,,,O,15/01/2023,,,,,OP",
+                            "2,46,1,A,1,A,,,B,1,RO,,,O,16/01/2023,,,,,FV",
+                            "3,47,1,A,1,A,,,B,1,RO,,,O,17/01/2023,,,,,OP"}));
+        gui::IntrodView& view = desk.windows.introdView();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
+        const QStringList& shown = desk.shown;
+        ScriptedUi& ui = desk.ui;
 
         auto* nrO = view.findChild<QLineEdit*>("NrO");
         auto* ordine = view.findChild<QComboBox*>("Ordine");
@@ -86,7 +71,7 @@ class IntrodViewTest : public QObject {
         ui.queueAnswer("1");
         view.findChild<QPushButton*>("Command6")->click();
         QVERIFY(!ui.hasQueuedAnswers());
-        QVERIFY(QFile::exists(QDir(dir.path()).filePath("Borderou.txt")));
+        QVERIFY(QFile::exists(desk.folder.filePath("Borderou.txt")));
         QCOMPARE(shown.last(), QStringLiteral("OPEN Borderou.txt"));
     }
 };
