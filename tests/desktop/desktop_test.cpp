@@ -82,6 +82,7 @@ const QStringList kTools{
 
 class Desktop : public testing::Test {
   protected:
+    // The display, its window manager and the program on a folder of one document.
     void SetUp() override {
         for (const QString& tool : kTools) {
             if (QStandardPaths::findExecutable(tool.section(' ', 0, 0)).isEmpty())

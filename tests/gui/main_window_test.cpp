@@ -54,6 +54,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // The list, its count, the next free number; Enter and leaving NrO; search; summary.
     void showsTheStoredDocumentsAndFollowsTheFocusRules() {
         testing::WorkingFolder desk;
         QVERIFY(desk.start({"1,45,1,A,1,A,,,B,1,RO,,,O,15/01/2023,,,,,OP",

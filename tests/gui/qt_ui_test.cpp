@@ -45,6 +45,7 @@ class DialogWatch {
     QStringList seen;  // the texts of the dialogs, "stayed up" after a first one that did
 
   private:
+    // Called every 10 ms: deals with a modal dialog not seen before.
     void look() {
         QWidget* dialog = QApplication::activeModalWidget();
         if (!dialog || dialog == handled_)
@@ -117,6 +118,7 @@ class QtUiTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // "Oprire" on the progress dialog stops the run.
     void oprireStopsTheRunAndANewRunStartsAfresh() {
         QWidget window;
         window.show();

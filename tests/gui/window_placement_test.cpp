@@ -26,6 +26,7 @@ class WindowPlacementTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // A window partly off its screen is moved (and cut) to lie on it.
     void clamping() {
         const struct {
             const char* name;
