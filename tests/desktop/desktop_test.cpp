@@ -120,7 +120,6 @@ class Desktop : public testing::Test {
     }
 
     // --- the display and the processes on it ---
-
     QProcessEnvironment environment() const {
         QProcessEnvironment env;
         env.insert("PATH", qEnvironmentVariable("PATH"));
@@ -211,7 +210,6 @@ class Desktop : public testing::Test {
     }
 
     // --- windows ---
-
     QStringList visibleWindows(const QStringList& criteria) {
         const ToolRun run = tool("xdotool", QStringList{"search", "--onlyvisible"} + criteria);
         return QString::fromLatin1(run.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -269,7 +267,6 @@ class Desktop : public testing::Test {
     }
 
     // --- keys and the clipboard ---
-
     void keys(const QStringList& names) {
         tool("xdotool", QStringList{"key", "--clearmodifiers", "--delay", "40"} + names);
     }
@@ -298,7 +295,6 @@ class Desktop : public testing::Test {
     }
 
     // --- the program's steps ---
-
     // Opens the stored document: its order number in NrO, then "Incărcare".
     void openDocument() {
         waitForWindow(kMainTitle, "the main window", kStartMs);

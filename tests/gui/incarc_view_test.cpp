@@ -395,6 +395,17 @@ class IncarcViewTest : public QObject {
         } found[] = {{"a", -1, 0},  {"bra", 1, 1}, {"bra", 2, 2},
                      {"bra", 3, 1}, {"ov", 0, 1},  {"zz", 0, -1}};
         for (const auto& f : found) QCOMPARE(list.findTyped(QLatin1String(f.typed), f.from), f.row);
+
+        // In the open list the letters move its current row, to the first row too.
+        list.setCurrentIndex(2);
+        list.showPopup();
+        QTest::qWait(600);
+        for (const auto& [letters, row] : {std::pair{"cl", 3}, {"ba", 0}}) {
+            QTest::keyClicks(list.view(), QLatin1String(letters));
+            QCOMPARE(list.view()->currentIndex().row(), row);
+            QTest::qWait(600);
+        }
+        list.hidePopup();
     }
 
     void fillTheEntryWindowAndHide() {

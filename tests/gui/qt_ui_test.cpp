@@ -3,23 +3,28 @@
 // every window.
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QWindow>
+#include <QtTest>
 #include <memory>
 #include <utility>
 
 #include "gui/qt_ui.h"
 #include "gui/romanian.h"
 #include "gui/text_viewer.h"
-#include "gui_fixture.h"
+#include "text/text_file.h"
 
 using namespace tavo;
 
@@ -170,33 +175,6 @@ class QtUiTest : public QObject {
                 QVERIFY2(answer == row.answer, row.name);
             }
         }
-    }
-
-    // The entry window's close box is "Iesire": Escape on its "Salvati ?"
-    // leaves the question up, and "Da" saves the edited document.
-    void theEntryWindowsCloseBoxAsksUntilAnswered() {
-        QTemporaryDir dir;
-        const QDir folder(dir.path());
-        QVERIFY(text::writeLines(folder.filePath("ordine.txt"), {testing::kOrder}));
-        gui::QtUi ui(folder);
-        Program program(folder, ui);
-        gui::Windows windows(program, [&ui](QWidget* front) { ui.setParent(front); });
-        QVERIFY(program.start());
-        windows.update();
-        QVERIFY(testing::openDocument(program, windows, "1"));
-        gui::IncarcView& entry = windows.incarcView();
-        program.incarc().d1[12] = "IMPOZIT PROFIT T4";
-        entry.refresh();
-
-        DialogWatch watch(dismissal(Dismiss::Escape));
-        entry.windowHandle()->close();
-        QCOMPARE(watch.seen.mid(0, 2), QStringList({"Salvati ?", "stayed up"}));
-        QVERIFY(!entry.isVisible());
-        QVERIFY(windows.introdView().isVisible());
-        QVERIFY(text::readLines(folder.filePath("ordine.txt"))
-                    .value_or(QStringList())
-                    .join('\n')
-                    .contains("PROFIT T4"));
     }
 
     // Documents and the viewer's reports print the same way: without a
