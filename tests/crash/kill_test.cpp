@@ -93,12 +93,7 @@ class Kills : public testing::Test {
     const QStringList list{"list"}, save{"script", script};
     const QStringList copies{"TAVO_FAULT_NO_HARD_LINKS=1"};
 
-    void SetUp() override {
-        ASSERT_TRUE(crash::writeBytes(script,
-                                      "type Introd.NrO 1\nclick Introd.B_start\n"
-                                      "type Incarc.d1(1) 4242\nanswer yes\n"
-                                      "click Incarc.but_exit\n"));
-    }
+    void SetUp() override { ASSERT_TRUE(crash::writeBytes(script, crash::kSaveScript)); }
 
     // The old file put back as a new file, never written over in place: the
     // file in place may be a version too.

@@ -52,6 +52,11 @@ inline Run run(const QString& folder, const QStringList& arguments, const QByteA
     return result;
 }
 
+// Opens document 1, types a new amount and saves on leaving.
+const QByteArray kSaveScript =
+    "type Introd.NrO 1\nclick Introd.B_start\ntype Incarc.d1(1) 4242\n"
+    "answer yes\nclick Incarc.but_exit\n";
+
 inline QByteArray readBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();

@@ -53,22 +53,6 @@ const QStringList kTabStops{"d1(0)",  "d1(2)",  "d1(3)",  "d1(4)",    "d1(5)",  
                             "d1(9)",  "d1(12)", "d1(13)", "d1(6)",    "d1(10)",  "d1(1)", "d1(11)",
                             "d1(14)", "d1(15)", "d1(17)", "but_exit", "Command7"};
 
-// The field of the stored line (0 is the order number) that field d1(k) holds.
-int storedField(int k) {
-    switch (k) {
-        case 14:
-            return 16;
-        case 15:
-            return 17;
-        case 16:
-            return 15;
-        case 17:
-            return 18;
-        default:
-            return k + 1;
-    }
-}
-
 QByteArray withField(const QByteArray& line, int field, const QByteArray& value) {
     QList<QByteArray> fields = line.split(',');
     fields[field] = value;
@@ -91,23 +75,20 @@ QByteArray barcodeIn(const QString& image) {
     throw std::runtime_error(what.toStdString());
 }
 
-// The tools the test drives the display with, and the Debian packages they come in.
-const QList<std::pair<QString, QString>> kTools{{"Xvfb", "xvfb"},
-                                                {"openbox", "openbox"},
-                                                {"xdotool", "xdotool"},
-                                                {"wmctrl", "wmctrl"},
-                                                {"xclip", "xclip"},
-                                                {"import", "imagemagick"},
-                                                {"pdftoppm", "poppler-utils"}};
+// The tools the test drives the display with, each with its Debian package.
+const QStringList kTools{
+    "Xvfb xvfb",   "openbox openbox",    "xdotool xdotool",       "wmctrl wmctrl",
+    "xclip xclip", "import imagemagick", "pdftoppm poppler-utils"};
 
 class Desktop : public testing::Test {
   protected:
+    // The display, its window manager and the program on a folder of one document.
     void SetUp() override {
-        for (const auto& [program, package] : kTools) {
-            if (QStandardPaths::findExecutable(program).isEmpty())
-                GTEST_SKIP() << "no display server to drive: " << program.toStdString()
-                             << " is missing (Debian package " << package.toStdString()
-                             << ", tools/install-deps.sh installs it)";
+        for (const QString& tool : kTools) {
+            if (QStandardPaths::findExecutable(tool.section(' ', 0, 0)).isEmpty())
+                GTEST_SKIP() << "no display server to drive: " << tool.toStdString()
+                             << " (program, Debian package) is missing: "
+                             << "tools/install-deps.sh installs it";
         }
         // Pictures of an earlier run of the same test would mislead.
         QDir pictures(QStringLiteral(TAVO_SCREENSHOT_DIR));
@@ -115,7 +96,9 @@ class Desktop : public testing::Test {
             pictures.remove(old);
         ASSERT_TRUE(folder_.isValid());
         QDir(folder_.path()).mkpath("home");
-        writeOrders(kStoredLine + "\r\n");
+        QFile orders(folder_.filePath("ordine.txt"));
+        ASSERT_TRUE(orders.open(QIODevice::WriteOnly) && orders.write(kStoredLine + "\r\n") > 0);
+        orders.close();
         if (!startDisplay())
             GTEST_SKIP() << "Xvfb could not start a display";
         openbox_.setProcessChannelMode(QProcess::MergedChannels);
@@ -129,19 +112,14 @@ class Desktop : public testing::Test {
         if (HasFailure() && !display_.isEmpty())
             screenshot("failure");
         // The program first, then the window manager, then the display they use.
+        // One that does not end is killed when its QProcess goes.
         for (QProcess* process : {&tavo_, &openbox_, &xvfb_}) {
-            if (process->state() == QProcess::NotRunning)
-                continue;
             process->terminate();
-            if (!process->waitForFinished(kStepMs)) {
-                process->kill();
-                process->waitForFinished(kStepMs);
-            }
+            process->waitForFinished(kStepMs);
         }
     }
 
     // --- the display and the processes on it ---
-
     QProcessEnvironment environment() const {
         QProcessEnvironment env;
         env.insert("PATH", qEnvironmentVariable("PATH"));
@@ -174,13 +152,12 @@ class Desktop : public testing::Test {
                           {"-displayfd", "1", "-screen", "0", "1600x1200x24", "-nolisten", "tcp"}))
             return false;
         QByteArray number;
-        QDeadlineTimer deadline(kStartMs);
-        while (!number.contains('\n') && xvfb_.state() == QProcess::Running &&
-               !deadline.hasExpired()) {
+        const auto told = [&] {
             xvfb_.waitForReadyRead(100);
             number += xvfb_.readAllStandardOutput();
-        }
-        if (!number.contains('\n'))
+            return number.contains('\n') || xvfb_.state() != QProcess::Running;
+        };
+        if (!within(kStartMs, told) || !number.contains('\n'))
             return false;
         display_ = QLatin1Char(':') + QString::fromLatin1(number.trimmed());
         return true;
@@ -233,7 +210,6 @@ class Desktop : public testing::Test {
     }
 
     // --- windows ---
-
     QStringList visibleWindows(const QStringList& criteria) {
         const ToolRun run = tool("xdotool", QStringList{"search", "--onlyvisible"} + criteria);
         return QString::fromLatin1(run.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -253,12 +229,7 @@ class Desktop : public testing::Test {
     QString waitForWindow(const QString& title, const QString& what, int ms = kStepMs) {
         QString id;
         waitFor(
-            what,
-            [&] {
-                id = windowsTitled(title).value(0);
-                return !id.isEmpty();
-            },
-            ms);
+            what, [&] { return !(id = windowsTitled(title).value(0)).isEmpty(); }, ms);
         tool("xdotool", {"windowactivate", "--sync", id});
         return id;
     }
@@ -296,7 +267,6 @@ class Desktop : public testing::Test {
     }
 
     // --- keys and the clipboard ---
-
     void keys(const QStringList& names) {
         tool("xdotool", QStringList{"key", "--clearmodifiers", "--delay", "40"} + names);
     }
@@ -319,15 +289,12 @@ class Desktop : public testing::Test {
         setClipboard(marker);
         keys({"ctrl+a", "ctrl+c"});
         QString text;
-        waitFor("a text copied from the focused field (a message in the way?)", [&] {
-            text = clipboard();
-            return text != marker;
-        });
+        waitFor("a text copied from the focused field (a message in the way?)",
+                [&] { return (text = clipboard()) != marker; });
         return text;
     }
 
     // --- the program's steps ---
-
     // Opens the stored document: its order number in NrO, then "Incărcare".
     void openDocument() {
         waitForWindow(kMainTitle, "the main window", kStartMs);
@@ -341,28 +308,28 @@ class Desktop : public testing::Test {
         ASSERT_EQ(focusedText(), "45") << "the entry window does not start in d1(0)";
     }
 
-    // Moves the focus with Tab (or Shift+Tab) to `stop`; a field reached shows
-    // `expected`, by default the text stored for it. A message in the way
-    // takes the keys, and nothing is copied.
-    void tabTo(const QString& stop, QString expected = QString()) {
+    // Moves the focus with Tab (or Shift+Tab) to `stop`, where the field's
+    // text must be `expected` when one is given. A message in the way takes
+    // the keys, and nothing is copied.
+    void tabTo(const QString& stop, const QString& expected = {}) {
         const int target = int(kTabStops.indexOf(stop));
         ASSERT_GE(target, 0);
         const int moves = target - stop_;
         keys(QStringList(std::abs(moves), moves > 0 ? "Tab" : "shift+Tab"));
         stop_ = target;
-        if (!stop.startsWith(QLatin1String("d1(")))
-            return;
-        if (expected.isNull()) {
-            const int k = stop.mid(3, stop.size() - 4).toInt();
-            expected = QString::fromLatin1(kStoredLine.split(',')[storedField(k)]);
-        }
         if (!expected.isEmpty()) {
             ASSERT_EQ(focusedText(), expected) << "in " << stop.toStdString();
         }
     }
 
-    // The close box of the main window ends the program well, and frees the folder.
-    void closeMainWindow() {
+    // Da to "Salvati ?": the entry window closes and ordine.txt holds
+    // `saved`; then the main window's close box ends the program well, and
+    // frees the folder.
+    void saveAndEnd(const QByteArray& saved) {
+        keys({"Return"});
+        waitForClosed(kEntryTitle, "the entry window to close after Da");
+        waitForWindow(kMainTitle, "the main window after saving");
+        EXPECT_EQ(orders(), saved);
         closeBox(kMainTitle);
         if (!tavo_.waitForFinished(kStepMs))
             fail("the program did not end at the main window's close box");
@@ -374,12 +341,6 @@ class Desktop : public testing::Test {
     QByteArray orders() const {
         QFile file(folder_.filePath("ordine.txt"));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    void writeOrders(const QByteArray& bytes) {
-        QFile file(folder_.filePath("ordine.txt"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
     }
 
     QTemporaryDir folder_;
@@ -397,7 +358,7 @@ class Desktop : public testing::Test {
 TEST_F(Desktop, SavingWritesOnlyTheChangedAmount) {
     const QByteArray before = orders();
     ASSERT_NO_FATAL_FAILURE(openDocument());
-    ASSERT_NO_FATAL_FAILURE(tabTo("d1(1)"));
+    ASSERT_NO_FATAL_FAILURE(tabTo("d1(1)", "1500.00"));
     keys({"ctrl+a"});
     type("2345,67");
     // Left and come back to: the amount as it is kept.
@@ -415,11 +376,7 @@ TEST_F(Desktop, SavingWritesOnlyTheChangedAmount) {
     EXPECT_EQ(orders(), before);
     ASSERT_EQ(dialogs().size(), 1) << "the question is gone";
 
-    keys({"Return"});  // Da
-    waitForClosed(kEntryTitle, "the entry window to close after Da");
-    waitForWindow(kMainTitle, "the main window after saving");
-    EXPECT_EQ(orders(), withField(kStoredLine, 2, "2345.67") + "\r\n");
-    closeMainWindow();
+    saveAndEnd(withField(kStoredLine, 2, "2345.67") + "\r\n");
 }
 
 // An IBAN pasted as bank statements write it, in groups of four, is kept
@@ -428,26 +385,19 @@ TEST_F(Desktop, PastedIbanWithBlanksIsKeptWhole) {
     const QString pasted = "RO19 RNCB 0089 0000 0000 0002";
     const QString iban = "RO19RNCB0089000000000002";
     ASSERT_NO_FATAL_FAILURE(openDocument());
-    ASSERT_NO_FATAL_FAILURE(tabTo("d1(9)"));
+    ASSERT_NO_FATAL_FAILURE(tabTo("d1(9)", "RO46RNCB0089000000000001"));
     setClipboard(pasted);
     keys({"ctrl+a", "ctrl+v", "ctrl+a", "ctrl+c"});
     QString field;
-    waitFor("the field's text on the clipboard", [&] {
-        field = clipboard();
-        return field != pasted;
-    });
+    waitFor("the field's text on the clipboard", [&] { return (field = clipboard()) != pasted; });
     ASSERT_EQ(field, iban);
     // Left without a message: the IBAN and its bank are right.
-    ASSERT_NO_FATAL_FAILURE(tabTo("d1(12)"));
+    ASSERT_NO_FATAL_FAILURE(tabTo("d1(12)", "SERVICII"));
     ASSERT_NO_FATAL_FAILURE(tabTo("d1(9)", iban));
 
     closeBox(kEntryTitle);
     waitForDialog("Salvati at the close box");
-    keys({"Return"});  // Da
-    waitForClosed(kEntryTitle, "the entry window to close after Da");
-    waitForWindow(kMainTitle, "the main window after saving");
-    EXPECT_EQ(orders(), withField(kStoredLine, 10, iban.toLatin1()) + "\r\n");
-    closeMainWindow();
+    saveAndEnd(withField(kStoredLine, 10, iban.toLatin1()) + "\r\n");
 }
 
 // "Listare" without a printer writes the page to listari/; its barcode, as
@@ -455,7 +405,6 @@ TEST_F(Desktop, PastedIbanWithBlanksIsKeptWhole) {
 TEST_F(Desktop, ListingWithoutPrinterWritesThePayloadBarcode) {
     const QByteArray before = orders();
     ASSERT_NO_FATAL_FAILURE(openDocument());
-    ASSERT_NO_FATAL_FAILURE(tabTo("d1(1)"));
     ASSERT_NO_FATAL_FAILURE(tabTo("Command7"));
     keys({"space"});
     waitForDialog("no printer, PDF written");
@@ -474,11 +423,7 @@ TEST_F(Desktop, ListingWithoutPrinterWritesThePayloadBarcode) {
 
     closeBox(kEntryTitle);
     waitForDialog("Salvati at the close box");
-    keys({"Return"});  // Da
-    waitForClosed(kEntryTitle, "the entry window to close after Da");
-    waitForWindow(kMainTitle, "the main window after saving");
-    EXPECT_EQ(orders(), before);
-    closeMainWindow();
+    saveAndEnd(before);
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
 // The amount readers: leaving the amount field, the stored amount and its two
 // displays, the amount as a number and in bani, the grouping by thousands and
 // the amount in words, on the input read both as a stored and as a typed text.
-#include <cstring>
-
 #include "checks/amount_words.h"
 #include "checks/amounts.h"
 #include "fuzz_support.h"
@@ -11,14 +9,6 @@ using namespace tavo;
 using namespace tavo::checks;
 
 namespace {
-
-bool only(const QString& text, const char* allowed) {
-    for (const QChar c : text) {
-        if (c.unicode() >= 0x80 || !std::strchr(allowed, c.toLatin1()) || c.isNull())
-            return false;
-    }
-    return true;
-}
 
 // The displays of an amount field. A field that left the entry field
 // (`typed`) shows only digits, points, a comma and letters.
@@ -32,8 +22,8 @@ void checkDisplays(const QString& amount, bool typed) {
     // The stored amount keeps the value of the field.
     FUZZ_CHECK(amountInBani(forms.field) == bani);
     if (typed) {
-        FUZZ_CHECK(only(forms.grouped, "0123456789.,"));
-        FUZZ_CHECK(only(forms.words, "abcdefghijklmnopqrstuvwxyz,0123456789"));
+        FUZZ_CHECK(fuzz::consistsOf(forms.grouped, "0123456789.,"));
+        FUZZ_CHECK(fuzz::consistsOf(forms.words, "abcdefghijklmnopqrstuvwxyz,0123456789"));
         if (bani >= 100)
             FUZZ_CHECK(!forms.words.startsWith(QLatin1Char(',')));
     }
@@ -45,7 +35,7 @@ void checkAmounts(const QString& text) {
     fuzz::SilentUi ui;
     const QString typed = checkTypedAmount(text, ui);
     if (!typed.isEmpty()) {
-        FUZZ_CHECK(only(typed, "0123456789."));
+        FUZZ_CHECK(fuzz::consistsOf(typed, "0123456789."));
         const qsizetype point = typed.indexOf(QLatin1Char('.'));
         FUZZ_CHECK((point < 0 ? typed.size() : point) <= 15);
         checkDisplays(typed, true);
@@ -58,23 +48,14 @@ void checkAmounts(const QString& text) {
     FUZZ_CHECK(number == number);  // never NaN
 
     const QString grouped = grupare_mii(text);
-    FUZZ_CHECK(only(grouped, "-0123456789."));
+    FUZZ_CHECK(fuzz::consistsOf(grouped, "-0123456789."));
     FUZZ_CHECK(!grouped.startsWith(QLatin1Char('.')) && !grouped.endsWith(QLatin1Char('.')));
     const QString words = cre_litere(text);
-    FUZZ_CHECK(only(words, "abcdefghijklmnopqrstuvwxyz"));
+    FUZZ_CHECK(fuzz::consistsOf(words, "abcdefghijklmnopqrstuvwxyz"));
     FUZZ_CHECK(words.isEmpty() || words.endsWith(QLatin1String("lei")) ||
                words == QLatin1String("unleu"));
 }
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    fuzz::startApplication(argc, argv, false);
-    return 0;
-}
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    checkAmounts(fuzz::fromFile(data, size));
-    checkAmounts(fuzz::fromTyping(data, size));
-    return 0;
-}
+TAVO_FUZZ_TARGET(false, fuzz::bothReadings<checkAmounts>)

@@ -11,19 +11,10 @@ namespace {
 
 constexpr int kCurrentYear = 2025;
 
-bool isDigits(QStringView text) {
-    for (const QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    }
-    return true;
-}
-
 // "dd/mm/yyyy" with digits only.
 bool isWrittenDate(const QString& text) {
     return text.size() == 10 && text[2] == QLatin1Char('/') && text[5] == QLatin1Char('/') &&
-           isDigits(QStringView(text).first(2)) && isDigits(QStringView(text).sliced(3, 2)) &&
-           isDigits(QStringView(text).sliced(6));
+           fuzz::consistsOf(QString(text).remove(QLatin1Char('/')), "0123456789");
 }
 
 void checkDates(const QString& text) {
@@ -60,13 +51,4 @@ void checkDates(const QString& text) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    fuzz::startApplication(argc, argv, false);
-    return 0;
-}
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    checkDates(fuzz::fromFile(data, size));
-    checkDates(fuzz::fromTyping(data, size));
-    return 0;
-}
+TAVO_FUZZ_TARGET(false, fuzz::bothReadings<checkDates>)

@@ -18,15 +18,11 @@ const ReferenceList& banks() {
     return list;
 }
 
-bool isDigit(QChar c) {
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
 // The check digits worked out one digit at a time.
 QString checkDigits(const QString& text) {
     int remainder = 0;
     for (const QChar c : text) {
-        if (isDigit(c))
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
             remainder = (remainder * 10 + (c.unicode() - '0')) % 97;
     }
     return QString::number(98 - remainder).rightJustified(2, QLatin1Char('0'));
@@ -79,14 +75,4 @@ void checkIban(const QString& text) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    fuzz::startApplication(argc, argv, false);
-    banks();
-    return 0;
-}
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    checkIban(fuzz::fromFile(data, size));
-    checkIban(fuzz::fromTyping(data, size));
-    return 0;
-}
+TAVO_FUZZ_TARGET(false, fuzz::bothReadings<checkIban>)

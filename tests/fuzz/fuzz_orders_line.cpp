@@ -49,11 +49,7 @@ void checkFile(QByteArrayView bytes, qsizetype lineCount) {
     for (const char* name : {OrdersFile::fileName, OrdersFile::tempName}) {
         QFile::remove(folder.filePath(QLatin1String(name)));
     }
-    {
-        QFile file(folder.filePath(QLatin1String(OrdersFile::fileName)));
-        FUZZ_CHECK(file.open(QIODevice::WriteOnly));
-        FUZZ_CHECK(file.write(bytes.data(), bytes.size()) == bytes.size());
-    }
+    fuzz::writeFile(folder.filePath(QLatin1String(OrdersFile::fileName)), bytes);
     const OrdersFile orders(folder);
     const LoadedList first = orders.incarcare_lista();
     if (!first.fileExists) {
@@ -86,28 +82,19 @@ void checkFile(QByteArrayView bytes, qsizetype lineCount) {
     FUZZ_CHECK(orders.documente().size() == documents.size());
 }
 
-}  // namespace
-
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    fuzz::startApplication(argc, argv, false);
-    return 0;
-}
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QByteArrayView bytes = fuzz::bytesOf(data, size);
+// Each line without its CR LF, then the whole input as ordine.txt.
+void checkOrders(QByteArrayView bytes) {
     qsizetype lineCount = 0;
-    qsizetype start = 0;
-    while (start < bytes.size()) {
+    for (qsizetype start = 0; start < bytes.size(); ++lineCount) {
         qsizetype end = bytes.indexOf('\n', start);
-        const qsizetype next = end < 0 ? bytes.size() : end + 1;
-        if (end < 0)
-            end = bytes.size();
-        if (end > start && bytes[end - 1] == '\r')
-            --end;
-        checkLine(bytes.sliced(start, end - start));
-        ++lineCount;
-        start = next;
+        end = end < 0 ? bytes.size() : end;
+        checkLine(bytes.sliced(start, end - start)
+                      .chopped(end > start && bytes[end - 1] == '\r' ? 1 : 0));
+        start = end + 1;
     }
     checkFile(bytes, lineCount);
-    return 0;
 }
+
+}  // namespace
+
+TAVO_FUZZ_TARGET(false, checkOrders)

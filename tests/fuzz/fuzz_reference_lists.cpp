@@ -2,8 +2,6 @@
 // against every row shape and taken apart, then the input as a list file of a
 // working folder loaded with the others. The file is the first list whose
 // shape accepts the rows, so that accepted lists replace built-in ones too.
-#include <QFile>
-
 #include "beneficiary/reference_lists.h"
 #include "fuzz_support.h"
 
@@ -48,16 +46,9 @@ void useList(ReferenceList& list) {
     }
 }
 
-}  // namespace
-
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    fuzz::startApplication(argc, argv, false);
-    return 0;
-}
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QString text = fuzz::fromFile(data, size);
-    const QStringList rows = listRows(text);
+// The input's rows checked against every shape, then loaded as a list file.
+void checkList(QByteArrayView bytes) {
+    const QStringList rows = listRows(text::fromCp1250(bytes));
     FUZZ_CHECK(rows.isEmpty() || !rows.last().trimmed().isEmpty());
     int accepted = -1;
     for (RowShape shape : kShapes) {
@@ -66,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
 
     const std::vector<ListFile>& files = listFiles();
-    size_t chosen = size % files.size();
+    size_t chosen = size_t(bytes.size()) % files.size();
     for (size_t i = 0; i < files.size(); ++i) {
         if (int(files[i].shape) == accepted) {
             chosen = i;
@@ -76,12 +67,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QDir folder = fuzz::scratchFolder();
     QDir(folder.filePath(QLatin1String(kUserListFolder))).removeRecursively();
     folder.mkpath(QLatin1String(kUserListFolder));
-    {
-        QFile file(folder.filePath(QLatin1String(kUserListFolder) + QLatin1Char('/') +
-                                   QLatin1String(files[chosen].fileName)));
-        FUZZ_CHECK(file.open(QIODevice::WriteOnly));
-        FUZZ_CHECK(file.write(reinterpret_cast<const char*>(data), qint64(size)) == qint64(size));
-    }
+    fuzz::writeFile(folder.filePath(QLatin1String(kUserListFolder) + QLatin1Char('/') +
+                                    QLatin1String(files[chosen].fileName)),
+                    bytes);
     fuzz::SilentUi ui;
     ReferenceLists lists = loadReferenceLists(folder, ui);
     // A list taken from the folder is the input's rows; a refused one is reported.
@@ -89,5 +77,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(loaded.rows() == rows || ui.messages > 0);
     useList(loaded);
     FUZZ_CHECK(sameCodesRowByRow(lists.Form_NREVID.oblig1, lists.Form_NREVID.oblig3));
-    return 0;
 }
+
+}  // namespace
+
+TAVO_FUZZ_TARGET(false, checkList)

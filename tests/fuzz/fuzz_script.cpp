@@ -3,7 +3,6 @@
 // A line the script cannot play (ScriptError), a question left without an
 // answer (NoAnswer) or an answer that does not fit (BadAnswer) ends the
 // script as it ends `tavo script`; anything else escaping is a fault.
-#include <QFile>
 #include <QTextStream>
 
 #include "cli/script_session.h"
@@ -32,20 +31,11 @@ QDir freshWorkingFolder() {
     QDir(path).removeRecursively();
     scratch.mkpath(QStringLiteral("work"));
     const QDir folder(path);
-    QFile orders(folder.filePath(QStringLiteral("ordine.txt")));
-    FUZZ_CHECK(orders.open(QIODevice::WriteOnly));
-    FUZZ_CHECK(orders.write(kOrders) == qint64(qstrlen(kOrders)));
+    fuzz::writeFile(folder.filePath(QStringLiteral("ordine.txt")), kOrders);
     return folder;
 }
 
-}  // namespace
-
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    fuzz::startApplication(argc, argv, true);
-    return 0;
-}
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+void playScript(QByteArrayView bytes) {
     const QDir folder = freshWorkingFolder();
     const Options options{folder, QDir(folder.filePath(QStringLiteral("listari")))};
     QString shown;
@@ -54,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QTextStream err(&errors);
     ScriptSession session(options, Output{out, err});
     try {
-        for (QString line : fuzz::fromTyping(data, size).split(QLatin1Char('\n'))) {
+        for (QString line : QString::fromUtf8(bytes).split(QLatin1Char('\n'))) {
             if (line.endsWith(QLatin1Char('\r')))
                 line.chop(1);
             if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#')))
@@ -67,5 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     } catch (const NoAnswer&) {
     } catch (const BadAnswer&) {
     }
-    return 0;
 }
+
+}  // namespace
+
+TAVO_FUZZ_TARGET(true, playScript)

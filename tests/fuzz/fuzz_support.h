@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 #include "text/cp1250.h"
@@ -46,23 +47,31 @@ inline void quietMessages(QtMsgType type, const QMessageLogContext&, const QStri
 // draw (fonts, PDF pages): on the offscreen platform, as headless runs are.
 // It is never destroyed: the run ends by exit(), after Qt's own statics.
 inline void startApplication(int* argc, char*** argv, bool gui) {
-    static QCoreApplication* app = nullptr;
-    if (app)
-        return;
     qInstallMessageHandler(quietMessages);
-    if (gui) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-            const QString runtime = QDir::temp().filePath(QStringLiteral("tavo-fuzz-runtime"));
-            QDir().mkpath(runtime);
-            QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
-        }
-        app = new QGuiApplication(*argc, *argv);
-    } else {
-        app = new QCoreApplication(*argc, *argv);
+    if (!gui) {
+        new QCoreApplication(*argc, *argv);
+        return;
     }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QString runtime = QDir::temp().filePath(QStringLiteral("tavo-fuzz-runtime"));
+        QDir().mkpath(runtime);
+        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+    }
+    new QGuiApplication(*argc, *argv);
 }
+
+// The two entry points of a target: `check` gets every input's bytes.
+#define TAVO_FUZZ_TARGET(gui, check)                                                 \
+    extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {                   \
+        ::tavo::fuzz::startApplication(argc, argv, gui);                             \
+        return 0;                                                                    \
+    }                                                                                \
+    extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {        \
+        check(QByteArrayView(reinterpret_cast<const char*>(data), qsizetype(size))); \
+        return 0;                                                                    \
+    }
 
 // A folder of the run, reused by every input and removed at the end. In
 // memory when the machine has /dev/shm: the targets write and sync files.
@@ -76,6 +85,12 @@ inline QDir scratchFolder() {
             fail("no scratch folder", __FILE__, __LINE__);
     }
     return QDir(folder->path());
+}
+
+inline void writeFile(const QString& path, QByteArrayView bytes) {
+    QFile file(path);
+    FUZZ_CHECK(file.open(QIODevice::WriteOnly));
+    FUZZ_CHECK(file.write(bytes.data(), bytes.size()) == bytes.size());
 }
 
 // The user who closes every message and answers "no" or Cancel.
@@ -92,18 +107,20 @@ class SilentUi : public Ui {
     int messages = 0;
 };
 
-inline QByteArrayView bytesOf(const uint8_t* data, size_t size) {
-    return QByteArrayView(reinterpret_cast<const char*>(data), qsizetype(size));
+// Whether every character of `text` is one of the ASCII `allowed`.
+inline bool consistsOf(QStringView text, const char* allowed) {
+    for (const QChar c : text) {
+        if (c.unicode() == 0 || c.unicode() >= 0x80 || !std::strchr(allowed, c.toLatin1()))
+            return false;
+    }
+    return true;
 }
 
-// The input as the program reads a file of the working folder.
-inline QString fromFile(const uint8_t* data, size_t size) {
-    return text::fromCp1250(bytesOf(data, size));
-}
-
-// The input as typed text or a script line.
-inline QString fromTyping(const uint8_t* data, size_t size) {
-    return QString::fromUtf8(bytesOf(data, size));
+// `check` on the input read as a file of the working folder and as typed text.
+template <void (*check)(const QString&)>
+void bothReadings(QByteArrayView bytes) {
+    check(text::fromCp1250(bytes));
+    check(QString::fromUtf8(bytes));
 }
 
 }  // namespace tavo::fuzz

@@ -3,11 +3,9 @@
 // (a missing folder is skipped: a target may have no regressions yet). Each
 // input runs once; a fault ends the process as it would end a fuzzing run.
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <string>
 #include <vector>
 
 #include "fuzz_support.h"
@@ -17,29 +15,22 @@ namespace fs = std::filesystem;
 int main(int argc, char** argv) {
     std::vector<fs::path> inputs;
     for (int i = 1; i < argc; ++i) {
-        const fs::path path(argv[i]);
-        if (fs::is_directory(path)) {
-            for (const auto& entry : fs::recursive_directory_iterator(path)) {
+        if (fs::is_regular_file(argv[i]))
+            inputs.emplace_back(argv[i]);
+        else if (fs::is_directory(argv[i]))
+            for (const auto& entry : fs::recursive_directory_iterator(argv[i]))
                 if (entry.is_regular_file())
                     inputs.push_back(entry.path());
-            }
-        } else if (fs::is_regular_file(path)) {
-            inputs.push_back(path);
-        }
     }
     std::sort(inputs.begin(), inputs.end());
-
     int fuzzArgc = 1;
-    char** fuzzArgv = argv;
-    LLVMFuzzerInitialize(&fuzzArgc, &fuzzArgv);
+    LLVMFuzzerInitialize(&fuzzArgc, &argv);
     for (const fs::path& input : inputs) {
         std::ifstream file(input, std::ios::binary);
-        const std::vector<char> bytes{std::istreambuf_iterator<char>(file),
-                                      std::istreambuf_iterator<char>()};
+        const std::vector<char> bytes{std::istreambuf_iterator<char>(file), {}};
         std::printf("%s (%zu bytes)\n", input.c_str(), bytes.size());
         std::fflush(stdout);
         LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
     }
     std::printf("%zu inputs replayed\n", inputs.size());
-    return 0;
 }

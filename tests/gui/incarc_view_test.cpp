@@ -1,77 +1,30 @@
 // The entry window opened offscreen from the main window, on a working folder
-// with one payment order and one deposit slip.
+// with one payment order and one deposit slip, and the windows it opens: the
+// beneficiary assistant and the calendar, each writing into its fields.
+#include <QCalendarWidget>
 #include <QClipboard>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QtTest>
+#include <QTableView>
 #include <map>
 
-#include "gui/windows.h"
-#include "main_window/program.h"
-#include "text/text_file.h"
-#include "ui/scripted_ui.h"
+#include "gui/list_combo.h"
+#include "gui_fixture.h"
 
 using namespace tavo;
+using namespace tavo::testing;
 
 namespace {
-
-const QString kOrder = QStringLiteral(
-    "1,45,1500.00,ALFA SRL,13548146,STR. MARE 1 BRASOV,RO49RNCB0089000000000001,BCR BRASOV,"
-    "BUGETUL DE STAT,4221306,RO61TREZ1315069XXX000000,TREZ BRASOV,,IMPOZIT PROFIT,15/01/2023,,,,,"
-    "OP");
-const QString kSlip = QStringLiteral(
-    "2,46,200,BETA SRL,4221306,STR. MICA 2,,,DGFP BRASOV,4221306,RO61TREZ1315069XXX000000,,,TAXA,"
-    "16/01/2023,,,,,FV");
-
-QWidget* field(QWidget& view, int k) {
-    return view.findChild<QWidget*>(Incarc::fieldName(k));
-}
-
-QString textOf(QWidget* widget) {
-    if (auto* edit = qobject_cast<QLineEdit*>(widget))
-        return edit->text();
-    return qobject_cast<QPlainTextEdit*>(widget)->toPlainText();
-}
 
 // The colour a field shows in its corner, away from the text.
 QColor colourOf(QWidget* widget) {
     return widget->grab().toImage().pixelColor(widget->width() - 2, widget->height() - 2);
 }
-
-void focusField(QWidget* widget) {
-    widget->setFocus(Qt::TabFocusReason);
-    QTRY_VERIFY(widget->hasFocus());
-}
-
-// The program and its windows on a working folder with the payment order,
-// the entry window open on it.
-struct OpenOrder {
-    QTemporaryDir dir;
-    QStringList shown;
-    ScriptedUi ui{QDir(dir.path()), QDir(dir.path()),
-                  [this](const QString& line) { shown.append(line); }};
-    Program program{QDir(dir.path()), ui};
-    gui::Windows windows{program};
-
-    bool open() {
-        if (!text::writeLines(QDir(dir.path()).filePath("ordine.txt"), {kOrder}) ||
-            !program.start())
-            return false;
-        windows.update();
-        program.introd().NrO = QStringLiteral("1");
-        windows.introdView().refresh();
-        QTest::mouseClick(windows.introdView().findChild<QPushButton*>("B_start"), Qt::LeftButton);
-        return QTest::qWaitForWindowActive(&windows.incarcView());
-    }
-};
 
 // Selects the field's text and pastes `text` over it with Ctrl+V.
 void pasteInto(QLineEdit* edit, const QString& text) {
@@ -79,6 +32,29 @@ void pasteInto(QLineEdit* edit, const QString& text) {
     QGuiApplication::clipboard()->setText(text);
     QTest::keySequence(edit, QKeySequence::SelectAll);
     QTest::keySequence(edit, QKeySequence::Paste);
+}
+
+// Types into a list as a user does: the list goes to the first row with the letters.
+void typeInto(QComboBox* list, const QString& letters) {
+    focusField(list);
+    QTest::keyClicks(list, letters);
+}
+
+// Clicks the day of the month shown, in the calendar's grid of days.
+void clickDay(QCalendarWidget* calendar, int day) {
+    auto* grid = calendar->findChild<QTableView*>();
+    QAbstractItemModel* days = grid->model();
+    for (int row = 1; row < days->rowCount(); ++row) {
+        for (int column = 0; column < days->columnCount(); ++column) {
+            const QModelIndex cell = days->index(row, column);
+            if (cell.data().toInt() == day) {
+                QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                                  grid->visualRect(cell).center());
+                return;
+            }
+        }
+    }
+    QFAIL("no such day in the calendar");
 }
 
 }  // namespace
@@ -95,70 +71,40 @@ class IncarcViewTest : public QObject {
     }
 
     void typesIntoTheFormAndSavesOnClose() {
-        QTemporaryDir dir;
-        const QDir folder(dir.path());
-        QVERIFY(text::writeLines(folder.filePath("ordine.txt"), {kOrder, kSlip}));
-        QStringList shown;
-        ScriptedUi ui(folder, folder, [&](const QString& line) { shown.append(line); });
-        Program program(folder, ui);
-        gui::Windows windows(program);
-        QVERIFY(program.start());
-        windows.update();
-        gui::IntrodView& main = windows.introdView();
-        gui::IncarcView& entry = windows.incarcView();
-        QVERIFY(QTest::qWaitForWindowExposed(&main));
-
-        const auto open = [&](const QString& number) {
-            program.introd().NrO = number;
-            main.refresh();
-            QTest::mouseClick(main.findChild<QPushButton*>("B_start"), Qt::LeftButton);
-            QVERIFY(entry.isVisible());
-            QVERIFY(!main.isVisible());
-            QVERIFY(QTest::qWaitForWindowActive(&entry));
-        };
-
-        open(QStringLiteral("1"));
-        if (QTest::currentTestFailed())
-            return;
+        WorkingFolder desk;
+        QVERIFY(desk.start({kOrder, kSlip}) && desk.open("1"));
+        gui::IncarcView& entry = desk.windows.incarcView();
+        Incarc& model = desk.program.incarc();
+        QVERIFY(!desk.windows.introdView().isVisible());
         QCOMPARE(entry.windowTitle(), QStringLiteral("Incarcare/actualizare OP/FV"));
-        const std::vector<std::pair<int, QString>> loaded = {{0, "45"},
-                                                             {2, "ALFA SRL"},
-                                                             {5, "RO49RNCB0089000000000001"},
-                                                             {7, "BUGETUL DE STAT"},
-                                                             {9, "RO61TREZ1315069XXX000000"},
-                                                             {12, "IMPOZIT PROFIT"},
-                                                             {13, "15/01/2023"}};
+        const std::pair<int, QString> loaded[] = {{0, "45"},
+                                                  {2, "ALFA SRL"},
+                                                  {5, "RO49RNCB0089000000000001"},
+                                                  {7, "BUGETUL DE STAT"},
+                                                  {9, "RO61TREZ1315069XXX000000"},
+                                                  {12, "IMPOZIT PROFIT"},
+                                                  {13, "15/01/2023"}};
         for (const auto& [k, text] : loaded) QCOMPARE(textOf(field(entry, k)), text);
         QVERIFY(field(entry, 5)->isVisible());
         QVERIFY(!field(entry, 16)->isVisible());
 
         // Typing stops at the limit; a longer text put by the program is shown whole.
-        struct Typed {
-            int k;
-            QString keys;
-            QString expected;
-        };
-        const std::vector<Typed> typed = {
-            {0, "123456789012345", "1234567890"},
-            {2, QString(40, 'A'), QString(30, 'A')},
-        };
-        for (const Typed& t : typed) {
-            QWidget* widget = field(entry, t.k);
-            focusField(widget);
-            QTest::keySequence(widget, QKeySequence::SelectAll);
-            QTest::keyClicks(widget, t.keys);
-            QCOMPARE(textOf(widget), t.expected);
-            QCOMPARE(program.incarc().d1[size_t(t.k)], t.expected);
+        const std::tuple<int, QString, QString> typed[] = {{0, "123456789012345", "1234567890"},
+                                                           {2, QString(40, 'A'), QString(30, 'A')}};
+        for (const auto& [k, keys, expected] : typed) {
+            typeOver(field(entry, k), keys);
+            QCOMPARE(textOf(field(entry, k)), expected);
+            QCOMPARE(model.d1[size_t(k)], expected);
         }
-        program.incarc().d1[11] = QString(30, '2');
+        model.d1[11] = QString(30, '2');
         entry.refresh();
         QCOMPARE(textOf(field(entry, 11)), QString(30, '2'));
-        program.incarc().d1[11].clear();
+        model.d1[11].clear();
         entry.refresh();
 
         // The field being typed in is white, the others light yellow.
         focusField(field(entry, 4));
-        QCOMPARE(program.incarc().focus, QStringLiteral("d1(4)"));
+        QCOMPARE(model.focus, QStringLiteral("d1(4)"));
         QCOMPARE(colourOf(field(entry, 4)), QColor(Qt::white));
         for (int k : {0, 2, 3}) QCOMPARE(colourOf(field(entry, k)), QColor(255, 255, 192));
 
@@ -167,7 +113,7 @@ class IncarcViewTest : public QObject {
         // Enter never breaks a line: it moves on, to the payer IBAN of a payment order.
         QTest::keyClick(field(entry, 4), Qt::Key_Return);
         QTRY_VERIFY(field(entry, 5)->hasFocus());
-        QCOMPARE(program.incarc().focus, QStringLiteral("d1(5)"));
+        QCOMPARE(model.focus, QStringLiteral("d1(5)"));
         QTRY_COMPARE(payerIban->cursorPosition(), 24);
         QVERIFY(!payerIban->hasSelectedText());
         QCOMPARE(textOf(field(entry, 4)), QStringLiteral("STR. MARE 1 BRASOV"));
@@ -176,27 +122,29 @@ class IncarcViewTest : public QObject {
         QTest::mouseClick(field(entry, 9), Qt::LeftButton);
         QTRY_VERIFY(field(entry, 9)->hasFocus());
         QCOMPARE(textOf(field(entry, 7)), QString());
-        QCOMPARE(program.incarc().d1[7], QString());
+        QCOMPARE(model.d1[7], QString());
 
         // The close box asks to save the edited document, then the main window is back.
-        ui.queueAnswer(QStringLiteral("yes"));
+        desk.ui.queueAnswer(QStringLiteral("yes"));
         QVERIFY(entry.close());
-        QVERIFY(shown.contains(QStringLiteral("ASK yesno||Salvati ? -> yes")));
+        QVERIFY(desk.shown.contains(QStringLiteral("ASK yesno||Salvati ? -> yes")));
         QVERIFY(!entry.isVisible());
-        QVERIFY(main.isVisible());
-        const QStringList lines = text::readLines(folder.filePath("ordine.txt")).value();
+        QVERIFY(desk.windows.introdView().isVisible());
+        const QStringList lines = text::readLines(desk.folder.filePath("ordine.txt")).value();
         QCOMPARE(lines.size(), 2);
         const QStringList saved = lines[0].split(',');
         QCOMPARE(saved[1], QStringLiteral("1234567890"));
         QCOMPARE(saved[3], QString(30, 'A'));
         QCOMPARE(saved[8], QString());  // the beneficiary emptied by the click
         QCOMPARE(lines[1], kSlip);
+    }
 
-        // A deposit slip has no payer IBAN: Enter in the address goes to the
-        // beneficiary. Enter in the issue date goes to "Iesire", which Enter presses.
-        open(QStringLiteral("2"));
-        if (QTest::currentTestFailed())
-            return;
+    // A deposit slip has no payer IBAN: Enter in the address goes to the
+    // beneficiary. Enter in the issue date goes to "Iesire", which Enter presses.
+    void enterMovesOnInADepositSlip() {
+        WorkingFolder desk;
+        QVERIFY(desk.start({kOrder, kSlip}) && desk.open("2"));
+        gui::IncarcView& entry = desk.windows.incarcView();
         QTRY_VERIFY(field(entry, 0)->hasFocus());
         QCOMPARE(textOf(field(entry, 0)), QStringLiteral("46"));
         QVERIFY(!field(entry, 5)->isVisible());
@@ -207,19 +155,19 @@ class IncarcViewTest : public QObject {
         QTest::keyClick(field(entry, 13), Qt::Key_Return);
         auto* exit = entry.findChild<QPushButton*>("but_exit");
         QTRY_VERIFY(exit->hasFocus());
-        ui.queueAnswer(QStringLiteral("no"));
+        desk.ui.queueAnswer(QStringLiteral("no"));
         QTest::keyClick(exit, Qt::Key_Return);
         QVERIFY(!entry.isVisible());
-        QVERIFY(main.isVisible());
-        QVERIFY(!ui.hasQueuedAnswers());
+        QVERIFY(desk.windows.introdView().isVisible());
+        QVERIFY(!desk.ui.hasQueuedAnswers());
     }
 
     // An IBAN copied from a statement, in groups with a no-break space, is
     // pasted whole into each IBAN field and passes the checks when left.
     void pastesAGroupedIbanWhole() {
-        OpenOrder desktop;
-        QVERIFY(desktop.open());
-        gui::IncarcView& entry = desktop.windows.incarcView();
+        WorkingFolder desk;
+        QVERIFY(desk.openOrder());
+        gui::IncarcView& entry = desk.windows.incarcView();
         const QString noBreak(QChar(0x00A0));
         struct Paste {
             int k;
@@ -235,37 +183,35 @@ class IncarcViewTest : public QObject {
             pasteInto(edit, p.pasted);
             QCOMPARE(edit->text(), p.iban);
             QCOMPARE(edit->cursorPosition(), 24);
-            QCOMPARE(desktop.program.incarc().d1[size_t(p.k)], p.iban);
+            QCOMPARE(desk.program.incarc().d1[size_t(p.k)], p.iban);
             focusField(field(entry, 0));
-            QCOMPARE(desktop.program.incarc().d1[size_t(p.k)], p.iban);
-            QVERIFY(!desktop.program.incarc().b1[size_t(p.bicLabel)].isEmpty());
+            QCOMPARE(desk.program.incarc().d1[size_t(p.k)], p.iban);
+            QVERIFY(!desk.program.incarc().b1[size_t(p.bicLabel)].isEmpty());
         }
 
         QTest::mouseClick(entry.findChild<QPushButton*>("Command1"), Qt::LeftButton);
-        gui::FormIbanView& assistant = desktop.windows.formIbanView();
+        gui::FormIbanView& assistant = desk.windows.formIbanView();
         QVERIFY(QTest::qWaitForWindowActive(&assistant));
         QTest::mouseClick(assistant.findChild<QWidget*>("Option2"), Qt::LeftButton);
         auto* codIBAN = assistant.findChild<QLineEdit*>("codIBAN");
         QVERIFY(codIBAN->isVisible());
         pasteInto(codIBAN, "RO21" + noBreak + "TREZ" + noBreak + "1312 0A01 0101 XXXX");
         focusField(assistant.findChild<QLineEdit*>("nrEVID"));
-        QCOMPARE(desktop.program.formIban().codIBAN, QStringLiteral("RO21TREZ13120A010101XXXX"));
-        QCOMPARE(codIBAN->text(), desktop.program.formIban().codIBAN);
-        QCOMPARE(desktop.shown, QStringList());
+        QCOMPARE(desk.program.formIban().codIBAN, QStringLiteral("RO21TREZ13120A010101XXXX"));
+        QCOMPARE(codIBAN->text(), desk.program.formIban().codIBAN);
+        QCOMPARE(desk.shown, QStringList());
     }
 
     // The focus going to another window leaves the field being typed in
     // unchecked (the user may be copying from there); coming back and leaving
     // it checks it.
     void anotherWindowLeavesTheFieldUnchecked() {
-        OpenOrder desktop;
-        QVERIFY(desktop.open());
-        gui::IncarcView& entry = desktop.windows.incarcView();
-        const Incarc& model = desktop.program.incarc();
+        WorkingFolder desk;
+        QVERIFY(desk.openOrder());
+        gui::IncarcView& entry = desk.windows.incarcView();
+        const Incarc& model = desk.program.incarc();
         const QString wrong = QStringLiteral("RO00RNCB0089000000000001");
-        focusField(field(entry, 5));
-        QTest::keySequence(field(entry, 5), QKeySequence::SelectAll);
-        QTest::keyClicks(field(entry, 5), wrong);
+        typeOver(field(entry, 5), wrong);
 
         QWidget other;
         auto* line = new QLineEdit(&other);
@@ -276,26 +222,24 @@ class IncarcViewTest : public QObject {
         QTRY_VERIFY(line->hasFocus());
         QCOMPARE(model.focus, QStringLiteral("d1(5)"));
         QCOMPARE(model.d1[5], wrong);
-        QCOMPARE(desktop.shown, QStringList());
+        QCOMPARE(desk.shown, QStringList());
 
         entry.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&entry));
         focusField(field(entry, 0));
         QCOMPARE(model.focus, QStringLiteral("d1(0)"));
         QCOMPARE(model.d1[5], QString());
-        QCOMPARE(desktop.shown.size(), 1);
+        QCOMPARE(desk.shown.size(), 1);
     }
 
     // A field that the checks empty says why in the status line, for a few seconds.
     void showsWhyAFieldWasEmptied() {
-        OpenOrder desktop;
-        QVERIFY(desktop.open());
-        gui::IncarcView& entry = desktop.windows.incarcView();
+        WorkingFolder desk;
+        QVERIFY(desk.openOrder());
+        gui::IncarcView& entry = desk.windows.incarcView();
         auto* hint = entry.findChild<QLabel*>("hint");
         QCOMPARE(hint->text(), QString());
-        focusField(field(entry, 1));
-        QTest::keySequence(field(entry, 1), QKeySequence::SelectAll);
-        QTest::keyClicks(field(entry, 1), QStringLiteral("15OO"));
+        typeOver(field(entry, 1), QStringLiteral("15OO"));
         focusField(field(entry, 2));
         QElapsedTimer shown;
         shown.start();
@@ -304,17 +248,17 @@ class IncarcViewTest : public QObject {
         QVERIFY(hint->isVisible());
         QTRY_COMPARE_WITH_TIMEOUT(hint->text(), QString(), 9000);
         QVERIFY(shown.elapsed() > 4000);
-        QVERIFY(desktop.program.incarc().hint.text.isEmpty());
-        QCOMPARE(desktop.shown, QStringList());
+        QVERIFY(desk.program.incarc().hint.text.isEmpty());
+        QCOMPARE(desk.shown, QStringList());
     }
 
     // The keys and Ctrl with the wheel zoom the whole form by steps; the field
     // being typed in keeps the focus and the caret; the horizontal bar reaches
     // the right edge at every zoom, in twips; the zoom is kept for next time.
     void zoomsTheWholeForm() {
-        OpenOrder desktop;
-        QVERIFY(desktop.open());
-        gui::IncarcView& entry = desktop.windows.incarcView();
+        WorkingFolder desk;
+        QVERIFY(desk.openOrder());
+        gui::IncarcView& entry = desk.windows.incarcView();
         QCOMPARE(entry.zoom(), 100);
         auto* picture = entry.findChild<QWidget*>("Frame8");
         auto* iban = qobject_cast<QLineEdit*>(field(entry, 5));
@@ -324,31 +268,21 @@ class IncarcViewTest : public QObject {
         focusField(iban);
         iban->setCursorPosition(4);
         const auto ctrl = Qt::ControlModifier;
+        const auto pad = ctrl | Qt::KeypadModifier;
         const struct {
             Qt::Key key;
             Qt::KeyboardModifiers modifiers;
             int zoom;
         } steps[] = {
-            {Qt::Key_Plus, ctrl, 110},
-            {Qt::Key_Equal, ctrl, 125},
-            {Qt::Key_Plus, ctrl | Qt::KeypadModifier, 150},
-            {Qt::Key_Minus, ctrl, 125},
-            {Qt::Key_0, ctrl, 100},
-            {Qt::Key_Minus, ctrl, 90},
-            {Qt::Key_Minus, ctrl, 75},
-            {Qt::Key_Minus, ctrl, 75},
-            {Qt::Key_Plus, ctrl, 90},
-            {Qt::Key_Plus, ctrl, 100},
-            {Qt::Key_Plus, ctrl, 110},
-            {Qt::Key_Plus, ctrl, 125},
-            {Qt::Key_Plus, ctrl, 150},
-            {Qt::Key_Plus, ctrl, 175},
-            {Qt::Key_Plus, ctrl, 200},
-            {Qt::Key_Plus, ctrl, 200},
-        };
+            {Qt::Key_Plus, ctrl, 110},  {Qt::Key_Equal, ctrl, 125}, {Qt::Key_Plus, pad, 150},
+            {Qt::Key_Minus, ctrl, 125}, {Qt::Key_0, ctrl, 100},     {Qt::Key_Minus, ctrl, 90},
+            {Qt::Key_Minus, ctrl, 75},  {Qt::Key_Minus, ctrl, 75},  {Qt::Key_Plus, ctrl, 90},
+            {Qt::Key_Plus, ctrl, 100},  {Qt::Key_Plus, ctrl, 110},  {Qt::Key_Plus, ctrl, 125},
+            {Qt::Key_Plus, ctrl, 150},  {Qt::Key_Plus, ctrl, 175},  {Qt::Key_Plus, ctrl, 200},
+            {Qt::Key_Plus, ctrl, 200}};
         auto* bar = entry.findChild<QScrollBar*>("HScroll1");
         auto* area = picture->parentWidget();
-        const Incarc& model = desktop.program.incarc();
+        const Incarc& model = desk.program.incarc();
         for (const auto& step : steps) {
             QTest::keyClick(iban, step.key, step.modifiers);
             QCOMPARE(entry.zoom(), step.zoom);
@@ -370,7 +304,7 @@ class IncarcViewTest : public QObject {
         QCOMPARE(QSettings(QStringLiteral("TAVO"), QStringLiteral("tavo"))
                      .value(QStringLiteral("entry/zoom")),
                  QVariant(200));
-        QCOMPARE(gui::IncarcView(desktop.program.incarc()).zoom(), 200);
+        QCOMPARE(gui::IncarcView(desk.program.incarc()).zoom(), 200);
 
         // Ctrl with the wheel over a two-line field zooms the form, not the field.
         auto* payer = qobject_cast<QPlainTextEdit*>(field(entry, 2));
@@ -386,9 +320,9 @@ class IncarcViewTest : public QObject {
     // lets it: one pixel larger would not fit, or it is already the font of
     // the longer one-line fields of the same height.
     void oneLineFieldsShowACodeWhole() {
-        OpenOrder desktop;
-        QVERIFY(desktop.open());
-        gui::IncarcView& entry = desktop.windows.incarcView();
+        WorkingFolder desk;
+        QVERIFY(desk.openOrder());
+        gui::IncarcView& entry = desk.windows.incarcView();
         std::map<int, int> largest;  // by field height: the font of a longer text's field
         std::vector<QLineEdit*> codes;
         for (int k = 0; k < Incarc::kFields; ++k) {
@@ -417,9 +351,9 @@ class IncarcViewTest : public QObject {
 
     // Tab visits the fields in the form's order.
     void tabFollowsTheFormsOrder() {
-        OpenOrder desktop;
-        QVERIFY(desktop.open());
-        gui::IncarcView& entry = desktop.windows.incarcView();
+        WorkingFolder desk;
+        QVERIFY(desk.openOrder());
+        gui::IncarcView& entry = desk.windows.incarcView();
         QWidget* first = field(entry, 0);
         QList<int> visited;
         for (QWidget* w = first->nextInFocusChain(); w != first; w = w->nextInFocusChain()) {
@@ -429,6 +363,110 @@ class IncarcViewTest : public QObject {
         }
         QCOMPARE(visited.size(), Incarc::kFields - 1);
         for (int i = 0; i < visited.size(); ++i) QCOMPARE(visited[i], i + 2);
+    }
+
+    // Typed letters go to the first row holding them, searched from the row
+    // shown (the first row when none is); a pause longer than the keyboard's
+    // interval starts a new text.
+    void longListsFollowTheLettersTyped() {
+        QApplication::setKeyboardInputInterval(500);
+        QWidget window;
+        gui::ListCombo list(QStringLiteral("list"), &window);
+        list.setRows({"ALBA", "BRASOV", "BRAILA", "CLUJ"}, -1);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const struct {
+            bool pauseFirst;
+            const char* letters;
+            int row;
+        } steps[] = {
+            {true, "a", 0}, {false, "x", 0}, {true, "bra", 1}, {false, "i", 2},
+            {true, "c", 3}, {false, "l", 3}, {true, "a", 0},   {true, "ras", 1},
+        };
+        for (const auto& step : steps) {
+            if (step.pauseFirst)
+                QTest::qWait(600);
+            typeInto(&list, QLatin1String(step.letters));
+            QCOMPARE(list.currentIndex(), step.row);
+        }
+        const struct {
+            const char* typed;
+            int from, row;
+        } found[] = {{"a", -1, 0},  {"bra", 1, 1}, {"bra", 2, 2},
+                     {"bra", 3, 1}, {"ov", 0, 1},  {"zz", 0, -1}};
+        for (const auto& f : found) QCOMPARE(list.findTyped(QLatin1String(f.typed), f.from), f.row);
+
+        // In the open list the letters move its current row, to the first row too.
+        list.setCurrentIndex(2);
+        list.showPopup();
+        QTest::qWait(600);
+        for (const auto& [letters, row] : {std::pair{"cl", 3}, {"ba", 0}}) {
+            QTest::keyClicks(list.view(), QLatin1String(letters));
+            QCOMPARE(list.view()->currentIndex().row(), row);
+            QTest::qWait(600);
+        }
+        list.hidePopup();
+    }
+
+    void fillTheEntryWindowAndHide() {
+        WorkingFolder desk;
+        Program& program = desk.program;
+        gui::Windows& windows = desk.windows;
+        program.incarc().todayForTests = [] { return QDate(2023, 3, 15); };
+        QVERIFY(desk.openOrder());
+        gui::IncarcView& entry = windows.incarcView();
+
+        // Way 1 of the assistant: a unit and an obligation, found by typing
+        // part of their names, make the beneficiary IBAN.
+        QTest::mouseClick(entry.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        gui::FormIbanView& assistant = windows.formIbanView();
+        QVERIFY(assistant.isVisible());
+        QVERIFY(assistant.isWindow());
+        QVERIFY(QTest::qWaitForWindowActive(&assistant));
+        auto* units = assistant.findChild<QComboBox*>("Benef1");
+        auto* obligations = assistant.findChild<QComboBox*>("oblig1");
+        QVERIFY(units->isVisible() && obligations->isVisible());
+        QVERIFY(!assistant.findChild<QLineEdit*>("codIBAN")->isVisible());
+        typeInto(units, QStringLiteral("bucuresti"));
+        QVERIFY(units->currentText().startsWith(QStringLiteral("TREZ700--")));
+        QVERIFY(program.formIban().Benef1().selectedRow().startsWith(QStringLiteral("TREZ700--")));
+        typeInto(obligations, QStringLiteral("tva - decont"));
+        QCOMPARE(program.formIban().oblig1().selected(), 48);
+        QCOMPARE(obligations->currentIndex(), 48);
+        QVERIFY(!desk.shown.join('\n').contains(QStringLiteral("MSG")));
+
+        QTest::mouseClick(assistant.findChild<QPushButton*>("Command5"), Qt::LeftButton);
+        QVERIFY(!assistant.isVisible());
+        QVERIFY(entry.isVisible());
+        const QString iban = textOf(field(entry, 9));
+        QVERIFY2(QRegularExpression(QStringLiteral("^RO\\d\\dTREZ70020A100101XTVA$"))
+                     .match(iban)
+                     .hasMatch(),
+                 qPrintable(iban));
+        QCOMPARE(program.incarc().d1[9], iban);
+        QCOMPARE(textOf(field(entry, 12)), QStringLiteral("TVA - decont lunar/trim./sem./anual"));
+
+        // The calendar: a day clicked becomes the issue date, and "Iesire" has the focus.
+        QTest::mouseClick(entry.findChild<QPushButton*>("B_cal"), Qt::LeftButton);
+        gui::Form2View& calendarView = windows.form2View();
+        QVERIFY(calendarView.isVisible());
+        QVERIFY(QTest::qWaitForWindowExposed(&calendarView));
+        auto* calendar = calendarView.findChild<QCalendarWidget*>("Calendar1");
+        QCOMPARE(calendar->selectedDate(), QDate(2023, 3, 15));
+        clickDay(calendar, 20);
+        QVERIFY(!calendarView.isVisible());
+        QCOMPARE(textOf(field(entry, 13)), QStringLiteral("20/03/2023"));
+        QCOMPARE(program.state.camp_calendar, 0);
+        QCOMPARE(entry.focusWidget(), entry.findChild<QPushButton*>("but_exit"));
+
+        // Leaving the entry window takes its open windows with it.
+        QTest::mouseClick(entry.findChild<QPushButton*>("Command6"), Qt::LeftButton);
+        QVERIFY(windows.formNrevidView().isVisible());
+        desk.ui.queueAnswer(QStringLiteral("no"));
+        QVERIFY(entry.close());
+        QVERIFY(!windows.formNrevidView().isVisible());
+        QVERIFY(windows.introdView().isVisible());
+        QVERIFY(!desk.ui.hasQueuedAnswers());
     }
 };
 

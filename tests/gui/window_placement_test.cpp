@@ -22,116 +22,94 @@ const QRect kWide(0, 0, 1920, 1080);
 
 }  // namespace
 
-Q_DECLARE_METATYPE(MaybeRect)
-
 class WindowPlacementTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void clamping_data() {
-        QTest::addColumn<QRect>("rect");
-        QTest::addColumn<QRect>("screen");
-        QTest::addColumn<QRect>("expected");
-        QTest::newRow("inside") << QRect(100, 100, 300, 200) << kSmall << QRect(100, 100, 300, 200);
-        QTest::newRow("past the lower right corner")
-            << QRect(900, 700, 300, 200) << kSmall << QRect(724, 568, 300, 200);
-        QTest::newRow("past the upper left corner")
-            << QRect(-50, -20, 300, 200) << kSmall << QRect(0, 0, 300, 200);
-        QTest::newRow("larger than the screen")
-            << QRect(10, 10, 1100, 900) << kSmall << QRect(0, 0, 1024, 768);
-        QTest::newRow("second screen")
-            << QRect(2200, 900, 300, 200) << kRight << QRect(2004, 824, 300, 200);
-        QTest::newRow("under a panel at the top")
-            << QRect(0, 0, 300, 200) << QRect(0, 30, 1920, 1050) << QRect(0, 30, 300, 200);
-    }
+    // A window partly off its screen is moved (and cut) to lie on it.
     void clamping() {
-        QFETCH(QRect, rect);
-        QFETCH(QRect, screen);
-        QFETCH(QRect, expected);
-        QCOMPARE(tavo::gui::clampedTo(rect, screen), expected);
+        const struct {
+            const char* name;
+            QRect rect, screen, expected;
+        } rows[] = {
+            {"inside", {100, 100, 300, 200}, kSmall, {100, 100, 300, 200}},
+            {"past the lower right corner", {900, 700, 300, 200}, kSmall, {724, 568, 300, 200}},
+            {"past the upper left corner", {-50, -20, 300, 200}, kSmall, {0, 0, 300, 200}},
+            {"larger than the screen", {10, 10, 1100, 900}, kSmall, {0, 0, 1024, 768}},
+            {"second screen", {2200, 900, 300, 200}, kRight, {2004, 824, 300, 200}},
+            {"under a panel at the top", {0, 0, 300, 200}, {0, 30, 1920, 1050}, {0, 30, 300, 200}},
+        };
+        for (const auto& row : rows)
+            QVERIFY2(clampedTo(row.rect, row.screen) == row.expected, row.name);
     }
 
     void centring() {
         // As much room on the left as on the right, above as below.
-        QCOMPARE(tavo::gui::centredOver(QSize(300, 200), kSmall), QRect(362, 284, 300, 200));
-        QCOMPARE(tavo::gui::centredOver(QSize(300, 200), QRect(1024, 0, 1280, 1024)),
-                 QRect(1514, 412, 300, 200));
+        QCOMPARE(centredOver(QSize(300, 200), kSmall), QRect(362, 284, 300, 200));
+        QCOMPARE(centredOver(QSize(300, 200), kRight), QRect(1514, 412, 300, 200));
     }
 
-    void titleBar_data() {
-        QTest::addColumn<QRect>("rect");
-        QTest::addColumn<bool>("covers");
-        QTest::newRow("on the client area's top row") << QRect(200, 80, 300, 200) << false;
-        QTest::newRow("over the close box") << QRect(850, 60, 300, 200) << true;
-        QTest::newRow("beside the frame") << QRect(900, 0, 100, 100) << false;
-        QTest::newRow("ending just above the frame") << QRect(100, 0, 300, 50) << false;
-        QTest::newRow("ending on the frame's top row") << QRect(100, 0, 300, 51) << true;
-    }
     void titleBar() {
-        QFETCH(QRect, rect);
-        QFETCH(bool, covers);
-        QCOMPARE(tavo::gui::coversTitleBar(rect, QRect(100, 50, 800, 600), 80), covers);
+        const struct {
+            const char* name;
+            QRect rect;
+            bool covers;
+        } rows[] = {
+            {"on the client area's top row", {200, 80, 300, 200}, false},
+            {"over the close box", {850, 60, 300, 200}, true},
+            {"beside the frame", {900, 0, 100, 100}, false},
+            {"ending just above the frame", {100, 0, 300, 50}, false},
+            {"ending on the frame's top row", {100, 0, 300, 51}, true},
+        };
+        for (const auto& row : rows)
+            QVERIFY2(coversTitleBar(row.rect, QRect(100, 50, 800, 600), 80) == row.covers,
+                     row.name);
     }
 
-    void besideTheOwner_data() {
-        QTest::addColumn<QSize>("size");
-        QTest::addColumn<QRect>("ownerFrame");
-        QTest::addColumn<int>("clientTop");
-        QTest::addColumn<QRect>("screen");
-        QTest::addColumn<QRect>("expected");
-        const QSize assistant(400, 300);
-        QTest::newRow("room on the right")
-            << assistant << QRect(0, 0, 800, 600) << 25 << kWide << QRect(800, 0, 400, 300);
-        QTest::newRow("room on the left only")
-            << assistant << QRect(1000, 100, 800, 600) << 125 << kWide << QRect(600, 100, 400, 300);
-        QTest::newRow("beside, lifted to stay on the screen")
-            << assistant << QRect(0, 900, 800, 180) << 925 << kWide << QRect(800, 780, 400, 300);
-        QTest::newRow("no room beside: over, centred") << QSize(500, 400) << QRect(0, 0, 1024, 740)
-                                                       << 25 << kSmall << QRect(262, 183, 500, 400);
-        QTest::newRow("no room beside, short owner: below its title bar")
-            << QSize(500, 400) << QRect(12, 0, 1000, 200) << 30 << kSmall
-            << QRect(262, 30, 500, 400);
-        QTest::newRow("taller than the room below the title bar: cut")
-            << QSize(500, 700) << QRect(0, 100, 1024, 668) << 130 << kSmall
-            << QRect(262, 130, 500, 638);
-        QTest::newRow("taller than the screen: never beside")
-            << QSize(300, 1200) << QRect(0, 0, 800, 600) << 25 << kWide
-            << QRect(250, 25, 300, 1055);
-    }
     void besideTheOwner() {
-        QFETCH(QSize, size);
-        QFETCH(QRect, ownerFrame);
-        QFETCH(int, clientTop);
-        QFETCH(QRect, screen);
-        QFETCH(QRect, expected);
-        const QRect place = tavo::gui::besideOwner(size, ownerFrame, clientTop, screen);
-        QCOMPARE(place, expected);
-        QVERIFY(screen.contains(place));
-        QVERIFY(!tavo::gui::coversTitleBar(place, ownerFrame, clientTop));
+        // The sizes of the windows placed.
+        const QSize a(400, 300), b(500, 400), c(500, 700), d(300, 1200);
+        const struct {
+            const char* name;
+            QSize size;
+            QRect ownerFrame;
+            int clientTop;
+            QRect screen, expected;
+        } rows[] = {
+            {"on the right", a, {0, 0, 800, 600}, 25, kWide, {800, 0, 400, 300}},
+            {"left only", a, {1000, 100, 800, 600}, 125, kWide, {600, 100, 400, 300}},
+            {"lifted onto the screen", a, {0, 900, 800, 180}, 925, kWide, {800, 780, 400, 300}},
+            {"no room: over, centred", b, {0, 0, 1024, 740}, 25, kSmall, {262, 183, 500, 400}},
+            {"short owner: below title", b, {12, 0, 1000, 200}, 30, kSmall, {262, 30, 500, 400}},
+            {"cut below the title", c, {0, 100, 1024, 668}, 130, kSmall, {262, 130, 500, 638}},
+            {"taller than the screen", d, {0, 0, 800, 600}, 25, kWide, {250, 25, 300, 1055}},
+        };
+        for (const auto& row : rows) {
+            const QRect place = besideOwner(row.size, row.ownerFrame, row.clientTop, row.screen);
+            QVERIFY2(place == row.expected, row.name);
+            QVERIFY2(row.screen.contains(place), row.name);
+            QVERIFY2(!coversTitleBar(place, row.ownerFrame, row.clientTop), row.name);
+        }
     }
 
-    void remembered_data() {
-        QTest::addColumn<QRect>("remembered");
-        QTest::addColumn<MaybeRect>("expected");
-        QTest::newRow("on the first screen")
-            << QRect(100, 100, 400, 300) << MaybeRect(QRect(100, 100, 400, 300));
-        QTest::newRow("partly past the second screen's edge")
-            << QRect(2100, 100, 400, 300) << MaybeRect(QRect(1904, 100, 400, 300));
-        QTest::newRow("mostly on the second screen")
-            << QRect(900, 100, 400, 300) << MaybeRect(QRect(1024, 100, 400, 300));
-        QTest::newRow("mostly on the first screen")
-            << QRect(700, 100, 400, 300) << MaybeRect(QRect(624, 100, 400, 300));
-        QTest::newRow("larger than its screen")
-            << QRect(0, 0, 2000, 900) << MaybeRect(QRect(1024, 0, 1280, 900));
-        QTest::newRow("on a screen since unplugged") << QRect(2400, 100, 400, 300) << MaybeRect();
-        QTest::newRow("above every screen") << QRect(100, -500, 400, 300) << MaybeRect();
-        QTest::newRow("below the smaller screen only") << QRect(100, 800, 400, 300) << MaybeRect();
-        QTest::newRow("nothing remembered") << QRect() << MaybeRect();
-    }
     void remembered() {
-        QFETCH(QRect, remembered);
-        QFETCH(MaybeRect, expected);
-        QCOMPARE(tavo::gui::rememberedPlace(remembered, {kSmall, kRight}), expected);
+        const struct {
+            const char* name;
+            QRect remembered;
+            MaybeRect expected;
+        } rows[] = {
+            {"on the first screen", {100, 100, 400, 300}, QRect(100, 100, 400, 300)},
+            {"partly past the second screen", {2100, 100, 400, 300}, QRect(1904, 100, 400, 300)},
+            {"mostly on the second screen", {900, 100, 400, 300}, QRect(1024, 100, 400, 300)},
+            {"mostly on the first screen", {700, 100, 400, 300}, QRect(624, 100, 400, 300)},
+            {"larger than its screen", {0, 0, 2000, 900}, QRect(1024, 0, 1280, 900)},
+            {"on a screen since unplugged", {2400, 100, 400, 300}, {}},
+            {"above every screen", {100, -500, 400, 300}, {}},
+            {"below the smaller screen only", {100, 800, 400, 300}, {}},
+            {"nothing remembered", {}, {}},
+        };
+        for (const auto& row : rows)
+            QVERIFY2(rememberedPlace(row.remembered, {kSmall, kRight}) == row.expected, row.name);
     }
 
     void aWindowKeepsItsPlaceWhenHiddenAndBetweenRuns() {
@@ -147,8 +125,7 @@ class WindowPlacementTest : public QObject {
         keepWindowPlace(main, QStringLiteral("windows/main"), WindowRole::Main);
         main.resize(300, 200);
         main.show();
-        QCOMPARE(main.geometry(),
-                 tavo::gui::clampedTo(tavo::gui::centredOver({300, 200}, screen), screen));
+        QCOMPARE(main.geometry(), clampedTo(centredOver({300, 200}, screen), screen));
         main.setGeometry(40, 50, 320, 210);
         main.hide();
         // Shown again, it is where it was, wherever the window manager would put it.
