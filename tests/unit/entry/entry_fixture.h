@@ -5,6 +5,7 @@
 
 #include <QTemporaryDir>
 
+#include "../fields.h"
 #include "entry/incarc.h"
 #include "ui/scripted_ui.h"
 
@@ -19,24 +20,9 @@ class EntryFixture : public testing::Test {
 
     // A complete payment order from a treasury payer to a treasury beneficiary.
     void fillComplete() {
-        entry.d1 = {"12",
-                    "100",
-                    "ALFA SRL",
-                    "13548146",
-                    "STR. MARE 1",
-                    "RO29TREZ1315069XXX000001",
-                    "",
-                    "BUGETUL DE STAT",
-                    "4221306",
-                    "RO21TREZ13120A010101XXXX",
-                    "",
-                    "",
-                    "IMPOZIT",
-                    "15/01/2025",
-                    "",
-                    "",
-                    "",
-                    ""};
+        entry.d1 = fieldsOf<Incarc::kFields>(
+            "12,100,ALFA SRL,13548146,STR. MARE 1,RO29TREZ1315069XXX000001,,BUGETUL DE STAT,"
+            "4221306,RO21TREZ13120A010101XXXX,,,IMPOZIT,15/01/2025,,,,");
     }
 
     QTemporaryDir dir;

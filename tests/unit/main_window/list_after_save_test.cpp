@@ -17,26 +17,13 @@ namespace {
 // A payment order of the current shape; `older` cuts it to an earlier shape
 // of 15, 17 or 18 commas (the type kept last).
 QString order(int nr, const QString& documentNumber, const QString& payer, int older = 0) {
-    QStringList fields = {QString::number(nr),
-                          documentNumber,
-                          "150.00",
-                          payer,
-                          "13548146",
-                          "STR. MARE 1 BRASOV",
-                          "RO46RNCB0089000000000001",
-                          "",
-                          "BUGETUL DE STAT",
-                          "4221306",
-                          "RO21TREZ13120A010101XXXX",
-                          "",
-                          "",
-                          "TAXA",
-                          QStringLiteral("%1/01/2025").arg(nr, 2, 10, QLatin1Char('0')),
-                          "",
-                          "",
-                          "",
-                          "",
-                          "OP"};
+    QStringList fields =
+        QStringLiteral(
+            "%1,%2,150.00,%3,13548146,STR. MARE 1 BRASOV,RO46RNCB0089000000000001,,BUGETUL DE STAT,"
+            "4221306,RO21TREZ13120A010101XXXX,,,TAXA,%4/01/2025,,,,,OP")
+            .arg(nr)
+            .arg(documentNumber, payer, QStringLiteral("%1").arg(nr, 2, 10, QLatin1Char('0')))
+            .split(',');
     if (older > 0)
         fields = fields.mid(0, older) << fields.back();
     return fields.join(',');

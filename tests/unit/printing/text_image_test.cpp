@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 
+#include "../fields.h"
 #include "printing/text_image.h"
 
 using namespace tavo::printing;
@@ -17,24 +18,10 @@ const QString kDouble(109, QLatin1Char('='));
 // A payment order with every field and label filled.
 TextImageValues fullOrder() {
     TextImageValues v;
-    v.d1 = {QStringLiteral("745"),
-            QStringLiteral("1234.50"),
-            QStringLiteral("ALFA SRL"),
-            QStringLiteral("13548146"),
-            QStringLiteral("STR. MARE 1 BRASOV"),
-            QStringLiteral("RO46RNCB0089000000000001"),
-            QStringLiteral("BCR BRASOV"),
-            QStringLiteral("BUGETUL DE STAT"),
-            QStringLiteral("4221306"),
-            QStringLiteral("RO21TREZ13120A010101XXXX"),
-            QStringLiteral("TREZ BRASOV"),
-            QStringLiteral("20230131000000000000017"),
-            QStringLiteral("IMPOZIT PE PROFIT"),
-            QStringLiteral("15/01/2025"),
-            QStringLiteral("AB12CD34EF5"),
-            QStringLiteral("IND"),
-            QStringLiteral("20/01/2025"),
-            QStringLiteral("1234567890")};
+    v.d1 = tavo::fieldsOf<tavo::kD1Count>(
+        "745,1234.50,ALFA SRL,13548146,STR. MARE 1 BRASOV,RO46RNCB0089000000000001,BCR BRASOV,"
+        "BUGETUL DE STAT,4221306,RO21TREZ13120A010101XXXX,TREZ BRASOV,20230131000000000000017,"
+        "IMPOZIT PE PROFIT,15/01/2025,AB12CD34EF5,IND,20/01/2025,1234567890");
     v.b1 = {QStringLiteral("1.234,50"), QStringLiteral("unamiedouasutetreizecisipatrulei,50bani"),
             QStringLiteral("RNCBROBU"), QStringLiteral("BANCA COMERCIALA ROMANA"),
             QStringLiteral("TREZROBU"), QStringLiteral("TREZORERIE BRASOV"),
