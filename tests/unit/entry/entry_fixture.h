@@ -5,7 +5,7 @@
 
 #include <QTemporaryDir>
 
-#include "../fields.h"
+#include "../helpers.h"
 #include "entry/incarc.h"
 #include "ui/scripted_ui.h"
 

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "../helpers.h"
 #include "main_window/program.h"
 #include "text/text_file.h"
 #include "ui/scripted_ui.h"
@@ -31,11 +32,6 @@ QString order(int nr, const QString& documentNumber, const QString& payer, int o
 
 QByteArray file(const QStringList& lines) {
     return text::joinLines(lines);
-}
-
-QByteArray readAll(const QString& path) {
-    QFile in(path);
-    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
 }
 
 // What the main window shows and searches in, and the defaults the next
@@ -146,7 +142,7 @@ TEST(ListAfterSave, IsWhatReadingTheFileBackGives) {
         entry.but_exit_Click();
         ASSERT_TRUE(kept.program.introd().visible);
         ASSERT_TRUE(given.has_value());
-        ASSERT_TRUE(readAll(kept.orders).contains("OBIECT MODIFICAT"));
+        ASSERT_TRUE(readBytes(kept.orders).contains("OBIECT MODIFICAT"));
 
         // The same document saved in the same folder, and the file read back.
         Started reloaded(test.before, test.addedAfterStart, QStringLiteral("srl"));
@@ -156,7 +152,7 @@ TEST(ListAfterSave, IsWhatReadingTheFileBackGives) {
             store::OrdersFile(reloaded.folder).incarcare_lista().searchLines;
 
         EXPECT_EQ(shown(kept.program, given->searchLines), shown(reloaded.program, readBack));
-        EXPECT_EQ(readAll(kept.orders), readAll(reloaded.orders));
+        EXPECT_EQ(readBytes(kept.orders), readBytes(reloaded.orders));
     }
 }
 

@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 #include <functional>
 
-#include "../fields.h"
+#include "../helpers.h"
 #include "printing/payload.h"
 #include "text/cp1250.h"
 
@@ -99,19 +99,14 @@ TEST(ScrieOpcb, WritesThePayloadAsOneCp1250Line) {
     PayloadSource doc = fullOrder();
     doc.d1[2] = QString::fromUtf8("ŞTEFĂNESCU ȘTEFAN");
     ASSERT_TRUE(scrie_OPCB(QDir(dir.path()), doc));
-    QFile first(path);
-    ASSERT_TRUE(first.open(QIODevice::ReadOnly));
-    const QByteArray bytes = first.readAll();
+    const QByteArray bytes = tavo::readBytes(path);
     EXPECT_EQ(bytes, tavo::text::toCp1250(text_CB(doc)) + "\r\n");
     EXPECT_TRUE(bytes.contains("\xAA\x54\x45\x46\xC3NESCU \xAA"));  // Ş T E F Ă, Ș as Ş
-    first.close();
 
     // Rewritten, not appended: a shorter payload leaves nothing of the first.
     PayloadSource small;
     ASSERT_TRUE(scrie_OPCB(QDir(dir.path()), small));
-    QFile second(path);
-    ASSERT_TRUE(second.open(QIODevice::ReadOnly));
-    EXPECT_EQ(second.readAll(), text_CB(small).toLatin1() + "\r\n");
+    EXPECT_EQ(tavo::readBytes(path), text_CB(small).toLatin1() + "\r\n");
     EXPECT_FALSE(QFile::exists(path + ".tmp"));
 }
 

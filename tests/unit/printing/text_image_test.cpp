@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <functional>
 #include <map>
 
-#include "../fields.h"
+#include "../helpers.h"
 #include "printing/text_image.h"
+#include "text/text_file.h"
 
 using namespace tavo::printing;
 
@@ -173,19 +173,13 @@ TEST(TextImage, LkelmHoldsExactlyTheTwoCopies) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("LKELM.txt"));
-    {
-        // An older, longer file leaves nothing behind.
-        QFile old(path);
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write(QByteArray(20000, 'x'));
-    }
+    // An older, longer file leaves nothing behind.
+    ASSERT_TRUE(tavo::text::writeSynced(path, QByteArray(20000, 'x')));
     TextImageValues v = fullOrder();
     v.b1[1] = QStringLiteral("doisprezecelei,Ş");  // written in CP1250
     QString error;
     ASSERT_TRUE(vizu_OP(QDir(dir.path()), v, &error)) << error.toStdString();
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = tavo::readBytes(path);
     EXPECT_EQ(bytes.count("\r\n"), 66);
     EXPECT_EQ(bytes.count('\n'), 66);
     EXPECT_TRUE(bytes.startsWith(QByteArray(109, '=') + "\r\nORDIN DE PLATA       Nr."));

@@ -1,12 +1,20 @@
 #pragma once
-// The fields of a document written as one line, as they are stored in
-// ordine.txt: "a,b,,c" gives {"a", "b", "", "c"} and empty ones up to N.
+// Helpers the unit tests share.
+#include <QFile>
 #include <QString>
 #include <QStringList>
 #include <array>
 
 namespace tavo {
 
+// The bytes of a file; none when it cannot be read.
+inline QByteArray readBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The fields of a document written as one line, as they are stored in
+// ordine.txt: "a,b,,c" gives {"a", "b", "", "c"} and empty ones up to N.
 template <size_t N>
 std::array<QString, N> fieldsOf(const QString& line) {
     std::array<QString, N> fields;
