@@ -3,7 +3,10 @@
 #include <QFile>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <array>
+
+#include "ui/scripted_ui.h"
 
 namespace tavo {
 
@@ -12,6 +15,15 @@ inline QByteArray readBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+// A scripted Ui on a scratch folder, printing into its listari/, that keeps
+// the lines it shows.
+struct RecordingUi {
+    QTemporaryDir dir;
+    QStringList shown;
+    ScriptedUi ui{QDir(dir.path()), QDir(QDir(dir.path()).filePath("listari")),
+                  [this](const QString& line) { shown.append(line); }};
+};
 
 // The fields of a document written as one line, as they are stored in
 // ordine.txt: "a,b,,c" gives {"a", "b", "", "c"} and empty ones up to N.

@@ -3,20 +3,15 @@
 // scripted Ui whose lines are kept in `shown`.
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
-
 #include "../helpers.h"
 #include "entry/incarc.h"
-#include "ui/scripted_ui.h"
 
 namespace tavo {
 
-class EntryFixture : public testing::Test {
+class EntryFixture : public testing::Test, protected RecordingUi {
   protected:
     EntryFixture()
-        : ui(QDir(dir.path()), QDir(dir.path()), [this](const QString& l) { shown.append(l); }),
-          lists(beneficiary::builtInLists()),
-          entry(QDir(dir.path()), ui, state, lists) {}
+        : lists(beneficiary::builtInLists()), entry(QDir(dir.path()), ui, state, lists) {}
 
     // A complete payment order from a treasury payer to a treasury beneficiary.
     void fillComplete() {
@@ -25,9 +20,6 @@ class EntryFixture : public testing::Test {
             "4221306,RO21TREZ13120A010101XXXX,,,IMPOZIT,15/01/2025,,,,");
     }
 
-    QTemporaryDir dir;
-    QStringList shown;
-    ScriptedUi ui;
     ProgramState state;
     beneficiary::ReferenceLists lists;
     Incarc entry;

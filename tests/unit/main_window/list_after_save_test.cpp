@@ -34,35 +34,13 @@ QByteArray file(const QStringList& lines) {
     return text::joinLines(lines);
 }
 
-// What the main window shows and searches in, and the defaults the next
-// document takes.
-struct Shown {
-    QStringList items;  // every stored document
-    QByteArray searchLines;
-    QStringList Ordine;  // what the search text finds
-    QString Label3;
-    QString NrO;
-    QString CIF_curent;
-    QString data_curenta;
-
-    bool operator==(const Shown&) const = default;
-};
-
-void PrintTo(const Shown& shown, std::ostream* out) {
-    *out << qPrintable(shown.items.join('|') + " / " + shown.searchLines + " / " +
-                       shown.Ordine.join('|') + " / " + shown.Label3 + " / NrO=" + shown.NrO +
-                       " / " + shown.CIF_curent + " / " + shown.data_curenta);
-}
-
-Shown shown(Program& program, const QByteArray& searchLines) {
+// What the main window shows (every stored document, what the search text
+// finds, the count, NrO) and searches in, and the defaults the next document takes.
+std::string shown(Program& program, const QByteArray& searchLines) {
     Introd& main = program.introd();
-    return {main.storedItems(),
-            searchLines,
-            main.Ordine,
-            main.Label3,
-            main.NrO,
-            program.state.CIF_curent,
-            program.state.data_curenta};
+    return qPrintable(main.storedItems().join('|') + " / " + searchLines + " / " +
+                      main.Ordine.join('|') + " / " + main.Label3 + " / NrO=" + main.NrO + " / " +
+                      program.state.CIF_curent + " / " + program.state.data_curenta);
 }
 
 // A working folder with the program started on it.

@@ -217,16 +217,13 @@ TEST(PrintedPage, BlankFormsCarryTheirTitleAndBoxes) {
         {{"no", "yes"}, {kTitleFV}, {kTitleOP, kDebitCaption, kPayerIbanCaption}},
     };
     for (const auto& form : forms) {
-        QTemporaryDir dir;
-        const QDir folder(dir.path());
-        QStringList shown;
-        ScriptedUi ui(folder, QDir(folder.filePath("listari")),
-                      [&](const QString& line) { shown += line; });
-        Program program(folder, ui);
+        RecordingUi r;
+        const QDir folder(r.dir.path());
+        Program program(folder, r.ui);
         program.start();
-        for (const QString& answer : form.answers) ui.queueAnswer(answer);
+        for (const QString& answer : form.answers) r.ui.queueAnswer(answer);
         program.introd().Command2_Click();
-        EXPECT_FALSE(ui.hasQueuedAnswers());
+        EXPECT_FALSE(r.ui.hasQueuedAnswers());
         const QString text =
             run(pdftotext, {"-layout", folder.filePath("listari/print-0001.pdf"), "-"});
         for (const QString& value : form.shown)

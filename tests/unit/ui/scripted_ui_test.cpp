@@ -10,12 +10,7 @@ using namespace tavo;
 
 namespace {
 
-struct Fixture {
-    QTemporaryDir dir;
-    QStringList shown;
-    ScriptedUi ui{QDir(dir.path()), QDir(QDir(dir.path()).filePath("listari")),
-                  [this](const QString& line) { shown.append(line); }};
-};
+using Fixture = RecordingUi;
 
 }  // namespace
 
