@@ -43,11 +43,13 @@
 // An argument in double quotes may hold blanks ("" is an empty one); "${1:7}"
 // is A followed by blanks up to 7 characters, "${1:>7}" A after blanks.
 //
-// A case can run the program several times: every "=== command" after the
-// first starts a new run, and the args, script, stdout, exit and file-check
-// sections that follow it belong to that run (the file checks are made right
-// after it). All runs share one working folder, whose files are written before
-// the first run. A case without any "=== command" is one run of `tavo script`.
+// A case can run the program several times: every "=== command" (or table
+// row) after the first run began starts a new run, and so does every
+// "=== script" that does not follow a "=== command script" (a run of
+// `tavo script`); the args, script, stdout, exit and file-check sections that
+// follow belong to that run (the file checks are made right after it). All runs share one working
+// folder, whose files are written before the first run. A case without any "=== command" is one run
+// of `tavo script`.
 //
 // The runs see no printer queue: the printing system they are given does not
 // exist, so no case can print on a real printer.
@@ -188,6 +190,7 @@ QByteArray readBytes(const QString& path) {
 struct Play {
     QStringList arguments{QStringLiteral("script")};
     QByteArray input;
+    bool scripted = false;  // given a script section
     QString expectedOut;
     std::optional<QString> expectedErr;
     int expectedExit = 0;
@@ -246,6 +249,9 @@ std::vector<Play> playsOf(const Case& c) {
         } else if (s.kind == QLatin1String("args")) {
             plays.back().arguments += s.lines;
         } else if (s.kind == QLatin1String("script")) {
+            if (plays.back().scripted || plays.back().arguments != QStringList{"script"})
+                plays.emplace_back();  // a new run of `tavo script`
+            plays.back().scripted = commandSeen = true;
             plays.back().input = s.lines.join(QLatin1Char('\n')).toUtf8() + '\n';
         } else if (s.kind == QLatin1String("stdout")) {
             for (const QString& line : s.lines)
