@@ -43,11 +43,13 @@
 // An argument in double quotes may hold blanks ("" is an empty one); "${1:7}"
 // is A followed by blanks up to 7 characters, "${1:>7}" A after blanks.
 //
-// A case can run the program several times: every "=== command" after the
-// first starts a new run, and the args, script, stdout and exit sections that
-// follow it belong to that run. All runs share one working folder: the files
-// are written before the first run and the file checks are made after the
-// last. A case without any "=== command" is one run of `tavo script`.
+// A case can run the program several times: every "=== command" (or table
+// row) after the first run began starts a new run, and so does every
+// "=== script" that does not follow a "=== command script" (a run of
+// `tavo script`); the args, script, stdout, exit and file-check sections that
+// follow belong to that run (the file checks are made right after it). All runs share one working
+// folder, whose files are written before the first run. A case without any "=== command" is one run
+// of `tavo script`.
 //
 // The runs see no printer queue: the printing system they are given does not
 // exist, so no case can print on a real printer.
@@ -188,10 +190,12 @@ QByteArray readBytes(const QString& path) {
 struct Play {
     QStringList arguments{QStringLiteral("script")};
     QByteArray input;
+    bool scripted = false;  // given a script section
     QString expectedOut;
     std::optional<QString> expectedErr;
     int expectedExit = 0;
-    QString label;  // the command line, for failure reports
+    QString label;                       // the command line, for failure reports
+    std::vector<const Section*> checks;  // the files to look at after the run
 };
 
 QString withToday(QString line) {
@@ -245,6 +249,9 @@ std::vector<Play> playsOf(const Case& c) {
         } else if (s.kind == QLatin1String("args")) {
             plays.back().arguments += s.lines;
         } else if (s.kind == QLatin1String("script")) {
+            if (plays.back().scripted || plays.back().arguments != QStringList{"script"})
+                plays.emplace_back();  // a new run of `tavo script`
+            plays.back().scripted = commandSeen = true;
             plays.back().input = s.lines.join(QLatin1Char('\n')).toUtf8() + '\n';
         } else if (s.kind == QLatin1String("stdout")) {
             for (const QString& line : s.lines)
@@ -255,6 +262,8 @@ std::vector<Play> playsOf(const Case& c) {
                 *plays.back().expectedErr += withToday(line) + QLatin1Char('\n');
         } else if (s.kind == QLatin1String("exit")) {
             plays.back().expectedExit = s.argument.toInt();
+        } else if (QStringList{"expect", "same", "like", "absent", "exists"}.contains(s.kind)) {
+            plays.back().checks.push_back(&s);
         }
     }
     for (Play& play : plays) {
@@ -264,6 +273,29 @@ std::vector<Play> playsOf(const Case& c) {
         play.label = shown.join(QLatin1Char(' '));
     }
     return plays;
+}
+
+// A file check of a case, made in the working folder `dir` after its run;
+// `before` holds the files as the case wrote them.
+void checkFile(const Section& s, const QDir& dir, std::map<QString, QByteArray>& before) {
+    const QString path = dir.filePath(s.argument.section(QLatin1Char(' '), 0, 0));
+    if (s.kind == QLatin1String("expect")) {
+        ASSERT_TRUE(QFile::exists(path)) << s.argument.toStdString();
+        QStringList expected;
+        for (const QString& line : s.lines) expected.append(withToday(line));
+        EXPECT_EQ(readBytes(path), tavo::text::joinLines(expected)) << s.argument.toStdString();
+    } else if (s.kind == QLatin1String("same")) {
+        const QString other = s.argument.section(QLatin1Char(' '), 1);
+        EXPECT_EQ(readBytes(path), before[other]) << s.argument.toStdString();
+    } else if (s.kind == QLatin1String("like")) {
+        const QString other = dir.filePath(s.argument.section(QLatin1Char(' '), 1));
+        ASSERT_TRUE(QFile::exists(path) && QFile::exists(other)) << s.argument.toStdString();
+        EXPECT_EQ(readBytes(path), readBytes(other)) << s.argument.toStdString();
+    } else if (s.kind == QLatin1String("absent")) {
+        EXPECT_FALSE(QFile::exists(path)) << s.argument.toStdString();
+    } else if (s.kind == QLatin1String("exists")) {
+        EXPECT_TRUE(QFileInfo::exists(path)) << s.argument.toStdString();
+    }
 }
 
 class E2e : public testing::TestWithParam<Case> {};
@@ -312,26 +344,7 @@ TEST_P(E2e, Plays) {
             EXPECT_EQ(err.toStdString(), play.expectedErr->toStdString());
         }
         EXPECT_EQ(tavo.exitCode(), play.expectedExit) << "stderr: " << err.toStdString();
-    }
-    for (const Section& s : c.sections) {
-        const QString path = dir.filePath(s.argument.section(QLatin1Char(' '), 0, 0));
-        if (s.kind == QLatin1String("expect")) {
-            ASSERT_TRUE(QFile::exists(path)) << s.argument.toStdString();
-            QStringList expected;
-            for (const QString& line : s.lines) expected.append(withToday(line));
-            EXPECT_EQ(readBytes(path), tavo::text::joinLines(expected)) << s.argument.toStdString();
-        } else if (s.kind == QLatin1String("same")) {
-            const QString other = s.argument.section(QLatin1Char(' '), 1);
-            EXPECT_EQ(readBytes(path), before[other]) << s.argument.toStdString();
-        } else if (s.kind == QLatin1String("like")) {
-            const QString other = dir.filePath(s.argument.section(QLatin1Char(' '), 1));
-            ASSERT_TRUE(QFile::exists(path) && QFile::exists(other)) << s.argument.toStdString();
-            EXPECT_EQ(readBytes(path), readBytes(other)) << s.argument.toStdString();
-        } else if (s.kind == QLatin1String("absent")) {
-            EXPECT_FALSE(QFile::exists(path)) << s.argument.toStdString();
-        } else if (s.kind == QLatin1String("exists")) {
-            EXPECT_TRUE(QFileInfo::exists(path)) << s.argument.toStdString();
-        }
+        for (const Section* s : play.checks) checkFile(*s, dir, before);
     }
 }
 

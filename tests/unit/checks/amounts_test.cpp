@@ -3,9 +3,9 @@
 #include <QDir>
 #include <limits>
 
+#include "../helpers.h"
 #include "checks/amount_words.h"
 #include "checks/amounts.h"
-#include "ui/scripted_ui.h"
 
 using namespace tavo;
 using namespace tavo::checks;
@@ -124,10 +124,9 @@ TEST(Amounts, LeavingTheAmountField) {
         {" 1 234,50 ", "1234.50"}, {"+100", "100"}, {",5", ".5"}, {"12a", ""}, {"-", ""}, {"", ""},
     };
     for (const auto& c : cases) {
-        QStringList shown;
-        ScriptedUi ui(QDir(), QDir(), [&](const QString& line) { shown << line; });
-        EXPECT_EQ(checkTypedAmount(QLatin1String(c.typed), ui), QLatin1String(c.kept)) << c.typed;
-        EXPECT_TRUE(shown.isEmpty()) << c.typed;
+        RecordingUi r;
+        EXPECT_EQ(checkTypedAmount(QLatin1String(c.typed), r.ui), QLatin1String(c.kept)) << c.typed;
+        EXPECT_TRUE(r.shown.isEmpty()) << c.typed;
     }
 }
 

@@ -2,19 +2,13 @@
 
 #include <QDir>
 
+#include "../helpers.h"
 #include "checks/dates.h"
-#include "ui/scripted_ui.h"
 
 using namespace tavo;
 using namespace tavo::checks;
 
 namespace {
-
-// A scripted Ui that keeps what it shows.
-struct RecordingUi {
-    QStringList lines;
-    ScriptedUi ui{QDir(), QDir(), [this](const QString& line) { lines << line; }};
-};
 
 // The typed dates that tests/e2e/calc-dates.case does not try.
 TEST(Dates, NormDataTypedTexts) {
@@ -98,7 +92,7 @@ TEST(Dates, VerifDataRefusesDatesBefore2015) {
         const QString result = verif_data(QLatin1String(c.text), recording.ui);
         EXPECT_EQ(result, QLatin1String(c.result)) << c.text;
         const QStringList expectedLines = result.isEmpty() ? QStringList{refused} : QStringList{};
-        EXPECT_EQ(recording.lines, expectedLines) << c.text;
+        EXPECT_EQ(recording.shown, expectedLines) << c.text;
     }
 }
 
@@ -182,17 +176,17 @@ TEST(Dates, VerifSetareDataSetsEroareData) {
 
     verif_setare_data(recording.ui, state, formatter("MM/dd/yyyy"), day);
     EXPECT_TRUE(state.eroare_data);
-    EXPECT_EQ(recording.lines, QStringList{message});
+    EXPECT_EQ(recording.shown, QStringList{message});
 
     verif_setare_data(recording.ui, state, formatter("MM/dd/yyyy"), day);
     EXPECT_TRUE(state.eroare_data);
-    EXPECT_EQ(recording.lines.size(), 2);  // shown on every run
+    EXPECT_EQ(recording.shown.size(), 2);  // shown on every run
 
     verif_setare_data(recording.ui, state, formatter("dd.MM.yyyy"), day);
     EXPECT_FALSE(state.eroare_data);
     verif_setare_data(recording.ui, state);  // the program's own format, today
     EXPECT_FALSE(state.eroare_data);
-    EXPECT_EQ(recording.lines.size(), 2);
+    EXPECT_EQ(recording.shown.size(), 2);
 }
 
 }  // namespace

@@ -47,6 +47,19 @@ TEST(FieldTyping, BlanksOfAnIbanGoBeforeTheLimit) {
     }
 }
 
+// A field typed into and left: the hint given in that field or in `changed`
+// (none when `hint` is empty), the value `changed` keeps, and whether the
+// program's own message came instead.
+struct HintCase {
+    int k;
+    QString typed;
+    std::vector<std::pair<int, QString>> changes;  // the document before
+    bool depositSlip;
+    int changed;
+    QString value, hint;
+    bool message;
+};
+
 class FieldHints : public EntryFixture {
   protected:
     // A payment order from a treasury payer, complete, its labels worked out.
@@ -60,114 +73,70 @@ class FieldHints : public EntryFixture {
         entry.clearHint();
         shown.clear();
     }
+    void check(const std::vector<HintCase>& cases);
 };
 
-TEST_F(FieldHints, WhereTheChecksEmptyWhatWasTyped) {
+void FieldHints::check(const std::vector<HintCase>& cases) {
     entry.todayForTests = [] { return QDate(2023, 3, 15); };
-    const QString bankPayer = QStringLiteral("RO46RNCB0089000000000001");
-    struct Case {
-        int k;
-        QString typed;
-        std::vector<std::pair<int, QString>> changes;  // the document before
-        bool depositSlip;
-        int hintField;  // -1: no hint
-        QString hint;
-        int changed;  // the field whose value afterwards is `value`
-        QString value;
-        bool message;  // the program's own message instead of a hint
-    };
-    const std::vector<Case> cases = {
-        {1, "15OO", {}, false, 1, "Suma: scrieti 1500 sau 1500,50", 1, "", false},
-        {1, "0,00", {}, false, 1, incarc_texts::hintAmount, 1, "", false},
-        {1, "  ", {}, false, -1, "", 1, "", false},
-        {1, "1500,50", {}, false, -1, "", 1, "1500.50", false},
-        {1, "1234567890123456", {}, false, -1, "", 1, "123456789012345", true},
-        // A "." before three last digits groups thousands: the value stays as read.
-        {1,
-         "1.500",
-         {},
-         false,
-         1,
-         "Suma: 1.500 a fost citit ca 1,50 lei; pentru 1500 lei scrieti 1500, fara punct",
-         1,
-         "1.50",
-         false},
-        {1,
-         " 12.345",
-         {},
-         false,
-         1,
-         "Suma: 12.345 a fost citit ca 12,34 lei; pentru 12345 lei scrieti 12345, fara punct",
-         1,
-         "12.34",
-         false},
-        {1, "1234.567", {}, false, -1, "", 1, "1234.56", false},
-        {1, "1.5", {}, false, -1, "", 1, "1.50", false},
-        {0, "///", {}, false, 0, incarc_texts::hintNumber, 0, "", false},
-        // A date that is not one: emptied, or today's for a treasury payer.
-        {13,
-         "31/02/2023",
-         {{5, bankPayer}},
-         false,
-         13,
-         "Data emiterii: scrieti o data reala, zz/ll/aaaa (de exemplu 05/03/2023)",
-         13,
-         "",
-         false},
-        {13, "31/02/2023", {}, false, 13, incarc_texts::hintIssueDate, 13, "15/03/2023", false},
-        {13, "", {}, false, -1, "", 13, "15/03/2023", false},
-        {13, "5.3.2023", {}, false, -1, "", 13, "05/03/2023", false},
-        {13, "05/03/2012", {}, false, -1, "", 13, "", true},
-        {16,
-         "30/02/2024",
-         {{3, "14818116"}},
-         false,
-         16,
-         incarc_texts::hintDebitDate,
-         16,
-         "15/03/2023",
-         false},
-        // The beneficiary's code: a payment order has its message, a deposit slip
-        // none, and a treasury beneficiary gets the payer's code instead.
-        {8, "123", {}, true, 8, incarc_texts::hintBeneficiaryCode, 8, "13548146", false},
-        {8, "123", {{9, bankPayer}}, true, 8, incarc_texts::hintBeneficiaryCode, 8, "", false},
-        {8, "123", {}, false, -1, "", 8, "13548146", true},
-        // A special commitment code empties the indicator, typed before or after it.
-        {15,
-         "123",
-         {{14, "ZZZZZZZZZZZ"}},
-         false,
-         15,
-         "Indicator: se lasa necompletat pentru codul de angajament ZZZZZZZZZZZ",
-         15,
-         "",
-         false},
-        {14,
-         "YYYYYYYYYYY",
-         {{15, "123"}},
-         false,
-         15,
-         "Indicator: se lasa necompletat pentru codul de angajament YYYYYYYYYYY",
-         15,
-         "",
-         false},
-        {17, "1234567890", {{14, "ABC"}, {15, "123"}}, false, -1, "", 15, "123", false},
-        // An IBAN pasted in groups is checked whole.
-        {5, "RO46 RNCB 0089 0000 0000" + kNoBreak + "0001", {}, false, -1, "", 5, bankPayer, false},
-    };
-    for (const Case& c : cases) {
+    for (const HintCase& c : cases) {
         SCOPED_TRACE(QStringLiteral("d1(%1) %2").arg(c.k).arg(c.typed).toStdString());
         fill(c.changes, c.depositSlip);
         const int before = entry.hintsGiven;
         entry.setFocus(Incarc::fieldName(c.k));
         entry.typeText(c.k, c.typed);
         entry.setFocus(QString());
-        EXPECT_EQ(entry.hint.field, c.hintField);
+        EXPECT_EQ(entry.hint.field, c.hint.isEmpty() ? -1 : c.changed);
         EXPECT_EQ(entry.hint.text, c.hint);
-        EXPECT_EQ(entry.hintsGiven, before + (c.hintField >= 0 ? 1 : 0));
+        EXPECT_EQ(entry.hintsGiven, before + (c.hint.isEmpty() ? 0 : 1));
         EXPECT_EQ(entry.d1[size_t(c.changed)], c.value);
         EXPECT_EQ(!shown.isEmpty(), c.message) << shown.join('\n').toStdString();
     }
+}
+
+const QString kBankPayer = QStringLiteral("RO46RNCB0089000000000001");
+
+TEST_F(FieldHints, NumberAndAmount) {
+    const QString grouped = "Suma: %1 a fost citit ca %2 lei; pentru %3 lei scrieti %3, fara punct";
+    check({
+        {1, "15OO", {}, false, 1, "", "Suma: scrieti 1500 sau 1500,50", false},
+        {1, "0,00", {}, false, 1, "", incarc_texts::hintAmount, false},
+        {1, "  ", {}, false, 1, "", "", false},
+        {1, "1500,50", {}, false, 1, "1500.50", "", false},
+        {1, "1234567890123456", {}, false, 1, "123456789012345", "", true},
+        // A "." before three last digits groups thousands: the value stays as read.
+        {1, "1.500", {}, false, 1, "1.50", grouped.arg("1.500", "1,50", "1500"), false},
+        {1, " 12.345", {}, false, 1, "12.34", grouped.arg("12.345", "12,34", "12345"), false},
+        {1, "1234.567", {}, false, 1, "1234.56", "", false},
+        {1, "1.5", {}, false, 1, "1.50", "", false},
+        {0, "///", {}, false, 0, "", incarc_texts::hintNumber, false},
+        // An IBAN pasted in groups is checked whole.
+        {5, "RO46 RNCB 0089 0000 0000" + kNoBreak + "0001", {}, false, 5, kBankPayer, "", false},
+    });
+}
+
+TEST_F(FieldHints, DatesCodesAndCommitment) {
+    const QString indicator = "Indicator: se lasa necompletat pentru codul de angajament ";
+    const QString realDate =
+        "Data emiterii: scrieti o data reala, zz/ll/aaaa (de exemplu 05/03/2023)";
+    const QString today = "15/03/2023";
+    check({
+        // A date that is not one: emptied, or today's for a treasury payer.
+        {13, "31/02/2023", {{5, kBankPayer}}, false, 13, "", realDate, false},
+        {13, "31/02/2023", {}, false, 13, today, incarc_texts::hintIssueDate, false},
+        {13, "", {}, false, 13, today, "", false},
+        {13, "5.3.2023", {}, false, 13, "05/03/2023", "", false},
+        {13, "05/03/2012", {}, false, 13, "", "", true},
+        {16, "30/02/2024", {{3, "14818116"}}, false, 16, today, incarc_texts::hintDebitDate, false},
+        // The beneficiary's code: a payment order has its message, a deposit slip
+        // none, and a treasury beneficiary gets the payer's code instead.
+        {8, "123", {}, true, 8, "13548146", incarc_texts::hintBeneficiaryCode, false},
+        {8, "123", {{9, kBankPayer}}, true, 8, "", incarc_texts::hintBeneficiaryCode, false},
+        {8, "123", {}, false, 8, "13548146", "", true},
+        // A special commitment code empties the indicator, typed before or after it.
+        {15, "123", {{14, "ZZZZZZZZZZZ"}}, false, 15, "", indicator + "ZZZZZZZZZZZ", false},
+        {14, "YYYYYYYYYYY", {{15, "123"}}, false, 15, "", indicator + "YYYYYYYYYYY", false},
+        {17, "1234567890", {{14, "ABC"}, {15, "123"}}, false, 15, "123", "", false},
+    });
 }
 
 }  // namespace

@@ -8,8 +8,8 @@
 
 #include <QTemporaryDir>
 
+#include "../helpers.h"
 #include "text/text_file.h"
-#include "ui/scripted_ui.h"
 
 namespace tavo {
 namespace {
@@ -54,15 +54,13 @@ std::string joined(const auto& texts) {
 }
 
 TEST(StoredDocuments, ByNumberAndFromTheLineAlike) {
-    QTemporaryDir dir;
+    RecordingUi r;
     QStringList lines;
     for (const Case& c : kCases) lines.append(c.line);
-    ASSERT_TRUE(text::writeLines(dir.filePath("ordine.txt"), lines));
-    QStringList shown;
-    ScriptedUi ui(QDir(dir.path()), QDir(dir.path()), [&](const QString& l) { shown.append(l); });
+    ASSERT_TRUE(text::writeLines(r.dir.filePath("ordine.txt"), lines));
     ProgramState state;
     beneficiary::ReferenceLists lists = beneficiary::builtInLists();
-    const StoredDocuments documents(QDir(dir.path()), ui, state, lists);
+    const StoredDocuments documents(QDir(r.dir.path()), r.ui, state, lists);
 
     for (size_t i = 0; i < kCases.size(); ++i) {
         const Case& c = kCases[i];
@@ -83,7 +81,7 @@ TEST(StoredDocuments, ByNumberAndFromTheLineAlike) {
         EXPECT_EQ(joined(read.lista_erori), joined(loaded.lista_erori));
         EXPECT_EQ(read.payload.toStdString(), loaded.payload.toStdString());
     }
-    EXPECT_TRUE(shown.isEmpty()) << shown.join('\n').toStdString();
+    EXPECT_TRUE(r.shown.isEmpty()) << r.shown.join('\n').toStdString();
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QTemporaryDir>
 
+#include "../helpers.h"
 #include "export/agency_file.h"
+#include "text/text_file.h"
 
 using namespace tavo::exporting;
+using tavo::text::writeSynced;
 
 namespace {
 
@@ -58,20 +60,14 @@ TEST(AgencyFile, CopyIsByteForByteAndReplacesAnEarlierFile) {
     const QDir folder(dir.path());
     folder.mkpath(QStringLiteral("agentie"));
     const QByteArray table("#1#,01/01/2023,1,#\x8a\xfe#\r\n", 20);
-    QFile tabela(folder.filePath(QStringLiteral("agentie/tabela.txt")));
-    ASSERT_TRUE(tabela.open(QIODevice::WriteOnly));
-    tabela.write(table);
-    tabela.close();
-    QFile earlier(folder.filePath(QStringLiteral("agentie/APIA_OPT_1.TXT")));
-    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
-    earlier.write("an earlier, longer export that must not leave a tail behind\r\n");
-    earlier.close();
+    ASSERT_TRUE(writeSynced(folder.filePath("agentie/tabela.txt"), table));
+    const QString earlier = folder.filePath("agentie/APIA_OPT_1.TXT");
+    ASSERT_TRUE(writeSynced(earlier, "an earlier, longer export that must not leave a tail\r\n"));
 
     QString error;
     ASSERT_TRUE(copyAgencyFile(folder, QStringLiteral("APIA_OPT_1.TXT"), &error))
         << error.toStdString();
-    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
-    EXPECT_EQ(earlier.readAll(), table);
+    EXPECT_EQ(tavo::readBytes(earlier), table);
 }
 
 TEST(AgencyFile, CopyThatCannotBeWrittenSaysWhyAndLeavesNoTemporaryFile) {
@@ -83,10 +79,7 @@ TEST(AgencyFile, CopyThatCannotBeWrittenSaysWhyAndLeavesNoTemporaryFile) {
     EXPECT_FALSE(error.isEmpty());
 
     folder.mkpath(QStringLiteral("agentie/UN DIRECTOR"));
-    QFile tabela(folder.filePath(QStringLiteral("agentie/tabela.txt")));
-    ASSERT_TRUE(tabela.open(QIODevice::WriteOnly));
-    tabela.write("x\r\n");
-    tabela.close();
+    ASSERT_TRUE(writeSynced(folder.filePath("agentie/tabela.txt"), "x\r\n"));
     error.clear();
     EXPECT_FALSE(copyAgencyFile(folder, QStringLiteral("UN DIRECTOR"), &error));
     EXPECT_FALSE(error.isEmpty());

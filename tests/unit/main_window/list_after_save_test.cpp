@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "../helpers.h"
 #include "main_window/program.h"
 #include "text/text_file.h"
 #include "ui/scripted_ui.h"
@@ -17,26 +18,13 @@ namespace {
 // A payment order of the current shape; `older` cuts it to an earlier shape
 // of 15, 17 or 18 commas (the type kept last).
 QString order(int nr, const QString& documentNumber, const QString& payer, int older = 0) {
-    QStringList fields = {QString::number(nr),
-                          documentNumber,
-                          "150.00",
-                          payer,
-                          "13548146",
-                          "STR. MARE 1 BRASOV",
-                          "RO46RNCB0089000000000001",
-                          "",
-                          "BUGETUL DE STAT",
-                          "4221306",
-                          "RO21TREZ13120A010101XXXX",
-                          "",
-                          "",
-                          "TAXA",
-                          QStringLiteral("%1/01/2025").arg(nr, 2, 10, QLatin1Char('0')),
-                          "",
-                          "",
-                          "",
-                          "",
-                          "OP"};
+    QStringList fields =
+        QStringLiteral(
+            "%1,%2,150.00,%3,13548146,STR. MARE 1 BRASOV,RO46RNCB0089000000000001,,BUGETUL DE STAT,"
+            "4221306,RO21TREZ13120A010101XXXX,,,TAXA,%4/01/2025,,,,,OP")
+            .arg(nr)
+            .arg(documentNumber, payer, QStringLiteral("%1").arg(nr, 2, 10, QLatin1Char('0')))
+            .split(',');
     if (older > 0)
         fields = fields.mid(0, older) << fields.back();
     return fields.join(',');
@@ -46,40 +34,13 @@ QByteArray file(const QStringList& lines) {
     return text::joinLines(lines);
 }
 
-QByteArray readAll(const QString& path) {
-    QFile in(path);
-    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
-}
-
-// What the main window shows and searches in, and the defaults the next
-// document takes.
-struct Shown {
-    QStringList items;  // every stored document
-    QByteArray searchLines;
-    QStringList Ordine;  // what the search text finds
-    QString Label3;
-    QString NrO;
-    QString CIF_curent;
-    QString data_curenta;
-
-    bool operator==(const Shown&) const = default;
-};
-
-void PrintTo(const Shown& shown, std::ostream* out) {
-    *out << qPrintable(shown.items.join('|') + " / " + shown.searchLines + " / " +
-                       shown.Ordine.join('|') + " / " + shown.Label3 + " / NrO=" + shown.NrO +
-                       " / " + shown.CIF_curent + " / " + shown.data_curenta);
-}
-
-Shown shown(Program& program, const QByteArray& searchLines) {
+// What the main window shows (every stored document, what the search text
+// finds, the count, NrO) and searches in, and the defaults the next document takes.
+std::string shown(Program& program, const QByteArray& searchLines) {
     Introd& main = program.introd();
-    return {main.storedItems(),
-            searchLines,
-            main.Ordine,
-            main.Label3,
-            main.NrO,
-            program.state.CIF_curent,
-            program.state.data_curenta};
+    return qPrintable(main.storedItems().join('|') + " / " + searchLines + " / " +
+                      main.Ordine.join('|') + " / " + main.Label3 + " / NrO=" + main.NrO + " / " +
+                      program.state.CIF_curent + " / " + program.state.data_curenta);
 }
 
 // A working folder with the program started on it.
@@ -159,7 +120,7 @@ TEST(ListAfterSave, IsWhatReadingTheFileBackGives) {
         entry.but_exit_Click();
         ASSERT_TRUE(kept.program.introd().visible);
         ASSERT_TRUE(given.has_value());
-        ASSERT_TRUE(readAll(kept.orders).contains("OBIECT MODIFICAT"));
+        ASSERT_TRUE(readBytes(kept.orders).contains("OBIECT MODIFICAT"));
 
         // The same document saved in the same folder, and the file read back.
         Started reloaded(test.before, test.addedAfterStart, QStringLiteral("srl"));
@@ -169,7 +130,7 @@ TEST(ListAfterSave, IsWhatReadingTheFileBackGives) {
             store::OrdersFile(reloaded.folder).incarcare_lista().searchLines;
 
         EXPECT_EQ(shown(kept.program, given->searchLines), shown(reloaded.program, readBack));
-        EXPECT_EQ(readAll(kept.orders), readAll(reloaded.orders));
+        EXPECT_EQ(readBytes(kept.orders), readBytes(reloaded.orders));
     }
 }
 

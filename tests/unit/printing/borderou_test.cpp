@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <limits>
+
+#include "../helpers.h"
+#include "text/text_file.h"
 
 using namespace tavo::printing;
 
@@ -111,20 +113,15 @@ TEST(Borderou, WrittenInPiecesTheFileHoldsTheSameBytes) {
     QTemporaryDir dir;
     const QString ordine = dir.filePath("ordine.txt");
     const QString borderou = dir.filePath("Borderou.txt");
-    QFile stored(ordine);
-    ASSERT_TRUE(stored.open(QIODevice::WriteOnly));
-    stored.write(file);
-    stored.close();
+    ASSERT_TRUE(tavo::text::writeSynced(ordine, file));
 
     const Borderou inMemory = cre_borderou(file, cerere(), banks());
     Borderou written;
     QString error;
     ASSERT_TRUE(scrie_borderou(ordine, borderou, cerere(), banks(), &written, &error))
         << error.toStdString();
-    QFile out(borderou);
-    ASSERT_TRUE(out.open(QIODevice::ReadOnly));
     EXPECT_GT(inMemory.continut.size(), 2 << 20);
-    EXPECT_EQ(out.readAll(), inMemory.continut);
+    EXPECT_EQ(tavo::readBytes(borderou), inMemory.continut);
     EXPECT_EQ(written.totalBani, inMemory.totalBani);
     EXPECT_EQ(written.documente, 5000);
 

@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <functional>
 
+#include "../helpers.h"
 #include "printing/payload.h"
 #include "text/cp1250.h"
 
@@ -14,24 +15,10 @@ namespace {
 // A payment order with every field filled, each with a text of its own.
 PayloadSource fullOrder() {
     PayloadSource doc;
-    doc.d1 = {QStringLiteral("12"),                        // nr_OP
-              QStringLiteral("1234.50"),                   // suma
-              QStringLiteral("ALFA SRL"),                  // platitor
-              QStringLiteral("14818116"),                  // CIF_platitor
-              QStringLiteral("Cluj-Napoca"),               // adresa_platitor
-              QStringLiteral("RO49AAAA1B31007593840000"),  // IBAN_platitor
-              QStringLiteral("Sucursala A"),               // sucursala_platitor
-              QStringLiteral("BUGETUL DE STAT"),           // beneficiar
-              QStringLiteral("4267117"),                   // CIF_beneficiar
-              QStringLiteral("RO24TREZ999650101XXXXXXX"),  // IBAN_beneficiar
-              QStringLiteral("Sucursala B"),               // sucursala_beneficiar
-              QStringLiteral("22910010000150323000029"),   // nr_evidenta
-              QStringLiteral("Amenda PV 123"),             // reprezentand
-              QStringLiteral("05/04/2024"),                // data_emiterii
-              QStringLiteral("AB12CD34EF5"),               // cod_angajament
-              QStringLiteral("IND"),                       // indicator_angajament
-              QStringLiteral("06/04/2024"),                // data_debitarii
-              QStringLiteral("1234567890")};               // cod_program
+    doc.d1 = tavo::fieldsOf<tavo::kD1Count>(
+        "12,1234.50,ALFA SRL,14818116,Cluj-Napoca,RO49AAAA1B31007593840000,Sucursala A,"
+        "BUGETUL DE STAT,4267117,RO24TREZ999650101XXXXXXX,Sucursala B,22910010000150323000029,"
+        "Amenda PV 123,05/04/2024,AB12CD34EF5,IND,06/04/2024,1234567890");
     doc.BIC_platitor = QStringLiteral("AAAAROBU");
     doc.BIC_beneficiar = QStringLiteral("TREZROBU");
     return doc;
@@ -112,19 +99,14 @@ TEST(ScrieOpcb, WritesThePayloadAsOneCp1250Line) {
     PayloadSource doc = fullOrder();
     doc.d1[2] = QString::fromUtf8("ŞTEFĂNESCU ȘTEFAN");
     ASSERT_TRUE(scrie_OPCB(QDir(dir.path()), doc));
-    QFile first(path);
-    ASSERT_TRUE(first.open(QIODevice::ReadOnly));
-    const QByteArray bytes = first.readAll();
+    const QByteArray bytes = tavo::readBytes(path);
     EXPECT_EQ(bytes, tavo::text::toCp1250(text_CB(doc)) + "\r\n");
     EXPECT_TRUE(bytes.contains("\xAA\x54\x45\x46\xC3NESCU \xAA"));  // Ş T E F Ă, Ș as Ş
-    first.close();
 
     // Rewritten, not appended: a shorter payload leaves nothing of the first.
     PayloadSource small;
     ASSERT_TRUE(scrie_OPCB(QDir(dir.path()), small));
-    QFile second(path);
-    ASSERT_TRUE(second.open(QIODevice::ReadOnly));
-    EXPECT_EQ(second.readAll(), text_CB(small).toLatin1() + "\r\n");
+    EXPECT_EQ(tavo::readBytes(path), text_CB(small).toLatin1() + "\r\n");
     EXPECT_FALSE(QFile::exists(path + ".tmp"));
 }
 

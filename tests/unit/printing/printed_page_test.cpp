@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "../helpers.h"
 #include "main_window/program.h"
 #include "printing/printed_page.h"
 #include "text/cp1250.h"
@@ -100,10 +101,7 @@ Printed listare(const QTemporaryDir& dir, int number, bool twoCopies) {
     const QDir folder(dir.path());
     QStringList stored;
     for (const Document& d : kDocuments) stored += d.line;
-    QFile orders(folder.filePath("ordine.txt"));
-    EXPECT_TRUE(orders.open(QIODevice::WriteOnly));
-    orders.write(text::joinLines(stored));
-    orders.close();
+    EXPECT_TRUE(text::writeLines(folder.filePath("ordine.txt"), stored));
 
     Printed printed;
     ScriptedUi ui(folder, QDir(folder.filePath("listari")),
@@ -118,9 +116,7 @@ Printed listare(const QTemporaryDir& dir, int number, bool twoCopies) {
     main.B_list_CB_Click();
     EXPECT_FALSE(ui.hasQueuedAnswers());
     EXPECT_TRUE(main.visible);
-    QFile opcb(folder.filePath("OPCB.txt"));
-    if (opcb.open(QIODevice::ReadOnly))
-        printed.opcb = opcb.readAll();
+    printed.opcb = readBytes(folder.filePath("OPCB.txt"));
     printed.pdf = folder.filePath("listari/print-0001.pdf");
     return printed;
 }
@@ -221,16 +217,13 @@ TEST(PrintedPage, BlankFormsCarryTheirTitleAndBoxes) {
         {{"no", "yes"}, {kTitleFV}, {kTitleOP, kDebitCaption, kPayerIbanCaption}},
     };
     for (const auto& form : forms) {
-        QTemporaryDir dir;
-        const QDir folder(dir.path());
-        QStringList shown;
-        ScriptedUi ui(folder, QDir(folder.filePath("listari")),
-                      [&](const QString& line) { shown += line; });
-        Program program(folder, ui);
+        RecordingUi r;
+        const QDir folder(r.dir.path());
+        Program program(folder, r.ui);
         program.start();
-        for (const QString& answer : form.answers) ui.queueAnswer(answer);
+        for (const QString& answer : form.answers) r.ui.queueAnswer(answer);
         program.introd().Command2_Click();
-        EXPECT_FALSE(ui.hasQueuedAnswers());
+        EXPECT_FALSE(r.ui.hasQueuedAnswers());
         const QString text =
             run(pdftotext, {"-layout", folder.filePath("listari/print-0001.pdf"), "-"});
         for (const QString& value : form.shown)

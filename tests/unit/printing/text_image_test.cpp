@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <functional>
 #include <map>
 
+#include "../helpers.h"
 #include "printing/text_image.h"
+#include "text/text_file.h"
 
 using namespace tavo::printing;
 
@@ -17,24 +18,10 @@ const QString kDouble(109, QLatin1Char('='));
 // A payment order with every field and label filled.
 TextImageValues fullOrder() {
     TextImageValues v;
-    v.d1 = {QStringLiteral("745"),
-            QStringLiteral("1234.50"),
-            QStringLiteral("ALFA SRL"),
-            QStringLiteral("13548146"),
-            QStringLiteral("STR. MARE 1 BRASOV"),
-            QStringLiteral("RO46RNCB0089000000000001"),
-            QStringLiteral("BCR BRASOV"),
-            QStringLiteral("BUGETUL DE STAT"),
-            QStringLiteral("4221306"),
-            QStringLiteral("RO21TREZ13120A010101XXXX"),
-            QStringLiteral("TREZ BRASOV"),
-            QStringLiteral("20230131000000000000017"),
-            QStringLiteral("IMPOZIT PE PROFIT"),
-            QStringLiteral("15/01/2025"),
-            QStringLiteral("AB12CD34EF5"),
-            QStringLiteral("IND"),
-            QStringLiteral("20/01/2025"),
-            QStringLiteral("1234567890")};
+    v.d1 = tavo::fieldsOf<tavo::kD1Count>(
+        "745,1234.50,ALFA SRL,13548146,STR. MARE 1 BRASOV,RO46RNCB0089000000000001,BCR BRASOV,"
+        "BUGETUL DE STAT,4221306,RO21TREZ13120A010101XXXX,TREZ BRASOV,20230131000000000000017,"
+        "IMPOZIT PE PROFIT,15/01/2025,AB12CD34EF5,IND,20/01/2025,1234567890");
     v.b1 = {QStringLiteral("1.234,50"), QStringLiteral("unamiedouasutetreizecisipatrulei,50bani"),
             QStringLiteral("RNCBROBU"), QStringLiteral("BANCA COMERCIALA ROMANA"),
             QStringLiteral("TREZROBU"), QStringLiteral("TREZORERIE BRASOV"),
@@ -186,19 +173,13 @@ TEST(TextImage, LkelmHoldsExactlyTheTwoCopies) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("LKELM.txt"));
-    {
-        // An older, longer file leaves nothing behind.
-        QFile old(path);
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write(QByteArray(20000, 'x'));
-    }
+    // An older, longer file leaves nothing behind.
+    ASSERT_TRUE(tavo::text::writeSynced(path, QByteArray(20000, 'x')));
     TextImageValues v = fullOrder();
     v.b1[1] = QStringLiteral("doisprezecelei,Ş");  // written in CP1250
     QString error;
     ASSERT_TRUE(vizu_OP(QDir(dir.path()), v, &error)) << error.toStdString();
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = tavo::readBytes(path);
     EXPECT_EQ(bytes.count("\r\n"), 66);
     EXPECT_EQ(bytes.count('\n'), 66);
     EXPECT_TRUE(bytes.startsWith(QByteArray(109, '=') + "\r\nORDIN DE PLATA       Nr."));

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "../helpers.h"
 #include "store/earlier_versions.h"
 #include "store/orders_file.h"
 #include "text/text_file.h"
@@ -32,10 +33,7 @@ class EarlierVersionsTest : public testing::Test {
 
     QString path(const QString& name) const { return QDir(dir.path()).filePath(name); }
     QString version(const QString& name) const { return QDir(versions.folder()).filePath(name); }
-    static QByteArray bytes(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    static QByteArray bytes(const QString& path) { return tavo::readBytes(path); }
     static ino_t inode(const QString& path) {
         struct stat info {};
         return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;

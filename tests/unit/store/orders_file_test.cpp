@@ -5,6 +5,7 @@
 
 #include <random>
 
+#include "../helpers.h"
 #include "store/line_shape.h"
 #include "store/orders_file.h"
 #include "text/text_file.h"
@@ -27,17 +28,12 @@ class OrdersFileTest : public testing::Test {
 
     QString path(const char* name) const { return QDir(dir.path()).filePath(name); }
     void writeRaw(const char* name, const QByteArray& bytes) {
-        QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        ASSERT_TRUE(tavo::text::writeSynced(path(name), bytes));
     }
     void writeLines(const QStringList& lines) {
         writeRaw("ordine.txt", tavo::text::joinLines(lines));
     }
-    QByteArray bytes(const char* name) const {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray bytes(const char* name) const { return tavo::readBytes(path(name)); }
     static ordin document(const QString& line) { return ordin::fromLine(line); }
 };
 

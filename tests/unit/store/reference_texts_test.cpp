@@ -4,17 +4,14 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "../helpers.h"
 #include "store/reference_texts.h"
 #include "text/cp1250.h"
+#include "text/text_file.h"
 
 using namespace tavo::reference_texts;
 
 namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Every shipped text reaches the working folder whole: each character is one
 // the code page holds (a "?" in its place would be a lost letter), and the
@@ -23,9 +20,7 @@ TEST(ReferenceTexts, ShippedTextsKeepEveryLetterInTheCodePage) {
     ASSERT_EQ(nume().size(), 7);
     for (const QString& name : nume()) {
         SCOPED_TRACE(name.toStdString());
-        QFile source(QStringLiteral(":/texts/") + name);
-        ASSERT_TRUE(source.open(QIODevice::ReadOnly));
-        QString expected = QString::fromUtf8(source.readAll());
+        QString expected = QString::fromUtf8(tavo::readBytes(":/texts/" + name));
         expected.replace(QChar(0x0219), QChar(0x015F)).replace(QChar(0x021B), QChar(0x0163));
         expected.replace(QChar(0x0218), QChar(0x015E)).replace(QChar(0x021A), QChar(0x0162));
         expected.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
@@ -41,16 +36,13 @@ TEST(ReferenceTexts, ShippedTextsKeepEveryLetterInTheCodePage) {
 TEST(ReferenceTexts, StartUpWritesOnlyTheMissingTexts) {
     QTemporaryDir dir;
     const QDir folder(dir.path());
-    QFile own(folder.filePath(QStringLiteral("legi.txt")));
-    ASSERT_TRUE(own.open(QIODevice::WriteOnly));
-    own.write("legile mele\r\n");
-    own.close();
+    ASSERT_TRUE(tavo::text::writeSynced(folder.filePath("legi.txt"), "legile mele\r\n"));
     folder.mkdir(QStringLiteral("Versiuni.txt"));  // even a folder of that name stays
 
     EXPECT_TRUE(copyReferenceTexts(folder).isEmpty());
-    EXPECT_EQ(readAll(folder.filePath(QStringLiteral("legi.txt"))), "legile mele\r\n");
+    EXPECT_EQ(tavo::readBytes(folder.filePath(QStringLiteral("legi.txt"))), "legile mele\r\n");
     EXPECT_TRUE(QFileInfo(folder.filePath(QStringLiteral("Versiuni.txt"))).isDir());
-    EXPECT_EQ(readAll(folder.filePath(QStringLiteral("instr.txt"))),
+    EXPECT_EQ(tavo::readBytes(folder.filePath(QStringLiteral("instr.txt"))),
               continut(QStringLiteral("instr.txt")));
     EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("Sugestii.txt"))));
     EXPECT_TRUE(folder.entryList({QStringLiteral("*.tmp")}, QDir::Files).isEmpty());
@@ -63,17 +55,15 @@ TEST(ReferenceTexts, SuggestionsComeFromTheFoldersModelOrElseTheShippedOne) {
     QTemporaryDir dir;
     const QDir folder(dir.path());
     EXPECT_EQ(prepareSuggestions(folder), QStringLiteral("Sugestii.txt"));
-    EXPECT_EQ(readAll(folder.filePath(QStringLiteral("Sugestii.txt"))),
+    EXPECT_EQ(tavo::readBytes(folder.filePath(QStringLiteral("Sugestii.txt"))),
               continut(QStringLiteral("Sugestii1.txt")));
 
     QTemporaryDir other;
     const QDir withModel(other.path());
-    QFile model(withModel.filePath(QStringLiteral("sugestii1.TXT")));
-    ASSERT_TRUE(model.open(QIODevice::WriteOnly));
-    model.write("model \x9a\r\nfara sfarsit de rand");
-    model.close();
+    ASSERT_TRUE(tavo::text::writeSynced(withModel.filePath("sugestii1.TXT"),
+                                        "model \x9a\r\nfara sfarsit de rand"));
     EXPECT_EQ(prepareSuggestions(withModel), QStringLiteral("Sugestii.txt"));
-    EXPECT_EQ(readAll(withModel.filePath(QStringLiteral("Sugestii.txt"))),
+    EXPECT_EQ(tavo::readBytes(withModel.filePath(QStringLiteral("Sugestii.txt"))),
               "model \x9a\r\nfara sfarsit de rand");
 
     QString error;

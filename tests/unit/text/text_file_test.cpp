@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "../helpers.h"
 #include "text/text_file.h"
 
 using namespace tavo::text;
@@ -18,9 +19,7 @@ TEST(TextFile, ReplaceFileWritesTheWholeContentAndLeavesNoTemp) {
     const QDir folder(dir.path());
     ASSERT_TRUE(replaceFile(folder.filePath("a.txt"), folder.filePath("a.tmp"), "one\r\n"));
     ASSERT_TRUE(replaceFile(folder.filePath("a.txt"), folder.filePath("a.tmp"), "two\r\n"));
-    QFile file(folder.filePath("a.txt"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), "two\r\n");
+    EXPECT_EQ(tavo::readBytes(folder.filePath("a.txt")), "two\r\n");
     EXPECT_FALSE(QFile::exists(folder.filePath("a.tmp")));
 }
 

@@ -1,21 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
 
+#include "../helpers.h"
 #include "ui/scripted_ui.h"
 
 using namespace tavo;
 
 namespace {
 
-struct Fixture {
-    QTemporaryDir dir;
-    QStringList shown;
-    ScriptedUi ui{QDir(dir.path()), QDir(QDir(dir.path()).filePath("listari")),
-                  [this](const QString& line) { shown.append(line); }};
-};
+using Fixture = RecordingUi;
 
 }  // namespace
 
@@ -54,9 +49,7 @@ TEST(ScriptedUi, EachPrintIsOnePdfFileInSequence) {
     EXPECT_EQ(drawn, 2);
     EXPECT_EQ(f.shown, QStringList({"PRINT 2 -> listari/print-0001.pdf",
                                     "PRINT 1 -> listari/print-0002.pdf"}));
-    QFile pdf(QDir(f.dir.path()).filePath("listari/print-0001.pdf"));
-    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
-    const QByteArray bytes = pdf.readAll();
+    const QByteArray bytes = readBytes(QDir(f.dir.path()).filePath("listari/print-0001.pdf"));
     EXPECT_TRUE(bytes.startsWith("%PDF"));
     EXPECT_EQ(
         bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "),
