@@ -103,11 +103,11 @@ WindowTimes timeWindows(const QDir& folder) {
                                 program.introd().visible = true;
                                 program.introd().NrO = QString::number(kDocuments);
                             });
-    times.filled = entry.visible && !entry.d1[2].isEmpty();
+    times.filled = entry.visible && !entry.d1[tavo::D1::platitor].isEmpty();
     times.exitMs = medianMs([&] { entry.but_exit_Click(); },
                             [&] {
                                 program.introd().B_start_Click();
-                                entry.d1[12] = QStringLiteral("OBIECT MODIFICAT");
+                                entry.d1[tavo::D1::reprezentand] = QStringLiteral("OBIECT MODIFICAT");
                                 ui.queueAnswer(QStringLiteral("yes"));
                             });
     return times;

@@ -96,10 +96,10 @@ class IncarcViewTest : public QObject {
             QCOMPARE(textOf(field(entry, k)), expected);
             QCOMPARE(model.d1[size_t(k)], expected);
         }
-        model.d1[11] = QString(30, '2');
+        model.d1[D1::nr_evidenta] = QString(30, '2');
         entry.refresh();
         QCOMPARE(textOf(field(entry, 11)), QString(30, '2'));
-        model.d1[11].clear();
+        model.d1[D1::nr_evidenta].clear();
         entry.refresh();
 
         // The field being typed in is white, the others light yellow.
@@ -122,7 +122,7 @@ class IncarcViewTest : public QObject {
         QTest::mouseClick(field(entry, 9), Qt::LeftButton);
         QTRY_VERIFY(field(entry, 9)->hasFocus());
         QCOMPARE(textOf(field(entry, 7)), QString());
-        QCOMPARE(model.d1[7], QString());
+        QCOMPARE(model.d1[D1::beneficiar], QString());
 
         // The close box asks to save the edited document, then the main window is back.
         desk.ui.queueAnswer(QStringLiteral("yes"));
@@ -221,14 +221,14 @@ class IncarcViewTest : public QObject {
         line->setFocus();
         QTRY_VERIFY(line->hasFocus());
         QCOMPARE(model.focus, QStringLiteral("d1(5)"));
-        QCOMPARE(model.d1[5], wrong);
+        QCOMPARE(model.d1[D1::IBAN_platitor], wrong);
         QCOMPARE(desk.shown, QStringList());
 
         entry.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&entry));
         focusField(field(entry, 0));
         QCOMPARE(model.focus, QStringLiteral("d1(0)"));
-        QCOMPARE(model.d1[5], QString());
+        QCOMPARE(model.d1[D1::IBAN_platitor], QString());
         QCOMPARE(desk.shown.size(), 1);
     }
 
@@ -443,7 +443,7 @@ class IncarcViewTest : public QObject {
                      .match(iban)
                      .hasMatch(),
                  qPrintable(iban));
-        QCOMPARE(program.incarc().d1[9], iban);
+        QCOMPARE(program.incarc().d1[D1::IBAN_beneficiar], iban);
         QCOMPARE(textOf(field(entry, 12)), QStringLiteral("TVA - decont lunar/trim./sem./anual"));
 
         // The calendar: a day clicked becomes the issue date, and "Iesire" has the focus.

@@ -14,8 +14,8 @@ class DocumentChecks : public EntryFixture {};
 TEST_F(DocumentChecks, ProgrammeCodeOfNineDigits) {
     entry.titlu = "ORDIN DE PLATA";
     fillComplete();
-    entry.d1[5] = "RO21TREZ13124A510103XXXX";
-    entry.d1[17] = "123456789";
+    entry.d1[D1::IBAN_platitor] = "RO21TREZ13124A510103XXXX";
+    entry.d1[D1::cod_program] = "123456789";
     entry.verif_OP2();
     EXPECT_EQ(state.lista_erori, QStringList{"Cod program sa aiba lungimea de 10; "});
 }
@@ -48,17 +48,17 @@ TEST_F(DocumentChecks, TreasuryDefaultsFromTheChosenObligation) {
         fillComplete();
         for (int k : {7, 8, 12}) entry.d1[size_t(k)].clear();
         entry.verif_OP();
-        EXPECT_EQ(entry.d1[7], c.name);
-        EXPECT_EQ(entry.d1[8], c.code);
-        EXPECT_EQ(entry.d1[12], c.object);
-        EXPECT_EQ(entry.b1[4], "TREZROBU");
-        EXPECT_EQ(entry.F1[9], entry.d1[7]);
+        EXPECT_EQ(entry.d1[D1::beneficiar], c.name);
+        EXPECT_EQ(entry.d1[D1::CIF_beneficiar], c.code);
+        EXPECT_EQ(entry.d1[D1::reprezentand], c.object);
+        EXPECT_EQ(entry.b1[B1::BIC_beneficiar], "TREZROBU");
+        EXPECT_EQ(entry.F1[9], entry.d1[D1::beneficiar]);
     }
     // Fields the user filled are kept.
     fillComplete();
     entry.verif_OP();
-    EXPECT_EQ(entry.d1[7], "BUGETUL DE STAT");
-    EXPECT_EQ(entry.d1[12], "IMPOZIT");
+    EXPECT_EQ(entry.d1[D1::beneficiar], "BUGETUL DE STAT");
+    EXPECT_EQ(entry.d1[D1::reprezentand], "IMPOZIT");
 }
 
 }  // namespace

@@ -67,7 +67,7 @@ class FieldHints : public EntryFixture {
         entry.titlu = depositSlip ? incarc_texts::titluFV : incarc_texts::titluOP;
         fillComplete();
         if (depositSlip)
-            entry.d1[5].clear();
+            entry.d1[D1::IBAN_platitor].clear();
         for (const auto& [k, text] : changes) entry.d1[size_t(k)] = text;
         entry.verif_OP();
         entry.clearHint();

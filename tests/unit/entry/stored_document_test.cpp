@@ -68,10 +68,11 @@ TEST(StoredDocuments, ByNumberAndFromTheLineAlike) {
         const CheckedDocument loaded = documents.load(qint64(i + 1), c.offered);
         EXPECT_EQ(loaded.op, c.op);
         EXPECT_EQ(state.tip_doc, c.op ? "OP" : "FV");
-        EXPECT_EQ(loaded.d1[5].toStdString(), c.payerIban.toStdString());
+        EXPECT_EQ(loaded.d1[D1::IBAN_platitor].toStdString(), c.payerIban.toStdString());
         EXPECT_EQ(joined(loaded.lista_erori), joined(c.missing));
         EXPECT_EQ(joined(state.lista_erori), joined(c.missing));
-        EXPECT_EQ(loaded.b1[6].toStdString(), QStringLiteral("(%1)").arg(i + 1).toStdString());
+        EXPECT_EQ(loaded.b1[B1::marcaj_ordine].toStdString(),
+                  QStringLiteral("(%1)").arg(i + 1).toStdString());
 
         state.tip_doc = c.offered;
         const CheckedDocument read = documents.check(store::ordin::fromLine(c.line));

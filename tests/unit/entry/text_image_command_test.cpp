@@ -10,7 +10,7 @@ namespace {
 
 class TextImageCommand : public EntryFixture {
   protected:
-    TextImageCommand() { entry.d1[0] = "12"; }
+    TextImageCommand() { entry.d1[D1::nr_OP] = "12"; }
 };
 
 // What LKELM.txt then holds is in tests/e2e/text-image.case.
@@ -27,7 +27,7 @@ TEST_F(TextImageCommand, NoteOnTheFormAndTheViewer) {
         SCOPED_TRACE(c.nr_evidenta.toStdString());
         shown.clear();
         entry.val_decl.fill("before");
-        entry.d1[11] = c.nr_evidenta;
+        entry.d1[D1::nr_evidenta] = c.nr_evidenta;
         entry.Command3_Click();
         EXPECT_EQ(entry.val_decl[0], c.note);
         EXPECT_EQ(entry.val_decl[1], "before");
@@ -44,7 +44,7 @@ TEST_F(TextImageCommand, PrintLayoutNotesTheDeclarationOnBothCopies) {
     } cases[] = {
         {"202301310000000001", true}, {"20230131000000001", false}, {"202301310000000010", false}};
     for (const auto& c : cases) {
-        entry.d1[11] = c.nr_evidenta;
+        entry.d1[D1::nr_evidenta] = c.nr_evidenta;
         entry.aranjare_listare(0);
         EXPECT_EQ(entry.val_decl[0], c.note ? note : QString()) << c.nr_evidenta;
         EXPECT_EQ(entry.val_decl[1], entry.val_decl[0]) << c.nr_evidenta;

@@ -113,9 +113,9 @@ TEST(ListAfterSave, IsWhatReadingTheFileBackGives) {
         };
         kept.program.introd().NrO = QString::number(test.nr);
         kept.program.introd().B_start_Click();
-        entry.d1[0] = QStringLiteral("555");
-        entry.d1[12] = QStringLiteral("OBIECT MODIFICAT");
-        entry.d1[13] = QStringLiteral("20/02/2025");
+        entry.d1[D1::nr_OP] = QStringLiteral("555");
+        entry.d1[D1::reprezentand] = QStringLiteral("OBIECT MODIFICAT");
+        entry.d1[D1::data_emiterii] = QStringLiteral("20/02/2025");
         kept.ui.queueAnswer(QStringLiteral("yes"));
         entry.but_exit_Click();
         ASSERT_TRUE(kept.program.introd().visible);

@@ -9,6 +9,7 @@
 #include "text/cp1250.h"
 
 using namespace tavo::printing;
+using tavo::D1;
 
 namespace {
 
@@ -46,24 +47,24 @@ TEST(TextCB, FieldsSeparatorsAndTheLongForm) {
          kShortPart},
         {"only the debit date",
          [](PayloadSource& d) {
-             d.d1[14].clear();
-             d.d1[15].clear();
-             d.d1[17].clear();
+             d.d1[D1::cod_angajament].clear();
+             d.d1[D1::indicator_angajament].clear();
+             d.d1[D1::cod_program].clear();
          },
          kShortPart + ",##,##,##,06/04/2024"},
         {"only the programme code",
          [](PayloadSource& d) {
-             d.d1[14].clear();
-             d.d1[15].clear();
-             d.d1[16].clear();
+             d.d1[D1::cod_angajament].clear();
+             d.d1[D1::indicator_angajament].clear();
+             d.d1[D1::data_debitarii].clear();
          },
          kShortPart + ",##,##,#1234567890#,"},
         {"only the indicator, kept as it stands",
          [](PayloadSource& d) {
-             d.d1[14].clear();
-             d.d1[15] = QStringLiteral(" I ");
-             d.d1[16].clear();
-             d.d1[17].clear();
+             d.d1[D1::cod_angajament].clear();
+             d.d1[D1::indicator_angajament] = QStringLiteral(" I ");
+             d.d1[D1::data_debitarii].clear();
+             d.d1[D1::cod_program].clear();
          },
          kShortPart + ",##,# I #,##,"},
     };
@@ -84,11 +85,11 @@ TEST(TextCB, OnlyTheFirst70CharactersOfTheObject) {
     PayloadSource doc = fullOrder();
     const QString seventy = QString(69, QLatin1Char('x')) + QLatin1Char('y');
     for (const QString& object : {seventy, seventy + QStringLiteral("zzz")}) {
-        doc.d1[12] = object;
+        doc.d1[D1::reprezentand] = object;
         EXPECT_TRUE(text_CB(doc).contains(QLatin1Char('#') + seventy + QStringLiteral("#,05/04")));
         EXPECT_FALSE(text_CB(doc).contains(QLatin1Char('z')));
     }
-    EXPECT_EQ(doc.d1[12].size(), 73);  // the document itself is not cut
+    EXPECT_EQ(doc.d1[D1::reprezentand].size(), 73);  // the document itself is not cut
 }
 
 TEST(ScrieOpcb, WritesThePayloadAsOneCp1250Line) {
@@ -97,7 +98,7 @@ TEST(ScrieOpcb, WritesThePayloadAsOneCp1250Line) {
     const QString path = dir.filePath(QStringLiteral("OPCB.txt"));
 
     PayloadSource doc = fullOrder();
-    doc.d1[2] = QString::fromUtf8("ŞTEFĂNESCU ȘTEFAN");
+    doc.d1[D1::platitor] = QString::fromUtf8("ŞTEFĂNESCU ȘTEFAN");
     ASSERT_TRUE(scrie_OPCB(QDir(dir.path()), doc));
     const QByteArray bytes = tavo::readBytes(path);
     EXPECT_EQ(bytes, tavo::text::toCp1250(text_CB(doc)) + "\r\n");

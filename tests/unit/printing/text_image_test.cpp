@@ -9,6 +9,8 @@
 #include "text/text_file.h"
 
 using namespace tavo::printing;
+using tavo::B1;
+using tavo::D1;
 
 namespace {
 
@@ -119,19 +121,20 @@ TEST(TextImage, OneCopyLineByLine) {
          }},
         {"bank names cut to their first 100 characters",
          [&](TextImageValues& v) {
-             v.b1[3] = hundred + QStringLiteral(" SUCURSALA");
-             v.b1[5] = hundred + QStringLiteral("X");
+             v.b1[B1::banca_platitor] = hundred + QStringLiteral(" SUCURSALA");
+             v.b1[B1::banca_beneficiar] = hundred + QStringLiteral("X");
          },
          orderWith({{8, "De la: " + hundred}, {15, "La: " + hundred}})},
         {"a bank name of exactly 100 characters is whole",
-         [&](TextImageValues& v) { v.b1[5] = hundred; }, orderWith({{15, "La: " + hundred}})},
+         [&](TextImageValues& v) { v.b1[B1::banca_beneficiar] = hundred; },
+         orderWith({{15, "La: " + hundred}})},
         {"values wider than their columns widen them",
          [](TextImageValues& v) {
-             v.d1[0] = QStringLiteral("AB1234567890");
-             v.b1[0] = QStringLiteral("123.456.789.012.345.678,90");
-             v.d1[5] = QStringLiteral("RO46RNCB008900000000000123");
-             v.d1[9] = QStringLiteral("RO21TREZ13120A010101XXXXYY");
-             v.d1[13] = QStringLiteral("15/01/20255");
+             v.d1[D1::nr_OP] = QStringLiteral("AB1234567890");
+             v.b1[B1::suma_afisata] = QStringLiteral("123.456.789.012.345.678,90");
+             v.d1[D1::IBAN_platitor] = QStringLiteral("RO46RNCB008900000000000123");
+             v.d1[D1::IBAN_beneficiar] = QStringLiteral("RO21TREZ13120A010101XXXXYY");
+             v.d1[D1::data_emiterii] = QStringLiteral("15/01/20255");
          },
          orderWith({{0,
                      "ORDIN DE PLATA       Nr.AB1234567890                           PLATITI  "
@@ -176,7 +179,7 @@ TEST(TextImage, LkelmHoldsExactlyTheTwoCopies) {
     // An older, longer file leaves nothing behind.
     ASSERT_TRUE(tavo::text::writeSynced(path, QByteArray(20000, 'x')));
     TextImageValues v = fullOrder();
-    v.b1[1] = QStringLiteral("doisprezecelei,Ş");  // written in CP1250
+    v.b1[B1::suma_litere] = QStringLiteral("doisprezecelei,Ş");  // written in CP1250
     QString error;
     ASSERT_TRUE(vizu_OP(QDir(dir.path()), v, &error)) << error.toStdString();
     const QByteArray bytes = tavo::readBytes(path);
