@@ -52,7 +52,7 @@ TEST_F(DocumentChecks, TreasuryDefaultsFromTheChosenObligation) {
         EXPECT_EQ(entry.d1[D1::CIF_beneficiar], c.code);
         EXPECT_EQ(entry.d1[D1::reprezentand], c.object);
         EXPECT_EQ(entry.b1[B1::BIC_beneficiar], "TREZROBU");
-        EXPECT_EQ(entry.F1[9], entry.d1[D1::beneficiar]);
+        EXPECT_EQ(entry.F1[F1::beneficiar], entry.d1[D1::beneficiar]);
     }
     // Fields the user filled are kept.
     fillComplete();
