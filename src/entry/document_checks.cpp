@@ -9,6 +9,7 @@
 #include "checks/fiscal_codes.h"
 #include "entry/incarc.h"
 #include "entry/incarc_texts.h"
+#include "entry/stored_document.h"
 #include "text/cleaners.h"
 #include "text/text_helpers.h"
 
@@ -192,11 +193,7 @@ void Incarc::verif_OP2() {
 
 void Incarc::verif_OP1() {
     verif_OP2();
-    if (state_.lista_erori.isEmpty())
-        return;
-    QString shown;
-    for (const QString& error : state_.lista_erori) shown += error + QStringLiteral("\r\n");
-    ui_.message(shown, Icon::Exclamation);
+    showMissingData(ui_, state_.lista_erori);
 }
 
 }  // namespace tavo

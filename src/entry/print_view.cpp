@@ -68,11 +68,7 @@ void Incarc::vedere_editare() {
 }
 
 QString Incarc::text_CB() const {
-    printing::PayloadSource source;
-    std::copy(d1.begin(), d1.end(), source.d1.begin());
-    source.BIC_platitor = b1[B1::BIC_platitor];
-    source.BIC_beneficiar = b1[B1::BIC_beneficiar];
-    return printing::text_CB(source);
+    return printing::text_CB(printing::payloadSourceOf(d1, b1));
 }
 
 bool Incarc::imagine_CB(const QString& payload, QString* error) {

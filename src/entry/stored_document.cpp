@@ -9,14 +9,6 @@ namespace {
 const QString kOP = QStringLiteral("OP");
 const QString kFV = QStringLiteral("FV");
 
-printing::PayloadSource payloadSource(const CheckedDocument& document) {
-    printing::PayloadSource source;
-    std::copy(document.d1.begin(), document.d1.end(), source.d1.begin());
-    source.BIC_platitor = document.b1[B1::BIC_platitor];
-    source.BIC_beneficiar = document.b1[B1::BIC_beneficiar];
-    return source;
-}
-
 }  // namespace
 
 StoredDocuments::StoredDocuments(QDir folder, Ui& ui, ProgramState& state,
@@ -79,7 +71,7 @@ void showMissingData(Ui& ui, const QStringList& lista_erori) {
 }
 
 bool writeOPCB(const QDir& folder, const CheckedDocument& document, QString* error) {
-    return printing::scrie_OPCB(folder, payloadSource(document), error);
+    return printing::scrie_OPCB(folder, printing::payloadSourceOf(document.d1, document.b1), error);
 }
 
 BarcodePicture barcodePicture(const QString& payload) {
@@ -91,11 +83,7 @@ BarcodePicture barcodePicture(const QString& payload) {
 }
 
 printing::TextImageValues textImage(const CheckedDocument& document) {
-    printing::TextImageValues values;
-    values.d1 = document.d1;
-    std::copy_n(document.b1.begin(), values.b1.size(), values.b1.begin());
-    values.op = document.op;
-    return values;
+    return printing::textImageValuesOf(document.d1, document.b1, document.op);
 }
 
 }  // namespace tavo

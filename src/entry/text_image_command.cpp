@@ -6,11 +6,7 @@
 namespace tavo {
 
 printing::TextImageValues Incarc::imagine_text() const {
-    printing::TextImageValues values;
-    values.d1 = d1;
-    std::copy_n(b1.begin(), values.b1.size(), values.b1.begin());
-    values.op = isPaymentOrder();
-    return values;
+    return printing::textImageValuesOf(d1, b1, isPaymentOrder());
 }
 
 void Incarc::Command3_Click() {

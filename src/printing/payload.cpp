@@ -41,4 +41,13 @@ bool scrie_OPCB(const QDir& folder, const PayloadSource& document, QString* erro
                             text::Durability::Unsynced);
 }
 
+PayloadSource payloadSourceOf(const std::array<QString, kD1Count>& d1,
+                              const std::array<QString, kB1Count>& b1) {
+    PayloadSource source;
+    source.d1 = d1;
+    source.BIC_platitor = b1[B1::BIC_platitor];
+    source.BIC_beneficiar = b1[B1::BIC_beneficiar];
+    return source;
+}
+
 }  // namespace tavo::printing

@@ -16,6 +16,10 @@ struct PayloadSource {
     QString BIC_beneficiar;
 };
 
+// The payload's source from the entry window's fields and derived labels.
+PayloadSource payloadSourceOf(const std::array<QString, kD1Count>& d1,
+                              const std::array<QString, kB1Count>& b1);
+
 // Only this much of `reprezentand` goes into the payload.
 inline constexpr int kReprezentandInPayload = 70;
 

@@ -111,4 +111,13 @@ void vizu_OP1(TextImageValues values, QStringList& lines) {
     lines << QString() << QString();
 }
 
+TextImageValues textImageValuesOf(const std::array<QString, kD1Count>& d1,
+                                  const std::array<QString, kB1Count>& b1, bool op) {
+    TextImageValues values;
+    values.d1 = d1;
+    std::copy_n(b1.begin(), values.b1.size(), values.b1.begin());
+    values.op = op;
+    return values;
+}
+
 }  // namespace tavo::printing

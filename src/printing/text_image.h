@@ -20,6 +20,10 @@ struct TextImageValues {
     QString angajament = QStringLiteral("Angajament cod/ indicator: ");
 };
 
+// The text image's values from the entry window's fields and derived labels.
+TextImageValues textImageValuesOf(const std::array<QString, kD1Count>& d1,
+                                  const std::array<QString, kB1Count>& b1, bool op);
+
 // The text image's file in the working folder.
 inline const QString kLKELM = QStringLiteral("LKELM.txt");
 
