@@ -1,5 +1,4 @@
-// "OP/FV - imagine text" in the entry window: the declaration note on the
-// form, the viewer opened on LKELM.txt, and a file that cannot be written.
+// "OP/FV - imagine text" and the print layout of the entry window.
 #include <gtest/gtest.h>
 
 #include "entry_fixture.h"
@@ -13,41 +12,30 @@ class TextImageCommand : public EntryFixture {
     TextImageCommand() { entry.d1[D1::nr_OP] = "12"; }
 };
 
-// What LKELM.txt then holds is in tests/e2e/text-image.case.
-TEST_F(TextImageCommand, NoteOnTheFormAndTheViewer) {
-    struct Case {
+// The note needs "1" as the 18th character: in double parentheses on the form
+// (LKELM.txt is in tests/e2e/text-image.case), single on both printed copies.
+TEST_F(TextImageCommand, DeclarationNoteOnTheFormAndOnBothPrintedCopies) {
+    const QString note = "(1-OP cu valoare de declaratie)";
+    const struct {
         QString nr_evidenta;
-        QString note;
+        bool note;
     } cases[] = {
-        {"20230131000000000100017", "((1-OP cu valoare de declaratie))"},
-        {"20230131000000000000017", ""},
-        {"", ""},
+        {"202301310000000001", true},       {"20230131000000000100017", true},
+        {"20230131000000001", false},       {"202301310000000010", false},
+        {"20230131000000000000017", false}, {"", false},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.nr_evidenta.toStdString());
         shown.clear();
         entry.val_decl.fill("before");
         entry.d1[D1::nr_evidenta] = c.nr_evidenta;
         entry.Command3_Click();
-        EXPECT_EQ(entry.val_decl[0], c.note);
+        EXPECT_EQ(entry.val_decl[0], c.note ? "(" + note + ")" : QString());
         EXPECT_EQ(entry.val_decl[1], "before");
         EXPECT_EQ(shown, QStringList{"OPEN LKELM.txt"});
-    }
-}
-
-// Both printed copies carry the note; its "1" must be the 18th character.
-TEST_F(TextImageCommand, PrintLayoutNotesTheDeclarationOnBothCopies) {
-    const QString note = "(1-OP cu valoare de declaratie)";
-    const struct {
-        const char* nr_evidenta;
-        bool note;
-    } cases[] = {
-        {"202301310000000001", true}, {"20230131000000001", false}, {"202301310000000010", false}};
-    for (const auto& c : cases) {
-        entry.d1[D1::nr_evidenta] = c.nr_evidenta;
         entry.aranjare_listare(0);
-        EXPECT_EQ(entry.val_decl[0], c.note ? note : QString()) << c.nr_evidenta;
-        EXPECT_EQ(entry.val_decl[1], entry.val_decl[0]) << c.nr_evidenta;
+        EXPECT_EQ(entry.val_decl[0], c.note ? note : QString());
+        EXPECT_EQ(entry.val_decl[1], entry.val_decl[0]);
     }
 }
 

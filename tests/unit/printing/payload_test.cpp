@@ -29,6 +29,7 @@ const QString kShortPart = QStringLiteral(
     "#12#,1234.50,#ALFA SRL#,14818116,#Cluj-Napoca#,#RO49AAAA1B31007593840000#,#AAAAROBU#,"
     "#BUGETUL DE STAT#,4267117,#RO24TREZ999650101XXXXXXX#,#TREZROBU#,22910010000150323000029,"
     "#Amenda PV 123#,05/04/2024");
+const QString kLongPart = QStringLiteral(",#AB12CD34EF5#,#IND#,#1234567890#,06/04/2024");
 
 }  // namespace
 
@@ -38,63 +39,39 @@ TEST(TextCB, FieldsSeparatorsAndTheLongForm) {
         std::function<void(PayloadSource&)> change;
         QString payload;
     } cases[] = {
-        {"full order", [](PayloadSource&) {},
-         kShortPart + ",#AB12CD34EF5#,#IND#,#1234567890#,06/04/2024"},
-        {"commitment fields only blanks",
-         [](PayloadSource& d) {
-             for (int i = 14; i < 18; ++i) d.d1[i] = QStringLiteral("  ");
-         },
-         kShortPart},
-        {"only the debit date",
-         [](PayloadSource& d) {
-             d.d1[D1::cod_angajament].clear();
-             d.d1[D1::indicator_angajament].clear();
-             d.d1[D1::cod_program].clear();
-         },
-         kShortPart + ",##,##,##,06/04/2024"},
-        {"only the programme code",
-         [](PayloadSource& d) {
-             d.d1[D1::cod_angajament].clear();
-             d.d1[D1::indicator_angajament].clear();
-             d.d1[D1::data_debitarii].clear();
-         },
-         kShortPart + ",##,##,#1234567890#,"},
-        {"only the indicator, kept as it stands",
-         [](PayloadSource& d) {
-             d.d1[D1::cod_angajament].clear();
-             d.d1[D1::indicator_angajament] = QStringLiteral(" I ");
-             d.d1[D1::data_debitarii].clear();
-             d.d1[D1::cod_program].clear();
-         },
-         kShortPart + ",##,# I #,##,"},
+        {"full order", [](PayloadSource&) {}, kShortPart + kLongPart},
+        {"object cut after its 70th character",
+         [](PayloadSource& d) { d.d1[D1::reprezentand] = QString(70, 'x') + "zzz"; },
+         QString(kShortPart).replace("Amenda PV 123", QString(70, 'x')) + kLongPart},
+        {"empty document", [](PayloadSource& d) { d = PayloadSource{}; },
+         "##,,##,,##,##,##,##,,##,##,,##,"},
     };
     for (auto& c : cases) {
         PayloadSource doc = fullOrder();
         c.change(doc);
         EXPECT_EQ(text_CB(doc), c.payload) << c.name;
     }
-}
-
-// The payloads of a payment order without commitment fields and of a deposit
-// slip are in tests/e2e (print-listing-commands, print-command-line).
-TEST(TextCB, EmptyDocument) {
-    EXPECT_EQ(text_CB(PayloadSource{}), QStringLiteral("##,,##,,##,##,##,##,,##,##,,##,"));
-}
-
-TEST(TextCB, OnlyTheFirst70CharactersOfTheObject) {
-    PayloadSource doc = fullOrder();
-    const QString seventy = QString(69, QLatin1Char('x')) + QLatin1Char('y');
-    for (const QString& object : {seventy, seventy + QStringLiteral("zzz")}) {
-        doc.d1[D1::reprezentand] = object;
-        EXPECT_TRUE(text_CB(doc).contains(QLatin1Char('#') + seventy + QStringLiteral("#,05/04")));
-        EXPECT_FALSE(text_CB(doc).contains(QLatin1Char('z')));
+    // One of the commitment fields kept, the others emptied: the long form
+    // with the others empty, unless what is kept is only blanks.
+    const struct {
+        D1 kept;
+        QString value, tail;
+    } commitment[] = {
+        {D1::data_debitarii, "06/04/2024", ",##,##,##,06/04/2024"},
+        {D1::cod_program, "1234567890", ",##,##,#1234567890#,"},
+        {D1::indicator_angajament, " I ", ",##,# I #,##,"},
+        {D1::cod_angajament, "  ", ""},
+    };
+    for (const auto& c : commitment) {
+        PayloadSource doc = fullOrder();
+        for (int i = D1::cod_angajament; i <= D1::cod_program; ++i) doc.d1[i].clear();
+        doc.d1[c.kept] = c.value;
+        EXPECT_EQ(text_CB(doc), kShortPart + c.tail) << c.kept;
     }
-    EXPECT_EQ(doc.d1[D1::reprezentand].size(), 73);  // the document itself is not cut
 }
 
 TEST(ScrieOpcb, WritesThePayloadAsOneCp1250Line) {
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("OPCB.txt"));
 
     PayloadSource doc = fullOrder();
@@ -109,10 +86,8 @@ TEST(ScrieOpcb, WritesThePayloadAsOneCp1250Line) {
     ASSERT_TRUE(scrie_OPCB(QDir(dir.path()), small));
     EXPECT_EQ(tavo::readBytes(path), text_CB(small).toLatin1() + "\r\n");
     EXPECT_FALSE(QFile::exists(path + ".tmp"));
-}
 
-TEST(ScrieOpcb, ReportsAFolderThatCannotBeWritten) {
     QString error;
-    EXPECT_FALSE(scrie_OPCB(QDir(QStringLiteral("/nonexistent/folder")), fullOrder(), &error));
+    EXPECT_FALSE(scrie_OPCB(QDir(dir.filePath("none")), fullOrder(), &error));
     EXPECT_FALSE(error.isEmpty());
 }

@@ -6,7 +6,6 @@
 
 #include "../helpers.h"
 #include "printing/text_image.h"
-#include "text/text_file.h"
 
 using namespace tavo::printing;
 using tavo::B1;
@@ -83,42 +82,6 @@ TEST(TextImage, OneCopyLineByLine) {
         QStringList expected;
     } cases[] = {
         {"payment order, every field", [](TextImageValues&) {}, kOrder},
-        {"deposit slip with every value empty still has its 27 lines",
-         [](TextImageValues& v) {
-             v = TextImageValues();
-             v.op = false;
-         },
-         QStringList{
-             "FOAIE DE VARSAMANT   Nr.                                     PLATITI            "
-             "               LEI, Adica",
-             kSingle,
-             "",
-             kSingle,
-             "PLATITOR: ",
-             "Cod de identificare fiscala: ",
-             "Adresa: ",
-             "Angajament cod/ indicator:  / ",
-             "Cod program: ",
-             kSingle,
-             "BENEFICIAR: ",
-             "Cod de identificare fiscala: ",
-             "Cod IBAN beneficiar:                             Codul BIC: ",
-             "La: ",
-             "Nr.de evidenta a platii: ",
-             "Reprezentand:",
-             "             ",
-             kSingle,
-             "                                                      | Primirea/ Acceptarea",
-             "Data emiterii:                                        |",
-             "Data debitarii:                                       |",
-             "                                                      | Semnatura",
-             "Semnatura platitorului si Stampila                    |",
-             "                                                      | Tipul transferului        "
-             "NORMAL         URGENT",
-             "                                                      |",
-             kDouble,
-             "",
-         }},
         {"bank names cut to their first 100 characters",
          [&](TextImageValues& v) {
              v.b1[B1::banca_platitor] = hundred + QStringLiteral(" SUCURSALA");
@@ -151,47 +114,13 @@ TEST(TextImage, OneCopyLineByLine) {
     }
 }
 
-TEST(TextImage, DeclarationNoteOnlyForAnEighteenthCharacterOne) {
-    struct Case {
-        QString nr_evidenta;
-        bool note;
-    } cases[] = {
-        {QStringLiteral("202301310000000001"), true},  // 18 characters, the last "1"
-        {QStringLiteral("20230131000000000200017"), false},
-        {QStringLiteral("11111111111111111"), false},  // 17 characters
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.nr_evidenta.toStdString());
-        EXPECT_EQ(declarationNoteFor(c.nr_evidenta, true),
-                  c.note ? QStringLiteral("((1-OP cu valoare de declaratie))") : QString());
-        EXPECT_EQ(declarationNoteFor(c.nr_evidenta, false),
-                  c.note ? QStringLiteral("(1-OP cu valoare de declaratie)") : QString());
-    }
-}
-
-// The two copies of the entry window and the copies of a package, for
-// payment orders and deposit slips, are in tests/e2e (text-image, text-command,
-// package-three-and-incomplete and package-deposit-slips).
-TEST(TextImage, LkelmHoldsExactlyTheTwoCopies) {
+// What LKELM.txt holds, and that it replaces an older file whole, is in
+// tests/e2e (text-image, text-command and the package cases).
+TEST(TextImage, LkelmIsWrittenInCp1250) {
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath(QStringLiteral("LKELM.txt"));
-    // An older, longer file leaves nothing behind.
-    ASSERT_TRUE(tavo::text::writeSynced(path, QByteArray(20000, 'x')));
     TextImageValues v = fullOrder();
-    v.b1[B1::suma_litere] = QStringLiteral("doisprezecelei,Ş");  // written in CP1250
+    v.b1[B1::suma_litere] = QStringLiteral("doisprezecelei,Ş");
     QString error;
     ASSERT_TRUE(vizu_OP(QDir(dir.path()), v, &error)) << error.toStdString();
-    const QByteArray bytes = tavo::readBytes(path);
-    EXPECT_EQ(bytes.count("\r\n"), 66);
-    EXPECT_EQ(bytes.count('\n'), 66);
-    EXPECT_TRUE(bytes.startsWith(QByteArray(109, '=') + "\r\nORDIN DE PLATA       Nr."));
-    EXPECT_TRUE(bytes.endsWith("\r\n(1)\r\n"));
-    EXPECT_EQ(bytes.count("doisprezecelei,\xAA\r\n"), 2);
-    EXPECT_FALSE(bytes.contains('x'));
-
-    // A folder that is not there: refused with the reason.
-    error.clear();
-    EXPECT_FALSE(vizu_OP(QDir(dir.filePath(QStringLiteral("none"))), v, &error));
-    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(tavo::readBytes(dir.filePath("LKELM.txt")).count("doisprezecelei,\xAA\r\n"), 2);
 }
