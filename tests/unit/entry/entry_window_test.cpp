@@ -54,10 +54,7 @@ TEST_F(DocumentChecks, TreasuryDefaultsFromTheChosenObligation) {
     EXPECT_EQ(entry.d1[D1::reprezentand], "IMPOZIT");
 }
 
-class TextImageCommand : public EntryFixture {
-  protected:
-    TextImageCommand() { entry.d1[D1::nr_OP] = "12"; }
-};
+class TextImageCommand : public EntryFixture {};
 
 // The note needs "1" as the 18th character: in double parentheses on the form
 // (LKELM.txt is in tests/e2e/text-image.case), single on both printed copies.

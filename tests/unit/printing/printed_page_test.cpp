@@ -1,5 +1,7 @@
-// "Listare OP/ FV" printed to PDF, rasterised, and every PDF417 symbol read back:
-// the counter takes a form only if its symbol gives the payload byte for byte.
+// "Listare OP/ FV" end to end: stored documents printed headless to PDF, the
+// page rasterised as a printer would and every PDF417 symbol on it read back.
+// A form is accepted at the counter only if its symbol gives back the payload,
+// byte for byte, so the payload is rebuilt here from the stored line.
 #include <ZXing/ReadBarcode.h>
 #include <gtest/gtest.h>
 
