@@ -3,9 +3,12 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <QtMath>
 #include <algorithm>
+#include <functional>
 
+#include "../helpers.h"
 #include "entry/incarc.h"
 #include "printing/barcode.h"
 #include "printing/form_drawing.h"
@@ -19,9 +22,23 @@ const QSizeF kBox(form::kBarcode.size());
 constexpr int kModulePixels = 3;  // at least, in the test images
 constexpr int kMargin = 12;       // white pixels around the box
 
-QByteArray bytesOf(const QString& text) {
-    return text::toCp1250(text);
+// A payment order with every field filled, each with a text of its own.
+PayloadSource fullOrder() {
+    PayloadSource doc;
+    doc.d1 = fieldsOf<kD1Count>(
+        "12,1234.50,ALFA SRL,14818116,Cluj-Napoca,RO49AAAA1B31007593840000,Sucursala A,"
+        "BUGETUL DE STAT,4267117,RO24TREZ999650101XXXXXXX,Sucursala B,22910010000150323000029,"
+        "Amenda PV 123,05/04/2024,AB12CD34EF5,IND,06/04/2024,1234567890");
+    doc.BIC_platitor = QStringLiteral("AAAAROBU");
+    doc.BIC_beneficiar = QStringLiteral("TREZROBU");
+    return doc;
 }
+
+const QString kShortPart = QStringLiteral(
+    "#12#,1234.50,#ALFA SRL#,14818116,#Cluj-Napoca#,#RO49AAAA1B31007593840000#,#AAAAROBU#,"
+    "#BUGETUL DE STAT#,4267117,#RO24TREZ999650101XXXXXXX#,#TREZROBU#,22910010000150323000029,"
+    "#Amenda PV 123#,05/04/2024");
+const QString kLongPart = QStringLiteral(",#AB12CD34EF5#,#IND#,#1234567890#,06/04/2024");
 
 // Every byte the cleaners let into a payload, between the payload's own "#" and ",".
 QByteArray everyPassingByte() {
@@ -48,7 +65,7 @@ QByteArray fieldsAtTheirLimits() {
     }
     document.BIC_platitor = QStringLiteral("RNCBROBUXXX");
     document.BIC_beneficiar = QStringLiteral("TREZROBUXXX");
-    return bytesOf(text_CB(document));
+    return text::toCp1250(text_CB(document));
 }
 
 // `count` bytes cycling through everything a payload may hold.
@@ -64,15 +81,7 @@ struct PayloadCase {
     QByteArray bytes;
 };
 
-void PrintTo(const PayloadCase& payload, std::ostream* out) {
-    *out << payload.name << " (" << payload.bytes.size() << " bytes)";
-}
-
 const PayloadCase kPayloads[] = {
-    {"typical",
-     bytesOf("#123#,1500.50,#SC ALFA SRL#,13548146,#STR. MARE 1#,#RO46RNCB0089000000000001#,"
-             "#RNCBROBU#,#BUGETUL DE STAT#,4221306,#RO21TREZ13120A010101XXXX#,#TREZROBU#,,"
-             "#IMPOZIT PE PROFIT#,15/01/2025")},
     {"every_passing_byte", everyPassingByte()},
     {"fields_at_their_limits", fieldsAtTheirLimits()},
     {"six_hundred_mixed_bytes", mixedBytes(600)},
@@ -80,12 +89,10 @@ const PayloadCase kPayloads[] = {
     {"separator_runs", "####,,,,#,#,,##,,,###,#,,,,,,,,,,##########,,,,,,#"},
 };
 
-// The symbol drawn in the form's barcode box, scaled so that a module is at
-// least kModulePixels wide, on a white image with a margin around the box.
+// The symbol drawn in the form's box, modules of kModulePixels at least, on white.
 struct Drawing {
     QImage image;
     QRectF box;
-    double module = 0;  // pixels
 };
 
 Drawing draw(const Pdf417& symbol) {
@@ -95,7 +102,6 @@ Drawing draw(const Pdf417& symbol) {
     const double scale = kModulePixels / twipsPerModule;
     Drawing drawing;
     drawing.box = QRectF(kMargin, kMargin, kBox.width() * scale, kBox.height() * scale);
-    drawing.module = kModulePixels;
     drawing.image = QImage(qCeil(drawing.box.right()) + kMargin,
                            qCeil(drawing.box.bottom()) + kMargin, QImage::Format_Grayscale8);
     drawing.image.fill(Qt::white);
@@ -109,13 +115,8 @@ Drawing draw(const Pdf417& symbol) {
     return drawing;
 }
 
-struct ReadBack {
-    bool found = false;
-    QByteArray bytes;
-    std::string errorLevel;
-};
-
-ReadBack readBack(const QImage& image) {
+// The PDF417 symbol read back from `image`, and its bytes.
+ZXing::Result readBack(const QImage& image, QByteArray* bytes) {
     const ZXing::ImageView view(image.constBits(), image.width(), image.height(),
                                 ZXing::ImageFormat::Lum, int(image.bytesPerLine()));
     const auto hints = ZXing::DecodeHints()
@@ -123,12 +124,9 @@ ReadBack readBack(const QImage& image) {
                            .setTryHarder(true)
                            .setTryRotate(false);
     const ZXing::Result result = ZXing::ReadBarcode(view, hints);
-    ReadBack back;
-    back.found = result.isValid();
-    const ZXing::ByteArray& bytes = result.bytes();
-    back.bytes = QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
-    back.errorLevel = result.ecLevel();
-    return back;
+    *bytes = QByteArray(reinterpret_cast<const char*>(result.bytes().data()),
+                        qsizetype(result.bytes().size()));
+    return result;
 }
 
 // The bounding box of the dark pixels.
@@ -146,28 +144,23 @@ QRect inked(const QImage& image) {
 
 class Pdf417Payload : public testing::TestWithParam<PayloadCase> {};
 
-TEST_P(Pdf417Payload, ReadsBackByteForByte) {
+TEST_P(Pdf417Payload, ReadsBackByteForByteFromTheBoxInsideItsQuietZone) {
     const QByteArray& payload = GetParam().bytes;
     const Pdf417 symbol = encodeBarcode(payload, kBox);
     ASSERT_TRUE(symbol.ok()) << symbol.error.toStdString();
-    EXPECT_EQ(symbol.errorLevel, kPdf417ErrorLevel);
     const Drawing drawing = draw(symbol);
-    const ReadBack back = readBack(drawing.image);
-    ASSERT_TRUE(back.found);
-    EXPECT_EQ(back.bytes.toHex(' '), payload.toHex(' '));
-    EXPECT_EQ(back.errorLevel, std::to_string(kPdf417ErrorLevel));
-}
+    QByteArray bytes;
+    const ZXing::Result back = readBack(drawing.image, &bytes);
+    ASSERT_TRUE(back.isValid());
+    EXPECT_EQ(bytes.toHex(' '), payload.toHex(' '));
+    EXPECT_EQ(back.ecLevel(), std::to_string(kPdf417ErrorLevel));
 
-TEST_P(Pdf417Payload, FillsTheBoxInsideItsQuietZone) {
-    const Pdf417 symbol = encodeBarcode(GetParam().bytes, kBox);
-    ASSERT_TRUE(symbol.ok());
-    const Drawing drawing = draw(symbol);
     const QRect ink = inked(drawing.image);
     const QRectF box = drawing.box;
     EXPECT_TRUE(ink.width() >= 0.9 * box.width() || ink.height() >= 0.9 * box.height())
         << ink.width() << "x" << ink.height() << " in " << box.width() << "x" << box.height();
     // Two module widths of white on every side (one pixel of rounding allowed).
-    const double quiet = kPdf417QuietZone * drawing.module - 1;
+    const double quiet = kPdf417QuietZone * kModulePixels - 1;
     EXPECT_GE(ink.left() - box.left(), quiet);
     EXPECT_GE(box.right() - (ink.right() + 1), quiet);
     EXPECT_GE(ink.top() - box.top(), quiet);
@@ -189,8 +182,7 @@ INSTANTIATE_TEST_SUITE_P(Payloads, Pdf417Payload, testing::ValuesIn(kPayloads),
                              return std::string(info.param.name);
                          });
 
-// The module width encodeBarcode's choice gets in the box, against every column
-// count encoded one by one, for payloads of many lengths.
+// Against every column count encoded one by one, for payloads of many lengths.
 TEST(CodBare, ChoosesTheColumnsWithTheLargestModules) {
     const auto moduleIn = [](const Pdf417& symbol, const QSizeF& box) {
         const QSizeF size = symbol.size();
@@ -215,16 +207,9 @@ TEST(CodBare, ChoosesTheColumnsWithTheLargestModules) {
 }
 
 TEST(CodBare, RefusesWhatASymbolCannotHold) {
-    const struct {
-        const char* name;
-        QByteArray bytes;
-    } cases[] = {
-        {"beyond capacity", mixedBytes(3000)},
-        {"empty", QByteArray()},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const Pdf417 symbol = encodeBarcode(c.bytes, kBox);
+    for (const QByteArray& bytes : {mixedBytes(3000), QByteArray()}) {
+        SCOPED_TRACE(bytes.size());
+        const Pdf417 symbol = encodeBarcode(bytes, kBox);
         EXPECT_FALSE(symbol.ok());
         EXPECT_FALSE(symbol.error.isEmpty());
         EXPECT_TRUE(symbol.modules.empty());
@@ -236,6 +221,59 @@ TEST(CodBare, RefusesWhatASymbolCannotHold) {
         painter.end();
         EXPECT_TRUE(inked(image).isEmpty());
     }
+}
+
+TEST(TextCB, FieldsSeparatorsAndTheLongForm) {
+    struct Case {
+        const char* name;
+        std::function<void(PayloadSource&)> change;
+        QString payload;
+    } cases[] = {
+        {"full order", [](PayloadSource&) {}, kShortPart + kLongPart},
+        {"object cut after its 70th character",
+         [](PayloadSource& d) { d.d1[D1::reprezentand] = QString(70, 'x') + "zzz"; },
+         QString(kShortPart).replace("Amenda PV 123", QString(70, 'x')) + kLongPart},
+        {"empty document", [](PayloadSource& d) { d = PayloadSource{}; },
+         "##,,##,,##,##,##,##,,##,##,,##,"},
+    };
+    for (auto& c : cases) {
+        PayloadSource doc = fullOrder();
+        c.change(doc);
+        EXPECT_EQ(text_CB(doc), c.payload) << c.name;
+    }
+    // One of the commitment fields kept, the others emptied: the long form
+    // with the others empty, unless what is kept is only blanks.
+    const struct {
+        D1 kept;
+        QString value, tail;
+    } commitment[] = {
+        {D1::data_debitarii, "06/04/2024", ",##,##,##,06/04/2024"},
+        {D1::cod_program, "1234567890", ",##,##,#1234567890#,"},
+        {D1::indicator_angajament, " I ", ",##,# I #,##,"},
+        {D1::cod_angajament, "  ", ""},
+    };
+    for (const auto& c : commitment) {
+        PayloadSource doc = fullOrder();
+        for (int i = D1::cod_angajament; i <= D1::cod_program; ++i) doc.d1[i].clear();
+        doc.d1[c.kept] = c.value;
+        EXPECT_EQ(text_CB(doc), kShortPart + c.tail) << c.kept;
+    }
+}
+
+TEST(ScrieOpcb, WritesThePayloadAsOneCp1250Line) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("OPCB.txt"));
+
+    PayloadSource doc = fullOrder();
+    doc.d1[D1::platitor] = QString::fromUtf8("ŞTEFĂNESCU ȘTEFAN");
+    ASSERT_TRUE(scrie_OPCB(QDir(dir.path()), doc));
+    const QByteArray bytes = readBytes(path);
+    EXPECT_EQ(bytes, text::toCp1250(text_CB(doc)) + "\r\n");
+    EXPECT_TRUE(bytes.contains("\xAA\x54\x45\x46\xC3NESCU \xAA"));  // Ş T E F Ă, Ș as Ş
+
+    QString error;
+    EXPECT_FALSE(scrie_OPCB(QDir(dir.filePath("none")), fullOrder(), &error));
+    EXPECT_FALSE(error.isEmpty());
 }
 
 }  // namespace

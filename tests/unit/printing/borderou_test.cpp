@@ -27,8 +27,7 @@ CerereBorderou cerere(const QString& tip = QStringLiteral("OP")) {
     return c;
 }
 
-// A stored line of the payer in the period: order number, amount, the
-// beneficiary IBAN and the type; `extra` goes into the object.
+// A stored line of the payer in the period, dated 15/01/2023.
 QByteArray linie(int nr, const char* suma, const char* iban = "RO61TREZ1315069XXX000000",
                  const char* tip = "OP", const char* obiect = "IMPOZIT") {
     return QByteArray::number(nr) + ",45," + suma + ",ALFA SRL,13548146,BRASOV,RO49RNCB00890000," +

@@ -50,7 +50,7 @@ std::vector<QRect> allBoxes() {
     return boxes;
 }
 
-TEST(FormDrawingLayout, BoxesAndCaptionsKeepApart) {
+TEST(FormDrawingLayout, BoxesAndCaptionsKeepApartAndHoldTheirTexts) {
     const std::vector<QRect> all = allBoxes();
     for (size_t i = 0; i < all.size(); ++i) {
         SCOPED_TRACE(i);
@@ -72,9 +72,7 @@ TEST(FormDrawingLayout, BoxesAndCaptionsKeepApart) {
         EXPECT_EQ(b1Box(b1), d1Box(d1)) << b1;
     EXPECT_TRUE(form::kBarcode.contains(warningBox().united(infoBox())));
     EXPECT_FALSE(warningBox().intersects(infoBox()));
-}
 
-TEST(FormDrawingLayout, BoxesHoldTheirTexts) {
     const QFontMetrics metrics(layout::font(layout::Style::Caption));
     // The longest text each field takes, typed at about 95 twips a character;
     // the branches (6, 10) scroll in their one line and take what room is left.

