@@ -32,16 +32,19 @@
 //   === expect NAME    the file must exist with exactly these lines (CP1250, CR LF)
 //   === same NAME OTHER the file NAME must hold the same bytes as OTHER had before the run
 //   === like NAME OTHER the file NAME must hold the same bytes as OTHER after the run
-//   === absent NAME    the file must not exist afterwards
-//   === exists NAME    the file or folder must exist afterwards
+//   === absent NAMES   the files must not exist afterwards
+//   === exists NAMES   the files or folders must exist afterwards
 // Lines before the first section are comments.
 //
 // Lines that many cases share are written once, in tests/e2e/blocks.txt, as
-// sections "=== block NAME"; a case may also have blocks of its own. A line
-// "{NAME A B ...}" of a script, an expected output or file stands for the lines of that
+// sections "=== block NAME[:] [WHAT IT IS]"; a case may also have blocks of its own. A line
+// "{NAME A B ...}" of any section but a note or a block stands for the lines of that
 // block, each "$1", "$2"... in them replaced by A, B... (blocks may use blocks).
 // An argument in double quotes may hold blanks ("" is an empty one); "${1:7}"
-// is A followed by blanks up to 7 characters, "${1:>7}" A after blanks.
+// is A followed by blanks up to 7 characters, "${1:>7}" A after blanks. An
+// argument holding a range "3..5" uses the block once for each number (0005..0012
+// keeps the width); the ranges of one line go side by side. Whole runs, "=== "
+// lines and all, are a block written "=== runs NAME" ... "=== end".
 //
 // A case can run the program several times: every "=== command" (or table
 // row) after the first run began starts a new run, and so does every
@@ -85,17 +88,26 @@ void PrintTo(const Case& c, std::ostream* os) {
     *os << c.name.toStdString();
 }
 
-// The sections of a case or block file; lines before the first one are comments.
-std::vector<Section> readSections(const QString& path) {
-    std::vector<Section> sections;
+// The lines of a case or block file.
+QStringList readLines(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return sections;
+        return {};
     QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
     if (!lines.isEmpty() && lines.back().isEmpty())
         lines.removeLast();
+    return lines;
+}
+
+// The sections of those lines; lines before the first one are comments. A
+// section "=== runs NAME" goes on, "=== " lines and all, up to "=== end".
+std::vector<Section> parseSections(const QStringList& lines) {
+    std::vector<Section> sections;
     for (const QString& line : lines) {
-        if (line.startsWith(QLatin1String("=== "))) {
+        const bool inRuns = !sections.empty() && sections.back().kind == QLatin1String("runs");
+        if (inRuns && line == QLatin1String("=== end")) {
+            sections.push_back({QStringLiteral("end"), {}, {}});
+        } else if (line.startsWith(QLatin1String("=== ")) && !inRuns) {
             const QString header = line.mid(4);
             const qsizetype blank = header.indexOf(QLatin1Char(' '));
             sections.push_back({blank < 0 ? header : header.left(blank),
@@ -136,6 +148,34 @@ QString fillBlockLine(QString line, const QStringList& words) {
     return line;
 }
 
+// The words of a block's use, once for each number of its ranges "A..B"
+// (the ranges of one use run side by side; a leading 0 keeps the width of A).
+std::vector<QStringList> unrollRanges(const QStringList& words) {
+    static const QRegularExpression range(QStringLiteral(R"((\d+)\.\.(\d+))"));
+    int count = 1;
+    for (const QString& word : words) {
+        const QRegularExpressionMatch m = range.match(word);
+        if (m.hasMatch())
+            count = m.captured(2).toInt() - m.captured(1).toInt() + 1;
+    }
+    std::vector<QStringList> uses;
+    for (int step = 0; step < count; ++step) {
+        QStringList use = words;
+        for (QString& word : use) {
+            const QRegularExpressionMatch m = range.match(word);
+            if (!m.hasMatch())
+                continue;
+            const bool zeros = m.captured(1).startsWith(QLatin1Char('0'));
+            word.replace(m.capturedStart(), m.capturedLength(),
+                         QStringLiteral("%1").arg(m.captured(1).toInt() + step,
+                                                  zeros ? int(m.capturedLength(1)) : 0, 10,
+                                                  QLatin1Char('0')));
+        }
+        uses.push_back(use);
+    }
+    return uses;
+}
+
 // Each line "{NAME A B ...}" naming a block replaced by the block's lines.
 QStringList expandBlocks(const QStringList& lines, const Blocks& blocks) {
     QStringList out;
@@ -144,11 +184,41 @@ QStringList expandBlocks(const QStringList& lines, const Blocks& blocks) {
             const QStringList words = blockWords(line.mid(1, line.size() - 2));
             const auto block = words.isEmpty() ? blocks.end() : blocks.find(words.front());
             if (block != blocks.end()) {
-                QStringList blockLines = block->second;
-                for (QString& blockLine : blockLines) blockLine = fillBlockLine(blockLine, words);
-                out += expandBlocks(blockLines, blocks);
+                for (const QStringList& use : unrollRanges(words)) {
+                    QStringList blockLines = block->second;
+                    for (QString& blockLine : blockLines) blockLine = fillBlockLine(blockLine, use);
+                    out += expandBlocks(blockLines, blocks);
+                }
                 continue;
             }
+        }
+        out.append(line);
+    }
+    return out;
+}
+
+void addBlocks(const std::vector<Section>& sections, Blocks& blocks) {
+    for (const Section& s : sections) {
+        if (s.kind == QLatin1String("block") || s.kind == QLatin1String("runs"))
+            blocks[s.argument.section(QLatin1Char(' '), 0, 0).remove(QLatin1Char(':'))] = s.lines;
+    }
+}
+
+// The lines of a case with its blocks put in; not in its comments, notes or
+// block definitions.
+QStringList expandCase(const QStringList& lines, const Blocks& blocks) {
+    QStringList out;
+    QString kind;
+    for (const QString& line : lines) {
+        if (kind == QLatin1String("runs")) {
+            if (line == QLatin1String("=== end"))
+                kind = QStringLiteral("end");
+        } else if (line.startsWith(QLatin1String("=== "))) {
+            kind = line.mid(4).section(QLatin1Char(' '), 0, 0);
+        } else if (!kind.isEmpty() && kind != QLatin1String("block") &&
+                   kind != QLatin1String("note")) {
+            out += expandBlocks({line}, blocks);
+            continue;
         }
         out.append(line);
     }
@@ -158,25 +228,15 @@ QStringList expandBlocks(const QStringList& lines, const Blocks& blocks) {
 std::vector<Case> loadCases() {
     const QDir dir(QStringLiteral(TAVO_E2E_DIR));
     Blocks blocks;
-    for (const Section& s : readSections(dir.filePath(QStringLiteral("blocks.txt")))) {
-        if (s.kind == QLatin1String("block"))
-            blocks[s.argument] = s.lines;
-    }
+    addBlocks(parseSections(readLines(dir.filePath(QStringLiteral("blocks.txt")))), blocks);
     std::vector<Case> cases;
     for (const QString& fileName :
          dir.entryList({QStringLiteral("*.case")}, QDir::Files, QDir::Name)) {
-        Case c{QFileInfo(fileName).completeBaseName(), readSections(dir.filePath(fileName))};
+        const QStringList lines = readLines(dir.filePath(fileName));
         Blocks caseBlocks = blocks;
-        for (const Section& s : c.sections) {
-            if (s.kind == QLatin1String("block"))
-                caseBlocks[s.argument] = s.lines;
-        }
-        for (Section& s : c.sections) {
-            if (s.kind == QLatin1String("command") || s.kind == QLatin1String("stdout") ||
-                s.kind == QLatin1String("expect") || s.kind == QLatin1String("script"))
-                s.lines = expandBlocks(s.lines, caseBlocks);
-        }
-        cases.push_back(std::move(c));
+        addBlocks(parseSections(lines), caseBlocks);
+        cases.push_back(
+            {QFileInfo(fileName).completeBaseName(), parseSections(expandCase(lines, caseBlocks))});
     }
     return cases;
 }
@@ -291,10 +351,10 @@ void checkFile(const Section& s, const QDir& dir, std::map<QString, QByteArray>&
         const QString other = dir.filePath(s.argument.section(QLatin1Char(' '), 1));
         ASSERT_TRUE(QFile::exists(path) && QFile::exists(other)) << s.argument.toStdString();
         EXPECT_EQ(readBytes(path), readBytes(other)) << s.argument.toStdString();
-    } else if (s.kind == QLatin1String("absent")) {
-        EXPECT_FALSE(QFile::exists(path)) << s.argument.toStdString();
-    } else if (s.kind == QLatin1String("exists")) {
-        EXPECT_TRUE(QFileInfo::exists(path)) << s.argument.toStdString();
+    } else {  // absent or exists: every name given
+        for (const QString& name : s.argument.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            EXPECT_EQ(QFileInfo::exists(dir.filePath(name)), s.kind == QLatin1String("exists"))
+                << s.kind.toStdString() << ' ' << name.toStdString();
     }
 }
 
