@@ -2,60 +2,41 @@
 // prints, its exit status and the files it leaves with what the case expects.
 //
 // A case file is made of sections, each starting with a line "=== WHAT":
-//   === file NAME...   a file of the working folder before the run (several
-//                      names: as many files with the same lines); its lines
-//                      are written in CP1250 with CR LF
-//   === command ARGS   the command line after --dir (default: script); split at
-//                      blanks, so no word of it can hold a blank; the lines
-//                      that follow it are what standard output must be, as
-//                      with a stdout section
-//   === table WORDS    one run per line "ARGS => OUT": the command line is WORDS
-//                      and then ARGS (split at blanks; an argument in double
-//                      quotes may hold blanks), standard output the
-//                      parts of OUT between "|", one line each (a line ending
-//                      in "=>" expects one empty line); lines starting with
-//                      "# " are comments
-//   === refused WORDS  the same for command lines refused as wrong: "ARGS =>
-//                      ERROR", standard error ERROR and "Try 'tavo --help'.",
-//                      nothing on standard output, status 2
-//   === args           more arguments after the command words, one per line
-//                      (an empty line is an empty argument)
-//   === script         the lines given on standard input
-//   === stdout         what standard output must be, exactly; "{YEAR}" in it
-//                      stands for the current year (four digits), "{TODAY}"
-//                      for today's date dd/mm/yyyy (also in expected files)
-//   === stderr         what standard error must be, exactly (not compared
-//                      when the run has no such section); "{VERSION}" stands
-//                      for the program's version here and in stdout
+//   === file NAMES     a file of the working folder, written before the first
+//                      run in CP1250 with CR LF (several names: as many files)
+//   === command ARGS   a run of `tavo --dir FOLDER ARGS` (split at blanks); the
+//                      lines that follow are its standard output
+//   === table WORDS    one run per line "ARGS => OUT" (ARGS after WORDS, split at
+//                      blanks; double quotes hold blanks), standard output the
+//                      parts of OUT between "|"; "# " lines are comments
+//   === refused WORDS  the same, "ARGS => ERROR": standard error ERROR and
+//                      "Try 'tavo --help'.", nothing on standard output, status 2
+//   === args           more arguments, one per line (an empty line is an empty one)
+//   === script         the standard input of a run of `tavo script`
+//   === stdout         what standard output must be, exactly
+//   === stderr         what standard error must be (not compared without it)
 //   === exit N         the exit status (default 0)
-//   === note TEXT      a comment; its lines are ignored
-//   === expect NAME    the file must exist with exactly these lines (CP1250, CR LF)
-//   === same NAME OTHER the file NAME must hold the same bytes as OTHER had before the run
-//   === like NAME OTHER the file NAME must hold the same bytes as OTHER after the run
+//   === note TEXT      a comment
+//   === expect NAME    the file must hold exactly these lines (CP1250, CR LF)
+//   === same NAME OTHER the file must hold the bytes OTHER had before the first run
+//   === like NAME OTHER the file must hold the bytes OTHER holds after the run
 //   === absent NAMES   the files must not exist afterwards
 //   === exists NAMES   the files or folders must exist afterwards
-// Lines before the first section are comments.
+// Lines before the first section are comments. In expected text "{YEAR}",
+// "{TODAY}" (dd/mm/yyyy) and "{VERSION}" stand for what they name.
 //
-// Lines that many cases share are written once, in tests/e2e/blocks.txt, as
-// sections "=== block NAME[:] [WHAT IT IS]"; a case may also have blocks of its own. A line
-// "{NAME A B ...}" of any section but a note or a block stands for the lines of that
-// block, each "$1", "$2"... in them replaced by A, B... (blocks may use blocks).
-// An argument in double quotes may hold blanks ("" is an empty one); "${1:7}"
-// is A followed by blanks up to 7 characters, "${1:>7}" A after blanks. An
-// argument holding a range "3..5" uses the block once for each number (0005..0012
-// keeps the width); the ranges of one line go side by side. Whole runs, "=== "
-// lines and all, are a block written "=== runs NAME" ... "=== end".
+// Every "=== command" or table row starts a new run, and so does a "=== script"
+// not following "=== command script"; the sections after it belong to that run,
+// its file checks made right after it. The runs share one working folder and
+// see no printer queue.
 //
-// A case can run the program several times: every "=== command" (or table
-// row) after the first run began starts a new run, and so does every
-// "=== script" that does not follow a "=== command script" (a run of
-// `tavo script`); the args, script, stdout, exit and file-check sections that
-// follow belong to that run (the file checks are made right after it). All runs share one working
-// folder, whose files are written before the first run. A case without any "=== command" is one run
-// of `tavo script`.
-//
-// The runs see no printer queue: the printing system they are given does not
-// exist, so no case can print on a real printer.
+// Blocks: "=== block NAME[:] [WHAT IT IS]" in tests/e2e/blocks.txt or in the case.
+// A line "{NAME A B ...}" (not in a note or a block) stands for its lines with
+// "$1", "$2"... replaced by A, B...; "${1:7}" is A followed by blanks up to 7
+// characters, "${1:>7}" A after blanks; "" is an empty argument. An argument with
+// a range "3..5" uses the block once for each number (0005..0012 keeps the
+// width), the ranges of one line side by side. "=== runs NAME" ... "=== end" is
+// a block of whole runs, "=== " lines and all.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -265,6 +246,10 @@ QString withToday(QString line) {
         .replace(QLatin1String("{VERSION}"), QLatin1String(TAVO_VERSION));
 }
 
+void addLines(QString& text, const QStringList& lines) {
+    for (const QString& line : lines) text += withToday(line) + QLatin1Char('\n');
+}
+
 // The runs of a table section, one per row that is not a comment. In a
 // "refused" table the text after "=>" is the error: nothing on standard
 // output, the error and the pointer to the usage on standard error, status 2.
@@ -288,8 +273,7 @@ void addTableRows(const Section& s, std::vector<Play>& plays, bool& commandSeen)
             play.expectedExit = 2;
             continue;
         }
-        for (const QString& line : out.split(QLatin1Char('|')))
-            play.expectedOut += withToday(line) + QLatin1Char('\n');
+        addLines(play.expectedOut, out.split(QLatin1Char('|')));
     }
 }
 
@@ -304,8 +288,7 @@ std::vector<Play> playsOf(const Case& c) {
                 plays.emplace_back();
             commandSeen = true;
             plays.back().arguments = s.argument.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-            for (const QString& line : s.lines)
-                plays.back().expectedOut += withToday(line) + QLatin1Char('\n');
+            addLines(plays.back().expectedOut, s.lines);
         } else if (s.kind == QLatin1String("args")) {
             plays.back().arguments += s.lines;
         } else if (s.kind == QLatin1String("script")) {
@@ -314,12 +297,9 @@ std::vector<Play> playsOf(const Case& c) {
             plays.back().scripted = commandSeen = true;
             plays.back().input = s.lines.join(QLatin1Char('\n')).toUtf8() + '\n';
         } else if (s.kind == QLatin1String("stdout")) {
-            for (const QString& line : s.lines)
-                plays.back().expectedOut += withToday(line) + QLatin1Char('\n');
+            addLines(plays.back().expectedOut, s.lines);
         } else if (s.kind == QLatin1String("stderr")) {
-            plays.back().expectedErr = QString();
-            for (const QString& line : s.lines)
-                *plays.back().expectedErr += withToday(line) + QLatin1Char('\n');
+            addLines(plays.back().expectedErr.emplace(), s.lines);
         } else if (s.kind == QLatin1String("exit")) {
             plays.back().expectedExit = s.argument.toInt();
         } else if (QStringList{"expect", "same", "like", "absent", "exists"}.contains(s.kind)) {
