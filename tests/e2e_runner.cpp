@@ -12,7 +12,9 @@
 //   === refused WORDS  the same, "ARGS => ERROR": standard error ERROR and
 //                      "Try 'tavo --help'.", nothing on standard output, status 2
 //   === args           more arguments, one per line (an empty line is an empty one)
-//   === script         the standard input of a run of `tavo script`
+//   === script         the standard input of a run of `tavo script`; a line
+//                      "> TEXT" in it is a line of its standard output instead
+//                      ("> {NAME ...}": a block of them)
 //   === stdout         what standard output must be, exactly
 //   === stderr         what standard error must be (not compared without it)
 //   === exit N         the exit status (default 0)
@@ -161,6 +163,11 @@ std::vector<QStringList> unrollRanges(const QStringList& words) {
 QStringList expandBlocks(const QStringList& lines, const Blocks& blocks) {
     QStringList out;
     for (const QString& line : lines) {
+        if (line.startsWith(QLatin1String("> {"))) {  // a block of expected output
+            for (const QString& shown : expandBlocks({line.mid(2)}, blocks))
+                out.append(QLatin1String("> ") + shown);
+            continue;
+        }
         if (line.startsWith(QLatin1Char('{')) && line.endsWith(QLatin1Char('}'))) {
             const QStringList words = blockWords(line.mid(1, line.size() - 2));
             const auto block = words.isEmpty() ? blocks.end() : blocks.find(words.front());
@@ -295,7 +302,12 @@ std::vector<Play> playsOf(const Case& c) {
             if (plays.back().scripted || plays.back().arguments != QStringList{"script"})
                 plays.emplace_back();  // a new run of `tavo script`
             plays.back().scripted = commandSeen = true;
-            plays.back().input = s.lines.join(QLatin1Char('\n')).toUtf8() + '\n';
+            for (const QString& line : s.lines) {
+                if (line.startsWith(QLatin1String("> ")))
+                    addLines(plays.back().expectedOut, {line.mid(2)});
+                else
+                    plays.back().input += line.toUtf8() + '\n';
+            }
         } else if (s.kind == QLatin1String("stdout")) {
             addLines(plays.back().expectedOut, s.lines);
         } else if (s.kind == QLatin1String("stderr")) {
