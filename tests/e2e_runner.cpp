@@ -242,7 +242,6 @@ struct Play {
     QString expectedOut;
     std::optional<QString> expectedErr;
     int expectedExit = 0;
-    QString label;                       // the command line, for failure reports
     std::vector<const Section*> checks;  // the files to look at after the run
 };
 
@@ -318,12 +317,6 @@ std::vector<Play> playsOf(const Case& c) {
             plays.back().checks.push_back(&s);
         }
     }
-    for (Play& play : plays) {
-        QStringList shown;
-        for (const QString& argument : play.arguments)
-            shown.append(QLatin1Char('[') + argument + QLatin1Char(']'));
-        play.label = shown.join(QLatin1Char(' '));
-    }
     return plays;
 }
 
@@ -373,7 +366,7 @@ TEST_P(E2e, Plays) {
     }
 
     for (const Play& play : playsOf(c)) {
-        SCOPED_TRACE(play.label.toStdString());
+        SCOPED_TRACE(("[" + play.arguments.join(QLatin1String("] [")) + "]").toStdString());
         QProcess tavo;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("CUPS_SERVER"), dir.filePath(QStringLiteral("no-cups")));
