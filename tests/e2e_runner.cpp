@@ -2,57 +2,43 @@
 // prints, its exit status and the files it leaves with what the case expects.
 //
 // A case file is made of sections, each starting with a line "=== WHAT":
-//   === file NAME...   a file of the working folder before the run (several
-//                      names: as many files with the same lines); its lines
-//                      are written in CP1250 with CR LF
-//   === command ARGS   the command line after --dir (default: script); split at
-//                      blanks, so no word of it can hold a blank; the lines
-//                      that follow it are what standard output must be, as
-//                      with a stdout section
-//   === table WORDS    one run per line "ARGS => OUT": the command line is WORDS
-//                      and then ARGS (split at blanks; an argument in double
-//                      quotes may hold blanks), standard output the
-//                      parts of OUT between "|", one line each (a line ending
-//                      in "=>" expects one empty line); lines starting with
-//                      "# " are comments
-//   === refused WORDS  the same for command lines refused as wrong: "ARGS =>
-//                      ERROR", standard error ERROR and "Try 'tavo --help'.",
-//                      nothing on standard output, status 2
-//   === args           more arguments after the command words, one per line
-//                      (an empty line is an empty argument)
-//   === script         the lines given on standard input
-//   === stdout         what standard output must be, exactly; "{YEAR}" in it
-//                      stands for the current year (four digits), "{TODAY}"
-//                      for today's date dd/mm/yyyy (also in expected files)
-//   === stderr         what standard error must be, exactly (not compared
-//                      when the run has no such section); "{VERSION}" stands
-//                      for the program's version here and in stdout
+//   === file NAMES     a file of the working folder, written before the first
+//                      run in CP1250 with CR LF (several names: as many files)
+//   === command ARGS   a run of `tavo --dir FOLDER ARGS` (split at blanks); the
+//                      lines that follow are its standard output
+//   === table WORDS    one run per line "ARGS => OUT" (ARGS after WORDS, split at
+//                      blanks; double quotes hold blanks), standard output the
+//                      parts of OUT between "|"; "# " lines are comments
+//   === refused WORDS  the same, "ARGS => ERROR": standard error ERROR and
+//                      "Try 'tavo --help'.", nothing on standard output, status 2
+//   === args           more arguments, one per line (an empty line is an empty one)
+//   === script         the standard input of a run of `tavo script`; a line
+//                      "> TEXT" in it is a line of its standard output instead
+//                      ("> {NAME ...}": a block of them)
+//   === stdout         what standard output must be, exactly
+//   === stderr         what standard error must be (not compared without it)
 //   === exit N         the exit status (default 0)
-//   === note TEXT      a comment; its lines are ignored
-//   === expect NAME    the file must exist with exactly these lines (CP1250, CR LF)
-//   === same NAME OTHER the file NAME must hold the same bytes as OTHER had before the run
-//   === like NAME OTHER the file NAME must hold the same bytes as OTHER after the run
-//   === absent NAME    the file must not exist afterwards
-//   === exists NAME    the file or folder must exist afterwards
-// Lines before the first section are comments.
+//   === note TEXT      a comment
+//   === expect NAME    the file must hold exactly these lines (CP1250, CR LF)
+//   === same NAME OTHER the file must hold the bytes OTHER had before the first run
+//   === like NAME OTHER the file must hold the bytes OTHER holds after the run
+//   === absent NAMES   the files must not exist afterwards
+//   === exists NAMES   the files or folders must exist afterwards
+// Lines before the first section are comments. In expected text "{YEAR}",
+// "{TODAY}" (dd/mm/yyyy) and "{VERSION}" stand for what they name.
 //
-// Lines that many cases share are written once, in tests/e2e/blocks.txt, as
-// sections "=== block NAME"; a case may also have blocks of its own. A line
-// "{NAME A B ...}" of a script, an expected output or file stands for the lines of that
-// block, each "$1", "$2"... in them replaced by A, B... (blocks may use blocks).
-// An argument in double quotes may hold blanks ("" is an empty one); "${1:7}"
-// is A followed by blanks up to 7 characters, "${1:>7}" A after blanks.
+// Every "=== command" or table row starts a new run, and so does a "=== script"
+// not following "=== command script"; the sections after it belong to that run,
+// its file checks made right after it. The runs share one working folder and
+// see no printer queue.
 //
-// A case can run the program several times: every "=== command" (or table
-// row) after the first run began starts a new run, and so does every
-// "=== script" that does not follow a "=== command script" (a run of
-// `tavo script`); the args, script, stdout, exit and file-check sections that
-// follow belong to that run (the file checks are made right after it). All runs share one working
-// folder, whose files are written before the first run. A case without any "=== command" is one run
-// of `tavo script`.
-//
-// The runs see no printer queue: the printing system they are given does not
-// exist, so no case can print on a real printer.
+// Blocks: "=== block NAME[:] [WHAT IT IS]" in tests/e2e/blocks.txt or in the case.
+// A line "{NAME A B ...}" (not in a note or a block) stands for its lines with
+// "$1", "$2"... replaced by A, B...; "${1:7}" is A followed by blanks up to 7
+// characters, "${1:>7}" A after blanks; "" is an empty argument. An argument with
+// a range "3..5" uses the block once for each number (0005..0012 keeps the
+// width), the ranges of one line side by side. "=== runs NAME" ... "=== end" is
+// a block of whole runs, "=== " lines and all.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -85,17 +71,26 @@ void PrintTo(const Case& c, std::ostream* os) {
     *os << c.name.toStdString();
 }
 
-// The sections of a case or block file; lines before the first one are comments.
-std::vector<Section> readSections(const QString& path) {
-    std::vector<Section> sections;
+// The lines of a case or block file.
+QStringList readLines(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return sections;
+        return {};
     QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
     if (!lines.isEmpty() && lines.back().isEmpty())
         lines.removeLast();
+    return lines;
+}
+
+// The sections of those lines; lines before the first one are comments. A
+// section "=== runs NAME" goes on, "=== " lines and all, up to "=== end".
+std::vector<Section> parseSections(const QStringList& lines) {
+    std::vector<Section> sections;
     for (const QString& line : lines) {
-        if (line.startsWith(QLatin1String("=== "))) {
+        const bool inRuns = !sections.empty() && sections.back().kind == QLatin1String("runs");
+        if (inRuns && line == QLatin1String("=== end")) {
+            sections.push_back({QStringLiteral("end"), {}, {}});
+        } else if (line.startsWith(QLatin1String("=== ")) && !inRuns) {
             const QString header = line.mid(4);
             const qsizetype blank = header.indexOf(QLatin1Char(' '));
             sections.push_back({blank < 0 ? header : header.left(blank),
@@ -136,19 +131,82 @@ QString fillBlockLine(QString line, const QStringList& words) {
     return line;
 }
 
+// The words of a block's use, once for each number of its ranges "A..B"
+// (the ranges of one use run side by side; a leading 0 keeps the width of A).
+std::vector<QStringList> unrollRanges(const QStringList& words) {
+    static const QRegularExpression range(QStringLiteral(R"((\d+)\.\.(\d+))"));
+    int count = 1;
+    for (const QString& word : words) {
+        const QRegularExpressionMatch m = range.match(word);
+        if (m.hasMatch())
+            count = m.captured(2).toInt() - m.captured(1).toInt() + 1;
+    }
+    std::vector<QStringList> uses;
+    for (int step = 0; step < count; ++step) {
+        QStringList use = words;
+        for (QString& word : use) {
+            const QRegularExpressionMatch m = range.match(word);
+            if (!m.hasMatch())
+                continue;
+            const bool zeros = m.captured(1).startsWith(QLatin1Char('0'));
+            word.replace(m.capturedStart(), m.capturedLength(),
+                         QStringLiteral("%1").arg(m.captured(1).toInt() + step,
+                                                  zeros ? int(m.capturedLength(1)) : 0, 10,
+                                                  QLatin1Char('0')));
+        }
+        uses.push_back(use);
+    }
+    return uses;
+}
+
 // Each line "{NAME A B ...}" naming a block replaced by the block's lines.
 QStringList expandBlocks(const QStringList& lines, const Blocks& blocks) {
     QStringList out;
     for (const QString& line : lines) {
+        if (line.startsWith(QLatin1String("> {"))) {  // a block of expected output
+            for (const QString& shown : expandBlocks({line.mid(2)}, blocks))
+                out.append(QLatin1String("> ") + shown);
+            continue;
+        }
         if (line.startsWith(QLatin1Char('{')) && line.endsWith(QLatin1Char('}'))) {
             const QStringList words = blockWords(line.mid(1, line.size() - 2));
             const auto block = words.isEmpty() ? blocks.end() : blocks.find(words.front());
             if (block != blocks.end()) {
-                QStringList blockLines = block->second;
-                for (QString& blockLine : blockLines) blockLine = fillBlockLine(blockLine, words);
-                out += expandBlocks(blockLines, blocks);
+                for (const QStringList& use : unrollRanges(words)) {
+                    QStringList blockLines = block->second;
+                    for (QString& blockLine : blockLines) blockLine = fillBlockLine(blockLine, use);
+                    out += expandBlocks(blockLines, blocks);
+                }
                 continue;
             }
+        }
+        out.append(line);
+    }
+    return out;
+}
+
+void addBlocks(const std::vector<Section>& sections, Blocks& blocks) {
+    for (const Section& s : sections) {
+        if (s.kind == QLatin1String("block") || s.kind == QLatin1String("runs"))
+            blocks[s.argument.section(QLatin1Char(' '), 0, 0).remove(QLatin1Char(':'))] = s.lines;
+    }
+}
+
+// The lines of a case with its blocks put in; not in its comments, notes or
+// block definitions.
+QStringList expandCase(const QStringList& lines, const Blocks& blocks) {
+    QStringList out;
+    QString kind;
+    for (const QString& line : lines) {
+        if (kind == QLatin1String("runs")) {
+            if (line == QLatin1String("=== end"))
+                kind = QStringLiteral("end");
+        } else if (line.startsWith(QLatin1String("=== "))) {
+            kind = line.mid(4).section(QLatin1Char(' '), 0, 0);
+        } else if (!kind.isEmpty() && kind != QLatin1String("block") &&
+                   kind != QLatin1String("note")) {
+            out += expandBlocks({line}, blocks);
+            continue;
         }
         out.append(line);
     }
@@ -158,25 +216,15 @@ QStringList expandBlocks(const QStringList& lines, const Blocks& blocks) {
 std::vector<Case> loadCases() {
     const QDir dir(QStringLiteral(TAVO_E2E_DIR));
     Blocks blocks;
-    for (const Section& s : readSections(dir.filePath(QStringLiteral("blocks.txt")))) {
-        if (s.kind == QLatin1String("block"))
-            blocks[s.argument] = s.lines;
-    }
+    addBlocks(parseSections(readLines(dir.filePath(QStringLiteral("blocks.txt")))), blocks);
     std::vector<Case> cases;
     for (const QString& fileName :
          dir.entryList({QStringLiteral("*.case")}, QDir::Files, QDir::Name)) {
-        Case c{QFileInfo(fileName).completeBaseName(), readSections(dir.filePath(fileName))};
+        const QStringList lines = readLines(dir.filePath(fileName));
         Blocks caseBlocks = blocks;
-        for (const Section& s : c.sections) {
-            if (s.kind == QLatin1String("block"))
-                caseBlocks[s.argument] = s.lines;
-        }
-        for (Section& s : c.sections) {
-            if (s.kind == QLatin1String("command") || s.kind == QLatin1String("stdout") ||
-                s.kind == QLatin1String("expect") || s.kind == QLatin1String("script"))
-                s.lines = expandBlocks(s.lines, caseBlocks);
-        }
-        cases.push_back(std::move(c));
+        addBlocks(parseSections(lines), caseBlocks);
+        cases.push_back(
+            {QFileInfo(fileName).completeBaseName(), parseSections(expandCase(lines, caseBlocks))});
     }
     return cases;
 }
@@ -194,7 +242,6 @@ struct Play {
     QString expectedOut;
     std::optional<QString> expectedErr;
     int expectedExit = 0;
-    QString label;                       // the command line, for failure reports
     std::vector<const Section*> checks;  // the files to look at after the run
 };
 
@@ -203,6 +250,10 @@ QString withToday(QString line) {
     return line.replace(QLatin1String("{YEAR}"), QString::number(today.year()))
         .replace(QLatin1String("{TODAY}"), today.toString(QStringLiteral("dd/MM/yyyy")))
         .replace(QLatin1String("{VERSION}"), QLatin1String(TAVO_VERSION));
+}
+
+void addLines(QString& text, const QStringList& lines) {
+    for (const QString& line : lines) text += withToday(line) + QLatin1Char('\n');
 }
 
 // The runs of a table section, one per row that is not a comment. In a
@@ -228,8 +279,7 @@ void addTableRows(const Section& s, std::vector<Play>& plays, bool& commandSeen)
             play.expectedExit = 2;
             continue;
         }
-        for (const QString& line : out.split(QLatin1Char('|')))
-            play.expectedOut += withToday(line) + QLatin1Char('\n');
+        addLines(play.expectedOut, out.split(QLatin1Char('|')));
     }
 }
 
@@ -244,33 +294,28 @@ std::vector<Play> playsOf(const Case& c) {
                 plays.emplace_back();
             commandSeen = true;
             plays.back().arguments = s.argument.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-            for (const QString& line : s.lines)
-                plays.back().expectedOut += withToday(line) + QLatin1Char('\n');
+            addLines(plays.back().expectedOut, s.lines);
         } else if (s.kind == QLatin1String("args")) {
             plays.back().arguments += s.lines;
         } else if (s.kind == QLatin1String("script")) {
             if (plays.back().scripted || plays.back().arguments != QStringList{"script"})
                 plays.emplace_back();  // a new run of `tavo script`
             plays.back().scripted = commandSeen = true;
-            plays.back().input = s.lines.join(QLatin1Char('\n')).toUtf8() + '\n';
+            for (const QString& line : s.lines) {
+                if (line.startsWith(QLatin1String("> ")))
+                    addLines(plays.back().expectedOut, {line.mid(2)});
+                else
+                    plays.back().input += line.toUtf8() + '\n';
+            }
         } else if (s.kind == QLatin1String("stdout")) {
-            for (const QString& line : s.lines)
-                plays.back().expectedOut += withToday(line) + QLatin1Char('\n');
+            addLines(plays.back().expectedOut, s.lines);
         } else if (s.kind == QLatin1String("stderr")) {
-            plays.back().expectedErr = QString();
-            for (const QString& line : s.lines)
-                *plays.back().expectedErr += withToday(line) + QLatin1Char('\n');
+            addLines(plays.back().expectedErr.emplace(), s.lines);
         } else if (s.kind == QLatin1String("exit")) {
             plays.back().expectedExit = s.argument.toInt();
         } else if (QStringList{"expect", "same", "like", "absent", "exists"}.contains(s.kind)) {
             plays.back().checks.push_back(&s);
         }
-    }
-    for (Play& play : plays) {
-        QStringList shown;
-        for (const QString& argument : play.arguments)
-            shown.append(QLatin1Char('[') + argument + QLatin1Char(']'));
-        play.label = shown.join(QLatin1Char(' '));
     }
     return plays;
 }
@@ -291,10 +336,10 @@ void checkFile(const Section& s, const QDir& dir, std::map<QString, QByteArray>&
         const QString other = dir.filePath(s.argument.section(QLatin1Char(' '), 1));
         ASSERT_TRUE(QFile::exists(path) && QFile::exists(other)) << s.argument.toStdString();
         EXPECT_EQ(readBytes(path), readBytes(other)) << s.argument.toStdString();
-    } else if (s.kind == QLatin1String("absent")) {
-        EXPECT_FALSE(QFile::exists(path)) << s.argument.toStdString();
-    } else if (s.kind == QLatin1String("exists")) {
-        EXPECT_TRUE(QFileInfo::exists(path)) << s.argument.toStdString();
+    } else {  // absent or exists: every name given
+        for (const QString& name : s.argument.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            EXPECT_EQ(QFileInfo::exists(dir.filePath(name)), s.kind == QLatin1String("exists"))
+                << s.kind.toStdString() << ' ' << name.toStdString();
     }
 }
 
@@ -321,7 +366,7 @@ TEST_P(E2e, Plays) {
     }
 
     for (const Play& play : playsOf(c)) {
-        SCOPED_TRACE(play.label.toStdString());
+        SCOPED_TRACE(("[" + play.arguments.join(QLatin1String("] [")) + "]").toStdString());
         QProcess tavo;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("CUPS_SERVER"), dir.filePath(QStringLiteral("no-cups")));
