@@ -2,12 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
+#include "../helpers.h"
 #include "text/cp1250.h"
-#include "ui/scripted_ui.h"
 
 using namespace tavo::beneficiary;
 
@@ -39,32 +35,6 @@ TEST(BuiltInLists, EveryFileLoadsAndPassesItsCheck) {
         EXPECT_EQ(file.list(built).shape(), file.shape) << file.fileName;
         EXPECT_EQ(file.list(built).selected(), -1) << file.fileName;
     }
-}
-
-TEST(BuiltInLists, NewClassificationIsOneAscendingListCutIntoFiveParts) {
-    const FormIbanLists& f = lists().Form_IBAN;
-    QStringList all;
-    for (const ReferenceList* part : {&f.oblig1P, &f.oblig2P, &f.oblig3P, &f.oblig4P, &f.oblig5P}) {
-        EXPECT_GT(part->count(), 0);
-        all << codes(*part);
-    }
-    for (int i = 1; i < all.size(); ++i) {
-        EXPECT_LT(all[i - 1], all[i]) << "row " << i;  // ascending, so no row twice
-    }
-    // Parts of nearly equal size: no part more than one row longer than another.
-    const auto sizes = {f.oblig1P.count(), f.oblig2P.count(), f.oblig3P.count(), f.oblig4P.count(),
-                        f.oblig5P.count()};
-    EXPECT_LE(std::max(sizes) - std::min(sizes), 1);
-}
-
-TEST(BuiltInLists, BuilderLongAndShortNamesHaveTheSameCodesRowByRow) {
-    const FormNrevidLists& b = lists().Form_NREVID;
-    ASSERT_EQ(b.oblig1.count(), b.oblig3.count());
-    for (int i = 0; i < b.oblig1.count(); ++i) {
-        EXPECT_EQ(b.oblig1.code(i), b.oblig3.code(i)) << i;
-        EXPECT_EQ(b.oblig1.obligationCode(i), b.oblig3.obligationCode(i)) << i;
-    }
-    EXPECT_TRUE(sameCodesRowByRow(b.oblig1, b.oblig3));
 }
 
 // Rows the program looks for by value. The units, banks, obligations and
@@ -189,50 +159,29 @@ TEST(ListRows, BlankLinesAtTheEndOfAFileAreNoRows) {
     EXPECT_EQ(listRows("01 - debit\r\n\r\n03 - x"), QStringList({"01 - debit", "", "03 - x"}));
 }
 
-// Lists of the user's own in liste/ (a malformed one is in
-// tests/e2e/updated-reference-lists.case).
-class UserLists : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
-        ASSERT_TRUE(QDir(dir_.path()).mkdir(kUserListFolder));
-    }
-    void write(const char* name, const QString& content) {
-        QFile f(QDir(dir_.path()).filePath(QString(kUserListFolder) + "/" + name));
+// The short builder names follow the long ones by position: a file of the
+// user's own in liste/ that breaks the pair sends both back to the built-in
+// lists. (A malformed file is in tests/e2e/updated-reference-lists.case,
+// valid ones in tests/e2e/assistant-iban-lists-by-unit.case.)
+TEST(UserLists, BuilderNamesAreTakenOnlyInPairs) {
+    tavo::RecordingUi r;
+    const QDir folder(r.dir.path());
+    ASSERT_TRUE(folder.mkdir(kUserListFolder));
+    const auto write = [&folder](const char* name, const QString& content) {
+        QFile f(folder.filePath(QString(kUserListFolder) + "/" + name));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(tavo::text::toCp1250(content));
-    }
-    ReferenceLists load() {
-        tavo::ScriptedUi ui(QDir(dir_.path()), QDir(dir_.path()),
-                            [this](const QString& line) { shown_ << line; });
-        return loadReferenceLists(QDir(dir_.path()), ui);
-    }
-    QTemporaryDir dir_;
-    QStringList shown_;
-};
-
-TEST_F(UserLists, AValidFileReplacesTheBuiltInList) {
-    write("form_nrevid_categ_fisc.txt", "01 - debit\r\n11 - penalitate de întârziere\r\n\r\n");
-    const ReferenceLists l = load();
-    EXPECT_TRUE(shown_.isEmpty()) << shown_.join('\n').toStdString();
-    EXPECT_EQ(l.Form_NREVID.categ_fisc.rows(),
-              QStringList({"01 - debit", "11 - penalitate de întârziere"}));
-    EXPECT_EQ(l.Form_IBAN.Banci1.rows(), lists().Form_IBAN.Banci1.rows());
-}
-
-TEST_F(UserLists, BuilderNamesThatNoLongerPairGoBackToTheBuiltInOnes) {
-    write("form_nrevid_oblig1.txt", "001.(20350101XX-910)Amenzi\r\n");
-    const ReferenceLists l = load();
-    ASSERT_EQ(shown_.size(), 1);
-    EXPECT_TRUE(shown_[0].contains("form_nrevid_oblig3.txt")) << shown_[0].toStdString();
+    };
+    write("form_nrevid_oblig1.txt", "001.(20350101XX-910)Amenzi la bugetul de stat\r\n");
+    ReferenceLists l = loadReferenceLists(folder, r.ui);
+    ASSERT_EQ(r.shown.size(), 1);
+    EXPECT_TRUE(r.shown[0].contains("form_nrevid_oblig3.txt")) << r.shown[0].toStdString();
     EXPECT_EQ(l.Form_NREVID.oblig1.rows(), lists().Form_NREVID.oblig1.rows());
     EXPECT_EQ(l.Form_NREVID.oblig3.rows(), lists().Form_NREVID.oblig3.rows());
-}
 
-TEST_F(UserLists, BuilderNamesReplacedTogetherAreKept) {
-    write("form_nrevid_oblig1.txt", "001.(20350101XX-910)Amenzi la bugetul de stat\r\n");
     write("form_nrevid_oblig3.txt", "001.(20350101XX-910)Amenzi BS\r\n");
-    const ReferenceLists l = load();
-    EXPECT_TRUE(shown_.isEmpty()) << shown_.join('\n').toStdString();
+    r.shown.clear();
+    l = loadReferenceLists(folder, r.ui);
+    EXPECT_TRUE(r.shown.isEmpty()) << r.shown.join('\n').toStdString();
     EXPECT_EQ(l.Form_NREVID.oblig3.text(0), "Amenzi BS");
 }

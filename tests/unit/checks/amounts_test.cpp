@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <limits>
 
 #include "../helpers.h"
@@ -12,59 +11,16 @@ using namespace tavo::checks;
 
 namespace {
 
-// The amounts the calc cases of tests/e2e do not already cover.
-TEST(AmountWords, IntegersInWords) {
-    const struct {
-        const char* number;
-        const char* words;
-    } cases[] = {
-        {"912", "nouasutedouasprezecelei"},
-        {"2002", "douamiidoilei"},
-        {"1001000", "unmilionunamielei"},
-        {"1000001000000", "unamiemiliardeunmilionlei"},
-        {"000000000000002", "doilei"},  // leading zeros
-        {"0001", "unleu"},
-        {"", ""},
-        {"abc", ""},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(cre_litere(QLatin1String(c.number)), QLatin1String(c.words)) << c.number;
+// A text without digits has no words; the amounts themselves are in
+// tests/e2e/calc-amount-words.case.
+TEST(AmountWords, NoDigitsNoWords) {
+    EXPECT_EQ(cre_litere(QString()), QString());
+    EXPECT_EQ(cre_litere(QStringLiteral("abc")), QString());
 }
 
-// The forms of "1" and "2" and the scale words depend on the group's position;
-// the groups of the amounts in tests/e2e/calc-amount-words.case are not repeated.
-TEST(AmountWords, GroupsByPosition) {
-    const struct {
-        const char* group;
-        int position;
-        const char* words;
-        const char* scale;
-    } cases[] = {
-        {"102", 13, "unasutadoi", ""},    {"011", 10, "unsprezece", "mii"},
-        {"910", 13, "nouasutezece", ""},  {"090", 7, "nouazeci", "milioane"},
-        {"305", 13, "treisutecinci", ""},
-    };
-    for (const auto& c : cases) {
-        const QString g = QLatin1String(c.group);
-        EXPECT_EQ(litere_grup(g, c.position), QLatin1String(c.words))
-            << c.group << ' ' << c.position;
-        EXPECT_EQ(ordin_grup(c.position, g), QLatin1String(c.scale))
-            << c.group << ' ' << c.position;
-    }
-}
-
+// Only the integer part is grouped; the rest is in tests/e2e/calc-amounts.case.
 TEST(Amounts, GroupingByThousands) {
-    const struct {
-        const char* number;
-        const char* grouped;
-    } cases[] = {
-        {"100", "100"},
-        {"12.5", "12"},
-        {"000", ""},
-        {"", ""},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(grupare_mii(QLatin1String(c.number)), QLatin1String(c.grouped)) << c.number;
+    EXPECT_EQ(grupare_mii(QStringLiteral("1234.5")), QStringLiteral("1.234"));
 }
 
 TEST(Amounts, ReadingAmountTexts) {
@@ -96,14 +52,8 @@ TEST(Amounts, ReadingAmountTexts) {
               std::numeric_limits<qint64>::max());
 }
 
-// Sums in bani are exact where sums of doubles are not.
-TEST(Amounts, BaniAddUpExactly) {
-    EXPECT_EQ(amountInBani(QStringLiteral("0.10")) + amountInBani(QStringLiteral("0.20")),
-              amountInBani(QStringLiteral("0.30")));
-    qint64 total = 0;
-    for (int i = 0; i < 1000; ++i) total += amountInBani(QStringLiteral("0.01"));
-    EXPECT_EQ(baniToText(total), QStringLiteral("10.00"));
-
+// Bani written as text and read back.
+TEST(Amounts, BaniAsText) {
     const struct {
         qint64 bani;
         const char* text;
@@ -137,13 +87,9 @@ TEST(Amounts, StoredAmountAndItsDisplays) {
         const char* grouped;
         const char* words;
     } cases[] = {
-        {" 2345678.90", "2345678.90", "2.345.678,90",  // a blank from a stored line
-         "douamilioanetreisutepatruzecisicincimiisasesutesaptezecisioptlei,90bani"},
+        {" 2002.9", "2002.90", "2.002,90", "douamiidoilei,90bani"},  // a blank from a stored line
         {".5", ".50", ",50", ",50bani"},
         {"0.0\t1", "0.01", ",01", ",01bani"},  // a tab in a stored line is skipped, as in sums
-        {"000", "", "", ""},
-        {"", "", "", ""},
-        {"abc", "", "", ""},
     };
     for (const auto& c : cases) {
         const AmountForms forms = amountForms(QLatin1String(c.field));

@@ -22,9 +22,9 @@ struct Case {
 // feeds (its arguments are lines), and characters it does not try.
 TEST(CuratareCamp, LineBreaksAndBlanks) {
     const Case cases[] = {
-        {"a\r\nb", "ab"},     {"a\nb\rc", "abc"},
+        {"a\r\nb", "ab"},
+        {"a\nb\rc", "abc"},
         {"\r\n abc", " abc"},  // trimmed before the line break goes
-        {"\ta\t", "\ta\t"},    // only blanks are trimmed
         {"   ", ""},
     };
     for (const auto& c : cases) {
@@ -33,31 +33,9 @@ TEST(CuratareCamp, LineBreaksAndBlanks) {
 }
 
 TEST(InlocuireCB, ReplacesWhatTheBarcodeDoesNotTake) {
-    const Case cases[] = {
-        {"  x;y  ", "x y"},
-        {"a\r\nb", "ab"},
-        {"Ωmega", "mega"},     // outside the code page: "?", then trimmed
-        {"Straße", "Stra e"},  // ß is not a letter with diacritics
-        {"", ""},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(inlocuire_CB(u(c.text)), u(c.result)) << c.text;
-    }
+    EXPECT_EQ(inlocuire_CB(u("a\r\nb")), u("ab"));
+    EXPECT_EQ(inlocuire_CB(u("Straße")), u("Stra e"));  // ß is not a letter with diacritics
     EXPECT_EQ(filtru_CB(u("a\r\nb")), u("ab"));
-}
-
-TEST(Cleaners, EveryPrintableAsciiCharacter) {
-    const QString replacedByBlank = u("!\"#$%&'*+,:;<?@[\\]^_`{|}~");
-    for (char16_t code = 0x21; code < 0x7F; ++code) {
-        const QChar c(code);
-        const QString text = QStringLiteral("a") + c + QStringLiteral("b");
-        const bool alnum = c.isDigit() || (c.toLatin1() >= 'A' && c.toLatin1() <= 'Z') ||
-                           (c.toLatin1() >= 'a' && c.toLatin1() <= 'z');
-        const QString replaced = replacedByBlank.contains(c) ? QStringLiteral("a b") : text;
-        const QString filtered = alnum || c == QLatin1Char('.') ? text : QStringLiteral("ab");
-        EXPECT_EQ(inlocuire_CB(text), replaced) << char(code);
-        EXPECT_EQ(filtru_CB(text), filtered) << char(code);
-    }
 }
 
 TEST(Cleaners, LettersWithDiacriticsBecomeTheirBaseLetter) {

@@ -14,15 +14,6 @@
 
 using namespace tavo::text;
 
-TEST(TextFile, ReplaceFileWritesTheWholeContentAndLeavesNoTemp) {
-    QTemporaryDir dir;
-    const QDir folder(dir.path());
-    ASSERT_TRUE(replaceFile(folder.filePath("a.txt"), folder.filePath("a.tmp"), "one\r\n"));
-    ASSERT_TRUE(replaceFile(folder.filePath("a.txt"), folder.filePath("a.tmp"), "two\r\n"));
-    EXPECT_EQ(tavo::readBytes(folder.filePath("a.txt")), "two\r\n");
-    EXPECT_FALSE(QFile::exists(folder.filePath("a.tmp")));
-}
-
 TEST(TextFile, AFailedRenameLeavesTheTargetAndRemovesTheTemp) {
     QTemporaryDir dir;
     const QDir folder(dir.path());
