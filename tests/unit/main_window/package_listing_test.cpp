@@ -1,6 +1,5 @@
-// The package listing's progress: asked once per stored line, and a stop
-// asked for by the user ends the printing but still leaves LKELM.txt with the
-// documents printed so far and asks the closing question.
+// The package listing's progress, once per stored line; a stop still leaves
+// LKELM.txt with the documents printed so far and asks the closing question.
 #include <gtest/gtest.h>
 
 #include <QProcess>

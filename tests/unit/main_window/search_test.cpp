@@ -1,5 +1,4 @@
-// The search field of the main window: what each text typed, in turn, leaves
-// in the list, and that a document found is chosen as from the whole list.
+// The search field of the main window.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
@@ -52,8 +51,7 @@ struct SearchWindow {
 };
 
 TEST(Search, NarrowsTheListToTheDocumentsWhoseLineHoldsTheText) {
-    // Typed one after the other: a text that does not extend the one before
-    // must look at every document again.
+    // Typed in turn: a text not extending the one before looks at every document.
     const struct {
         const char* typed;
         const char* found;  // order numbers listed
