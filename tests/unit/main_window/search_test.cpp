@@ -76,23 +76,6 @@ TEST(Search, NarrowsTheListToTheDocumentsWhoseLineHoldsTheText) {
     }
 }
 
-TEST(Search, ChoosingAFoundDocumentIsChoosingItInTheWholeList) {
-    for (const char* typed : {"beta", "Ţârlungeni", "stefan cel"}) {
-        SCOPED_TRACE(typed);
-        SearchWindow whole;
-        SearchWindow found;
-        found.type(QString::fromUtf8(typed));
-        ASSERT_EQ(found.window.Ordine.size(), 1);
-        const int index = int(whole.window.Ordine.indexOf(found.window.Ordine.front()));
-        whole.window.Ordine_Click(index);
-        found.window.Ordine_Click(0);
-        EXPECT_EQ(found.window.NrO, whole.window.NrO);
-        EXPECT_EQ(found.window.Option2, whole.window.Option2);
-        EXPECT_EQ(found.window.focus, whole.window.focus);
-        EXPECT_EQ(found.state.CIF_curent, whole.state.CIF_curent);
-    }
-}
-
 TEST(Search, ReloadKeepsTheSearchAndCountsEveryDocument) {
     SearchWindow w;
     EXPECT_EQ(w.type("bugetul"), "1 4");
