@@ -119,6 +119,11 @@ TEST_F(OrdersFileTest, SaveReplacesInPlaceOrAppends) {
     writeLines({"1 not a document", kDoc2});
     ASSERT_TRUE(orders.salvare_ordin(document(kDoc1)));
     EXPECT_EQ(bytes("ordine.txt"), tavo::text::joinLines({"1 not a document", kDoc2, kDoc1}));
+
+    // Lines ended by LF alone: each is copied or replaced, ended by CR LF.
+    writeRaw("ordine.txt", (kDoc1 + "\n" + kDoc2 + "\n").toLatin1());
+    ASSERT_TRUE(orders.salvare_ordin(changed));
+    EXPECT_EQ(bytes("ordine.txt"), tavo::text::joinLines({changed.linie(), kDoc2}));
 }
 
 // man.txt cannot be written: nothing changes.
