@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# The bash completion of tavo: what it offers for a few command lines, and its
-# list of calc operations against the one the program has.
-# Usage: completion_test.sh COMPLETION-FILE TAVO-BINARY
+# What the bash completion of tavo offers, and its calc operations against the
+# program's. Usage: completion_test.sh COMPLETION-FILE TAVO-BINARY
 set -u
 source "$1"
 tavo=$2

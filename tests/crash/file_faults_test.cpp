@@ -1,5 +1,4 @@
-// A full disk or a folder the user may not write, met by a save and by the
-// update of older lines at the start.
+// A full disk or a read-only folder met by a save and by the update of older lines.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -52,10 +51,8 @@ class FileFaults : public testing::Test {
     }
 };
 
-// The save meets the fault: the user is told, ordine.txt stays byte for
-// byte, no man.txt is left and the document typed stays in the entry window.
-// `tavo list` still lists both documents; with room again the same save goes
-// through (and brings older lines up to date).
+// The user is told, ordine.txt and the typed document stay, no man.txt is
+// left; with room again the same save goes through.
 TEST_F(FileFaults, ASaveThatFailsKeepsFileAndDocument) {
     const QString noSpace = "man.txt: No space left on device",
                   denied = "man.txt: Permission denied";
@@ -98,9 +95,8 @@ TEST_F(FileFaults, ASaveThatFailsKeepsFileAndDocument) {
     }
 }
 
-// A disk without hard links with room for the new file (shorter) but not for
-// a copy of the old one: the save goes through, the user is told, and no
-// half copy is left as a version.
+// Room for the new (shorter) file but not for a copy of the old one: the save
+// goes through and no half copy is left as a version.
 TEST_F(FileFaults, AFullDiskDuringTheCopyOfAVersionStillSaves) {
     const QByteArray before = writeOrders({kDoc1, kDoc2});
     const QStringList faults{QStringLiteral("TAVO_FAULT_WRITE_AFTER=%1").arg(before.size() - 1),

@@ -1,11 +1,6 @@
-// The real program killed (SIGKILL) at random moments while it brings a large
-// ordine.txt of older lines up to date (`tavo list`) and while it saves a
-// document into it (`tavo script`), each time keeping the file it replaces as
-// an earlier version, by a hard link or (half of the runs) by a copy. After
-// every kill ordine.txt is the old file or a whole new one, every version is
-// whole (one of the files ordine.txt has been), there are at most 30, and the
-// next start takes over the lock left behind, removes man.txt and loads every
-// document.
+// `tavo list` (updating older lines) and `tavo script` (a save) killed at
+// random moments, versions kept by hard links or copies: ordine.txt and every
+// version stay whole, and the next start loads every document.
 #include <gtest/gtest.h>
 #include <signal.h>
 
@@ -26,9 +21,7 @@
 namespace {
 
 constexpr int kDocuments = 20000;
-// Half of the kills of `tavo list`, half of the save; half of each keep
-// versions by copies. A longer soak:
-// TAVO_KILLS=2000 TAVO_KILL_SEED=7 ctest -R Kills.
+// A longer soak: TAVO_KILLS=2000 TAVO_KILL_SEED=7 ctest -R Kills.
 const int kKills =
     qEnvironmentVariableIsSet("TAVO_KILLS") ? qEnvironmentVariableIntValue("TAVO_KILLS") : 60;
 const unsigned kSeed = qEnvironmentVariableIsSet("TAVO_KILL_SEED")
@@ -47,8 +40,7 @@ struct Tally {
 
 using tavo::store::EarlierVersions;
 
-// Files named as versions, of earlier contents, that fill the versions folder
-// before the runs: every version kept then removes the oldest.
+// A full versions folder: every version kept then removes the oldest.
 QList<QByteArray> fillVersions(const QString& folder) {
     QList<QByteArray> contents;
     QDir().mkpath(folder);
@@ -62,9 +54,7 @@ QList<QByteArray> fillVersions(const QString& folder) {
     return contents;
 }
 
-// Every file in the versions folder but the temporary copy is one of `files`
-// whole (so no half copy ever carries a version's name), and there are at
-// most 30 of them.
+// Every version (not the temporary copy) is one of `files` whole; at most 30.
 testing::AssertionResult versionsAreWhole(const QString& folder, const QList<QByteArray>& files) {
     int count = 0;
     for (QDirIterator it(folder, QDir::Files); it.hasNext();) {
@@ -95,8 +85,7 @@ class Kills : public testing::Test {
 
     void SetUp() override { ASSERT_TRUE(crash::writeBytes(script, crash::kSaveScript)); }
 
-    // The old file put back as a new file, never written over in place: the
-    // file in place may be a version too.
+    // A new file, not written over in place: the file in place may be a version.
     bool putOld() const {
         QFile::remove(ordine);
         return crash::writeBytes(ordine, old);

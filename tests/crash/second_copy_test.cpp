@@ -1,6 +1,5 @@
-// The program started again on a working folder where a copy runs: from the
-// desktop it hands over to the running copy and ends; a headless command
-// says that the folder is taken.
+// A second start on a folder where a copy runs: the desktop hands over, a
+// command is refused.
 #include <gtest/gtest.h>
 
 #include <QDeadlineTimer>

@@ -1,7 +1,6 @@
 #pragma once
 
-// Runs of the `tavo` binary for the tests of full disks, read-only folders
-// and killed runs: its environment, its output, the files it leaves.
+// Runs of the `tavo` binary with faults asked for, and the files they leave.
 #include <QByteArray>
 #include <QFile>
 #include <QProcess>
@@ -17,8 +16,7 @@ struct Run {
     QStringList lines() const { return out.split(QLatin1Char('\n')); }
 };
 
-// The environment of a run: English system error texts, no display, and
-// the faults asked for ("NAME=VALUE").
+// English system error texts, no display, the faults ("NAME=VALUE").
 inline QProcessEnvironment environment(const QStringList& faults = {}) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));

@@ -1,6 +1,4 @@
-// The amount readers: leaving the amount field, the stored amount and its two
-// displays, the amount as a number and in bani, the grouping by thousands and
-// the amount in words, on the input read both as a stored and as a typed text.
+// The amount readers on the input read as stored and as typed text.
 #include "checks/amount_words.h"
 #include "checks/amounts.h"
 #include "fuzz_support.h"
@@ -10,8 +8,8 @@ using namespace tavo::checks;
 
 namespace {
 
-// The displays of an amount field. A field that left the entry field
-// (`typed`) shows only digits, points, a comma and letters.
+// A field that left the entry field (`typed`) shows only digits, points, a
+// comma and letters.
 void checkDisplays(const QString& amount, bool typed) {
     const AmountForms forms = amountForms(amount);
     const qint64 bani = amountInBani(amount);

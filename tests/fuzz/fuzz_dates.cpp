@@ -1,6 +1,4 @@
-// The date readers: the program's own date conversion, the normalisation of a
-// typed date, the final check of a stored date and the short-date format
-// rules, on the input read both as a stored and as a typed text.
+// The date readers on the input read as stored and as typed text.
 #include "checks/dates.h"
 #include "fuzz_support.h"
 

@@ -1,7 +1,5 @@
-// The IBAN and registration-number checks: the entry-window IBAN check, the
-// assistant's treasury IBAN test, the modulo-97 check digits, the bank look-ups
-// in the built-in bank list and the registration-number test, on the input
-// read both as a stored and as a typed text.
+// The IBAN, bank and registration-number checks on the input read as stored
+// and as typed text.
 #include "beneficiary/bank_lookup.h"
 #include "beneficiary/iban.h"
 #include "beneficiary/reference_lists.h"

@@ -1,8 +1,5 @@
-// The reader of ordine.txt: every line of the input through the shape tests
-// and the field reader, then the whole input as the file of a working folder,
-// loaded twice, looked up and written to.
-#include <QFile>
-
+// The reader of ordine.txt: each line through the shape tests and the field
+// reader, then the input as a working folder's file, loaded twice and saved to.
 #include "fuzz_support.h"
 #include "store/line_shape.h"
 #include "store/orders_file.h"
@@ -39,16 +36,8 @@ void checkLine(QByteArrayView bytes) {
     FUZZ_CHECK(camp(updated, numar_campuri) == camp(line, shape + 1));
 }
 
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 void checkFile(QByteArrayView bytes, qsizetype lineCount) {
-    const QDir folder = fuzz::scratchFolder();
-    for (const char* name : {OrdersFile::fileName, OrdersFile::tempName}) {
-        QFile::remove(folder.filePath(QLatin1String(name)));
-    }
+    const QDir folder = fuzz::emptyFolder(QStringLiteral("orders"));
     fuzz::writeFile(folder.filePath(QLatin1String(OrdersFile::fileName)), bytes);
     const OrdersFile orders(folder);
     const LoadedList first = orders.incarcare_lista();
@@ -60,11 +49,11 @@ void checkFile(QByteArrayView bytes, qsizetype lineCount) {
     FUZZ_CHECK(first.items.size() + first.unknownLines.size() == lineCount);
 
     // The first load leaves an up-to-date file: the next one changes nothing.
-    const QByteArray rewritten = fileBytes(orders.path());
+    const QByteArray rewritten = fuzz::readFile(orders.path());
     const LoadedList second = orders.incarcare_lista();
     FUZZ_CHECK(second.items.size() == first.items.size());
     FUZZ_CHECK(second.unknownLines == first.unknownLines);
-    FUZZ_CHECK(fileBytes(orders.path()) == rewritten);
+    FUZZ_CHECK(fuzz::readFile(orders.path()) == rewritten);
 
     const QList<OrdersFile::Linie> documents = orders.documente();
     FUZZ_CHECK(documents.size() == first.items.size());

@@ -1,6 +1,5 @@
-// The barcode payload: the input split at "|" into the 18 fields of the entry
-// window and the two BIC labels, each field through the cleaners, the payload
-// built from the cleaned fields, and the PDF417 symbol of its bytes.
+// The barcode payload: the input split at "|" into the entry window's 18
+// fields and two BIC labels, cleaned, and the PDF417 symbol of its bytes.
 #include <QSizeF>
 #include <QStringList>
 #include <algorithm>

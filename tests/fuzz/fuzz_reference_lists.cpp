@@ -1,7 +1,5 @@
-// The reference lists a user may put in liste/: the input's rows checked
-// against every row shape and taken apart, then the input as a list file of a
-// working folder loaded with the others. The file is the first list whose
-// shape accepts the rows, so that accepted lists replace built-in ones too.
+// The lists a user may put in liste/: the input's rows against every row
+// shape, then loaded as the file of the first list whose shape accepts them.
 #include "beneficiary/reference_lists.h"
 #include "fuzz_support.h"
 
@@ -46,7 +44,6 @@ void useList(ReferenceList& list) {
     }
 }
 
-// The input's rows checked against every shape, then loaded as a list file.
 void checkList(QByteArrayView bytes) {
     const QStringList rows = listRows(text::fromCp1250(bytes));
     FUZZ_CHECK(rows.isEmpty() || !rows.last().trimmed().isEmpty());
@@ -64,14 +61,10 @@ void checkList(QByteArrayView bytes) {
             break;
         }
     }
-    const QDir folder = fuzz::scratchFolder();
-    QDir(folder.filePath(QLatin1String(kUserListFolder))).removeRecursively();
-    folder.mkpath(QLatin1String(kUserListFolder));
-    fuzz::writeFile(folder.filePath(QLatin1String(kUserListFolder) + QLatin1Char('/') +
-                                    QLatin1String(files[chosen].fileName)),
-                    bytes);
+    const QDir userLists = fuzz::emptyFolder(QLatin1String(kUserListFolder));
+    fuzz::writeFile(userLists.filePath(QLatin1String(files[chosen].fileName)), bytes);
     fuzz::SilentUi ui;
-    ReferenceLists lists = loadReferenceLists(folder, ui);
+    ReferenceLists lists = loadReferenceLists(fuzz::scratchFolder(), ui);
     // A list taken from the folder is the input's rows; a refused one is reported.
     ReferenceList& loaded = files[chosen].list(lists);
     FUZZ_CHECK(loaded.rows() == rows || ui.messages > 0);

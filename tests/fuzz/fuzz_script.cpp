@@ -1,8 +1,5 @@
-// The reader of `tavo script`: each line of the input played on a fresh
-// headless program, in a working folder that holds a small valid ordine.txt.
-// A line the script cannot play (ScriptError), a question left without an
-// answer (NoAnswer) or an answer that does not fit (BadAnswer) ends the
-// script as it ends `tavo script`; anything else escaping is a fault.
+// `tavo script`: the input's lines played on a fresh program over a small
+// ordine.txt. Only the errors that end `tavo script` may escape a line.
 #include <QTextStream>
 
 #include "cli/script_session.h"
@@ -13,8 +10,7 @@ using namespace tavo::cli;
 
 namespace {
 
-// Three documents: a payment order to a budget account with a registration
-// number, a deposit slip, and one with a commitment and a debit date.
+// An order with a registration number, a deposit slip, one with a commitment.
 const char* const kOrders =
     "1,45,1500.00,ALFA SRL,13548146,STR. MARE 1 BRASOV,RO46RNCB0089000000000001,BCR BRASOV,"
     "BUGETUL DE STAT,4221306,RO21TREZ13120A010101XXXX,TREZ BRASOV,,IMPOZIT PROFIT,15/01/2023,"
@@ -25,18 +21,9 @@ const char* const kOrders =
     "14818116,RO40TREZ1315502XXXXXXXXX,,20230131000000000000017,REDEVENTA,17/01/2023,20/01/2023,"
     "ABC12345678,001,1234567890,OP\r\n";
 
-QDir freshWorkingFolder() {
-    const QDir scratch = fuzz::scratchFolder();
-    const QString path = scratch.filePath(QStringLiteral("work"));
-    QDir(path).removeRecursively();
-    scratch.mkpath(QStringLiteral("work"));
-    const QDir folder(path);
-    fuzz::writeFile(folder.filePath(QStringLiteral("ordine.txt")), kOrders);
-    return folder;
-}
-
 void playScript(QByteArrayView bytes) {
-    const QDir folder = freshWorkingFolder();
+    const QDir folder = fuzz::emptyFolder(QStringLiteral("work"));
+    fuzz::writeFile(folder.filePath(QStringLiteral("ordine.txt")), kOrders);
     const Options options{folder, QDir(folder.filePath(QStringLiteral("listari")))};
     QString shown;
     QString errors;

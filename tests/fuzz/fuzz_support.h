@@ -1,6 +1,4 @@
-// What the fuzz targets share: the entry points libFuzzer calls, the check
-// that stops a run, the application object, a scratch folder, a silent Ui and
-// the two ways the program decodes bytes.
+// What the fuzz targets share: entry points, checks, scratch files, a silent Ui.
 #pragma once
 
 #include <QByteArrayView>
@@ -35,7 +33,7 @@ namespace tavo::fuzz {
 #define FUZZ_CHECK(condition) \
     ((condition) ? void(0) : ::tavo::fuzz::fail(#condition, __FILE__, __LINE__))
 
-// Qt's warnings would only slow the runs down; a fatal message is a crash.
+// Qt's warnings only slow the runs down; a fatal message is a crash.
 inline void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
     if (type == QtFatalMsg) {
         std::fprintf(stderr, "Qt fatal: %s\n", qPrintable(text));
@@ -43,9 +41,8 @@ inline void quietMessages(QtMsgType type, const QMessageLogContext&, const QStri
     }
 }
 
-// The application object of the run, made once. `gui` for the targets that
-// draw (fonts, PDF pages): on the offscreen platform, as headless runs are.
-// It is never destroyed: the run ends by exit(), after Qt's own statics.
+// Made once, never destroyed (the run ends by exit(), after Qt's statics);
+// `gui` for the targets that draw, on the offscreen platform.
 inline void startApplication(int* argc, char*** argv, bool gui) {
     qInstallMessageHandler(quietMessages);
     if (!gui) {
@@ -73,8 +70,8 @@ inline void startApplication(int* argc, char*** argv, bool gui) {
         return 0;                                                                    \
     }
 
-// A folder of the run, reused by every input and removed at the end. In
-// memory when the machine has /dev/shm: the targets write and sync files.
+// A folder of the run, reused by every input; in /dev/shm when there is one,
+// as the targets write and sync files.
 inline QDir scratchFolder() {
     static std::unique_ptr<QTemporaryDir> folder;
     if (!folder) {
@@ -91,6 +88,19 @@ inline void writeFile(const QString& path, QByteArrayView bytes) {
     QFile file(path);
     FUZZ_CHECK(file.open(QIODevice::WriteOnly));
     FUZZ_CHECK(file.write(bytes.data(), bytes.size()) == bytes.size());
+}
+
+inline QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The scratch folder's subfolder `name`, emptied.
+inline QDir emptyFolder(const QString& name) {
+    const QDir scratch = scratchFolder();
+    QDir(scratch.filePath(name)).removeRecursively();
+    scratch.mkpath(name);
+    return QDir(scratch.filePath(name));
 }
 
 // The user who closes every message and answers "no" or Cancel.

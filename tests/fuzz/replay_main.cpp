@@ -1,7 +1,5 @@
-// Replays inputs through a fuzz target's entry function, without libFuzzer:
-// every file named on the command line and every file of every folder named
-// (a missing folder is skipped: a target may have no regressions yet). Each
-// input runs once; a fault ends the process as it would end a fuzzing run.
+// Replays, without libFuzzer, every file named and every file under every
+// folder named (a missing one is skipped) once through a fuzz target.
 #include <algorithm>
 #include <filesystem>
 #include <fstream>

@@ -1,7 +1,5 @@
-// "Iesire" with a save shows the main list of the file as written without
-// reading the file again: the list, the folded lines the search looks in, the
-// documents the typed search text finds, the count, NrO and the defaults taken
-// from the last document must be exactly what reading the file back gives.
+// "Iesire" with a save shows the main list without reading the file again:
+// everything the main window shows and searches must be what reading it back gives.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -30,12 +28,9 @@ QString order(int nr, const QString& documentNumber, const QString& payer, int o
     return fields.join(',');
 }
 
-QByteArray file(const QStringList& lines) {
-    return text::joinLines(lines);
-}
+const auto file = text::joinLines;
 
-// What the main window shows (every stored document, what the search text
-// finds, the count, NrO) and searches in, and the defaults the next document takes.
+// What the main window shows and searches in, and the next document's defaults.
 std::string shown(Program& program, const QByteArray& searchLines) {
     Introd& main = program.introd();
     return qPrintable(main.storedItems().join('|') + " / " + searchLines + " / " +
@@ -101,8 +96,7 @@ TEST(ListAfterSave, IsWhatReadingTheFileBackGives) {
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.name);
-        // "Iesire" with Yes to "Salvati ?" after an edit; the list it gives
-        // the main window is kept for its search lines.
+        // "Iesire" with Yes to "Salvati ?" after an edit; the list given is kept.
         Started kept(test.before, test.addedAfterStart, QStringLiteral("srl"));
         Incarc& entry = kept.program.incarc();
         std::optional<store::LoadedList> given;

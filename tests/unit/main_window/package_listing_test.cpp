@@ -1,6 +1,4 @@
-// The package listing's progress: asked once per stored line, and a stop
-// asked for by the user ends the printing but still leaves LKELM.txt with the
-// documents printed so far and asks the closing question.
+// The package listing and the summary, run from the main window.
 #include <gtest/gtest.h>
 
 #include <QProcess>
@@ -19,9 +17,8 @@ namespace {
 class StoppingUi : public ScriptedUi {
   public:
     using ScriptedUi::ScriptedUi;
-    bool progress(int done, int total, const QString& text) override {
+    bool progress(int done, int total, const QString&) override {
         calls.push_back({done, total});
-        EXPECT_FALSE(text.isEmpty());
         return stopAt == 0 || done < stopAt;
     }
     int stopAt = 0;
@@ -81,6 +78,8 @@ PackageRun package(int stopAt) {
     return run;
 }
 
+// Progress once per stored line; a stop still leaves LKELM.txt with the
+// documents printed so far and asks the closing question.
 TEST(PackageListing, ProgressOncePerLineAndStop) {
     struct Case {
         int stopAt;
@@ -107,6 +106,35 @@ TEST(PackageListing, ProgressOncePerLineAndStop) {
             for (qsizetype i = 0; i < marks.size(); ++i)
                 EXPECT_EQ(run.printedMarks.value(i), marks[i] + ' ' + marks[i]);
         }
+    }
+}
+
+// A summary leaves the bank list of the beneficiary assistant on the last bank
+// it looked up, the list's first row too.
+TEST(Summaries, LeaveTheBankListOnTheLastBankFound) {
+    for (const QString lastBank : {"ABNA", "BTRL"}) {
+        SCOPED_TRACE(lastBank.toStdString());
+        // ALFA's three orders, to banks BUCU, lastBank and ZZZZ (none).
+        const QString codes[] = {"BUCU", lastBank, "ZZZZ"};
+        QStringList orders;
+        for (int i = 0; i < 3; ++i) {
+            orders.append(
+                QString(kOrders[i + (i > 0)])
+                    .replace("RO21TREZ13120A010101XXXX", "RO09" + codes[i] + "1234567890123456"));
+        }
+        QTemporaryDir dir;
+        const QDir folder(dir.path());
+        ASSERT_TRUE(text::writeLines(folder.filePath("ordine.txt"), orders));
+        ScriptedUi ui(folder, folder, [](const QString&) {});
+        Program program(folder, ui);
+        ASSERT_TRUE(program.start());
+        for (const char* answer : {"13548146", "01/01/2025-31/12/2025", "1"})
+            ui.queueAnswer(answer);
+        program.introd().Command6_Click();
+        EXPECT_FALSE(ui.hasQueuedAnswers());
+        const beneficiary::ReferenceList& banks = program.incarc().lists().Form_IBAN.Banci1;
+        ASSERT_GE(banks.selected(), 0);
+        EXPECT_TRUE(banks.selectedRow().startsWith(lastBank)) << banks.selectedRow().toStdString();
     }
 }
 
