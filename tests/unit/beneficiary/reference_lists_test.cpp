@@ -162,7 +162,7 @@ TEST(ListRows, BlankLinesAtTheEndOfAFileAreNoRows) {
 // The short builder names follow the long ones by position: a file of the
 // user's own in liste/ that breaks the pair sends both back to the built-in
 // lists. (A malformed file is in tests/e2e/updated-reference-lists.case,
-// valid ones in tests/e2e/assistant-iban-lists-by-unit.case.)
+// valid ones in tests/e2e/assistant-iban-lists.case.)
 TEST(UserLists, BuilderNamesAreTakenOnlyInPairs) {
     tavo::RecordingUi r;
     const QDir folder(r.dir.path());

@@ -25,7 +25,7 @@ TEST(TreasuryAccountPart, UnitCodeAndAccountCodeWithTheSpecialCodes) {
 }
 
 // Letter J is kept by eight units; TREZ700 and TREZ131 are in
-// tests/e2e/assistant-iban-lists-by-unit.case with the units of letter I and of neither.
+// tests/e2e/assistant-iban-lists.case with the units of letter I and of neither.
 TEST(ListedAtUnit, BudgetLetterJGoesToItsOwnUnits) {
     const QString rowI = "20I429401XX--Fonduri din imprumut rambursabil";
     const QString rowJ = "80J980000XX--Excedent";

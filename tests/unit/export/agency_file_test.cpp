@@ -18,7 +18,7 @@ TEST(AgencyFile, BicOfACutIban) {
     EXPECT_EQ(bic_agentie(u"RO49BTRLX"), "BTRLRO22");
 }
 
-// Besides the names of tests/e2e/agency-refused-names.case.
+// Besides the names of tests/e2e/agency-file.case.
 TEST(AgencyFile, NamesKeptInsideTheFolderOrRefused) {
     for (const char* name : {"APIA_OPT_123.TXT", "A.B.TXT", "NUME CU SPATII.TXT", ".ASCUNS",
                              "COM10.TXT", "CONSOLE.TXT", "NULL.TXT", "_OPT_.TXT"}) {

@@ -67,7 +67,6 @@ TEST(Borderou, ListsTheDocumentsOfEveryKnownShapeAndPassesOverOtherLines) {
     }
 }
 
-// A total of 16 integer digits is in tests/e2e/summary-total-overflow.case.
 TEST(Borderou, TotalShowsStarsFromSixteenIntegerDigitsOrWhenTheSumOverflows) {
     constexpr qint64 largest = std::numeric_limits<qint64>::max();
     struct Case {
@@ -78,6 +77,7 @@ TEST(Borderou, TotalShowsStarsFromSixteenIntegerDigitsOrWhenTheSumOverflows) {
     const std::vector<Case> cases{
         {5, false, "0.05"},
         {99999999999999999, false, "999999999999999.99"},
+        {100000000000000000, false, "***************.**"},
         {largest, false, "***************.**"},
         {12, true, "***************.**"},
     };
@@ -123,6 +123,8 @@ TEST(Borderou, WrittenInPiecesTheFileHoldsTheSameBytes) {
     EXPECT_EQ(tavo::readBytes(borderou), inMemory.continut);
     EXPECT_EQ(written.totalBani, inMemory.totalBani);
     EXPECT_EQ(written.documente, 5000);
+    // A four-digit order number is followed by one blank.
+    EXPECT_TRUE(inMemory.continut.contains("\r\n1000.  | 15/01/2023  | IMPOZIT\r\n"));
 
     // A file that cannot be read is named in the error.
     EXPECT_FALSE(
