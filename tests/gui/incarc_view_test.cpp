@@ -390,6 +390,7 @@ class IncarcViewTest : public QObject {
         QTest::mouseClick(entry.findChild<QPushButton*>("Command1"), Qt::LeftButton);
         gui::FormIbanView& assistant = windows.formIbanView();
         QVERIFY(QTest::qWaitForWindowActive(&assistant));
+        QVERIFY(!assistant.findChild<QLineEdit*>("codIBAN")->isVisible());
         typeInto(assistant.findChild<QComboBox*>("Benef1"), QStringLiteral("bucuresti"));
         typeInto(assistant.findChild<QComboBox*>("oblig1"), QStringLiteral("tva - decont"));
         QTest::mouseClick(assistant.findChild<QPushButton*>("Command5"), Qt::LeftButton);

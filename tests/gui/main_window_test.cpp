@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <QComboBox>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -63,6 +64,9 @@ class MainWindowTest : public QObject {
         auto* nrO = view.findChild<QLineEdit*>("NrO");
         auto* ordine = view.findChild<QComboBox*>("Ordine");
         QCOMPARE(ordine->count(), 3);
+        QCOMPARE(ordine->itemText(1), QStringLiteral("    2,46,FV"));
+        QCOMPARE(view.findChild<QLabel*>("Label3")->text(),
+                 QStringLiteral("(s-au incarcat 3 OP/FV-uri)"));
         QCOMPARE(nrO->text(), QStringLiteral("4"));
 
         testing::typeOver(nrO, "2");

@@ -118,6 +118,7 @@ class QtUiTest : public QObject {
         QVERIFY(ui.progress(1, 3, "1 din 3"));
         auto* dialog = window.findChild<QProgressDialog*>();
         QVERIFY(dialog);
+        QCOMPARE(dialog->windowModality(), Qt::WindowModal);
         dialog->cancel();
         QVERIFY(!ui.progress(2, 3, "2 din 3"));
         QVERIFY(!window.findChild<QProgressDialog*>());
