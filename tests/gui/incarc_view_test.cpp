@@ -116,7 +116,7 @@ class IncarcViewTest : public QObject {
     }
 
     // A deposit slip has no payer IBAN: Enter in the address goes to the
-    // beneficiary. Enter in the issue date goes to "Iesire", which Enter presses.
+    // beneficiary. Enter in the date of the document goes to "Iesire", which Enter presses.
     void enterMovesOnInADepositSlip() {
         WorkingFolder desk;
         QVERIFY(desk.start({kOrder, kSlip}) && desk.open("2"));
@@ -404,7 +404,7 @@ class IncarcViewTest : public QObject {
         QCOMPARE(program.incarc().d1[D1::IBAN_beneficiar], iban);
         QCOMPARE(textOf(field(entry, 12)), QStringLiteral("TVA - decont lunar/trim./sem./anual"));
 
-        // The calendar: a day clicked becomes the issue date, and "Iesire" has the focus.
+        // The calendar: a day clicked becomes the date of the document, and "Iesire" has the focus.
         QTest::mouseClick(entry.findChild<QPushButton*>("B_cal"), Qt::LeftButton);
         gui::Form2View& calendarView = windows.form2View();
         QVERIFY(QTest::qWaitForWindowExposed(&calendarView));
