@@ -1,8 +1,6 @@
-// The desktop driven as a person drives it: the real windows of `tavo` on a
-// virtual display (Xvfb) under a small window manager (openbox), with real key
-// presses (xdotool), the clipboard (xclip) and the window manager's close box
-// (wmctrl). A picture of the screen is kept at every question, in
-// build/screenshots/desktop/, so that a person can look at what was answered.
+// The real windows of `tavo` on a virtual display (Xvfb) under openbox, driven
+// by key presses (xdotool), the clipboard (xclip) and the close box (wmctrl).
+// A picture of the screen at every question goes to build/screenshots/desktop/.
 #include <ZXing/ReadBarcode.h>
 #include <gtest/gtest.h>
 #include <sys/prctl.h>
@@ -38,14 +36,16 @@ constexpr int kGraceMs = 1500;
 const QString kMainTitle = "^TAVO - vers\\.";
 const QString kEntryTitle = "^Incarcare/actualizare OP/FV$";
 
-// One stored payment order, as ordine.txt holds it (CR LF), and the payload
-// its barcode must carry: fields 2 to 15 with the banks' BICs, no commitment.
+// One stored payment order, as ordine.txt holds it (CR LF); the beneficiary
+// IBAN pasted into it; the payload its barcode must carry once the amount and
+// that IBAN are changed: fields 2 to 15 with the banks' BICs, no commitment.
 const QByteArray kStoredLine =
     "1,45,1500.00,ALFA SRL,13548146,STR. MARE 1 BRASOV,RO46RNCB0089000000000001,,FIRMA X,"
     "4221306,RO46RNCB0089000000000001,,,SERVICII,15/01/2023,,,,,OP";
+const QString kIban = "RO19RNCB0089000000000002";
 const QByteArray kPayload =
-    "#45#,1500.00,#ALFA SRL#,13548146,#STR. MARE 1 BRASOV#,#RO46RNCB0089000000000001#,"
-    "#RNCBROBU#,#FIRMA X#,4221306,#RO46RNCB0089000000000001#,#RNCBROBU#,,#SERVICII#,15/01/2023";
+    "#45#,2345.67,#ALFA SRL#,13548146,#STR. MARE 1 BRASOV#,#RO46RNCB0089000000000001#,"
+    "#RNCBROBU#,#FIRMA X#,4221306,#RO19RNCB0089000000000002#,#RNCBROBU#,,#SERVICII#,15/01/2023";
 
 // The entry window's stops in Tab order, for a payment order without a
 // debit date, from the first field to "Listare".
@@ -90,10 +90,8 @@ class Desktop : public testing::Test {
                              << " (program, Debian package) is missing: "
                              << "tools/install-deps.sh installs it";
         }
-        // Pictures of an earlier run of the same test would mislead.
-        QDir pictures(QStringLiteral(TAVO_SCREENSHOT_DIR));
-        for (const QString& old : pictures.entryList({testName() + "-*.png"}, QDir::Files))
-            pictures.remove(old);
+        // Pictures of an earlier run would mislead.
+        QDir(QStringLiteral(TAVO_SCREENSHOT_DIR)).removeRecursively();
         ASSERT_TRUE(folder_.isValid());
         QDir(folder_.path()).mkpath("home");
         QFile orders(folder_.filePath("ordine.txt"));
@@ -103,7 +101,7 @@ class Desktop : public testing::Test {
             GTEST_SKIP() << "Xvfb could not start a display";
         openbox_.setProcessChannelMode(QProcess::MergedChannels);
         ASSERT_TRUE(startProcess(openbox_, "openbox", {"--sm-disable"}));
-        if (!within(kStartMs, [this] { return succeeds("wmctrl", {"-m"}); }))
+        if (!within(kStartMs, [this] { return tool("wmctrl", {"-m"}).code == 0; }))
             fail("openbox did not start: " + QString::fromLocal8Bit(openbox_.readAll()));
         ASSERT_TRUE(startProcess(tavo_, QStringLiteral(TAVO_BINARY), {"--dir", folder_.path()}));
     }
@@ -119,7 +117,6 @@ class Desktop : public testing::Test {
         }
     }
 
-    // --- the display and the processes on it ---
     QProcessEnvironment environment() const {
         QProcessEnvironment env;
         env.insert("PATH", qEnvironmentVariable("PATH"));
@@ -189,10 +186,6 @@ class Desktop : public testing::Test {
         return run;
     }
 
-    bool succeeds(const QString& program, const QStringList& arguments) {
-        return tool(program, arguments).code == 0;
-    }
-
     static bool within(int ms, const std::function<bool()>& condition) {
         QDeadlineTimer deadline(ms);
         while (!condition()) {
@@ -209,7 +202,6 @@ class Desktop : public testing::Test {
             fail(QString("waited %1 ms for %2").arg(ms).arg(what));
     }
 
-    // --- windows ---
     QStringList visibleWindows(const QStringList& criteria) {
         const ToolRun run = tool("xdotool", QStringList{"search", "--onlyvisible"} + criteria);
         return QString::fromLatin1(run.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -226,16 +218,11 @@ class Desktop : public testing::Test {
         return found;
     }
 
-    QString waitForWindow(const QString& title, const QString& what, int ms = kStepMs) {
+    void waitForWindow(const QString& title, const QString& what, int ms = kStepMs) {
         QString id;
         waitFor(
             what, [&] { return !(id = windowsTitled(title).value(0)).isEmpty(); }, ms);
         tool("xdotool", {"windowactivate", "--sync", id});
-        return id;
-    }
-
-    void waitForClosed(const QString& title, const QString& what) {
-        waitFor(what, [&] { return windowsTitled(title).isEmpty(); });
     }
 
     // Waits for the question or message `what`, and keeps a picture of it.
@@ -247,26 +234,20 @@ class Desktop : public testing::Test {
     // The window manager's close box: the window is asked to close.
     void closeBox(const QString& title) {
         const QString id = windowsTitled(title).value(0);
-        if (id.isEmpty() || !succeeds("wmctrl", {"-i", "-c", id}))
+        if (id.isEmpty() || tool("wmctrl", {"-i", "-c", id}).code != 0)
             fail("no close box for " + title);
-    }
-
-    static QString testName() {
-        return QString::fromLatin1(testing::UnitTest::GetInstance()->current_test_info()->name());
     }
 
     void screenshot(const QString& what) {
         const QString dir = QStringLiteral(TAVO_SCREENSHOT_DIR);
         QDir().mkpath(dir);
         const QString name =
-            QString("%1-%2-%3.png")
-                .arg(testName())
+            QString("%1-%2.png")
                 .arg(++screenshots_, 2, 10, QLatin1Char('0'))
                 .arg(QString(what).replace(QRegularExpression("[^A-Za-z0-9]+"), "-"));
         tool("import", {"-window", "root", dir + QLatin1Char('/') + name});
     }
 
-    // --- keys and the clipboard ---
     void keys(const QStringList& names) {
         tool("xdotool", QStringList{"key", "--clearmodifiers", "--delay", "40"} + names);
     }
@@ -294,20 +275,6 @@ class Desktop : public testing::Test {
         return text;
     }
 
-    // --- the program's steps ---
-    // Opens the stored document: its order number in NrO, then "Incărcare".
-    void openDocument() {
-        waitForWindow(kMainTitle, "the main window", kStartMs);
-        ASSERT_EQ(focusedText(), "2")
-            << "the order number field does not have the focus with the next free number";
-        type("1");
-        // Enter moves from NrO to "Incărcare", a second Enter presses it.
-        keys({"Return", "Return"});
-        waitForWindow(kEntryTitle, "the entry window");
-        stop_ = 0;
-        ASSERT_EQ(focusedText(), "45") << "the entry window does not start in d1(0)";
-    }
-
     // Moves the focus with Tab (or Shift+Tab) to `stop`, where the field's
     // text must be `expected` when one is given. A message in the way takes
     // the keys, and nothing is copied.
@@ -320,22 +287,6 @@ class Desktop : public testing::Test {
         if (!expected.isEmpty()) {
             ASSERT_EQ(focusedText(), expected) << "in " << stop.toStdString();
         }
-    }
-
-    // Da to "Salvati ?": the entry window closes and ordine.txt holds
-    // `saved`; then the main window's close box ends the program well, and
-    // frees the folder.
-    void saveAndEnd(const QByteArray& saved) {
-        keys({"Return"});
-        waitForClosed(kEntryTitle, "the entry window to close after Da");
-        waitForWindow(kMainTitle, "the main window after saving");
-        EXPECT_EQ(orders(), saved);
-        closeBox(kMainTitle);
-        if (!tavo_.waitForFinished(kStepMs))
-            fail("the program did not end at the main window's close box");
-        EXPECT_EQ(tavo_.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(tavo_.exitCode(), 0);
-        EXPECT_FALSE(QFile::exists(folder_.filePath("tavo.lock")));
     }
 
     QByteArray orders() const {
@@ -352,65 +303,41 @@ class Desktop : public testing::Test {
     int screenshots_ = 0;
 };
 
-// "Iesire" asks "Salvati ?". Escape answers nothing: the question stays, the
-// entry window stays, the file is untouched. Da writes the new amount, and
-// nothing else of the document.
-TEST_F(Desktop, SavingWritesOnlyTheChangedAmount) {
-    const QByteArray before = orders();
-    ASSERT_NO_FATAL_FAILURE(openDocument());
-    ASSERT_NO_FATAL_FAILURE(tabTo("d1(1)", "1500.00"));
-    keys({"ctrl+a"});
-    type("2345,67");
-    // Left and come back to: the amount as it is kept.
-    ASSERT_NO_FATAL_FAILURE(tabTo("d1(11)"));
-    ASSERT_NO_FATAL_FAILURE(tabTo("d1(1)", "2345.67"));
-    ASSERT_NO_FATAL_FAILURE(tabTo("but_exit"));
-    keys({"space"});
-    waitForDialog("Salvati after Iesire");
-
-    keys({"Escape"});
-    EXPECT_FALSE(within(kGraceMs, [this] { return dialogs().isEmpty(); }))
-        << "Escape answered the question";
-    screenshot("after Escape");
-    EXPECT_FALSE(windowsTitled(kEntryTitle).isEmpty()) << "the entry window closed";
-    EXPECT_EQ(orders(), before);
-    ASSERT_EQ(dialogs().size(), 1) << "the question is gone";
-
-    saveAndEnd(withField(kStoredLine, 2, "2345.67") + "\r\n");
-}
-
 // An IBAN pasted as bank statements write it, in groups of four, is kept
-// whole, without its blanks, and saved.
-TEST_F(Desktop, PastedIbanWithBlanksIsKeptWhole) {
-    const QString pasted = "RO19 RNCB 0089 0000 0000 0002";
-    const QString iban = "RO19RNCB0089000000000002";
-    ASSERT_NO_FATAL_FAILURE(openDocument());
+// whole; an amount typed with a comma is kept with a point. "Listare" without
+// a printer writes the page to listari/, its barcode reading back as the edited
+// document. Escape answers nothing to "Salvati ?" at the close box; Da writes
+// the two fields, and nothing else of the document.
+TEST_F(Desktop, PastedIbanAndTypedAmountArePrintedAndSaved) {
+    const QByteArray before = orders();
+    waitForWindow(kMainTitle, "the main window", kStartMs);
+    ASSERT_EQ(focusedText(), "2") << "NrO does not have the focus with the next free number";
+    type("1");
+    // Enter moves from NrO to "Incarcare", a second Enter presses it.
+    keys({"Return", "Return"});
+    waitForWindow(kEntryTitle, "the entry window");
+    ASSERT_EQ(focusedText(), "45") << "the entry window does not start in d1(0)";
     ASSERT_NO_FATAL_FAILURE(tabTo("d1(9)", "RO46RNCB0089000000000001"));
+    const QString pasted = "RO19 RNCB 0089 0000 0000 0002";
     setClipboard(pasted);
     keys({"ctrl+a", "ctrl+v", "ctrl+a", "ctrl+c"});
     QString field;
     waitFor("the field's text on the clipboard", [&] { return (field = clipboard()) != pasted; });
-    ASSERT_EQ(field, iban);
-    // Left without a message: the IBAN and its bank are right.
+    ASSERT_EQ(field, kIban);
+    // Left without a message (the IBAN and its bank are right), and come back to.
     ASSERT_NO_FATAL_FAILURE(tabTo("d1(12)", "SERVICII"));
-    ASSERT_NO_FATAL_FAILURE(tabTo("d1(9)", iban));
+    ASSERT_NO_FATAL_FAILURE(tabTo("d1(9)", kIban));
+    ASSERT_NO_FATAL_FAILURE(tabTo("d1(1)", "1500.00"));
+    keys({"ctrl+a"});
+    type("2345,67");
+    ASSERT_NO_FATAL_FAILURE(tabTo("d1(11)"));
+    ASSERT_NO_FATAL_FAILURE(tabTo("d1(1)", "2345.67"));
 
-    closeBox(kEntryTitle);
-    waitForDialog("Salvati at the close box");
-    saveAndEnd(withField(kStoredLine, 10, iban.toLatin1()) + "\r\n");
-}
-
-// "Listare" without a printer writes the page to listari/; its barcode, as
-// the page is printed, reads back as the document's payload.
-TEST_F(Desktop, ListingWithoutPrinterWritesThePayloadBarcode) {
-    const QByteArray before = orders();
-    ASSERT_NO_FATAL_FAILURE(openDocument());
     ASSERT_NO_FATAL_FAILURE(tabTo("Command7"));
     keys({"space"});
     waitForDialog("no printer, PDF written");
     keys({"Return"});
     waitFor("the message to close", [this] { return dialogs().isEmpty(); });
-
     const QDir listari(folder_.filePath("listari"));
     const QStringList pdfs = listari.entryList({"*.pdf"}, QDir::Files);
     ASSERT_EQ(pdfs.size(), 1) << pdfs.join(' ').toStdString();
@@ -423,7 +350,28 @@ TEST_F(Desktop, ListingWithoutPrinterWritesThePayloadBarcode) {
 
     closeBox(kEntryTitle);
     waitForDialog("Salvati at the close box");
-    saveAndEnd(before);
+    keys({"Escape"});
+    EXPECT_FALSE(within(kGraceMs, [this] { return dialogs().isEmpty(); }))
+        << "Escape answered the question";
+    screenshot("after Escape");
+    EXPECT_FALSE(windowsTitled(kEntryTitle).isEmpty()) << "the entry window closed";
+    EXPECT_EQ(orders(), before);
+    ASSERT_EQ(dialogs().size(), 1) << "the question is gone";
+
+    // Da: the entry window closes; then the main window's close box ends the
+    // program well, and frees the folder.
+    keys({"Return"});
+    waitFor("the entry window to close after Da",
+            [this] { return windowsTitled(kEntryTitle).isEmpty(); });
+    waitForWindow(kMainTitle, "the main window after saving");
+    EXPECT_EQ(orders(),
+              withField(withField(kStoredLine, 2, "2345.67"), 10, kIban.toLatin1()) + "\r\n");
+    closeBox(kMainTitle);
+    if (!tavo_.waitForFinished(kStepMs))
+        fail("the program did not end at the main window's close box");
+    EXPECT_EQ(tavo_.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(tavo_.exitCode(), 0);
+    EXPECT_FALSE(QFile::exists(folder_.filePath("tavo.lock")));
 }
 
 }  // namespace

@@ -24,14 +24,6 @@ const QString kSlip = QStringLiteral(
     "2,46,200,BETA SRL,4221306,STR. MICA 2,,,DGFP BRASOV,4221306,RO61TREZ1315069XXX000000,,,TAXA,"
     "16/01/2023,,,,,FV");
 
-// From the main window, "Incarcare" of the stored document `number`.
-inline bool openDocument(Program& program, gui::Windows& windows, const QString& number) {
-    program.introd().NrO = number;
-    windows.introdView().refresh();
-    QTest::mouseClick(windows.introdView().findChild<QPushButton*>("B_start"), Qt::LeftButton);
-    return QTest::qWaitForWindowActive(&windows.incarcView());
-}
-
 // The program and its windows on a working folder; every line the user is
 // shown goes to `shown`.
 struct WorkingFolder {
@@ -51,7 +43,13 @@ struct WorkingFolder {
         windows.update();
         return true;
     }
-    bool open(const QString& number) { return openDocument(program, windows, number); }
+    // From the main window, "Incarcare" of the stored document `number`.
+    bool open(const QString& number) {
+        program.introd().NrO = number;
+        windows.introdView().refresh();
+        QTest::mouseClick(windows.introdView().findChild<QPushButton*>("B_start"), Qt::LeftButton);
+        return QTest::qWaitForWindowActive(&windows.incarcView());
+    }
     // The entry window open on the payment order alone.
     bool openOrder() { return start({kOrder}) && open(QStringLiteral("1")); }
 };

@@ -1,6 +1,5 @@
 // The desktop's dialogs: questions answered only by their buttons, Qt's own
-// texts in Romanian, the progress dialog for long runs, and printing from
-// every window.
+// texts in Romanian, the progress dialog, and printing from every window.
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QLineEdit>
@@ -8,11 +7,11 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -29,8 +28,6 @@
 using namespace tavo;
 
 namespace {
-
-enum class Dismiss { Escape, CloseBox };
 
 QString answerName(Answer answer) {
     return QStringList{"yes", "no", "cancel"}.at(int(answer));
@@ -77,17 +74,6 @@ class DialogWatch {
     QPointer<QWidget> handled_;
 };
 
-std::function<void(QWidget*)> dismissal(Dismiss how) {
-    return [how](QWidget* dialog) {
-        if (how == Dismiss::CloseBox) {
-            dialog->windowHandle()->close();
-            return;
-        }
-        QWidget* focus = dialog->focusWidget();
-        QTest::keyClick(focus ? focus : dialog, Qt::Key_Escape);
-    };
-}
-
 QPushButton* buttonTexted(QWidget& window, const QString& text) {
     for (auto* button : window.findChildren<QPushButton*>()) {
         if (button->text() == text)
@@ -96,12 +82,12 @@ QPushButton* buttonTexted(QWidget& window, const QString& text) {
     return nullptr;
 }
 
-// The text of a PDF file, by pdftotext (empty when it is not installed).
-QString pdfText(const QString& path, const QStringList& options = {}) {
+// The text of a PDF file as laid out, by pdftotext (empty when it is not installed).
+QString pdfText(const QString& path) {
     const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
     QProcess process;
     if (!pdftotext.isEmpty())
-        process.start(pdftotext, options + QStringList{path, "-"});
+        process.start(pdftotext, {"-layout", path, "-"});
     process.waitForFinished(60000);
     return QString::fromUtf8(process.readAllStandardOutput());
 }
@@ -133,7 +119,6 @@ class QtUiTest : public QObject {
         auto* dialog = window.findChild<QProgressDialog*>();
         QVERIFY(dialog);
         QCOMPARE(dialog->windowModality(), Qt::WindowModal);
-        QCOMPARE(dialog->findChild<QPushButton*>()->text(), QStringLiteral("Oprire"));
         dialog->cancel();
         QVERIFY(!ui.progress(2, 3, "2 din 3"));
         QVERIFY(!window.findChild<QProgressDialog*>());
@@ -167,9 +152,15 @@ class QtUiTest : public QObject {
         window.show();
         gui::QtUi ui(QDir::temp());
         ui.setParent(&window);
+        const std::function<void(QWidget*)> dismissals[] = {
+            [](QWidget* dialog) {
+                QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog,
+                                Qt::Key_Escape);
+            },
+            [](QWidget* dialog) { dialog->windowHandle()->close(); }};
         for (const auto& row : rows) {
-            for (const Dismiss how : {Dismiss::Escape, Dismiss::CloseBox}) {
-                DialogWatch watch(dismissal(how));
+            for (const auto& dismiss : dismissals) {
+                DialogWatch watch(dismiss);
                 const QString answer = row.open(ui);
                 QVERIFY2(watch.seen == row.seen, row.name);
                 QVERIFY2(answer == row.answer, row.name);
@@ -179,6 +170,7 @@ class QtUiTest : public QObject {
 
     // Documents and the viewer's reports print the same way: without a
     // default printer, into a PDF file in listari/, and a message says where.
+    // A report's lines are 109 characters wide: their ends must reach the paper.
     void printingWithoutAPrinterWritesAPdfInListari() {
         if (!QPrinterInfo::defaultPrinter().isNull())
             QSKIP("this machine has a default printer");
@@ -191,8 +183,8 @@ class QtUiTest : public QObject {
         const std::vector<Row> rows = {
             {"viewer",
              [](gui::QtUi& ui, const QDir& folder) {
-                 QVERIFY(text::writeLines(folder.filePath("Borderou.txt"),
-                                          {"BORDEROU OP", "TOTAL 1500.00"}));
+                 const QString wide = "ORDIN DE PLATA" + QString(86, ' ') + "LEI, Adica";
+                 QVERIFY(text::writeLines(folder.filePath("Borderou.txt"), {wide}));
                  ui.openText("Borderou.txt");
                  gui::TextViewer* viewer = nullptr;
                  for (QWidget* widget : QApplication::topLevelWidgets())
@@ -201,7 +193,7 @@ class QtUiTest : public QObject {
                  const std::unique_ptr<gui::TextViewer> closed(viewer);
                  buttonTexted(*viewer, "Listare")->click();
              },
-             "TOTAL 1500.00"},
+             "ORDIN DE PLATA +LEI, Adica"},
             {"document",
              [](gui::QtUi& ui, const QDir&) {
                  ui.print({1, [](QPainter& painter, int) {
@@ -223,7 +215,7 @@ class QtUiTest : public QObject {
             QCOMPARE(watch.seen, QStringList({"Nu exista o imprimanta implicita. Documentul a "
                                               "fost salvat in fisierul '" +
                                               path + "'."}));
-            QVERIFY2(!canRead || pdfText(path).contains(row.printed), row.name);
+            QVERIFY2(!canRead || pdfText(path).contains(QRegularExpression(row.printed)), row.name);
         }
     }
 
@@ -248,23 +240,6 @@ class QtUiTest : public QObject {
             QCOMPARE(file.readAll(), editable ? text::joinLines({"Ştefan", "linia 3", "ţ"})
                                               : text::joinLines({"Ştefan", "linia 2"}));
         }
-    }
-
-    // A text image's lines are 109 characters wide: the ends must reach the paper.
-    void aWideReportPrintsWhole() {
-        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
-            QSKIP("pdftotext is not installed");
-        QTemporaryDir dir;
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(dir.filePath("report.pdf"));
-        const QString wide = "ORDIN DE PLATA" + QString(86, ' ') + "LEI, Adica";
-        gui::printFixedWidth(printer, wide + "\r\n" + QString(109, '=') + "\r\n");
-
-        const QStringList lines = pdfText(dir.filePath("report.pdf"), {"-layout"}).split('\n');
-        QVERIFY(lines.size() >= 2);
-        QVERIFY2(lines[0].trimmed().endsWith("LEI, Adica"), qPrintable(lines[0]));
-        QCOMPARE(lines[1].trimmed(), QString(109, '='));
     }
 
     // On an English system the buttons, the fields' menus and the calendar
