@@ -2,43 +2,35 @@
 // prints, its exit status and the files it leaves with what the case expects.
 //
 // A case file is made of sections, each starting with a line "=== WHAT":
-//   === file NAMES     a file of the working folder, written before the first
-//                      run in CP1250 with CR LF (several names: as many files)
-//   === command ARGS   a run of `tavo --dir FOLDER ARGS` (split at blanks); the
-//                      lines that follow are its standard output
-//   === table WORDS    one run per line "ARGS => OUT" (ARGS after WORDS, split at
-//                      blanks; double quotes hold blanks), standard output the
-//                      parts of OUT between "|"; "# " lines are comments
-//   === refused WORDS  the same, "ARGS => ERROR": standard error ERROR and
-//                      "Try 'tavo --help'.", nothing on standard output, status 2
-//   === args           more arguments, one per line (an empty line is an empty one)
-//   === script         the standard input of a run of `tavo script`; a line
-//                      "> TEXT" in it is a line of its standard output instead
-//                      ("> {NAME ...}": a block of them)
-//   === stdout         what standard output must be, exactly
-//   === stderr         what standard error must be (not compared without it)
-//   === exit N         the exit status (default 0)
+//   === file NAMES     files of the working folder, written before the first run
+//                      in CP1250 with CR LF
+//   === command ARGS   a run of `tavo --dir FOLDER ARGS`; the lines are its stdout
+//   === table WORDS    one run per line "ARGS => OUT" (after WORDS; double quotes
+//                      hold blanks), stdout the parts of OUT between "|"
+//   === refused WORDS  the same, "ARGS => ERROR": stderr ERROR and "Try 'tavo
+//                      --help'.", nothing on stdout, status 2 ("# " lines: comments)
+//   === args           more arguments, one per line
+//   === script         the stdin of a run of `tavo script`; a line "> TEXT" is a
+//                      line of its stdout instead ("> {NAME ...}": a block of them)
+//   === stdout, === stderr (compared only when given), === exit N (default 0)
 //   === note TEXT      a comment
 //   === expect NAME    the file must hold exactly these lines (CP1250, CR LF)
-//   === same NAME OTHER the file must hold the bytes OTHER had before the first run
-//   === like NAME OTHER the file must hold the bytes OTHER holds after the run
-//   === absent NAMES   the files must not exist afterwards
-//   === exists NAMES   the files or folders must exist afterwards
-// Lines before the first section are comments. In expected text "{YEAR}",
-// "{TODAY}" (dd/mm/yyyy) and "{VERSION}" stand for what they name.
+//   === same NAME OTHER / like NAME OTHER   the file must hold the bytes OTHER
+//                      had before the first run / holds after the run
+//   === absent NAMES / exists NAMES         the files must not / must exist
+// Lines before the first section are comments. "{YEAR}", "{TODAY}" (dd/mm/yyyy)
+// and "{VERSION}" stand for what they name.
 //
 // Every "=== command" or table row starts a new run, and so does a "=== script"
-// not following "=== command script"; the sections after it belong to that run,
-// its file checks made right after it. The runs share one working folder and
-// see no printer queue.
+// not following "=== command script"; the sections after it, file checks too,
+// belong to it. The runs share one working folder and see no printer queue.
 //
 // Blocks: "=== block NAME[:] [WHAT IT IS]" in tests/e2e/blocks.txt or in the case.
 // A line "{NAME A B ...}" (not in a note or a block) stands for its lines with
-// "$1", "$2"... replaced by A, B...; "${1:7}" is A followed by blanks up to 7
-// characters, "${1:>7}" A after blanks; "" is an empty argument. An argument with
-// a range "3..5" uses the block once for each number (0005..0012 keeps the
-// width), the ranges of one line side by side. "=== runs NAME" ... "=== end" is
-// a block of whole runs, "=== " lines and all.
+// "$1", "$2"... replaced by A, B... ("${1:7}": A padded with blanks to 7, "${1:>7}"
+// blanks first; "" an empty argument). A range "3..5" uses the block once per
+// number (0005..0012 keeps the width), the ranges of one line side by side.
+// "=== runs NAME" ... "=== end" is a block of whole runs, "=== " lines and all.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -141,10 +133,9 @@ std::vector<QStringList> unrollRanges(const QStringList& words) {
         if (m.hasMatch())
             count = m.captured(2).toInt() - m.captured(1).toInt() + 1;
     }
-    std::vector<QStringList> uses;
+    std::vector<QStringList> uses(size_t(count), words);
     for (int step = 0; step < count; ++step) {
-        QStringList use = words;
-        for (QString& word : use) {
+        for (QString& word : uses[size_t(step)]) {
             const QRegularExpressionMatch m = range.match(word);
             if (!m.hasMatch())
                 continue;
@@ -154,7 +145,6 @@ std::vector<QStringList> unrollRanges(const QStringList& words) {
                                                   zeros ? int(m.capturedLength(1)) : 0, 10,
                                                   QLatin1Char('0')));
         }
-        uses.push_back(use);
     }
     return uses;
 }
@@ -192,23 +182,15 @@ void addBlocks(const std::vector<Section>& sections, Blocks& blocks) {
     }
 }
 
-// The lines of a case with its blocks put in; not in its comments, notes or
-// block definitions.
-QStringList expandCase(const QStringList& lines, const Blocks& blocks) {
+// The sections of a case written out again, their blocks put in; not in its
+// notes or block definitions.
+QStringList expandCase(const std::vector<Section>& sections, const Blocks& blocks) {
     QStringList out;
-    QString kind;
-    for (const QString& line : lines) {
-        if (kind == QLatin1String("runs")) {
-            if (line == QLatin1String("=== end"))
-                kind = QStringLiteral("end");
-        } else if (line.startsWith(QLatin1String("=== "))) {
-            kind = line.mid(4).section(QLatin1Char(' '), 0, 0);
-        } else if (!kind.isEmpty() && kind != QLatin1String("block") &&
-                   kind != QLatin1String("note")) {
-            out += expandBlocks({line}, blocks);
-            continue;
-        }
-        out.append(line);
+    for (const Section& s : sections) {
+        out.append(QLatin1String("=== ") + s.kind +
+                   (s.argument.isEmpty() ? QString() : QLatin1Char(' ') + s.argument));
+        const bool kept = QStringList{"block", "note", "runs"}.contains(s.kind);
+        out += kept ? s.lines : expandBlocks(s.lines, blocks);
     }
     return out;
 }
@@ -220,11 +202,11 @@ std::vector<Case> loadCases() {
     std::vector<Case> cases;
     for (const QString& fileName :
          dir.entryList({QStringLiteral("*.case")}, QDir::Files, QDir::Name)) {
-        const QStringList lines = readLines(dir.filePath(fileName));
+        const std::vector<Section> sections = parseSections(readLines(dir.filePath(fileName)));
         Blocks caseBlocks = blocks;
-        addBlocks(parseSections(lines), caseBlocks);
-        cases.push_back(
-            {QFileInfo(fileName).completeBaseName(), parseSections(expandCase(lines, caseBlocks))});
+        addBlocks(sections, caseBlocks);
+        cases.push_back({QFileInfo(fileName).completeBaseName(),
+                         parseSections(expandCase(sections, caseBlocks))});
     }
     return cases;
 }
