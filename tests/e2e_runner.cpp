@@ -63,12 +63,14 @@ void PrintTo(const Case& c, std::ostream* os) {
     *os << c.name.toStdString();
 }
 
+QByteArray readBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // The lines of a case or block file.
 QStringList readLines(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    QStringList lines = QString::fromUtf8(readBytes(path)).split(QLatin1Char('\n'));
     if (!lines.isEmpty() && lines.back().isEmpty())
         lines.removeLast();
     return lines;
@@ -84,10 +86,8 @@ std::vector<Section> parseSections(const QStringList& lines) {
             sections.push_back({QStringLiteral("end"), {}, {}});
         } else if (line.startsWith(QLatin1String("=== ")) && !inRuns) {
             const QString header = line.mid(4);
-            const qsizetype blank = header.indexOf(QLatin1Char(' '));
-            sections.push_back({blank < 0 ? header : header.left(blank),
-                                blank < 0 ? QString() : header.mid(blank + 1),
-                                {}});
+            sections.push_back(
+                {header.section(QLatin1Char(' '), 0, 0), header.section(QLatin1Char(' '), 1), {}});
         } else if (!sections.empty()) {
             sections.back().lines.append(line);
         }
@@ -211,11 +211,6 @@ std::vector<Case> loadCases() {
     return cases;
 }
 
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // One run of the program inside a case (not "Run": gtest's Test has one).
 struct Play {
     QStringList arguments{QStringLiteral("script")};
@@ -306,18 +301,18 @@ std::vector<Play> playsOf(const Case& c) {
 // `before` holds the files as the case wrote them.
 void checkFile(const Section& s, const QDir& dir, std::map<QString, QByteArray>& before) {
     const QString path = dir.filePath(s.argument.section(QLatin1Char(' '), 0, 0));
+    const QString other = s.argument.section(QLatin1Char(' '), 1);
     if (s.kind == QLatin1String("expect")) {
         ASSERT_TRUE(QFile::exists(path)) << s.argument.toStdString();
         QStringList expected;
         for (const QString& line : s.lines) expected.append(withToday(line));
         EXPECT_EQ(readBytes(path), tavo::text::joinLines(expected)) << s.argument.toStdString();
     } else if (s.kind == QLatin1String("same")) {
-        const QString other = s.argument.section(QLatin1Char(' '), 1);
         EXPECT_EQ(readBytes(path), before[other]) << s.argument.toStdString();
     } else if (s.kind == QLatin1String("like")) {
-        const QString other = dir.filePath(s.argument.section(QLatin1Char(' '), 1));
-        ASSERT_TRUE(QFile::exists(path) && QFile::exists(other)) << s.argument.toStdString();
-        EXPECT_EQ(readBytes(path), readBytes(other)) << s.argument.toStdString();
+        ASSERT_TRUE(QFile::exists(path) && QFile::exists(dir.filePath(other)))
+            << s.argument.toStdString();
+        EXPECT_EQ(readBytes(path), readBytes(dir.filePath(other))) << s.argument.toStdString();
     } else {  // absent or exists: every name given
         for (const QString& name : s.argument.split(QLatin1Char(' '), Qt::SkipEmptyParts))
             EXPECT_EQ(QFileInfo::exists(dir.filePath(name)), s.kind == QLatin1String("exists"))
@@ -347,17 +342,16 @@ TEST_P(E2e, Plays) {
         }
     }
 
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("CUPS_SERVER"), dir.filePath(QStringLiteral("no-cups")));
+    environment.remove(QStringLiteral("PRINTER"));
+    environment.remove(QStringLiteral("LPDEST"));
     for (const Play& play : playsOf(c)) {
         SCOPED_TRACE(("[" + play.arguments.join(QLatin1String("] [")) + "]").toStdString());
         QProcess tavo;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("CUPS_SERVER"), dir.filePath(QStringLiteral("no-cups")));
-        environment.remove(QStringLiteral("PRINTER"));
-        environment.remove(QStringLiteral("LPDEST"));
         tavo.setProcessEnvironment(environment);
-        QStringList arguments{QStringLiteral("--dir"), work.path()};
-        arguments += play.arguments;
-        tavo.start(QStringLiteral(TAVO_BINARY), arguments);
+        tavo.start(QStringLiteral(TAVO_BINARY),
+                   QStringList{QStringLiteral("--dir"), work.path()} + play.arguments);
         ASSERT_TRUE(tavo.waitForStarted());
         tavo.write(play.input);
         tavo.closeWriteChannel();
