@@ -33,17 +33,16 @@
 // "=== runs NAME" ... "=== end" is a block of whole runs, "=== " lines and all.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <map>
 #include <optional>
 
+#include "crash/tavo_run.h"
 #include "text/text_file.h"
 
 namespace {
@@ -63,14 +62,9 @@ void PrintTo(const Case& c, std::ostream* os) {
     *os << c.name.toStdString();
 }
 
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The lines of a case or block file.
 QStringList readLines(const QString& path) {
-    QStringList lines = QString::fromUtf8(readBytes(path)).split(QLatin1Char('\n'));
+    QStringList lines = QString::fromUtf8(crash::readBytes(path)).split(QLatin1Char('\n'));
     if (!lines.isEmpty() && lines.back().isEmpty())
         lines.removeLast();
     return lines;
@@ -306,13 +300,15 @@ void checkFile(const Section& s, const QDir& dir, std::map<QString, QByteArray>&
         ASSERT_TRUE(QFile::exists(path)) << s.argument.toStdString();
         QStringList expected;
         for (const QString& line : s.lines) expected.append(withToday(line));
-        EXPECT_EQ(readBytes(path), tavo::text::joinLines(expected)) << s.argument.toStdString();
+        EXPECT_EQ(crash::readBytes(path), tavo::text::joinLines(expected))
+            << s.argument.toStdString();
     } else if (s.kind == QLatin1String("same")) {
-        EXPECT_EQ(readBytes(path), before[other]) << s.argument.toStdString();
+        EXPECT_EQ(crash::readBytes(path), before[other]) << s.argument.toStdString();
     } else if (s.kind == QLatin1String("like")) {
         ASSERT_TRUE(QFile::exists(path) && QFile::exists(dir.filePath(other)))
             << s.argument.toStdString();
-        EXPECT_EQ(readBytes(path), readBytes(dir.filePath(other))) << s.argument.toStdString();
+        EXPECT_EQ(crash::readBytes(path), crash::readBytes(dir.filePath(other)))
+            << s.argument.toStdString();
     } else {  // absent or exists: every name given
         for (const QString& name : s.argument.split(QLatin1Char(' '), Qt::SkipEmptyParts))
             EXPECT_EQ(QFileInfo::exists(dir.filePath(name)), s.kind == QLatin1String("exists"))
@@ -334,37 +330,24 @@ TEST_P(E2e, Plays) {
             continue;
         const QByteArray bytes = tavo::text::joinLines(s.lines);
         for (const QString& name : s.argument.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-            QFile file(dir.filePath(name));
             dir.mkpath(QFileInfo(name).path());
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(bytes);
+            ASSERT_TRUE(crash::writeBytes(dir.filePath(name), bytes));
             before[name] = bytes;
         }
     }
 
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("CUPS_SERVER"), dir.filePath(QStringLiteral("no-cups")));
-    environment.remove(QStringLiteral("PRINTER"));
-    environment.remove(QStringLiteral("LPDEST"));
+    // No printer queue: a CUPS server that is not there, no default printer.
+    const QStringList noPrinters{"CUPS_SERVER=" + dir.filePath(QStringLiteral("no-cups")),
+                                 "PRINTER=", "LPDEST="};
     for (const Play& play : playsOf(c)) {
         SCOPED_TRACE(("[" + play.arguments.join(QLatin1String("] [")) + "]").toStdString());
-        QProcess tavo;
-        tavo.setProcessEnvironment(environment);
-        tavo.start(QStringLiteral(TAVO_BINARY),
-                   QStringList{QStringLiteral("--dir"), work.path()} + play.arguments);
-        ASSERT_TRUE(tavo.waitForStarted());
-        tavo.write(play.input);
-        tavo.closeWriteChannel();
-        ASSERT_TRUE(tavo.waitForFinished(60000));
-        const QString out = QString::fromUtf8(tavo.readAllStandardOutput());
-        const QString err = QString::fromUtf8(tavo.readAllStandardError());
-
-        EXPECT_EQ(out.toStdString(), play.expectedOut.toStdString())
-            << "stderr: " << err.toStdString();
+        const crash::Run run = crash::run(work.path(), play.arguments, play.input, noPrinters);
+        EXPECT_EQ(run.out.toStdString(), play.expectedOut.toStdString())
+            << "stderr: " << run.err.toStdString();
         if (play.expectedErr) {
-            EXPECT_EQ(err.toStdString(), play.expectedErr->toStdString());
+            EXPECT_EQ(run.err.toStdString(), play.expectedErr->toStdString());
         }
-        EXPECT_EQ(tavo.exitCode(), play.expectedExit) << "stderr: " << err.toStdString();
+        EXPECT_EQ(run.exitCode, play.expectedExit) << "stderr: " << run.err.toStdString();
         for (const Section* s : play.checks) checkFile(*s, dir, before);
     }
 }
