@@ -2,56 +2,47 @@
 // prints, its exit status and the files it leaves with what the case expects.
 //
 // A case file is made of sections, each starting with a line "=== WHAT":
-//   === file NAMES     a file of the working folder, written before the first
-//                      run in CP1250 with CR LF (several names: as many files)
-//   === command ARGS   a run of `tavo --dir FOLDER ARGS` (split at blanks); the
-//                      lines that follow are its standard output
-//   === table WORDS    one run per line "ARGS => OUT" (ARGS after WORDS, split at
-//                      blanks; double quotes hold blanks), standard output the
-//                      parts of OUT between "|"; "# " lines are comments
-//   === refused WORDS  the same, "ARGS => ERROR": standard error ERROR and
-//                      "Try 'tavo --help'.", nothing on standard output, status 2
-//   === args           more arguments, one per line (an empty line is an empty one)
-//   === script         the standard input of a run of `tavo script`; a line
-//                      "> TEXT" in it is a line of its standard output instead
-//                      ("> {NAME ...}": a block of them)
-//   === stdout         what standard output must be, exactly
-//   === stderr         what standard error must be (not compared without it)
-//   === exit N         the exit status (default 0)
+//   === file NAMES     files of the working folder, written before the first run
+//                      in CP1250 with CR LF
+//   === command ARGS   a run of `tavo --dir FOLDER ARGS`; the lines are its stdout
+//   === table WORDS    one run per line "ARGS => OUT" (after WORDS; double quotes
+//                      hold blanks), stdout the parts of OUT between "|"
+//   === refused WORDS  the same, "ARGS => ERROR": stderr ERROR and "Try 'tavo
+//                      --help'.", nothing on stdout, status 2 ("# " lines: comments)
+//   === args           more arguments, one per line
+//   === script         the stdin of a run of `tavo script`; a line "> TEXT" is a
+//                      line of its stdout instead ("> {NAME ...}": a block of them)
+//   === stdout, === stderr (compared only when given), === exit N (default 0)
 //   === note TEXT      a comment
 //   === expect NAME    the file must hold exactly these lines (CP1250, CR LF)
-//   === same NAME OTHER the file must hold the bytes OTHER had before the first run
-//   === like NAME OTHER the file must hold the bytes OTHER holds after the run
-//   === absent NAMES   the files must not exist afterwards
-//   === exists NAMES   the files or folders must exist afterwards
-// Lines before the first section are comments. In expected text "{YEAR}",
-// "{TODAY}" (dd/mm/yyyy) and "{VERSION}" stand for what they name.
+//   === same NAME OTHER / like NAME OTHER   the file must hold the bytes OTHER
+//                      had before the first run / holds after the run
+//   === absent NAMES / exists NAMES         the files must not / must exist
+// Lines before the first section are comments. "{YEAR}", "{TODAY}" (dd/mm/yyyy)
+// and "{VERSION}" stand for what they name.
 //
 // Every "=== command" or table row starts a new run, and so does a "=== script"
-// not following "=== command script"; the sections after it belong to that run,
-// its file checks made right after it. The runs share one working folder and
-// see no printer queue.
+// not following "=== command script"; the sections after it, file checks too,
+// belong to it. The runs share one working folder and see no printer queue.
 //
 // Blocks: "=== block NAME[:] [WHAT IT IS]" in tests/e2e/blocks.txt or in the case.
 // A line "{NAME A B ...}" (not in a note or a block) stands for its lines with
-// "$1", "$2"... replaced by A, B...; "${1:7}" is A followed by blanks up to 7
-// characters, "${1:>7}" A after blanks; "" is an empty argument. An argument with
-// a range "3..5" uses the block once for each number (0005..0012 keeps the
-// width), the ranges of one line side by side. "=== runs NAME" ... "=== end" is
-// a block of whole runs, "=== " lines and all.
+// "$1", "$2"... replaced by A, B... ("${1:7}": A padded with blanks to 7, "${1:>7}"
+// blanks first; "" an empty argument). A range "3..5" uses the block once per
+// number (0005..0012 keeps the width), the ranges of one line side by side.
+// "=== runs NAME" ... "=== end" is a block of whole runs, "=== " lines and all.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <map>
 #include <optional>
 
+#include "crash/tavo_run.h"
 #include "text/text_file.h"
 
 namespace {
@@ -73,10 +64,7 @@ void PrintTo(const Case& c, std::ostream* os) {
 
 // The lines of a case or block file.
 QStringList readLines(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    QStringList lines = QString::fromUtf8(crash::readBytes(path)).split(QLatin1Char('\n'));
     if (!lines.isEmpty() && lines.back().isEmpty())
         lines.removeLast();
     return lines;
@@ -92,10 +80,8 @@ std::vector<Section> parseSections(const QStringList& lines) {
             sections.push_back({QStringLiteral("end"), {}, {}});
         } else if (line.startsWith(QLatin1String("=== ")) && !inRuns) {
             const QString header = line.mid(4);
-            const qsizetype blank = header.indexOf(QLatin1Char(' '));
-            sections.push_back({blank < 0 ? header : header.left(blank),
-                                blank < 0 ? QString() : header.mid(blank + 1),
-                                {}});
+            sections.push_back(
+                {header.section(QLatin1Char(' '), 0, 0), header.section(QLatin1Char(' '), 1), {}});
         } else if (!sections.empty()) {
             sections.back().lines.append(line);
         }
@@ -141,10 +127,9 @@ std::vector<QStringList> unrollRanges(const QStringList& words) {
         if (m.hasMatch())
             count = m.captured(2).toInt() - m.captured(1).toInt() + 1;
     }
-    std::vector<QStringList> uses;
+    std::vector<QStringList> uses(size_t(count), words);
     for (int step = 0; step < count; ++step) {
-        QStringList use = words;
-        for (QString& word : use) {
+        for (QString& word : uses[size_t(step)]) {
             const QRegularExpressionMatch m = range.match(word);
             if (!m.hasMatch())
                 continue;
@@ -154,7 +139,6 @@ std::vector<QStringList> unrollRanges(const QStringList& words) {
                                                   zeros ? int(m.capturedLength(1)) : 0, 10,
                                                   QLatin1Char('0')));
         }
-        uses.push_back(use);
     }
     return uses;
 }
@@ -192,23 +176,15 @@ void addBlocks(const std::vector<Section>& sections, Blocks& blocks) {
     }
 }
 
-// The lines of a case with its blocks put in; not in its comments, notes or
-// block definitions.
-QStringList expandCase(const QStringList& lines, const Blocks& blocks) {
+// The sections of a case written out again, their blocks put in; not in its
+// notes or block definitions.
+QStringList expandCase(const std::vector<Section>& sections, const Blocks& blocks) {
     QStringList out;
-    QString kind;
-    for (const QString& line : lines) {
-        if (kind == QLatin1String("runs")) {
-            if (line == QLatin1String("=== end"))
-                kind = QStringLiteral("end");
-        } else if (line.startsWith(QLatin1String("=== "))) {
-            kind = line.mid(4).section(QLatin1Char(' '), 0, 0);
-        } else if (!kind.isEmpty() && kind != QLatin1String("block") &&
-                   kind != QLatin1String("note")) {
-            out += expandBlocks({line}, blocks);
-            continue;
-        }
-        out.append(line);
+    for (const Section& s : sections) {
+        out.append(QLatin1String("=== ") + s.kind +
+                   (s.argument.isEmpty() ? QString() : QLatin1Char(' ') + s.argument));
+        const bool kept = QStringList{"block", "note", "runs"}.contains(s.kind);
+        out += kept ? s.lines : expandBlocks(s.lines, blocks);
     }
     return out;
 }
@@ -220,18 +196,13 @@ std::vector<Case> loadCases() {
     std::vector<Case> cases;
     for (const QString& fileName :
          dir.entryList({QStringLiteral("*.case")}, QDir::Files, QDir::Name)) {
-        const QStringList lines = readLines(dir.filePath(fileName));
+        const std::vector<Section> sections = parseSections(readLines(dir.filePath(fileName)));
         Blocks caseBlocks = blocks;
-        addBlocks(parseSections(lines), caseBlocks);
-        cases.push_back(
-            {QFileInfo(fileName).completeBaseName(), parseSections(expandCase(lines, caseBlocks))});
+        addBlocks(sections, caseBlocks);
+        cases.push_back({QFileInfo(fileName).completeBaseName(),
+                         parseSections(expandCase(sections, caseBlocks))});
     }
     return cases;
-}
-
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // One run of the program inside a case (not "Run": gtest's Test has one).
@@ -324,18 +295,20 @@ std::vector<Play> playsOf(const Case& c) {
 // `before` holds the files as the case wrote them.
 void checkFile(const Section& s, const QDir& dir, std::map<QString, QByteArray>& before) {
     const QString path = dir.filePath(s.argument.section(QLatin1Char(' '), 0, 0));
+    const QString other = s.argument.section(QLatin1Char(' '), 1);
     if (s.kind == QLatin1String("expect")) {
         ASSERT_TRUE(QFile::exists(path)) << s.argument.toStdString();
         QStringList expected;
         for (const QString& line : s.lines) expected.append(withToday(line));
-        EXPECT_EQ(readBytes(path), tavo::text::joinLines(expected)) << s.argument.toStdString();
+        EXPECT_EQ(crash::readBytes(path), tavo::text::joinLines(expected))
+            << s.argument.toStdString();
     } else if (s.kind == QLatin1String("same")) {
-        const QString other = s.argument.section(QLatin1Char(' '), 1);
-        EXPECT_EQ(readBytes(path), before[other]) << s.argument.toStdString();
+        EXPECT_EQ(crash::readBytes(path), before[other]) << s.argument.toStdString();
     } else if (s.kind == QLatin1String("like")) {
-        const QString other = dir.filePath(s.argument.section(QLatin1Char(' '), 1));
-        ASSERT_TRUE(QFile::exists(path) && QFile::exists(other)) << s.argument.toStdString();
-        EXPECT_EQ(readBytes(path), readBytes(other)) << s.argument.toStdString();
+        ASSERT_TRUE(QFile::exists(path) && QFile::exists(dir.filePath(other)))
+            << s.argument.toStdString();
+        EXPECT_EQ(crash::readBytes(path), crash::readBytes(dir.filePath(other)))
+            << s.argument.toStdString();
     } else {  // absent or exists: every name given
         for (const QString& name : s.argument.split(QLatin1Char(' '), Qt::SkipEmptyParts))
             EXPECT_EQ(QFileInfo::exists(dir.filePath(name)), s.kind == QLatin1String("exists"))
@@ -357,38 +330,24 @@ TEST_P(E2e, Plays) {
             continue;
         const QByteArray bytes = tavo::text::joinLines(s.lines);
         for (const QString& name : s.argument.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-            QFile file(dir.filePath(name));
             dir.mkpath(QFileInfo(name).path());
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(bytes);
+            ASSERT_TRUE(crash::writeBytes(dir.filePath(name), bytes));
             before[name] = bytes;
         }
     }
 
+    // No printer queue: a CUPS server that is not there, no default printer.
+    const QStringList noPrinters{"CUPS_SERVER=" + dir.filePath(QStringLiteral("no-cups")),
+                                 "PRINTER=", "LPDEST="};
     for (const Play& play : playsOf(c)) {
         SCOPED_TRACE(("[" + play.arguments.join(QLatin1String("] [")) + "]").toStdString());
-        QProcess tavo;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("CUPS_SERVER"), dir.filePath(QStringLiteral("no-cups")));
-        environment.remove(QStringLiteral("PRINTER"));
-        environment.remove(QStringLiteral("LPDEST"));
-        tavo.setProcessEnvironment(environment);
-        QStringList arguments{QStringLiteral("--dir"), work.path()};
-        arguments += play.arguments;
-        tavo.start(QStringLiteral(TAVO_BINARY), arguments);
-        ASSERT_TRUE(tavo.waitForStarted());
-        tavo.write(play.input);
-        tavo.closeWriteChannel();
-        ASSERT_TRUE(tavo.waitForFinished(60000));
-        const QString out = QString::fromUtf8(tavo.readAllStandardOutput());
-        const QString err = QString::fromUtf8(tavo.readAllStandardError());
-
-        EXPECT_EQ(out.toStdString(), play.expectedOut.toStdString())
-            << "stderr: " << err.toStdString();
+        const crash::Run run = crash::run(work.path(), play.arguments, play.input, noPrinters);
+        EXPECT_EQ(run.out.toStdString(), play.expectedOut.toStdString())
+            << "stderr: " << run.err.toStdString();
         if (play.expectedErr) {
-            EXPECT_EQ(err.toStdString(), play.expectedErr->toStdString());
+            EXPECT_EQ(run.err.toStdString(), play.expectedErr->toStdString());
         }
-        EXPECT_EQ(tavo.exitCode(), play.expectedExit) << "stderr: " << err.toStdString();
+        EXPECT_EQ(run.exitCode, play.expectedExit) << "stderr: " << run.err.toStdString();
         for (const Section* s : play.checks) checkFile(*s, dir, before);
     }
 }

@@ -16,13 +16,20 @@ struct Run {
     QStringList lines() const { return out.split(QLatin1Char('\n')); }
 };
 
-// English system error texts, no display, the faults ("NAME=VALUE").
+// English system error texts, no display, the faults ("NAME=VALUE"; "NAME=":
+// the variable not set).
 inline QProcessEnvironment environment(const QStringList& faults = {}) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    for (const QString& fault : faults)
-        env.insert(fault.section(QLatin1Char('='), 0, 0), fault.section(QLatin1Char('='), 1));
+    for (const QString& fault : faults) {
+        const QString name = fault.section(QLatin1Char('='), 0, 0);
+        const QString value = fault.section(QLatin1Char('='), 1);
+        if (value.isEmpty())
+            env.remove(name);
+        else
+            env.insert(name, value);
+    }
     return env;
 }
 

@@ -73,15 +73,11 @@ void checkFile(QByteArrayView bytes, qsizetype lineCount) {
 
 // Each line without its CR LF, then the whole input as ordine.txt.
 void checkOrders(QByteArrayView bytes) {
-    qsizetype lineCount = 0;
-    for (qsizetype start = 0; start < bytes.size(); ++lineCount) {
-        qsizetype end = bytes.indexOf('\n', start);
-        end = end < 0 ? bytes.size() : end;
-        checkLine(bytes.sliced(start, end - start)
-                      .chopped(end > start && bytes[end - 1] == '\r' ? 1 : 0));
-        start = end + 1;
-    }
-    checkFile(bytes, lineCount);
+    QList<QByteArray> lines = bytes.toByteArray().split('\n');
+    if (lines.back().isEmpty())  // after the last line break, or no input
+        lines.removeLast();
+    for (const QByteArray& line : lines) checkLine(line.endsWith('\r') ? line.chopped(1) : line);
+    checkFile(bytes, lines.size());
 }
 
 }  // namespace

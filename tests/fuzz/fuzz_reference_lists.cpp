@@ -8,14 +8,6 @@ using namespace tavo::beneficiary;
 
 namespace {
 
-constexpr RowShape kShapes[] = {
-    RowShape::TreasuryUnit,      RowShape::Bank,
-    RowShape::NewClassification, RowShape::SplitVat,
-    RowShape::OldStateBudget,    RowShape::OldOtherBudgets,
-    RowShape::ShortObligation,   RowShape::BuilderObligation,
-    RowShape::FiscalCategory,
-};
-
 bool accepts(RowShape shape, const QStringList& rows) {
     const std::vector<RowProblem> problems = checkRows(shape, rows);
     for (const RowProblem& problem : problems) {
@@ -48,9 +40,9 @@ void checkList(QByteArrayView bytes) {
     const QStringList rows = listRows(text::fromCp1250(bytes));
     FUZZ_CHECK(rows.isEmpty() || !rows.last().trimmed().isEmpty());
     int accepted = -1;
-    for (RowShape shape : kShapes) {
-        if (accepts(shape, rows) && accepted < 0)
-            accepted = int(shape);
+    for (int shape = 0; shape <= int(RowShape::FiscalCategory); ++shape) {
+        if (accepts(RowShape(shape), rows) && accepted < 0)
+            accepted = shape;
     }
 
     const std::vector<ListFile>& files = listFiles();
