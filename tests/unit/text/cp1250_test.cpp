@@ -41,7 +41,6 @@ TEST(TextFile, SplitsAndJoinsLines) {
     };
     const Case cases[] = {
         {"", {}},
-        {"a\r\nb\r\n", {"a", "b"}},
         {"a\r\nb", {"a", "b"}},
         {"a\nb\n", {"a", "b"}},
         {"\r\n\r\n", {"", ""}},
