@@ -3,25 +3,12 @@
 #include <limits>
 
 #include "../helpers.h"
-#include "checks/amount_words.h"
 #include "checks/amounts.h"
 
 using namespace tavo;
 using namespace tavo::checks;
 
 namespace {
-
-// A text without digits has no words; the amounts themselves are in
-// tests/e2e/calc-amount-words.case.
-TEST(AmountWords, NoDigitsNoWords) {
-    EXPECT_EQ(cre_litere(QString()), QString());
-    EXPECT_EQ(cre_litere(QStringLiteral("abc")), QString());
-}
-
-// Only the integer part is grouped; the rest is in tests/e2e/calc-amounts.case.
-TEST(Amounts, GroupingByThousands) {
-    EXPECT_EQ(grupare_mii(QStringLiteral("1234.5")), QStringLiteral("1.234"));
-}
 
 TEST(Amounts, ReadingAmountTexts) {
     const struct {
