@@ -5,22 +5,10 @@
 
 using namespace tavo::beneficiary;
 
-// Digits and the capitals of treasury IBANs are in the check digits of
-// tests/e2e/calc-iban.case.
-TEST(LettersToDigits, ConvertsDigitsAndCapitalsDropsTheRest) {
-    struct Case {
-        const char* text;
-        const char* digits;
-    } cases[] = {
-        {"A", "10"},
-        {"Z", "35"},
-        {"a b-c.", ""},  // lower case, blanks and punctuation dropped
-        {"Ă1Ş", "1"},    // letters with diacritics are not capitals A-Z
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(lettersToDigits(QString::fromUtf8(c.text)), QString::fromLatin1(c.digits))
-            << c.text;
-    }
+// Capitals, lower case and punctuation are in the check digits of
+// tests/e2e/calc-iban.case; letters with diacritics are not capitals A-Z.
+TEST(LettersToDigits, DropsLettersWithDiacritics) {
+    EXPECT_EQ(lettersToDigits(QString::fromUtf8("Ă1Ş")), QStringLiteral("1"));
 }
 
 // Besides the remainders of tests/e2e/calc-iban.case (a longer text is
@@ -35,7 +23,6 @@ TEST(Mod97, CheckDigitsAtTheRemainderBoundaries) {
         {"", "98"},                       // no digits at all
         {"000000000000000000096", "02"},  // a round leaves "0"
         {"9 0", "08"},                    // characters that are not digits are skipped
-        {"x", "98"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(mod97(QString::fromLatin1(c.digits)), QString::fromLatin1(c.check)) << c.digits;
@@ -49,24 +36,19 @@ TEST(VerIban, ComparesCheckDigitsAsNumbers) {
     EXPECT_FALSE(ver_IBAN(QStringLiteral("ROA5TREZ700219A470300XXX")).corect);
 }
 
-TEST(VerIban, EntryFieldFormKeepsCheckDigitsOfTheLastComputation) {
+// The digits of each IBAN checked are in tests/e2e/calc-iban.case; an empty
+// field passes and leaves those of the last one alone.
+TEST(VerIban, EmptyFieldKeepsCheckDigitsOfTheLastComputation) {
     tavo::ProgramState state;
-    QString field = QStringLiteral("RO25TREZ999650101XXXX");
+    QString field = QStringLiteral("RO25TREZ999650101XXXXXXX");
     EXPECT_FALSE(ver_IBAN(field, state));
-    EXPECT_EQ(field, QStringLiteral("RO25TREZ999650101XXXXXXX"));
-    EXPECT_EQ(state.cifre_control_IBAN, QStringLiteral("24"));
-
-    // An empty field passes and leaves the last check digits alone.
     QString empty;
     EXPECT_TRUE(ver_IBAN(empty, state));
     EXPECT_TRUE(empty.isEmpty());
     EXPECT_EQ(state.cifre_control_IBAN, QStringLiteral("24"));
-
-    QString other = QStringLiteral("RO49AAAA1B31007593840000");
-    EXPECT_TRUE(ver_IBAN(other, state));
-    EXPECT_EQ(state.cifre_control_IBAN, QStringLiteral("49"));
 }
 
+// Besides the codes typed in tests/e2e/assistant-way-two.case.
 TEST(CodIban, AcceptsOnlyTreasuryRevenueAccounts) {
     struct Case {
         const char* text;
@@ -74,13 +56,8 @@ TEST(CodIban, AcceptsOnlyTreasuryRevenueAccounts) {
         const char* after;
     } cases[] = {
         {"", true, ""},
-        {"RO24TREZ999650101XXXXXXX", true, "RO24TREZ999650101XXXXXXX"},
-        {"ro24trez999650101xxxxxxx", true, "RO24TREZ999650101XXXXXXX"},  // upper-cased
         {"RO05TREZ700219A470300XXX", true, "RO05TREZ700219A470300XXX"},
-        {"RO24TREZ999650101XXXXXX", false, ""},    // 23 characters: not filled
         {"RO24TREZ999650101XXXXXXXX", false, ""},  // 25 characters
-        {"RO25TREZ999650101XXXXXXX", false, ""},   // wrong check digits
-        {"RO93TREZ9996501011234567", false, ""},   // right digits, 24th a digit
         {"RO10TREZ70020A100101XTVA", false, ""},   // right digits, 24th not "X"
         {"RO49AAAA1B31007593840000", false, ""},   // right digits, not "TREZ"
         {"DE24TREZ999650101XXXXXXX", false, ""},   // not "RO"

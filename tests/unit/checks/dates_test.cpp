@@ -8,19 +8,11 @@ using namespace tavo::checks;
 
 namespace {
 
-// The typed dates that tests/e2e/calc-dates.case does not try.
+// A part of three digits before the year, or an empty one; the other typed
+// dates are in tests/e2e/calc-dates.case.
 TEST(Dates, NormDataTypedTexts) {
-    const int currentYear = 2026;
-    const struct {
-        const char* typed;
-        const char* result;
-    } cases[] = {
-        {"1/123/2024", ""},
-        {"/6/2024", ""},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(norm_data(QString::fromUtf8(c.typed), currentYear), QLatin1String(c.result))
-            << '"' << c.typed << '"';
+    EXPECT_EQ(norm_data(QStringLiteral("1/123/2024"), 2026), QString());
+    EXPECT_EQ(norm_data(QStringLiteral("/6/2024"), 2026), QString());
 }
 
 TEST(Dates, ProgramConversionIsDayFirst) {
@@ -36,7 +28,6 @@ TEST(Dates, ProgramConversionIsDayFirst) {
         {"5/6/29", QDate(2029, 6, 5)},
         {"5/6/30", QDate(1930, 6, 5)},
         {"5/6/0", QDate(2000, 6, 5)},
-        {"29/02/2024", QDate(2024, 2, 29)},
         {"13/13/2024", std::nullopt},
         {"5/6/024", std::nullopt},
         {"5/6", std::nullopt},

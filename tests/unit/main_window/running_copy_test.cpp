@@ -8,14 +8,6 @@
 
 #include "main_window/running_copy.h"
 
-TEST(RunningCopy, OneCopyPerWorkingFolder) {
-    QTemporaryDir first, second;
-    tavo::RunningCopy a, b, c;
-    ASSERT_TRUE(a.acquire(QDir(first.path())));
-    EXPECT_FALSE(b.acquire(QDir(first.path())));
-    EXPECT_TRUE(c.acquire(QDir(second.path())));
-}
-
 TEST(RunningCopy, TakesOverALockLeftByACopyThatDied) {
     QTemporaryDir dir;
     QFile lock(QDir(dir.path()).filePath(tavo::RunningCopy::lockName));

@@ -46,9 +46,6 @@ TEST(TextImage, OneCopyLineByLine) {
              v.b1[B1::banca_beneficiar] = hundred + QStringLiteral("X");
          },
          {{8, "De la: " + hundred}, {15, "La: " + hundred}}},
-        {"a bank name of exactly 100 characters is whole",
-         [&](TextImageValues& v) { v.b1[B1::banca_beneficiar] = hundred; },
-         {{15, "La: " + hundred}}},
         {"values wider than their columns widen them",
          [](TextImageValues& v) {
              v.d1[D1::nr_OP] = QStringLiteral("AB1234567890");

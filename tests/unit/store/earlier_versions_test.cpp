@@ -31,7 +31,6 @@ class EarlierVersionsTest : public testing::Test {
 
     void TearDown() override { qunsetenv("TAVO_FAULT_NO_HARD_LINKS"); }
 
-    QString path(const char* name) const { return QDir(dir.path()).filePath(name); }
     QString version(const QString& name) const { return QDir(versions.folder()).filePath(name); }
     static QByteArray bytes(const QString& path) { return tavo::readBytes(path); }
     static ino_t inode(const QString& path) {
@@ -106,7 +105,7 @@ TEST_F(EarlierVersionsTest, AVersionNotKeptDoesNotStopTheUpdate) {
     EXPECT_EQ(loaded.rewriteError, QString());
     EXPECT_EQ(loaded.versionFailure, "versiuni: File exists");
     EXPECT_NE(bytes(orders.path()), before);
-    EXPECT_FALSE(QFile::exists(path("man.txt")));
+    EXPECT_FALSE(QFile::exists(QDir(dir.path()).filePath("man.txt")));
 }
 
 }  // namespace

@@ -34,7 +34,6 @@ class OrdersFileTest : public testing::Test {
         writeRaw("ordine.txt", tavo::text::joinLines(lines));
     }
     QByteArray bytes(const char* name) const { return tavo::readBytes(path(name)); }
-    static ordin document(const QString& line) { return ordin::fromLine(line); }
 };
 
 TEST_F(OrdersFileTest, MissingAndEmptyFilesGiveNoDocuments) {
@@ -102,11 +101,11 @@ TEST_F(OrdersFileTest, ListsExactlyTheLinesOfAKnownShape) {
 // A save creates the file, replaces in place or appends, and never writes over
 // a line that is not a document.
 TEST_F(OrdersFileTest, SaveReplacesInPlaceOrAppends) {
-    ASSERT_TRUE(orders.salvare_ordin(document(kDoc1)));
+    ASSERT_TRUE(orders.salvare_ordin(ordin::fromLine(kDoc1)));
     EXPECT_EQ(bytes("ordine.txt"), tavo::text::joinLines({kDoc1}));
 
-    ASSERT_TRUE(orders.salvare_ordin(document(kDoc2)));
-    ordin changed = document(kDoc1);
+    ASSERT_TRUE(orders.salvare_ordin(ordin::fromLine(kDoc2)));
+    ordin changed = ordin::fromLine(kDoc1);
     changed[suma] = "99.50";
     changed[nr_ordine] = "007";  // read as 7: a new number, appended in decimal form
     ASSERT_TRUE(orders.salvare_ordin(changed));
@@ -117,7 +116,7 @@ TEST_F(OrdersFileTest, SaveReplacesInPlaceOrAppends) {
                   {changed.linie(), kDoc2, QString(changed.linie()).replace(0, 1, "7")}));
 
     writeLines({"1 not a document", kDoc2});
-    ASSERT_TRUE(orders.salvare_ordin(document(kDoc1)));
+    ASSERT_TRUE(orders.salvare_ordin(ordin::fromLine(kDoc1)));
     EXPECT_EQ(bytes("ordine.txt"), tavo::text::joinLines({"1 not a document", kDoc2, kDoc1}));
 
     // Lines ended by LF alone: each is copied or replaced, ended by CR LF.
@@ -132,7 +131,7 @@ TEST_F(OrdersFileTest, ARewriteThatCannotWriteLeavesTheOldFile) {
     const QByteArray old = bytes("ordine.txt");
     ASSERT_TRUE(QDir(dir.path()).mkdir("man.txt"));
     QString error;
-    EXPECT_FALSE(orders.salvare_ordin(document(kDoc2), &error));
+    EXPECT_FALSE(orders.salvare_ordin(ordin::fromLine(kDoc2), &error));
     EXPECT_EQ(error, "man.txt: Is a directory");
     const LoadedList loaded = orders.incarcare_lista();
     EXPECT_FALSE(loaded.rewriteError.isEmpty());

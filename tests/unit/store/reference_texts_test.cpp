@@ -17,7 +17,6 @@ namespace {
 // the code page holds (a "?" in its place would be a lost letter), and the
 // lines end in CR LF.
 TEST(ReferenceTexts, ShippedTextsKeepEveryLetterInTheCodePage) {
-    ASSERT_EQ(nume().size(), 7);
     for (const QString& name : nume()) {
         SCOPED_TRACE(name.toStdString());
         QString expected = QString::fromUtf8(tavo::readBytes(":/texts/" + name));

@@ -14,18 +14,6 @@
 
 using namespace tavo::text;
 
-TEST(TextFile, AFailedRenameLeavesTheTargetAndRemovesTheTemp) {
-    QTemporaryDir dir;
-    const QDir folder(dir.path());
-    // A folder with a file in it cannot be renamed over, not even by root.
-    ASSERT_TRUE(folder.mkpath("a.txt/kept"));
-    QString error;
-    EXPECT_FALSE(replaceFile(folder.filePath("a.txt"), folder.filePath("a.tmp"), "new", &error));
-    EXPECT_TRUE(error.startsWith(folder.filePath("a.txt") + ": ")) << error.toStdString();
-    EXPECT_TRUE(QFile::exists(folder.filePath("a.txt/kept")));
-    EXPECT_FALSE(QFile::exists(folder.filePath("a.tmp")));
-}
-
 // fsync of this test binary: fails with EIO while `failingFsync` is set, as a
 // disk that cannot keep the data does.
 namespace {
@@ -39,19 +27,26 @@ extern "C" int fsync(int fd) {
     return int(::syscall(SYS_fsync, fd));
 }
 
-TEST(TextFile, AFailedSyncLeavesTheTargetAndRemovesTheTemp) {
-    QTemporaryDir dir;
-    const QDir folder(dir.path());
-    ASSERT_TRUE(replaceFile(folder.filePath("a.txt"), folder.filePath("a.tmp"), "old"));
-    QString error;
-    failingFsync = true;
-    const bool replaced =
-        replaceFile(folder.filePath("a.txt"), folder.filePath("a.tmp"), "new", &error);
-    failingFsync = false;
-    EXPECT_FALSE(replaced);
-    EXPECT_EQ(error, folder.filePath("a.tmp") + ": " + QString::fromLocal8Bit(strerror(EIO)));
-    QFile file(folder.filePath("a.txt"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), "old");
-    EXPECT_FALSE(QFile::exists(folder.filePath("a.tmp")));
+// A replacement that fails at the rename (a folder with a file in it cannot be
+// renamed over, not even by root) or at the fsync leaves the target and no temp.
+TEST(TextFile, AFailedReplaceLeavesTheTargetAndRemovesTheTemp) {
+    for (const bool atSync : {false, true}) {
+        SCOPED_TRACE(atSync ? "fsync" : "rename");
+        QTemporaryDir dir;
+        const QDir folder(dir.path());
+        const QString target = folder.filePath("a.txt"), temp = folder.filePath("a.tmp");
+        ASSERT_TRUE(atSync ? replaceFile(target, temp, "old") : folder.mkpath("a.txt/kept"));
+        QString error;
+        failingFsync = atSync;
+        const bool replaced = replaceFile(target, temp, "new", &error);
+        failingFsync = false;
+        EXPECT_FALSE(replaced);
+        EXPECT_EQ(error, (atSync ? temp : target) + ": " +
+                             QString::fromLocal8Bit(strerror(atSync ? EIO : EISDIR)));
+        if (atSync)
+            EXPECT_EQ(tavo::readBytes(target), "old");
+        else
+            EXPECT_TRUE(QFile::exists(folder.filePath("a.txt/kept")));
+        EXPECT_FALSE(QFile::exists(temp));
+    }
 }
