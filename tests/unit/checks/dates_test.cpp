@@ -34,6 +34,7 @@ TEST(Dates, ProgramConversionIsDayFirst) {
         {"5/6/2024/1", std::nullopt},
         {"", std::nullopt},
         {"a/6/2024", std::nullopt},
+        {"+5/6/2024", std::nullopt},
         {"5/6/20245", std::nullopt},
         {"005/6/2024", std::nullopt},
     };

@@ -23,15 +23,17 @@ TEST(Cp1250, EncodesRomanianLettersAndReplacesTheRest) {
         {"șțȘȚ", QByteArray("\xBA\xFE\xAA\xDE")},
         {"€ „text”", QByteArray("\x80 \x84text\x94")},
         // Characters the code page cannot hold become "?".
-        {"一 ñ ø Ω", QByteArray("? ? ? ?")},
+        {"一 ñ ø Ω \u0080", QByteArray("? ? ? ? ?")},
         {"plain, #1", QByteArray("plain, #1")},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(toCp1250(QString::fromUtf8(c.utf8)), c.cp1250) << c.utf8;
     }
     EXPECT_EQ(fromCp1250(QByteArray("\xE3\xBA\xFE")), QString::fromUtf8("ăşţ"));
+    EXPECT_EQ(fromCp1250(QByteArray("\x80")), QString::fromUtf8("€"));
     EXPECT_EQ(storableChar(QChar(0x0219)), QChar(0x015F));
     EXPECT_EQ(storableChar(QChar(0x4E00)), QChar('?'));
+    EXPECT_EQ(storableChar(QChar(0x80)), QChar('?'));
 }
 
 TEST(TextFile, SplitsAndJoinsLines) {
