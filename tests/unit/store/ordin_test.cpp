@@ -1,6 +1,8 @@
 // The fields and shapes of a stored line (which entry field goes where: tests/e2e).
 #include <gtest/gtest.h>
 
+#include <QStringList>
+
 #include "store/line_shape.h"
 #include "store/ordin.h"
 
@@ -17,20 +19,9 @@ TEST(Ordin, FieldsAreFoundByCommas) {
 // How older lines are brought up to date is in tests/e2e/older-line-shapes.case.
 TEST(LineShape, KnownShapesAgreeWithThePatternTest) {
     const auto commas = [](int n) { return QString(n, QLatin1Char(',')); };
-    const QString lines[] = {
-        "",
-        "no commas",
-        "1" + commas(15) + "OP",
-        "1" + commas(16) + "OP",
-        "1" + commas(17) + "OP",
-        "1" + commas(18) + "OP",
-        "1" + commas(19) + "OP",
-        "1" + commas(20) + "OP",
-        "1,#" + commas(18) + "OP",
-        "#" + commas(19),
-        commas(19) + "#",
-        ",#,#,",
-    };
+    QStringList lines = {
+        "", "no commas", "1,#" + commas(18) + "OP", "#" + commas(19), commas(19) + "#", ",#,#,"};
+    for (int n = 15; n <= 20; ++n) lines << "1" + commas(n) + "OP";
     for (const QString& line : lines) {
         int fits = -1;
         for (int n : {15, 17, 18, 19}) {
