@@ -57,7 +57,10 @@ TEST(Amounts, LeavingTheAmountField) {
         const char* typed;
         const char* kept;
     } cases[] = {
+        // clang-format off
         {" 1 234,50 ", "1234.50"}, {"+100", "100"}, {",5", ".5"}, {"12a", ""}, {"-", ""}, {"", ""},
+        {",1234567890123456", ".1234567890123456"},  // no integer part: not too long
+        // clang-format on
     };
     for (const auto& c : cases) {
         RecordingUi r;
