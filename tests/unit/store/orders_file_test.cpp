@@ -139,7 +139,7 @@ TEST_F(OrdersFileTest, ARewriteThatCannotWriteLeavesTheOldFile) {
     EXPECT_EQ(bytes("ordine.txt"), old);
 }
 
-// Deleting with a copy is in tests/e2e/delete-all-answer-yes.case.
+// Deleting with a copy is in tests/e2e/main-list.case.
 TEST_F(OrdersFileTest, DeleteAllDeletesNothingWithoutAFileOrACopy) {
     EXPECT_EQ(orders.deleteAll(), OrdersFile::Deletion::NoFile);
     writeLines({kDoc1});
