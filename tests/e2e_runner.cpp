@@ -42,7 +42,7 @@
 #include <map>
 #include <optional>
 
-#include "crash/tavo_run.h"
+#include "tavo_run.h"
 #include "text/text_file.h"
 
 namespace {

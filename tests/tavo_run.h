@@ -1,6 +1,7 @@
 #pragma once
 
-// Runs of the `tavo` binary with faults asked for, and the files they leave.
+// Runs of the `tavo` binary (with faults asked for) and the files they leave,
+// for the crash tests and the end-to-end runner.
 #include <QByteArray>
 #include <QFile>
 #include <QProcess>
