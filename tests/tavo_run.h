@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "test_files.h"
+
 namespace crash {
 
 struct Run {
@@ -63,14 +65,7 @@ const QByteArray kSaveScript =
     "type Introd.NrO 1\nclick Introd.B_start\ntype Incarc.d1(1) 4242\n"
     "answer yes\nclick Incarc.but_exit\n";
 
-inline QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline bool writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
+using tavo::readBytes;
+using tavo::writeBytes;
 
 }  // namespace crash

@@ -49,11 +49,11 @@ void checkFile(QByteArrayView bytes, qsizetype lineCount) {
     FUZZ_CHECK(first.items.size() + first.unknownLines.size() == lineCount);
 
     // The first load leaves an up-to-date file: the next one changes nothing.
-    const QByteArray rewritten = fuzz::readFile(orders.path());
+    const QByteArray rewritten = readBytes(orders.path());
     const LoadedList second = orders.incarcare_lista();
     FUZZ_CHECK(second.items.size() == first.items.size());
     FUZZ_CHECK(second.unknownLines == first.unknownLines);
-    FUZZ_CHECK(fuzz::readFile(orders.path()) == rewritten);
+    FUZZ_CHECK(readBytes(orders.path()) == rewritten);
 
     const QList<OrdersFile::Linie> documents = orders.documente();
     FUZZ_CHECK(documents.size() == first.items.size());

@@ -15,6 +15,7 @@
 #include <cstring>
 #include <memory>
 
+#include "../test_files.h"
 #include "text/cp1250.h"
 #include "ui/ui.h"
 
@@ -88,11 +89,6 @@ inline void writeFile(const QString& path, QByteArrayView bytes) {
     QFile file(path);
     FUZZ_CHECK(file.open(QIODevice::WriteOnly));
     FUZZ_CHECK(file.write(bytes.data(), bytes.size()) == bytes.size());
-}
-
-inline QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The scratch folder's subfolder `name`, emptied.

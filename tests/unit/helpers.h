@@ -6,15 +6,10 @@
 #include <QTemporaryDir>
 #include <array>
 
+#include "../test_files.h"
 #include "ui/scripted_ui.h"
 
 namespace tavo {
-
-// The bytes of a file; none when it cannot be read.
-inline QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // A scripted Ui on a scratch folder, printing into its listari/, that keeps
 // the lines it shows.
