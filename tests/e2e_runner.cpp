@@ -64,7 +64,7 @@ void PrintTo(const Case& c, std::ostream* os) {
 
 // The lines of a case or block file.
 QStringList readLines(const QString& path) {
-    QStringList lines = QString::fromUtf8(crash::readBytes(path)).split(QLatin1Char('\n'));
+    QStringList lines = QString::fromUtf8(tavo::readBytes(path)).split(QLatin1Char('\n'));
     if (!lines.isEmpty() && lines.back().isEmpty())
         lines.removeLast();
     return lines;
@@ -300,14 +300,14 @@ void checkFile(const Section& s, const QDir& dir, std::map<QString, QByteArray>&
         ASSERT_TRUE(QFile::exists(path)) << s.argument.toStdString();
         QStringList expected;
         for (const QString& line : s.lines) expected.append(withToday(line));
-        EXPECT_EQ(crash::readBytes(path), tavo::text::joinLines(expected))
+        EXPECT_EQ(tavo::readBytes(path), tavo::text::joinLines(expected))
             << s.argument.toStdString();
     } else if (s.kind == QLatin1String("same")) {
-        EXPECT_EQ(crash::readBytes(path), before[other]) << s.argument.toStdString();
+        EXPECT_EQ(tavo::readBytes(path), before[other]) << s.argument.toStdString();
     } else if (s.kind == QLatin1String("like")) {
         ASSERT_TRUE(QFile::exists(path) && QFile::exists(dir.filePath(other)))
             << s.argument.toStdString();
-        EXPECT_EQ(crash::readBytes(path), crash::readBytes(dir.filePath(other)))
+        EXPECT_EQ(tavo::readBytes(path), tavo::readBytes(dir.filePath(other)))
             << s.argument.toStdString();
     } else {  // absent or exists: every name given
         for (const QString& name : s.argument.split(QLatin1Char(' '), Qt::SkipEmptyParts))
@@ -331,7 +331,7 @@ TEST_P(E2e, Plays) {
         const QByteArray bytes = tavo::text::joinLines(s.lines);
         for (const QString& name : s.argument.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
             dir.mkpath(QFileInfo(name).path());
-            ASSERT_TRUE(crash::writeBytes(dir.filePath(name), bytes));
+            ASSERT_TRUE(tavo::writeBytes(dir.filePath(name), bytes));
             before[name] = bytes;
         }
     }

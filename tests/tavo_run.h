@@ -3,7 +3,6 @@
 // Runs of the `tavo` binary (with faults asked for) and the files they leave,
 // for the crash tests and the end-to-end runner.
 #include <QByteArray>
-#include <QFile>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -64,8 +63,5 @@ inline Run run(const QString& folder, const QStringList& arguments, const QByteA
 const QByteArray kSaveScript =
     "type Introd.NrO 1\nclick Introd.B_start\ntype Incarc.d1(1) 4242\n"
     "answer yes\nclick Incarc.but_exit\n";
-
-using tavo::readBytes;
-using tavo::writeBytes;
 
 }  // namespace crash

@@ -46,7 +46,7 @@ class FileFaults : public testing::Test {
 
     QByteArray writeOrders(const QStringList& lines) {
         const QByteArray bytes = tavo::text::joinLines(lines);
-        EXPECT_TRUE(crash::writeBytes(path("ordine.txt"), bytes));
+        EXPECT_TRUE(tavo::writeBytes(path("ordine.txt"), bytes));
         return bytes;
     }
 };
@@ -84,14 +84,14 @@ TEST_F(FileFaults, ASaveThatFailsKeepsFileAndDocument) {
             << run.out.toStdString();
         EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
         EXPECT_TRUE(run.lines().contains("d1(1)=4242")) << run.out.toStdString();
-        EXPECT_EQ(crash::readBytes(path("ordine.txt")), before);
+        EXPECT_EQ(tavo::readBytes(path("ordine.txt")), before);
         EXPECT_FALSE(QFile::exists(path("man.txt")));
         EXPECT_TRUE(listed.lines().contains("(s-au incarcat 2 OP/FV-uri)"))
             << listed.out.toStdString();
 
         const crash::Run saved = crash::run(dir.path(), {"script"}, crash::kSaveScript);
         EXPECT_EQ(saved.exitCode, 0) << saved.err.toStdString();
-        EXPECT_EQ(crash::readBytes(path("ordine.txt")), kSaved);
+        EXPECT_EQ(tavo::readBytes(path("ordine.txt")), kSaved);
     }
 }
 
@@ -108,7 +108,7 @@ TEST_F(FileFaults, AFullDiskDuringTheCopyOfAVersionStillSaves) {
         "putut fi pastrata in dosarul 'versiuni' (versiuni/versiune.tmp: No space left on "
         "device)."))
         << run.out.toStdString();
-    EXPECT_EQ(crash::readBytes(path("ordine.txt")), kSaved);
+    EXPECT_EQ(tavo::readBytes(path("ordine.txt")), kSaved);
     EXPECT_EQ(QDir(path("versiuni")).entryList(QDir::Files), QStringList());
 }
 

@@ -48,7 +48,7 @@ QList<QByteArray> fillVersions(const QString& folder) {
         const QByteArray content = QByteArray::number(n) + ",an earlier file\r\n";
         const QString name =
             QStringLiteral("ordine-20000101-000000-%1.txt").arg(n, 3, 10, QLatin1Char('0'));
-        crash::writeBytes(QDir(folder).filePath(name), content);
+        tavo::writeBytes(QDir(folder).filePath(name), content);
         contents.append(content);
     }
     return contents;
@@ -62,7 +62,7 @@ testing::AssertionResult versionsAreWhole(const QString& folder, const QList<QBy
         if (it.fileName() == QLatin1String(EarlierVersions::tempName))
             continue;
         ++count;
-        if (!files.contains(crash::readBytes(path)))
+        if (!files.contains(tavo::readBytes(path)))
             return testing::AssertionFailure() << qPrintable(it.fileName()) << " is no whole file";
     }
     if (count > EarlierVersions::kept)
@@ -83,12 +83,12 @@ class Kills : public testing::Test {
     const QStringList list{"list"}, save{"script", script};
     const QStringList copies{"TAVO_FAULT_NO_HARD_LINKS=1"};
 
-    void SetUp() override { ASSERT_TRUE(crash::writeBytes(script, crash::kSaveScript)); }
+    void SetUp() override { ASSERT_TRUE(tavo::writeBytes(script, crash::kSaveScript)); }
 
     // A new file, not written over in place: the file in place may be a version.
     bool putOld() const {
         QFile::remove(ordine);
-        return crash::writeBytes(ordine, old);
+        return tavo::writeBytes(ordine, old);
     }
 
     // A whole run from the old file, timed (microseconds).
@@ -110,9 +110,9 @@ TEST_F(Kills, OrdersFileIsAlwaysTheOldOrAWholeNewOne) {
     // kind of run: list, save, list copying versions, save copying them.
     whole(list);
     const qint64 times[4] = {whole(list), whole(save), whole(list, copies), whole(save, copies)};
-    const QByteArray saved = crash::readBytes(ordine);
+    const QByteArray saved = tavo::readBytes(ordine);
     whole(list);
-    const QByteArray updated = crash::readBytes(ordine);
+    const QByteArray updated = tavo::readBytes(ordine);
     ASSERT_NE(updated, old);
     ASSERT_NE(saved, updated);
     files << old << updated << saved;
@@ -136,7 +136,7 @@ TEST_F(Kills, OrdersFileIsAlwaysTheOldOrAWholeNewOne) {
         ::kill(pid_t(tavo.processId()), SIGKILL);
         ASSERT_TRUE(tavo.waitForFinished(60000));
 
-        const QByteArray left = crash::readBytes(ordine);
+        const QByteArray left = tavo::readBytes(ordine);
         ASSERT_TRUE(left == old || left == updated || (saving && left == saved))
             << "kill " << kill << " left an ordine.txt of " << left.size() << " bytes";
         ASSERT_TRUE(versionsAreWhole(versions, files)) << "kill " << kill;
@@ -159,7 +159,7 @@ TEST_F(Kills, OrdersFileIsAlwaysTheOldOrAWholeNewOne) {
             slowdown = (slowdown + double(timer.nsecsElapsed() / 1000) / double(times[0])) / 2;
         ASSERT_EQ(next.exitCode, 0) << "after kill " << kill << ": " << next.err.toStdString();
         ASSERT_TRUE(next.lines().contains(loaded)) << "after kill " << kill;
-        ASSERT_EQ(crash::readBytes(ordine), left == saved ? saved : updated);
+        ASSERT_EQ(tavo::readBytes(ordine), left == saved ? saved : updated);
         ASSERT_FALSE(QFile::exists(man)) << "after kill " << kill;
         ASSERT_TRUE(versionsAreWhole(versions, files)) << "after kill " << kill;
     }

@@ -1,6 +1,5 @@
 #pragma once
 // Helpers the unit tests share.
-#include <QFile>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
