@@ -1,7 +1,5 @@
 #pragma once
-
-// Runs of the `tavo` binary (with faults asked for) and the files they leave,
-// for the crash tests and the end-to-end runner.
+// Runs of the `tavo` binary, with faults asked for, by the crash and end-to-end tests.
 #include <QByteArray>
 #include <QProcess>
 #include <QString>
