@@ -1,5 +1,6 @@
 #include "checks/amounts.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 #include <limits>
 
@@ -121,6 +122,31 @@ QString checkTypedAmount(const QString& typed, Ui& ui) {
         amount.truncate(15);
     }
     return amount;
+}
+
+std::optional<ThousandsQuestion> thousandsQuestion(const QString& typed) {
+    // A first group starting with 0 ("0.500") is half a leu, not thousands.
+    static const QRegularExpression grouped(
+        QStringLiteral("^[1-9][0-9]{0,2}(\\.[0-9]{3})+(,[0-9]{1,2})?$"));
+    const QString compact = withoutBlanks(typed);
+    if (!grouped.match(compact).hasMatch())
+        return std::nullopt;
+    QString amount = compact;
+    amount.remove(QLatin1Char('.'));
+    // What the field check makes of the text when the dots are not thousands.
+    const QString asDecimals = isAmountNumber(compact) ? amountForms(compact).grouped : QString();
+    const QString otherwise = asDecimals.isEmpty() ? QStringLiteral("suma se sterge")
+                                                   : asDecimals + QStringLiteral(" lei");
+    return ThousandsQuestion{
+        QStringLiteral("Suma %1 inseamna %2 lei ? (Nu: %3)").arg(compact, amount, otherwise),
+        amount};
+}
+
+QString leaveAmountField(const QString& typed, Ui& ui) {
+    const std::optional<ThousandsQuestion> thousands = thousandsQuestion(typed);
+    if (thousands && ui.ask(thousands->question) == Answer::Yes)
+        return checkTypedAmount(thousands->amount, ui);
+    return checkTypedAmount(typed, ui);
 }
 
 AmountForms amountForms(const QString& field) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 #include "ui/ui.h"
 
@@ -38,6 +39,21 @@ struct AmountForms {
 // blanks and a leading sign; an integer part of more than 15 digits is
 // reported and cut to 15 characters; a text that is not a number is emptied.
 QString checkTypedAmount(const QString& typed, Ui& ui);
+
+// An amount typed as the form shows amounts: "." between groups of three
+// digits, then maybe "," and one or two decimals ("1.500", "12.500,00"). The
+// field check reads "." as the decimal point, which would make 1.500 lei
+// 1,50 lei, so the user is asked which is meant.
+struct ThousandsQuestion {
+    QString question;  // "Suma 1.500 inseamna 1500 lei ? (Nu: 1,50 lei)"
+    QString amount;    // the amount without its dots, "," as decimal point: "1500", "1234,50"
+};
+// The question for `typed`, or nothing when it is not written that way.
+std::optional<ThousandsQuestion> thousandsQuestion(const QString& typed);
+
+// Leaving the amount field: the thousands question first, when the text
+// calls for it (Yes takes the amount without its dots), then checkTypedAmount.
+QString leaveAmountField(const QString& typed, Ui& ui);
 
 // The stored amount and its two displays, as the document check works them out
 // from the amount field. A zero amount empties the field and both displays.

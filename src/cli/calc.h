@@ -7,13 +7,13 @@
 #include <map>
 
 #include "store/program_state.h"
-#include "ui/ui.h"
+#include "ui/scripted_ui.h"
 
 namespace tavo::cli {
 
 // What an operation of `tavo calc` may use besides its arguments.
 struct CalcEnv {
-    Ui& ui;               // messages come out as MSG lines, before the result
+    ScriptedUi& ui;       // messages come out as MSG lines, before the result
     ProgramState& state;  // program-wide values (cifre_control_IBAN...)
     QDir folder;          // the working folder
 };

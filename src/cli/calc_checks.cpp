@@ -15,11 +15,14 @@ void addChecksOperations(CalcTable& table) {
                                                return QStringList{checks::verif_data(a[0], env.ui)};
                                            }};
     // Leaving the amount field of an empty payment order: the field check,
-    // then the document check that works out the two displays.
+    // then the document check that works out the two displays. The
+    // operation takes no answers: the thousands question is answered No.
     table[QStringLiteral("suma")] = {
         1, [](const QStringList& a, CalcEnv& env) {
+            if (checks::thousandsQuestion(a[0]))
+                env.ui.queueAnswer(QStringLiteral("no"));
             const checks::AmountForms forms =
-                checks::amountForms(checks::checkTypedAmount(a[0], env.ui));
+                checks::amountForms(checks::leaveAmountField(a[0], env.ui));
             return QStringList{forms.field, forms.grouped, forms.words};
         }};
     table[QStringLiteral("grupare_mii")] = textOperation(checks::grupare_mii);

@@ -15,13 +15,17 @@ int runBorderou(const Options& options, const CommandLine& commandLine, Output o
     return runHeadless(options, output, QStringLiteral("borderou"), [&](ScriptSession& session) {
         session.ui().queueAnswer(cif);
         session.ui().queueAnswer(period);
+        bool done = false;
         if (multiIban) {
-            session.introd().Command10_Click();
+            done = session.introd().Command10_Click();
         } else {
             session.ui().queueAnswer(type);
-            session.introd().Command6_Click();
+            done = session.introd().Command6_Click();
         }
-        return int(Done);
+        if (done)
+            return int(Done);
+        output.err << "tavo borderou: the period '" << period << "' is not two dates\n";
+        return int(Failed);
     });
 }
 

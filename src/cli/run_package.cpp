@@ -18,8 +18,11 @@ int runPackage(const Options& options, const CommandLine& commandLine, Output ou
             ui.queueAnswer(commandLine.value(QLatin1String(option)));
         ui.queueAnswer(commandLine.value(QStringLiteral("--interval"), QStringLiteral("/")));
         ui.queueAnswer(commandLine.value(QStringLiteral("--view"), QStringLiteral("no")));
-        session.introd().B_OPuri_Click();
-        return int(Done);
+        if (session.introd().B_OPuri_Click())
+            return int(Done);
+        output.err << "tavo package: the period '" << commandLine.value(QStringLiteral("--period"))
+                   << "' is not two dates\n";
+        return int(Failed);
     });
 }
 

@@ -102,7 +102,9 @@ void Incarc::hintAfterChecks(int k, const QString& typed, const QString& indicat
         giveHint(k, incarc_texts::hintNumber);
     if (k == D1::suma && emptied)
         giveHint(k, incarc_texts::hintAmount);
-    if (k == D1::suma && !d1[D1::suma].isEmpty() && groupsThousands(typed)) {
+    // An amount the thousands question was asked for is read as the user answered.
+    if (k == D1::suma && !d1[D1::suma].isEmpty() && groupsThousands(typed) &&
+        !checks::thousandsQuestion(typed)) {
         const QString read = QString(d1[D1::suma]).replace(QLatin1Char('.'), QLatin1Char(','));
         giveHint(k, incarc_texts::hintAmountThousands.arg(typed.trimmed(), read, digitsOf(typed)));
     }
@@ -197,7 +199,7 @@ void Incarc::verif1(int k) {
     QString& field = d1[size_t(std::clamp(k, 0, kFields - 1))];
     switch (k) {
         case D1::suma:
-            field = checks::checkTypedAmount(field, ui_);
+            field = checks::leaveAmountField(field, ui_);
             return;
         case D1::CIF_platitor:
             if (!validFiscalCode(field)) {

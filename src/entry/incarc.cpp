@@ -226,8 +226,10 @@ void Incarc::setFocus(const QString& control) {
     const QString previous = focus;
     focus = control;
     const int k = fieldIndex(previous);
-    if (k >= 0)
+    if (k >= 0) {
+        lastField_ = previous;
         leaveField(k);
+    }
 }
 
 text::TypedText Incarc::typedText(int k, const QString& beforeCaret, const QString& afterCaret,
@@ -269,7 +271,14 @@ void Incarc::but_exit_Click() {
             return;
     }
     std::optional<store::LoadedList> saved;
-    if (ui_.ask(incarc_texts::askSave) == Answer::Yes) {
+    const Answer save = ui_.ask(incarc_texts::askSave, Buttons::YesNoCancel);
+    if (save == Answer::Cancel) {
+        // Called off: back to the form, in the field the user was typing in.
+        if (!lastField_.isEmpty())
+            setFocus(lastField_);
+        return;
+    }
+    if (save == Answer::Yes) {
         verif_OP1();
         QString error;
         QString versionFailure;
@@ -300,6 +309,7 @@ void Incarc::closeBoxClicked() {
 void Incarc::closeWindow(const store::LoadedList* saved) {
     visible = false;
     focus.clear();
+    lastField_.clear();
     clearHint();
     // The windows opened from this one write into it: they go with it.
     if (assistant_)

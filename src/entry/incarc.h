@@ -113,7 +113,8 @@ class Incarc {
     void typeText(int k, const QString& text);
     void key_Enter(int k);
     void click_d1(int k);
-    // "Iesire": saves the document and goes back to the main window.
+    // "Iesire": saves the document and goes back to the main window; Cancel
+    // at "Salvati ?" stays in the form, nothing saved and nothing dropped.
     void but_exit_Click();
     // The window's close box: the same as "Iesire", so nothing typed is lost
     // without the user saying so.
@@ -214,6 +215,8 @@ class Incarc {
     void hintAfterChecks(int k, const QString& typed, const QString& indicatorBefore);
     void giveHint(int k, const QString& text);
 
+    // The field the focus left last: "Salvati ?" called off goes back to it.
+    QString lastField_;
     QDir folder_;
     Ui& ui_;
     ProgramState& state_;

@@ -59,8 +59,9 @@ class Introd {
     void B_list_Click();
     // "Listare pachet OP/FV-uri.": every complete document of one payer, type,
     // period and interval of order numbers, printed with its barcode, and
-    // their text images collected in LKELM.txt.
-    void B_OPuri_Click();
+    // their text images collected in LKELM.txt. False when a period that does
+    // not read as two dates stopped it (told in a message, nothing printed).
+    bool B_OPuri_Click();
     // "Formulare goale pt.OP/FV": a blank payment order or deposit slip.
     void Command2_Click();
     // "?": how order numbers are given.
@@ -69,8 +70,10 @@ class Introd {
     void Command4_Click();
     // "Borderou (1) OP/FV" and "Borderou (2) OP": the payment summary of one
     // payer over a period, written to Borderou.txt and opened in the viewer.
-    void Command6_Click();   // "Borderou (1) OP/FV"
-    void Command10_Click();  // "Borderou (2) OP"
+    // The payment summaries; false when a period that does not read as two
+    // dates stopped them (told in a message, nothing written).
+    bool Command6_Click();   // "Borderou (1) OP/FV"
+    bool Command10_Click();  // "Borderou (2) OP"
     // "Fisier agentii (pentru e-mail)": agentie/tabela.txt and its copy under
     // the name the user gives. True when that copy was written and opened.
     bool B_agentii_Click();

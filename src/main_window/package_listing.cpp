@@ -80,25 +80,25 @@ void printPackageDocument(Ui& ui, const StoredDocuments& documents, const store:
 
 }  // namespace
 
-void Introd::B_OPuri_Click() {
+bool Introd::B_OPuri_Click() {
     if (!entry_)
-        return;
+        return true;
     checks::verif_setare_data(ui_, state_);
     if (state_.eroare_data)
-        return;
+        return true;
     ui_.message(introd_texts::partialOnesLeftOut);
     if (!orders_.exists()) {
         ui_.message(introd_texts::noDocuments, Icon::Exclamation);
-        return;
+        return true;
     }
     PackageChoice package;
     const std::optional<int> copies = askCopiesPerPage();
     if (!copies)
-        return;
+        return true;
     package.copies = *copies;
     const std::optional<QString> cif = ui_.input(introd_texts::askPayerCode, state_.CIF_curent);
     if (!cif || text::numericValue(*cif) == 0)
-        return;
+        return true;
     package.cif = *cif;
     const std::optional<QString> period =
         ui_.input(introd_texts::askPackagePeriod,
@@ -106,9 +106,15 @@ void Introd::B_OPuri_Click() {
     const std::optional<QString> typeAnswer = ui_.input(introd_texts::askType, QStringLiteral("1"));
     const qint64 type = typeAnswer ? text::numericValue(*typeAnswer) : 0;
     if (type == 0)
-        return;
+        return true;
     package.type = type == 1 ? QStringLiteral("OP") : type == 2 ? QStringLiteral("FV") : QString();
-    package.period = printing::readPeriod(period.value_or(QString()));
+    if (!period)
+        return true;
+    package.period = printing::readPeriod(*period);
+    if (!package.period.readable) {
+        ui_.message(printing::kPeriodForm, Icon::Exclamation);
+        return false;
+    }
     package.interval = readInterval(ui_.input(introd_texts::askInterval, QStringLiteral("/")), ui_);
 
     visible = false;
@@ -120,7 +126,7 @@ void Introd::B_OPuri_Click() {
     if (!text::writeLines(lkelm, {}, &error)) {
         ui_.message(incarc_texts::imagineEsuata.arg(error), Icon::Exclamation);
         visible = true;
-        return;
+        return true;
     }
 
     QStringList textImages;
@@ -147,6 +153,7 @@ void Introd::B_OPuri_Click() {
         ui_.openText(printing::kLKELM);
     }
     visible = true;
+    return true;
 }
 
 }  // namespace tavo

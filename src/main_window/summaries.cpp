@@ -40,16 +40,16 @@ QString chosenTypes(const std::optional<QString>& answer) {
 
 // The command on the main window's folder, values, stored documents and the
 // entry window's bank list (none without an entry window).
-void writeSummary(FelBorderou kind, const QDir& folder, Ui& ui, ProgramState& state,
+bool writeSummary(FelBorderou kind, const QDir& folder, Ui& ui, ProgramState& state,
                   const store::OrdersFile& orders, Incarc* entry) {
     checks::verif_setare_data(ui, state);
     if (state.eroare_data)
-        return;
+        return true;
     const Warnings t = warningsFor(kind);
     ui.message(t.partialIncluded);
     if (!orders.exists()) {
         ui.message(t.noneStored, Icon::Exclamation);
-        return;
+        return true;
     }
 
     // Every question is asked before any answer is looked at.
@@ -61,10 +61,14 @@ void writeSummary(FelBorderou kind, const QDir& folder, Ui& ui, ProgramState& st
     request.tip = kind == FelBorderou::Op
                       ? QStringLiteral("OP")
                       : chosenTypes(ui.input(introd_texts::askType, QStringLiteral("1")));
-    if (!cif || cif->isEmpty())
-        return;
+    if (!cif || cif->isEmpty() || !period)
+        return true;
     request.CIF = *cif;
-    request.perioada = printing::readPeriod(period.value_or(QString()));
+    request.perioada = printing::readPeriod(*period);
+    if (!request.perioada.readable) {
+        ui.message(printing::kPeriodForm, Icon::Exclamation);
+        return false;
+    }
 
     const beneficiary::ReferenceList none;
     beneficiary::ReferenceList* Banci1 = entry ? &entry->lists().Form_IBAN.Banci1 : nullptr;
@@ -74,22 +78,23 @@ void writeSummary(FelBorderou kind, const QDir& folder, Ui& ui, ProgramState& st
                                   folder.filePath(QLatin1String(printing::kFisierBorderou)),
                                   request, Banci1 ? *Banci1 : none, &written, &error)) {
         ui.message(introd_texts::summaryNotWritten.arg(error), Icon::Exclamation);
-        return;
+        return true;
     }
     // The bank look-ups leave the bank list on the last bank they found.
     if (Banci1 && written.randBanca >= 0)
         Banci1->select(written.randBanca);
     ui.openText(QLatin1String(printing::kFisierBorderou));
+    return true;
 }
 
 }  // namespace
 
-void Introd::Command6_Click() {
-    writeSummary(FelBorderou::OpFv, folder_, ui_, state_, orders_, entry_);
+bool Introd::Command6_Click() {
+    return writeSummary(FelBorderou::OpFv, folder_, ui_, state_, orders_, entry_);
 }
 
-void Introd::Command10_Click() {
-    writeSummary(FelBorderou::Op, folder_, ui_, state_, orders_, entry_);
+bool Introd::Command10_Click() {
+    return writeSummary(FelBorderou::Op, folder_, ui_, state_, orders_, entry_);
 }
 
 }  // namespace tavo

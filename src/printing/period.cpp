@@ -4,7 +4,9 @@
 
 namespace tavo::printing {
 
-Period readPeriod(const QString& answer) {
+Period readPeriod(const QString& typed) {
+    QString answer = typed;
+    answer.removeIf([](QChar c) { return c.isSpace(); });
     Period period;
     if (answer.size() < 11 || answer[10] != QLatin1Char('-')) {
         period.heading = QStringLiteral("data platii: ");
@@ -14,6 +16,7 @@ Period readPeriod(const QString& answer) {
     const std::optional<QDate> end = checks::dateFromText(answer.right(10));
     if (!start || !end)
         return period;  // no heading at all
+    period.readable = true;
     if (*end < *start) {
         period.heading = QStringLiteral("intervalul platii: ");
         return period;

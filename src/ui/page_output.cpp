@@ -22,12 +22,12 @@ bool drawPages(QPagedPaintDevice& device, const PrintJob& job) {
     return painter.end();
 }
 
-void writePdf(const QString& path, const PrintJob& job) {
+bool writePdf(const QString& path, const PrintJob& job) {
     QPdfWriter writer(path);
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     writer.setResolution(1440);
-    drawPages(writer, job);
+    return drawPages(writer, job);
 }
 
 }  // namespace tavo

@@ -13,7 +13,8 @@ namespace tavo {
 // could not be painted on (a printer that cannot be opened).
 bool drawPages(QPagedPaintDevice& device, const PrintJob& job);
 
-// Writes the pages of a print job as one A4 PDF file.
-void writePdf(const QString& path, const PrintJob& job);
+// Writes the pages of a print job as one A4 PDF file. False when the file
+// could not be written (a folder that is not there or may not be written).
+bool writePdf(const QString& path, const PrintJob& job);
 
 }  // namespace tavo

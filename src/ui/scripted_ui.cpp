@@ -1,5 +1,8 @@
 #include "ui/scripted_ui.h"
 
+#include <QRegularExpression>
+#include <algorithm>
+
 #include "ui/page_output.h"
 
 namespace tavo {
@@ -29,6 +32,21 @@ QString answerName(Answer answer) {
             break;
     }
     return QStringLiteral("cancel");
+}
+
+// The highest NNNN of the files print-NNNN.pdf in `folder` (0 for none), so
+// that a run goes on after the PDF files of earlier runs instead of replacing them.
+int highestPrintNumber(const QDir& folder) {
+    static const QRegularExpression printFile(QStringLiteral("^print-([0-9]{4,9})\\.pdf$"));
+    int highest = 0;
+    const QStringList names =
+        folder.entryList({QStringLiteral("print-*.pdf")}, QDir::Files | QDir::Hidden);
+    for (const QString& name : names) {
+        const QRegularExpressionMatch m = printFile.match(name);
+        if (m.hasMatch())
+            highest = std::max(highest, m.captured(1).toInt());
+    }
+    return highest;
 }
 
 }  // namespace
@@ -101,11 +119,19 @@ void ScriptedUi::print(const PrintJob& job) {
         sink_(QStringLiteral("PRINT %1 -> printer %2").arg(job.pageCount).arg(printerQueue_));
         return;
     }
-    printDir_.mkpath(QStringLiteral("."));
-    const QString name = QStringLiteral("print-%1.pdf").arg(++printed_, 4, 10, QLatin1Char('0'));
-    const QString path = nextPrintFile_.isEmpty() ? printDir_.filePath(name) : nextPrintFile_;
+    QString path = nextPrintFile_;
     nextPrintFile_.clear();
-    writePdf(path, job);
+    if (path.isEmpty()) {
+        printDir_.mkpath(QStringLiteral("."));
+        if (lastPrintNumber_ < 0)
+            lastPrintNumber_ = highestPrintNumber(printDir_);
+        path = printDir_.filePath(
+            QStringLiteral("print-%1.pdf").arg(++lastPrintNumber_, 4, 10, QLatin1Char('0')));
+    }
+    ++printed_;
+    // A page that could not be written is not reported as printed.
+    if (!writePdf(path, job))
+        throw std::runtime_error(("the PDF file " + path + " cannot be written").toStdString());
     QString shown = workDir_.relativeFilePath(path);
     if (shown.startsWith(QLatin1String("..")))
         shown = path;

@@ -35,7 +35,8 @@ class ScriptedUi : public Ui {
     using LineSink = std::function<void(const QString& line)>;
 
     // `workDir` is the working folder (OPEN paths are relative to it);
-    // `printDir` is where each print-image operation writes print-NNNN.pdf.
+    // `printDir` is where each print-image operation writes print-NNNN.pdf,
+    // numbered on from the highest such file already there.
     ScriptedUi(QDir workDir, QDir printDir, LineSink sink);
 
     void queueAnswer(const QString& answer) { answers_.push_back({false, answer}); }
@@ -75,7 +76,8 @@ class ScriptedUi : public Ui {
     QDir printDir_;
     LineSink sink_;
     std::deque<Queued> answers_;
-    int printed_ = 0;
+    int printed_ = 0;           // print-image operations done
+    int lastPrintNumber_ = -1;  // NNNN of the last print-NNNN.pdf; -1: not looked up yet
     QString nextPrintFile_;
     QString printerQueue_;
     std::function<void(const PrintJob&)> printOnQueue_;

@@ -100,10 +100,29 @@ class IncarcViewTest : public QObject {
         QCOMPARE(textOf(field(entry, 7)), QString());
         QCOMPARE(model.d1[D1::beneficiar], QString());
 
+        // "Salvati ?" called off, from "Iesire" clicked and from the close box:
+        // the form stays, nothing written, the focus back in the field it was in.
+        const auto storedLines = [&desk] {
+            return text::readLines(desk.folder.filePath("ordine.txt")).value();
+        };
+        const QStringList stored = storedLines();
+        for (const bool closeBox : {false, true}) {
+            desk.ui.queueAnswer(QStringLiteral("cancel"));
+            if (closeBox)
+                QVERIFY(!entry.close());
+            else
+                QTest::mouseClick(entry.findChild<QPushButton*>("but_exit"), Qt::LeftButton);
+            QCOMPARE(desk.shown.last(), QStringLiteral("ASK yesnocancel||Salvati ? -> cancel"));
+            QVERIFY(entry.isVisible());
+            QTRY_VERIFY(field(entry, 9)->hasFocus());
+            QCOMPARE(model.focus, QStringLiteral("d1(9)"));
+            QCOMPARE(storedLines(), stored);
+        }
+
         // The close box asks to save the edited document, then the main window is back.
         desk.ui.queueAnswer(QStringLiteral("yes"));
         QVERIFY(entry.close());
-        QVERIFY(desk.shown.contains(QStringLiteral("ASK yesno||Salvati ? -> yes")));
+        QVERIFY(desk.shown.contains(QStringLiteral("ASK yesnocancel||Salvati ? -> yes")));
         QVERIFY(!entry.isVisible());
         QVERIFY(desk.windows.introdView().isVisible());
         const QStringList lines = text::readLines(desk.folder.filePath("ordine.txt")).value();

@@ -51,6 +51,7 @@ struct HintCase {
     int changed;
     QString value, hint;
     bool message;
+    QString answer = {};  // to the thousands question, when it is asked
 };
 
 class FieldHints : public EntryFixture {};
@@ -67,9 +68,13 @@ TEST_F(FieldHints, ValuesAndHintsLeft) {
         {1, "15OO", {}, false, 1, "", "Suma: scrieti 1500 sau 1500,50", false},
         {1, "0,00", {}, false, 1, "", incarc_texts::hintAmount, false},
         {1, "  ", {}, false, 1, "", "", false},
-        // A "." before three last digits groups thousands: the value stays as read.
-        {1, "1.500", {}, false, 1, "1.50", grouped.arg("1.500", "1,50", "1500"), false},
-        {1, " 12.345", {}, false, 1, "12.34", grouped.arg("12.345", "12,34", "12345"), false},
+        // Digits grouped by thousands as the form shows them: the user is asked,
+        // and the amount is read as answered.
+        {1, "1.500", {}, false, 1, "1.50", "", true, "no"},
+        {1, " 12.500,00", {}, false, 1, "12500.00", "", true, "yes"},
+        // A signed one is not asked: its "." is read as decimals, and hinted.
+        {1, "-1.500", {}, false, 1, "1.50", grouped.arg("-1.500", "1,50", "1500"), false},
+        {1, " +12.345", {}, false, 1, "12.34", grouped.arg("+12.345", "12,34", "12345"), false},
         {1, "1234.567", {}, false, 1, "1234.56", "", false},
         {1, "1.5", {}, false, 1, "1.50", "", false},
         {0, "///", {}, false, 0, "", incarc_texts::hintNumber, false},
@@ -101,6 +106,8 @@ TEST_F(FieldHints, ValuesAndHintsLeft) {
         entry.clearHint();
         shown.clear();
         const int before = entry.hintsGiven;
+        if (!c.answer.isEmpty())
+            ui.queueAnswer(c.answer);
         entry.setFocus(Incarc::fieldName(c.k));
         entry.typeText(c.k, c.typed);
         entry.setFocus(QString());
