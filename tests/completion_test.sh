@@ -58,8 +58,9 @@ for row in "${rows[@]}"; do
     fi
 done
 
-# The operations listed by `tavo help calc` after "OPERATION is one of:".
-program=$("$tavo" help calc | sed -n '/OPERATION is one of:/,$p' | sed 's/.*one of://' | tr -s ' \n' '\n' |
+# The operations listed by `tavo help calc` after "OPERATION is one of:" (its
+# English help: the C locale).
+program=$(LC_ALL=C "$tavo" help calc | sed -n '/OPERATION is one of:/,$p' | sed 's/.*one of://' | tr -s ' \n' '\n' |
     sed '/^$/d' | sort | tr '\n' ' ')
 ours=$(tr -s ' \n' '\n' <<<"$_tavo_calc_operations" | sed '/^$/d' | sort | tr '\n' ' ')
 if [[ -z $program || $program != "$ours" ]]; then

@@ -13,6 +13,7 @@
 //   === script         the stdin of a run of `tavo script`; a line "> TEXT" is a
 //                      line of its stdout instead ("> {NAME ...}": a block of them)
 //   === stdout, === stderr (compared only when given), === exit N (default 0)
+//   === env NAME=VALUE...  the run's environment besides LC_ALL=C ("NAME=": not set)
 //   === note TEXT      a comment
 //   === expect NAME    the file must hold exactly these lines (CP1250, CR LF)
 //   === same NAME OTHER / like NAME OTHER   the file must hold the bytes OTHER
@@ -214,6 +215,7 @@ struct Play {
     std::optional<QString> expectedErr;
     int expectedExit = 0;
     std::vector<const Section*> checks;  // the files to look at after the run
+    QStringList environment;             // "NAME=VALUE", "NAME=" for not set
 };
 
 QString withToday(QString line) {
@@ -284,6 +286,8 @@ std::vector<Play> playsOf(const Case& c) {
             addLines(plays.back().expectedErr.emplace(), s.lines);
         } else if (s.kind == QLatin1String("exit")) {
             plays.back().expectedExit = s.argument.toInt();
+        } else if (s.kind == QLatin1String("env")) {
+            plays.back().environment += s.argument.split(QLatin1Char(' '), Qt::SkipEmptyParts);
         } else if (QStringList{"expect", "same", "like", "absent", "exists"}.contains(s.kind)) {
             plays.back().checks.push_back(&s);
         }
@@ -341,7 +345,8 @@ TEST_P(E2e, Plays) {
                                  "PRINTER=", "LPDEST="};
     for (const Play& play : playsOf(c)) {
         SCOPED_TRACE(("[" + play.arguments.join(QLatin1String("] [")) + "]").toStdString());
-        const crash::Run run = crash::run(work.path(), play.arguments, play.input, noPrinters);
+        const crash::Run run =
+            crash::run(work.path(), play.arguments, play.input, noPrinters + play.environment);
         EXPECT_EQ(run.out.toStdString(), play.expectedOut.toStdString())
             << "stderr: " << run.err.toStdString();
         if (play.expectedErr) {

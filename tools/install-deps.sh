@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
     cmake ninja-build g++ make pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6test6
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6test6 qt6-l10n-tools
     libgtest-dev googletest libcups2-dev
     fonts-dejavu-core libzint-dev libzxing-dev poppler-utils qt6-translations-l10n
     xvfb openbox xdotool wmctrl xclip imagemagick

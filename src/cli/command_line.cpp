@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "cli/calc.h"
+#include "cli/language.h"
 
 namespace tavo::cli {
 namespace {
@@ -23,7 +24,7 @@ OptionRule choice(const char* name, QStringList choices, bool required = false) 
 
 // The operations of `calc`, a line of at most 56 characters each.
 QString calcOperations() {
-    QStringList lines{QStringLiteral("OPERATION is one of:")};
+    QStringList lines{translate("Usage", "OPERATION is one of:")};
     for (const auto& [name, operation] : calcTable()) {
         if (lines.back().size() + 1 + name.size() > 56)
             lines.append(QString());
@@ -36,47 +37,51 @@ QString calcOperations() {
 // scripts, printing and text images.
 std::vector<CommandRule> documentCommandRules() {
     std::vector<CommandRule> rules;
-    rules.push_back({QStringLiteral("list"),
-                     {},
-                     {},
-                     {},
-                     false,
-                     QString(),
-                     QStringLiteral("start-up, then the list of documents, the count and NrO")});
     rules.push_back(
-        {QStringLiteral("calc"),
-         {{QStringLiteral("OPERATION")}},
+        {QStringLiteral("list"),
          {},
          {},
-         true,
-         QStringLiteral("OPERATION [ARG...]"),
-         QStringLiteral("one operation of the library on its arguments;\n") + calcOperations()});
+         {},
+         false,
+         QString(),
+         translate("Usage", "start-up, then the list of documents, the count and NrO")});
+    rules.push_back({QStringLiteral("calc"),
+                     {{translate("Usage", "OPERATION")}},
+                     {},
+                     {},
+                     true,
+                     translate("Usage", "OPERATION [ARG...]"),
+                     translate("Usage", "one operation of the library on its arguments;") +
+                         QLatin1Char('\n') + calcOperations()});
     rules.push_back({QStringLiteral("script"),
-                     {{QStringLiteral("FILE"), ValueKind::Text, true}},
+                     {{translate("Usage", "FILE"), ValueKind::Text, true}},
                      {},
                      {},
                      false,
-                     QStringLiteral("[FILE]"),
-                     QStringLiteral("plays the commands of FILE (or standard input) as a\n"
-                                    "user would")});
+                     translate("Usage", "[FILE]"),
+                     translate("Usage",
+                               "plays the commands of FILE (or standard input) as a\n"
+                               "user would")});
     rules.push_back({QStringLiteral("print"),
                      {{QStringLiteral("N"), ValueKind::Number}},
                      {choice("--copies", kCopies), valued("--pdf", ValueKind::Name),
                       valued("--printer", ValueKind::Name)},
                      {{QStringLiteral("--pdf"), QStringLiteral("--printer")}},
                      false,
-                     QStringLiteral("N [--copies 1|2] [--pdf FILE | --printer NAME]"),
-                     QStringLiteral("prints the stored document N with its barcode (1 or 2\n"
-                                    "copies a page) to the print folder, to FILE, or to the\n"
-                                    "printer queue NAME (default: the default queue)")});
+                     translate("Usage", "N [--copies 1|2] [--pdf FILE | --printer NAME]"),
+                     translate("Usage",
+                               "prints the stored document N with its barcode (1 or 2\n"
+                               "copies a page) to the print folder, to FILE, or to the\n"
+                               "printer queue NAME (default: the default queue)")});
     rules.push_back({QStringLiteral("text"),
                      {{QStringLiteral("N"), ValueKind::Number}},
                      {},
                      {},
                      false,
                      QStringLiteral("N"),
-                     QStringLiteral("writes the text image of the stored document N (two\n"
-                                    "copies) to LKELM.txt")});
+                     translate("Usage",
+                               "writes the text image of the stored document N (two\n"
+                               "copies) to LKELM.txt")});
     return rules;
 }
 
@@ -92,19 +97,22 @@ std::vector<CommandRule> reportCommandRules() {
                       choice("--view", {QStringLiteral("yes"), QStringLiteral("no")})},
                      {},
                      false,
-                     QStringLiteral("[--copies 1|2] --cif CODE --period dd/mm/yyyy-dd/mm/yyyy\n"
-                                    "--type 1|2 [--interval n1/n2] [--view yes|no]"),
-                     QStringLiteral("prints every complete document of the payer, type,\n"
-                                    "period and interval, with their text images in\n"
-                                    "LKELM.txt")});
+                     translate("Usage",
+                               "[--copies 1|2] --cif CODE --period dd/mm/yyyy-dd/mm/yyyy\n"
+                               "--type 1|2 [--interval n1/n2] [--view yes|no]"),
+                     translate("Usage",
+                               "prints every complete document of the payer, type,\n"
+                               "period and interval, with their text images in\n"
+                               "LKELM.txt")});
     rules.push_back({QStringLiteral("agentie"),
-                     {{QStringLiteral("NAME")}},
+                     {{translate("Usage", "NAME")}},
                      {},
                      {},
                      false,
-                     QStringLiteral("NAME"),
-                     QStringLiteral("writes agentie/tabela.txt and its copy agentie/NAME\n"
-                                    "(upper case), the agency file sent by e-mail")});
+                     translate("Usage", "NAME"),
+                     translate("Usage",
+                               "writes agentie/tabela.txt and its copy agentie/NAME\n"
+                               "(upper case), the agency file sent by e-mail")});
     rules.push_back(
         {QStringLiteral("borderou"),
          {},
@@ -113,18 +121,20 @@ std::vector<CommandRule> reportCommandRules() {
           flag("--multi-iban")},
          {{QStringLiteral("--type"), QStringLiteral("--multi-iban")}},
          false,
-         QStringLiteral("--cif CODE --period dd/mm/yyyy-dd/mm/yyyy\n"
-                        "[--type 1|2|3 | --multi-iban]"),
-         QStringLiteral("writes the payment summary of the payer and period to\n"
-                        "Borderou.txt (type 1 OP, 2 FV, 3 both; --multi-iban:\n"
-                        "payment orders with each payer IBAN, \"Borderou (2) OP\")")});
+         translate("Usage",
+                   "--cif CODE --period dd/mm/yyyy-dd/mm/yyyy\n"
+                   "[--type 1|2|3 | --multi-iban]"),
+         translate("Usage",
+                   "writes the payment summary of the payer and period to\n"
+                   "Borderou.txt (type 1 OP, 2 FV, 3 both; --multi-iban:\n"
+                   "payment orders with each payer IBAN, \"Borderou (2) OP\")")});
     rules.push_back({QStringLiteral("help"),
-                     {{QStringLiteral("COMMAND"), ValueKind::Text, true}},
+                     {{translate("Usage", "COMMAND"), ValueKind::Text, true}},
                      {},
                      {},
                      false,
-                     QStringLiteral("[COMMAND]"),
-                     QStringLiteral("the whole usage, or the usage of COMMAND")});
+                     translate("Usage", "[COMMAND]"),
+                     translate("Usage", "the whole usage, or the usage of COMMAND")});
     return rules;
 }
 
@@ -132,20 +142,20 @@ std::vector<CommandRule> reportCommandRules() {
 QString alternatives(const QStringList& words) {
     if (words.size() < 2)
         return words.join(QString());
-    return words.mid(0, words.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" or ") +
-           words.back();
+    return translate("Usage", "%1 or %2")
+        .arg(words.mid(0, words.size() - 1).join(QStringLiteral(", ")), words.back());
 }
 
 // What is wrong with `value` for something that takes `kind`; empty when nothing.
 QString valueError(const QString& name, ValueKind kind, const QStringList& choices,
                    const QString& value) {
     if (kind == ValueKind::Choice && !choices.contains(value))
-        return QStringLiteral("%1 takes %2, not '%3'").arg(name, alternatives(choices), value);
+        return translate("Usage", "%1 takes %2, not '%3'").arg(name, alternatives(choices), value);
     if (kind == ValueKind::Name && value.isEmpty())
-        return QStringLiteral("%1 is empty").arg(name);
+        return translate("Usage", "%1 is empty").arg(name);
     bool ok = false;
     if (kind == ValueKind::Number && (value.toLongLong(&ok) < 1 || !ok))
-        return QStringLiteral("%1 is a document number (1, 2...), not '%2'").arg(name, value);
+        return translate("Usage", "%1 is a document number (1, 2...), not '%2'").arg(name, value);
     return QString();
 }
 
@@ -158,16 +168,16 @@ void readOption(const CommandRule& rule, const QStringList& words, qsizetype& at
     const auto option = std::find_if(rule.options.begin(), rule.options.end(),
                                      [&](const OptionRule& o) { return o.name == name; });
     if (option == rule.options.end()) {
-        line.error = QStringLiteral("unknown option '%1'").arg(name);
+        line.error = translate("Usage", "unknown option '%1'").arg(name);
         return;
     }
     if (line.has(name)) {
-        line.error = QStringLiteral("the option %1 is given twice").arg(name);
+        line.error = translate("Usage", "the option %1 is given twice").arg(name);
         return;
     }
     if (option->value == ValueKind::None) {
         if (equals >= 0)
-            line.error = QStringLiteral("the option %1 takes no value").arg(name);
+            line.error = translate("Usage", "the option %1 takes no value").arg(name);
         line.options[name] = QString();
         return;
     }
@@ -177,7 +187,7 @@ void readOption(const CommandRule& rule, const QStringList& words, qsizetype& at
     } else if (at + 1 < words.size() && !words[at + 1].startsWith(QLatin1String("--"))) {
         value = words[++at];
     } else {
-        line.error = QStringLiteral("the option %1 needs a value").arg(name);
+        line.error = translate("Usage", "the option %1 needs a value").arg(name);
         return;
     }
     line.error = valueError(name, option->value, option->choices, value);
@@ -192,7 +202,7 @@ QString wholeLineError(const CommandRule& rule, const CommandLine& line) {
         const ArgumentRule& argument = rule.arguments[size_t(i)];
         if (i >= line.arguments.size()) {
             if (!argument.optional)
-                return QStringLiteral("%1 is missing").arg(argument.name);
+                return translate("Usage", "%1 is missing").arg(argument.name);
             continue;
         }
         const QString error = valueError(argument.name, argument.value, {}, line.arguments[i]);
@@ -200,14 +210,14 @@ QString wholeLineError(const CommandRule& rule, const CommandLine& line) {
             return error;
     }
     if (!rule.restAsGiven && line.arguments.size() > count)
-        return QStringLiteral("unexpected argument '%1'").arg(line.arguments[count]);
+        return translate("Usage", "unexpected argument '%1'").arg(line.arguments[count]);
     for (const OptionRule& option : rule.options) {
         if (option.required && !line.has(option.name))
-            return QStringLiteral("the option %1 is required").arg(option.name);
+            return translate("Usage", "the option %1 is required").arg(option.name);
     }
     for (const auto& [first, second] : rule.exclusive) {
         if (line.has(first) && line.has(second))
-            return QStringLiteral("%1 and %2 cannot be given together").arg(first, second);
+            return translate("Usage", "%1 and %2 cannot be given together").arg(first, second);
     }
     return QString();
 }
@@ -216,7 +226,7 @@ QString wholeLineError(const CommandRule& rule, const CommandLine& line) {
 
 const CommandRule& programRule() {
     static const CommandRule rule{QStringLiteral("tavo"),
-                                  {{QStringLiteral("COMMAND"), ValueKind::Text, true}},
+                                  {{translate("Usage", "COMMAND"), ValueKind::Text, true}},
                                   {valued("--dir", ValueKind::Name),
                                    valued("--print-dir", ValueKind::Name), flag("--version")},
                                   {},

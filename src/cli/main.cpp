@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "cli/commands.h"
+#include "cli/language.h"
 #include "gui/desktop.h"
 
 using namespace tavo::cli;
@@ -34,8 +35,9 @@ int runHelp(const CommandLine& line, Output output) {
     }
     const CommandRule* command = findCommand(line.arguments.front());
     if (!command)
-        return wrongCommandLine(output, QStringLiteral("help"),
-                                QStringLiteral("unknown command '%1'").arg(line.arguments.front()));
+        return wrongCommandLine(
+            output, QStringLiteral("help"),
+            translate("Usage", "unknown command '%1'").arg(line.arguments.front()));
     output.out << commandUsage(*command);
     return Done;
 }
@@ -73,7 +75,9 @@ int runCommand(const QString& command, const CommandLine& line, const Options& o
 std::optional<Options> folders(const CommandLine& program, Output output, int argc, char** argv) {
     const QString folder = program.value(QStringLiteral("--dir"), QDir::currentPath());
     if (!QDir(folder).exists()) {
-        output.err << "tavo: the working folder does not exist: " << folder << '\n';
+        output.err
+            << translate("Failure", "tavo: the working folder does not exist: %1").arg(folder)
+            << '\n';
         // Started from the menu, standard error is read by no one.
         if (program.arguments.isEmpty())
             tavo::gui::showStartError(
@@ -103,7 +107,7 @@ int runProgram(const QStringList& words, Output output, int argc, char** argv) {
     const CommandRule* rule = command.isEmpty() ? nullptr : findCommand(command);
     if (!command.isEmpty() && !rule)
         return wrongCommandLine(output, QString(),
-                                QStringLiteral("unknown command '%1'").arg(command));
+                                translate("Usage", "unknown command '%1'").arg(command));
     const CommandLine line =
         rule ? readCommandLine(*rule, program.arguments.mid(1)) : CommandLine();
     if (line.help) {

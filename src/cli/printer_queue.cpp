@@ -4,6 +4,7 @@
 #include <QPrinterInfo>
 #include <stdexcept>
 
+#include "cli/language.h"
 #include "ui/page_output.h"
 #include "ui/printer_state.h"
 
@@ -14,13 +15,13 @@ QString findPrinterQueue(const QString& name, QString& error) {
     const QPrinterInfo info =
         byDefault ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(name);
     if (info.isNull()) {
-        error = byDefault ? QStringLiteral("there is no default printer")
-                          : QStringLiteral("there is no printer '%1'").arg(name);
+        error = byDefault ? translate("Failure", "there is no default printer")
+                          : translate("Failure", "there is no printer '%1'").arg(name);
         return QString();
     }
     const QString refusal = printerRefusal(info.printerName());
     if (!refusal.isEmpty()) {
-        error = refusal + QStringLiteral(": nothing was printed");
+        error = translate("Failure", "%1: nothing was printed").arg(refusal);
         return QString();
     }
     return info.printerName();
@@ -32,8 +33,9 @@ void printOnQueue(const QString& queue, const PrintJob& job) {
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setDocName(QStringLiteral("TAVO"));
     if (!drawPages(printer, job) || printer.printerState() == QPrinter::Error)
-        throw std::runtime_error("the printer '" + queue.toStdString() +
-                                 "' did not take the pages");
+        throw std::runtime_error(translate("Failure", "the printer '%1' did not take the pages")
+                                     .arg(queue)
+                                     .toStdString());
 }
 
 }  // namespace tavo::cli

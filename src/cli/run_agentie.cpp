@@ -1,6 +1,7 @@
 #include <QFileInfo>
 
 #include "cli/commands.h"
+#include "cli/language.h"
 #include "cli/script_session.h"
 
 namespace tavo::cli {
@@ -17,11 +18,16 @@ int runAgentie(const Options& options, const CommandLine& commandLine, Output ou
     if (status != -1)
         return status;
     if (!QFileInfo::exists(options.folder.filePath(QStringLiteral("ordine.txt"))))
-        output.err << "tavo agentie: there is no ordine.txt in " << options.folder.path() << '\n';
+        output.err << translate("Failure", "tavo agentie: there is no ordine.txt in %1")
+                          .arg(options.folder.path())
+                   << '\n';
     else if (name.isEmpty())
-        output.err << "tavo agentie: the name is empty; only agentie/tabela.txt was written\n";
+        output.err << translate("Failure",
+                                "tavo agentie: the name is empty; only agentie/tabela.txt was "
+                                "written")
+                   << '\n';
     else
-        output.err << "tavo agentie: no agency file was written\n";
+        output.err << translate("Failure", "tavo agentie: no agency file was written") << '\n';
     return Failed;
 }
 

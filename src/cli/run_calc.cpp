@@ -1,5 +1,6 @@
 #include "cli/calc.h"
 #include "cli/commands.h"
+#include "cli/language.h"
 #include "ui/scripted_ui.h"
 
 namespace tavo::cli {
@@ -10,16 +11,19 @@ int runCalc(const Options& options, const CommandLine& commandLine, Output outpu
     const auto found = table.find(name);
     if (found == table.end())
         return wrongCommandLine(output, QStringLiteral("calc"),
-                                QStringLiteral("unknown operation '%1'").arg(name));
+                                translate("Usage", "unknown operation '%1'").arg(name));
     QStringList values = commandLine.arguments.mid(1);
     const int count = found->second.argumentCount;
-    if (values.size() > count)
-        return wrongCommandLine(output, QStringLiteral("calc"),
-                                QStringLiteral("%1 takes %2 argument%3, not %4")
-                                    .arg(name)
-                                    .arg(count)
-                                    .arg(count == 1 ? QString() : QStringLiteral("s"))
-                                    .arg(values.size()));
+    if (values.size() > count) {
+        const QString wrong =
+            count == 1
+                ? translate("Usage", "%1 takes 1 argument, not %2").arg(name).arg(values.size())
+                : translate("Usage", "%1 takes %2 arguments, not %3")
+                      .arg(name)
+                      .arg(count)
+                      .arg(values.size());
+        return wrongCommandLine(output, QStringLiteral("calc"), wrong);
+    }
     while (values.size() < found->second.argumentCount) values.append(QString());
 
     ScriptedUi ui(options.folder, options.printFolder,

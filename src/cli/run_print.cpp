@@ -1,6 +1,7 @@
 #include <QFileInfo>
 
 #include "cli/commands.h"
+#include "cli/language.h"
 #include "cli/printer_queue.h"
 #include "cli/script_session.h"
 
@@ -37,7 +38,8 @@ int runPrint(const Options& options, const CommandLine& commandLine, Output outp
         session.introd().B_list_CB_Click();
         if (session.ui().printedCount() > 0)
             return int(Done);
-        output.err << "tavo print: document " << number << " was not printed\n";
+        output.err << translate("Failure", "tavo print: document %1 was not printed").arg(number)
+                   << '\n';
         return int(Failed);
     });
 }

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "cli/commands.h"
+#include "cli/language.h"
 #include "cli/script_session.h"
 
 namespace tavo::cli {
@@ -37,13 +38,14 @@ int runScript(const Options& options, const QString& scriptFile, Output output) 
     QFile file;
     if (scriptFile.isEmpty() || scriptFile == QLatin1String("-")) {
         if (!file.open(stdin, QIODevice::ReadOnly)) {
-            output.err << "tavo script: cannot read standard input\n";
+            output.err << translate("Failure", "tavo script: cannot read standard input") << '\n';
             return Failed;
         }
     } else {
         file.setFileName(scriptFile);
         if (!file.open(QIODevice::ReadOnly)) {
-            output.err << "tavo script: cannot read " << scriptFile << '\n';
+            output.err << translate("Failure", "tavo script: cannot read %1").arg(scriptFile)
+                       << '\n';
             return Failed;
         }
     }
@@ -67,7 +69,10 @@ int runScript(const Options& options, const QString& scriptFile, Output output) 
         output.out << "NO ANSWER " << e.asked() << '\n';
         return Unanswered;
     } catch (const std::exception& e) {
-        output.err << "tavo script: line " << lineNumber << ": " << e.what() << '\n';
+        output.err << translate("Failure", "tavo script: line %1: %2")
+                          .arg(lineNumber)
+                          .arg(QString::fromUtf8(e.what()))
+                   << '\n';
         return Failed;
     }
     if (!session.started() && !session.start())

@@ -1,6 +1,7 @@
 #include <QFile>
 
 #include "cli/commands.h"
+#include "cli/language.h"
 #include "cli/script_session.h"
 #include "printing/text_image.h"
 
@@ -23,7 +24,8 @@ int runText(const Options& options, const CommandLine& commandLine, Output outpu
     if (status != Done)
         return status;
     if (!QFile::exists(lkelm)) {
-        output.err << "tavo text: " << printing::kLKELM << " was not written\n";
+        output.err << translate("Failure", "tavo text: %1 was not written").arg(printing::kLKELM)
+                   << '\n';
         return Failed;
     }
     return Done;

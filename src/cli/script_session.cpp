@@ -1,5 +1,7 @@
 #include "cli/script_session.h"
 
+#include "cli/language.h"
+
 namespace tavo::cli {
 
 QString unescapeScriptText(const QString& text) {
@@ -36,12 +38,13 @@ int itemNumber(const ScriptedWindow& target, const QString& name, const QString&
             if (items[index].startsWith(prefix))
                 return index;
         }
-        throw ScriptError(QStringLiteral("no item of %1 begins with '%2'").arg(control, prefix));
+        throw ScriptError(
+            translate("Script", "no item of %1 begins with '%2'").arg(control, prefix));
     }
     bool ok = false;
     const int index = which.toInt(&ok);
     if (!ok || index < -1)
-        throw ScriptError(QStringLiteral("bad item number '%1'").arg(which));
+        throw ScriptError(translate("Script", "bad item number '%1'").arg(which));
     return index;
 }
 
@@ -58,13 +61,15 @@ bool ScriptSession::start() {
     if (program_.started())
         return true;
     if (!program_.start()) {
-        output_.err << program_.anotherCopyMessage() << '\n';
+        output_.err << translate("Failure", "tavo: another copy of the program is working in %1")
+                           .arg(options_.folder.absolutePath())
+                    << '\n';
         return false;
     }
     // The main window is hidden while the entry window is open; the entry
     // window's hidden fields are named as such.
     Refusals mainWindow;
-    mainWindow.closed = QStringLiteral("hidden");
+    mainWindow.closed = translate("Script", "hidden");
     Refusals entryWindow;
     entryWindow.namesHiddenControls = true;
     for (auto [table, refusals] : {std::pair{program_.introd().controls(), mainWindow},
@@ -81,14 +86,14 @@ bool ScriptSession::start() {
 ScriptedWindow& ScriptSession::window(const QString& name) {
     const auto found = windows_.find(name);
     if (found == windows_.end())
-        throw ScriptError(QStringLiteral("no window '%1'").arg(name));
+        throw ScriptError(translate("Script", "no window '%1'").arg(name));
     return *found->second;
 }
 
 std::pair<ScriptedWindow*, QString> ScriptSession::control(const QString& qualifiedName) {
     const qsizetype dot = qualifiedName.indexOf(QLatin1Char('.'));
     if (dot <= 0) {
-        throw ScriptError(QStringLiteral("'%1' is not WINDOW.NAME").arg(qualifiedName));
+        throw ScriptError(translate("Script", "'%1' is not WINDOW.NAME").arg(qualifiedName));
     }
     return {&window(qualifiedName.left(dot)), qualifiedName.mid(dot + 1)};
 }
@@ -120,7 +125,7 @@ bool ScriptSession::play(const QString& line) {
         return !window(rest.trimmed()).close();
 
     if (first.isEmpty())
-        throw ScriptError(QStringLiteral("'%1' needs a control").arg(command));
+        throw ScriptError(translate("Script", "'%1' needs a control").arg(command));
     auto [target, name] = control(first);
     if (command == QLatin1String("type")) {
         target->type(name, unescapeScriptText(after));
@@ -143,7 +148,7 @@ bool ScriptSession::play(const QString& line) {
     } else if (command == QLatin1String("pick")) {
         target->pick(name, after.trimmed());
     } else {
-        throw ScriptError(QStringLiteral("unknown command '%1'").arg(command));
+        throw ScriptError(translate("Script", "unknown command '%1'").arg(command));
     }
     return true;
 }
@@ -163,7 +168,7 @@ int runHeadless(const Options& options, Output output, const QString& command,
         output.out << "NO ANSWER " << e.asked() << '\n';
         return Unanswered;
     } catch (const std::exception& e) {
-        output.err << "tavo " << command << ": " << e.what() << '\n';
+        output.err << "tavo " << command << ": " << QString::fromUtf8(e.what()) << '\n';
         return Failed;
     }
 }
@@ -175,7 +180,8 @@ bool chooseDocument(ScriptSession& session, Output output, const QString& comman
     main.setFocus(QString());
     if (main.NrO == QString::number(number) && number <= main.documentCount())
         return true;
-    output.err << "tavo " << command << ": there is no document " << number << '\n';
+    output.err << translate("Failure", "tavo %1: there is no document %2").arg(command).arg(number)
+               << '\n';
     return false;
 }
 

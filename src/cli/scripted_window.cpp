@@ -12,18 +12,18 @@ ScriptedWindow::ScriptedWindow(ui::ControlTable table, Refusals refusals)
 
 void ScriptedWindow::requireShown() const {
     if (!table_.isShown())
-        throw ScriptError(QStringLiteral("the window %1 is %2").arg(name(), refusals_.closed));
+        throw ScriptError(translate("Script", "the window %1 is %2").arg(name(), refusals_.closed));
 }
 
 void ScriptedWindow::unknown(const QString& control) const {
     throw ScriptError(
-        QStringLiteral("%1 has no control '%2' for this command").arg(name(), control));
+        translate("Script", "%1 has no control '%2' for this command").arg(name(), control));
 }
 
 void ScriptedWindow::hidden(const QString& control) const {
     if (!refusals_.namesHiddenControls)
         unknown(control);
-    throw ScriptError(QStringLiteral("%1 is hidden").arg(control));
+    throw ScriptError(translate("Script", "%1 is hidden").arg(control));
 }
 
 // A window none of whose controls takes the action refuses it before asking
@@ -106,7 +106,7 @@ void ScriptedWindow::select(const QString& control, int index) {
     const Control& target = reach(control, &Control::select);
     const qsizetype rows = target.items ? target.items().size() : 0;
     if (index >= rows)
-        throw ScriptError(QStringLiteral("%1 has %2 items").arg(control).arg(rows));
+        throw ScriptError(translate("Script", "%1 has %2 items").arg(control).arg(rows));
     target.select(index);
 }
 
@@ -125,7 +125,7 @@ void ScriptedWindow::pick(const QString& control, const QString& date) {
     const Control& target = reach(control, &Control::pick);
     const QDate day = QDate::fromString(date, QStringLiteral("dd/MM/yyyy"));
     if (!day.isValid())
-        throw ScriptError(QStringLiteral("'%1' is not a day dd/mm/yyyy").arg(date));
+        throw ScriptError(translate("Script", "'%1' is not a day dd/mm/yyyy").arg(date));
     target.pick(day);
 }
 

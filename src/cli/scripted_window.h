@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <stdexcept>
 
+#include "cli/language.h"
 #include "ui/control_table.h"
 
 namespace tavo::cli {
@@ -17,7 +18,7 @@ class ScriptError : public std::runtime_error {
 // How a window refuses what a user cannot reach.
 struct Refusals {
     // The window's state when it is not shown: "not open", "hidden".
-    QString closed = QStringLiteral("not open");
+    QString closed = translate("Script", "not open");
     // A hidden control is "X is hidden"; otherwise it is no control of the window.
     bool namesHiddenControls = false;
 };

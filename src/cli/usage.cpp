@@ -1,5 +1,6 @@
 #include "cli/command_line.h"
 #include "cli/commands.h"
+#include "cli/language.h"
 
 namespace tavo::cli {
 namespace {
@@ -29,7 +30,8 @@ QString commandEntry(const CommandRule& command) {
 }  // namespace
 
 QString usage() {
-    QString text = QStringLiteral(
+    QString text = translate(
+        "Usage",
         "Usage: tavo [--dir FOLDER] [--print-dir FOLDER] [COMMAND [ARG...]]\n"
         "       tavo --version | --help | COMMAND --help\n"
         "\n"
@@ -44,14 +46,14 @@ QString usage() {
         "\n"
         "Commands:\n");
     for (const CommandRule& command : commandRules()) text += commandEntry(command);
-    return text + QStringLiteral(
-                      "\n"
-                      "Exit status: 0 done, 1 failed, 2 wrong command line, 3 a question had no "
-                      "answer.\n");
+    return text + QLatin1Char('\n') +
+           translate("Usage",
+                     "Exit status: 0 done, 1 failed, 2 wrong command line, 3 a question had no "
+                     "answer.\n");
 }
 
 QString commandUsage(const CommandRule& command) {
-    const QString head = QStringLiteral("Usage: tavo ") + command.name + QLatin1Char(' ');
+    const QString head = translate("Usage", "Usage: tavo %1").arg(command.name) + QLatin1Char(' ');
     return head + indentFollowing(command.synopsis, head.size()) + QStringLiteral("\n\n") +
            command.description.left(1).toUpper() + command.description.mid(1) + QLatin1Char('\n');
 }
@@ -60,7 +62,7 @@ int wrongCommandLine(Output output, const QString& command, const QString& what)
     output.err << "tavo";
     if (!command.isEmpty())
         output.err << ' ' << command;
-    output.err << ": " << what << "\nTry 'tavo --help'.\n";
+    output.err << ": " << what << '\n' << translate("Usage", "Try 'tavo --help'.") << '\n';
     return BadUsage;
 }
 
