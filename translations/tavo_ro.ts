@@ -63,6 +63,14 @@
         <source>tavo %1: there is no document %2</source>
         <translation>tavo %1: nu există documentul %2</translation>
     </message>
+    <message>
+        <source>tavo borderou: the period &apos;%1&apos; is not two dates</source>
+        <translation>tavo borderou: perioada &apos;%1&apos; nu este formată din două date</translation>
+    </message>
+    <message>
+        <source>tavo package: the period &apos;%1&apos; is not two dates</source>
+        <translation>tavo package: perioada &apos;%1&apos; nu este formată din două date</translation>
+    </message>
 </context>
 <context>
     <name>Script</name>

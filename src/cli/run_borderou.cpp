@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "cli/language.h"
 #include "cli/script_session.h"
 
 namespace tavo::cli {
@@ -24,7 +25,9 @@ int runBorderou(const Options& options, const CommandLine& commandLine, Output o
         }
         if (done)
             return int(Done);
-        output.err << "tavo borderou: the period '" << period << "' is not two dates\n";
+        output.err
+            << translate("Failure", "tavo borderou: the period '%1' is not two dates").arg(period)
+            << '\n';
         return int(Failed);
     });
 }

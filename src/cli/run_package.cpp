@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "cli/language.h"
 #include "cli/script_session.h"
 
 namespace tavo::cli {
@@ -20,8 +21,9 @@ int runPackage(const Options& options, const CommandLine& commandLine, Output ou
         ui.queueAnswer(commandLine.value(QStringLiteral("--view"), QStringLiteral("no")));
         if (session.introd().B_OPuri_Click())
             return int(Done);
-        output.err << "tavo package: the period '" << commandLine.value(QStringLiteral("--period"))
-                   << "' is not two dates\n";
+        output.err << translate("Failure", "tavo package: the period '%1' is not two dates")
+                          .arg(commandLine.value(QStringLiteral("--period")))
+                   << '\n';
         return int(Failed);
     });
 }
