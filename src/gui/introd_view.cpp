@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include "main_window/introd_captions.h"
+#include "main_window/introd_texts.h"
 
 namespace tavo::gui {
 namespace {
@@ -53,15 +54,17 @@ IntrodView::IntrodView(Introd& model, QWidget* parent)
       Ordine_(new QComboBox(this)),
       OrdineItems_(new QStringListModel(this)),
       Cauta_(new QLineEdit(this)),
+      CautaNumar_(new QLabel(this)),
       Label3_(new QLabel(this)),
       B_sterg_(new QPushButton(captions::B_sterg, this)) {
     setWindowTitle(captions::window);
     releasesFocus = true;
     // The controls are the model's by their names.
     const std::pair<QWidget*, const char*> named[] = {
-        {NrO_, "NrO"},         {Option1_, "Option1"},   {Option2_, "Option2"},
-        {B_start_, "B_start"}, {Command1_, "Command1"}, {Ordine_, "Ordine"},
-        {Cauta_, "Cauta"},     {Label3_, "Label3"},     {B_sterg_, "B_sterg"}};
+        {NrO_, "NrO"},         {Option1_, "Option1"},       {Option2_, "Option2"},
+        {B_start_, "B_start"}, {Command1_, "Command1"},     {Ordine_, "Ordine"},
+        {Cauta_, "Cauta"},     {CautaNumar_, "CautaNumar"}, {Label3_, "Label3"},
+        {B_sterg_, "B_sterg"}};
     for (const auto& [widget, name] : named) widget->setObjectName(QLatin1String(name));
 
     auto* title = new QLabel(captions::title, this);
@@ -169,12 +172,15 @@ QHBoxLayout* IntrodView::listWithSearch() {
     auto* label = new QLabel(captions::Cauta, this);
     label->setBuddy(Cauta_);
     Cauta_->setAccessibleName(captions::Cauta);
+    // Enter or Down opens the list the search narrowed.
+    Cauta_->installEventFilter(this);
 
     auto* layout = new QHBoxLayout;
     layout->addWidget(Ordine_);
     layout->addSpacing(12);
     layout->addWidget(label);
     layout->addWidget(Cauta_, 1);
+    layout->addWidget(CautaNumar_);
     return layout;
 }
 
@@ -183,6 +189,25 @@ QPushButton* IntrodView::command(const char* name, const QString& caption, const
     button->setObjectName(QLatin1String(name));
     button->setToolTip(tip);
     return button;
+}
+
+QSize IntrodView::minimumSizeHint() const {
+    QSize size = ModelView::minimumSizeHint();
+    if (layout() && layout()->hasHeightForWidth())
+        size.setHeight(std::max(size.height(), layout()->totalHeightForWidth(size.width())));
+    return size;
+}
+
+bool IntrodView::event(QEvent* event) {
+    const bool handled = ModelView::event(event);
+    // Before the first showing, and whenever the layout changes (another
+    // font): the window may not be made smaller than all it holds.
+    if (event->type() == QEvent::Polish || event->type() == QEvent::LayoutRequest) {
+        const QSize minimum = minimumSizeHint();
+        if (minimumSize() != minimum)
+            setMinimumSize(minimum);
+    }
+    return handled;
 }
 
 void IntrodView::refresh() {
@@ -197,9 +222,24 @@ void IntrodView::refresh() {
         OrdineItems_->setStringList(model_.Ordine);
     Ordine_->setCurrentIndex(model_.OrdineSelectie);
     Label3_->setText(model_.Label3);
+    CautaNumar_->setText(model_.CautaNumar);
+    // Room for the longest count of these documents, so that the search
+    // field keeps its width while the user types.
+    const QFontMetrics metrics = CautaNumar_->fontMetrics();
+    const qsizetype documents = model_.documentCount();
+    CautaNumar_->setMinimumWidth(
+        std::max(metrics.horizontalAdvance(introd_texts::foundCount.arg(documents).arg(documents)),
+                 metrics.horizontalAdvance(introd_texts::noneFound)));
 }
 
 bool IntrodView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Cauta_ && event->type() == QEvent::KeyPress && Ordine_->count() > 0) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Down || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            Ordine_->showPopup();
+            return true;
+        }
+    }
     // NrO selects its whole text when it gets the focus, so that typing replaces it.
     if (watched == NrO_ && event->type() == QEvent::FocusIn) {
         QTimer::singleShot(0, NrO_, &QLineEdit::selectAll);

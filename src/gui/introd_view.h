@@ -21,8 +21,12 @@ class IntrodView : public ModelView {
     explicit IntrodView(Introd& model, QWidget* parent = nullptr);
 
     void refresh() override;
+    // The layout's minimum, with the note at the bottom wrapped as it is at
+    // the narrowest width (the layout counts it as one line).
+    QSize minimumSizeHint() const override;
 
   protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -43,6 +47,7 @@ class IntrodView : public ModelView {
     QComboBox* Ordine_;
     QStringListModel* OrdineItems_;  // the items Ordine_ shows, shared with the model's list
     QLineEdit* Cauta_;
+    QLabel* CautaNumar_;
     QLabel* Label3_;
     QPushButton* B_sterg_;
 };

@@ -76,15 +76,19 @@ void PlaceKeeper::place() {
     if (window_.windowState() & kNotNormal)
         return;
     const QMargins frame = margins();
+    // Never smaller than all the window holds: a place remembered from a
+    // smaller font, or a size cut to part of the screen, grows to it.
+    const QSize minimum = window_.minimumSize().expandedTo(window_.minimumSizeHint());
     std::optional<QRect> place;
-    if (const std::optional<QRect> last = lastPlace()) {
+    if (std::optional<QRect> last = lastPlace()) {
+        last->setSize(last->size().expandedTo(minimum));
         place = rememberedPlace(last->marginsAdded(frame), availableScreens());
         if (place && role_ == WindowRole::BesideOwner && ownerShown() &&
             coversTitleBar(*place, owner_->frameGeometry(), owner_->geometry().top()))
             place.reset();
     }
     if (!place)
-        place = defaultPlace(window_.size().grownBy(frame));
+        place = defaultPlace(window_.size().expandedTo(minimum).grownBy(frame));
     window_.setGeometry(place->marginsRemoved(frame));
 }
 

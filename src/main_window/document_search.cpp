@@ -4,14 +4,37 @@
 
 #include <bit>
 #include <numeric>
+#include <optional>
 #ifdef __SSE2__
 #include <emmintrin.h>
 #endif
 
+#include "main_window/search_amount.h"
 #include "text/search_folding.h"
 
 namespace tavo {
 namespace {
+
+constexpr qint64 kNoAmount = -1;
+
+// The field `suma` of a stored line: after its second comma.
+constexpr int kAmountField = 2;
+
+// Field `k` of a line (0 the first), up to the comma that ends it; none when
+// the line ends before that comma.
+std::optional<QByteArrayView> fieldOf(QByteArrayView line, int k) {
+    qsizetype begin = 0;
+    for (; k > 0; --k) {
+        const qsizetype comma = line.indexOf(',', begin);
+        if (comma < 0)
+            return std::nullopt;
+        begin = comma + 1;
+    }
+    const qsizetype end = line.indexOf(',', begin);
+    if (end < 0)
+        return std::nullopt;
+    return line.sliced(begin, end - begin);
+}
 
 // The first place in [from, to) where `needle` (not empty) begins, or null.
 // Sixteen places are tried at once: those where the needle's first and last
@@ -62,8 +85,24 @@ void DocumentSearch::setLines(QByteArray foldedLines) {
         line = newline ? static_cast<const char*>(newline) + 1 : end;
     }
     starts_.push_back(lines_.size());
+    readAmounts();
     previous_.clear();
+    textFound_.clear();
     found_.clear();
+}
+
+void DocumentSearch::readAmounts() {
+    const qsizetype count = qsizetype(starts_.size()) - 1;
+    amounts_.assign(size_t(count), kNoAmount);
+    for (qsizetype line = 0; line < count; ++line) {
+        // Folding keeps digits, points and commas, one byte for one byte.
+        const std::optional<QByteArrayView> field =
+            fieldOf(QByteArrayView(lines_.constData() + starts_[size_t(line)],
+                                   lines_.constData() + starts_[size_t(line) + 1]),
+                    kAmountField);
+        if (const std::optional<qint64> amount = field ? storedAmount(*field) : std::nullopt)
+            amounts_[size_t(line)] = *amount;
+    }
 }
 
 const std::vector<qsizetype>& DocumentSearch::find(const QString& typed) {
@@ -72,22 +111,39 @@ const std::vector<qsizetype>& DocumentSearch::find(const QString& typed) {
     previous_ = typed;
     const std::optional<QByteArray> needle = text::searchFolded(typed);
     if (!needle || needle->contains('\n')) {
-        found_.clear();
+        textFound_.clear();
     } else if (narrowing) {
-        std::erase_if(found_, [&](qsizetype line) { return !lineHolds(line, *needle); });
+        std::erase_if(textFound_, [&](qsizetype line) { return !lineHolds(line, *needle); });
     } else {
         scanAll(*needle);
     }
+    // The amount a text names is looked for afresh: a longer text may name
+    // another amount ("12.50", then "12.500").
+    const std::optional<qint64> amount = typedAmount(typed);
+    if (!amount)
+        return textFound_;
+    addAmount(*amount);
     return found_;
+}
+
+void DocumentSearch::addAmount(qint64 amount) {
+    found_.clear();
+    auto text = textFound_.cbegin();
+    for (qsizetype line = 0; line < qsizetype(amounts_.size()); ++line) {
+        const bool inText = text != textFound_.cend() && *text == line;
+        text += inText;
+        if (inText || amounts_[size_t(line)] == amount)
+            found_.push_back(line);
+    }
 }
 
 // One pass over all the lines; after a match the scan goes on from the next line.
 void DocumentSearch::scanAll(QByteArrayView needle) {
-    found_.clear();
+    textFound_.clear();
     const qsizetype count = qsizetype(starts_.size()) - 1;
     if (needle.isEmpty()) {
-        found_.resize(size_t(count));
-        std::iota(found_.begin(), found_.end(), 0);
+        textFound_.resize(size_t(count));
+        std::iota(textFound_.begin(), textFound_.end(), 0);
         return;
     }
     const char* data = lines_.constData();
@@ -99,7 +155,7 @@ void DocumentSearch::scanAll(QByteArrayView needle) {
             break;
         // The hits come in order: the line that holds one is at or after the last.
         while (starts_[size_t(line) + 1] <= hit - data) ++line;
-        found_.push_back(line);
+        textFound_.push_back(line);
         from = data + starts_[size_t(line) + 1];
     }
 }

@@ -140,6 +140,12 @@ void Introd::Ordine_Click(int index) {
 void Introd::Cauta_Change() {
     OrdineSelectie = -1;
     const std::vector<qsizetype>& found = search_.find(Cauta);
+    if (Cauta.isEmpty())
+        CautaNumar.clear();
+    else if (found.empty())
+        CautaNumar = introd_texts::noneFound;
+    else
+        CautaNumar = introd_texts::foundCount.arg(found.size()).arg(allItems_.size());
     // Every document found: the list shares the whole list's items.
     if (found.size() == size_t(allItems_.size())) {
         Ordine = allItems_;
@@ -191,8 +197,7 @@ void Introd::B_sterg_Click() {
     }
     allItems_.clear();
     search_.setLines({});
-    Ordine.clear();
-    OrdineSelectie = -1;
+    Cauta_Change();
     Label3 = countLabel(0);
 }
 

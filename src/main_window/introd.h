@@ -28,6 +28,7 @@ class Introd {
     QStringList Ordine;       // items of the list: every document, or those Cauta finds
     int OrdineSelectie = -1;  // selected item, -1 for none
     QString Cauta;            // "Caută": the text the list is narrowed to
+    QString CautaNumar;       // how many documents Cauta finds; empty when Cauta is
     QString Label3;           // the count of documents
     bool Option1 = true;      // "OP"
     bool Option2 = false;     // "FV"
@@ -45,7 +46,8 @@ class Introd {
     // "Ordine", the list of stored documents: a row clicked loads its number and type.
     void Ordine_Click(int index);
     // Cauta's text changed: Ordine lists the documents whose stored line holds
-    // it, case and diacritics ignored; every document when it is empty.
+    // it, case and diacritics ignored, or whose amount it names ("12.500,00");
+    // every document when it is empty. CautaNumar says how many it found.
     void Cauta_Change();
     // "OP" (Option1, `op` true) or "FV" (Option2): the type of the document to load.
     void Option_Click(bool op);

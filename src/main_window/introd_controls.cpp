@@ -58,6 +58,7 @@ ui::ControlTable Introd::controls() {
                 Cauta = text;
                 Cauta_Change();
             }),
+        ui::label(QStringLiteral("CautaNumar"), [this] { return CautaNumar; }),
         ui::label(QStringLiteral("Label3"), [this] { return Label3; }),
         ui::button(QStringLiteral("B_sterg"), [this] { B_sterg_Click(); }),
         ui::button(QStringLiteral("Command4"), [this] { Command4_Click(); }),

@@ -7,6 +7,9 @@ namespace tavo::introd_texts {
 
 // Loading the list of stored documents.
 inline const QString countLabel = QStringLiteral("(s-au incarcat %1 OP/FV-uri)");
+// Beside "Caută": how many of the documents the search finds.
+inline const QString foundCount = QStringLiteral("%1 din %2");
+inline const QString noneFound = QStringLiteral("niciun document");
 inline const QString ordersNotRewritten = QStringLiteral(
     "Fisierul 'ordine.txt' nu a putut fi actualizat (%1). "
     "Datele din fisier au ramas neschimbate.");

@@ -4,17 +4,21 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QSignalSpy>
 #include <cstring>
 #include <functional>
 #include <future>
 
 #include "gui/front_window_request.h"
+#include "gui/window_places.h"
 #include "gui_fixture.h"
 
 using namespace tavo;
@@ -44,6 +48,43 @@ void leaveDeadSocket(const QString& path) {
 
 void click(QWidget& window, const char* button) {
     QTest::mouseClick(window.findChild<QPushButton*>(button), Qt::LeftButton);
+}
+
+// Whether `widget` is placed by a layout of its parent.
+bool laidOut(QLayout* layout, const QWidget* widget) {
+    for (int i = 0; layout && i < layout->count(); ++i) {
+        QLayoutItem* item = layout->itemAt(i);
+        if (item->widget() == widget || laidOut(item->layout(), widget))
+            return true;
+    }
+    return false;
+}
+
+// What is wrong with how `window` shows what it holds: a size under its
+// minimum, or a control outside it or smaller than it needs; empty when nothing.
+QString cutOff(QWidget& window) {
+    const QSize minimum = window.minimumSizeHint();
+    if (window.width() < minimum.width() || window.height() < minimum.height())
+        return QStringLiteral("window %1x%2 under %3x%4")
+            .arg(window.width())
+            .arg(window.height())
+            .arg(minimum.width())
+            .arg(minimum.height());
+    for (QWidget* child : window.findChildren<QWidget*>()) {
+        if (child->isWindow() || !child->isVisibleTo(&window))
+            continue;
+        const QString name = child->metaObject()->className() + (" " + child->objectName());
+        if (!window.rect().contains(QRect(child->mapTo(&window, QPoint(0, 0)), child->size())))
+            return name + " outside the window";
+        if (!laidOut(child->parentWidget()->layout(), child))
+            continue;
+        QSize needed = child->minimumSizeHint().boundedTo(child->maximumSize());
+        if (child->hasHeightForWidth())
+            needed.setHeight(child->heightForWidth(child->width()));
+        if (child->width() < needed.width() || child->height() < needed.height())
+            return name + " smaller than it needs";
+    }
+    return {};
 }
 
 }  // namespace
@@ -91,6 +132,91 @@ class MainWindowTest : public QObject {
         QVERIFY(!desk.ui.hasQueuedAnswers());
         QVERIFY(QFile::exists(desk.folder.filePath("Borderou.txt")));
         QCOMPARE(desk.shown.last(), QStringLiteral("OPEN Borderou.txt"));
+    }
+
+    // Typing in "Caută" says how many documents it finds, beside it; Enter
+    // or Down there opens the list it narrowed, whose row then opens.
+    void theSearchSaysWhatItFoundAndOpensTheList() {
+        testing::WorkingFolder desk;
+        QVERIFY(desk.start({testing::kOrder, testing::kSlip}));
+        gui::IntrodView& view = desk.windows.introdView();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        auto* cauta = view.findChild<QLineEdit*>("Cauta");
+        auto* count = view.findChild<QLabel*>("CautaNumar");
+        auto* ordine = view.findChild<QComboBox*>("Ordine");
+        QCOMPARE(count->text(), QString());
+        QVERIFY(count->isVisible());
+        QCOMPARE(count->parentWidget(), cauta->parentWidget());
+
+        testing::focusField(cauta);
+        QTest::keyClicks(cauta, "nicaieri");
+        QCOMPARE(count->text(), QStringLiteral("niciun document"));
+        QTest::keyClick(cauta, Qt::Key_Down);
+        QVERIFY(!ordine->view()->isVisible());
+
+        for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Return, Qt::Key_Enter}) {
+            testing::typeOver(cauta, "1.500,00");
+            QCOMPARE(count->text(), QStringLiteral("1 din 2"));
+            QTest::keyClick(cauta, key);
+            QTRY_VERIFY(ordine->view()->isVisible());
+            QCOMPARE(ordine->count(), 1);
+            ordine->hidePopup();
+            QTRY_VERIFY(!ordine->view()->isVisible());
+        }
+        // Beside the field, right of it, on its row.
+        QVERIFY(count->x() >= cauta->x() + cauta->width());
+        QVERIFY(count->geometry().intersects(QRect(0, cauta->y(), view.width(), cauta->height())));
+
+        testing::typeOver(cauta, "beta");
+        QCOMPARE(count->text(), QStringLiteral("1 din 2"));
+        QTest::keyClick(cauta, Qt::Key_Down);
+        QTRY_VERIFY(ordine->view()->isVisible());
+        QTest::keyClick(ordine->view(), Qt::Key_Return);
+        QTRY_VERIFY(!ordine->view()->isVisible());
+        QCOMPARE(view.findChild<QLineEdit*>("NrO")->text(), QStringLiteral("2"));
+        QVERIFY(view.findChild<QRadioButton*>("Option2")->isChecked());
+        QCOMPARE(view.findChild<QLabel*>("Label3")->text(),
+                 QStringLiteral("(s-au incarcat 2 OP/FV-uri)"));
+    }
+
+    // At its first showing the main window holds all of itself, with the
+    // application's font and a larger one, and when the place remembered from
+    // the last run is smaller; made narrower, it stays at its minimum.
+    void showsAllOfItselfAtItsFirstShowing() {
+        QTemporaryDir home;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
+        const QFont font = QApplication::font();
+        const struct {
+            const char* what;
+            double fontScale;
+            QRect remembered;
+        } rows[] = {
+            {"the application's font", 1, {}},
+            {"a larger font", 1.5, {}},
+            {"a much larger font", 2, {}},
+            {"a smaller place remembered", 1, {40, 40, 300, 150}},
+        };
+        for (const auto& row : rows) {
+            QFont scaled = font;
+            scaled.setPointSizeF(font.pointSizeF() * row.fontScale);
+            QApplication::setFont(scaled);
+            gui::rememberWindowPlacesBetweenRuns(row.remembered.isValid());
+            QSettings(QStringLiteral("TAVO"), QStringLiteral("tavo"))
+                .setValue("windows/introd", row.remembered);
+            {
+                testing::WorkingFolder desk;
+                QVERIFY(desk.start({testing::kOrder, testing::kSlip}));
+                gui::IntrodView& view = desk.windows.introdView();
+                QVERIFY(QTest::qWaitForWindowExposed(&view));
+                QCOMPARE(view.font().pointSizeF(), scaled.pointSizeF());
+                QVERIFY2(cutOff(view).isEmpty(), qPrintable(row.what + (": " + cutOff(view))));
+                view.resize(100, 100);
+                QVERIFY2(cutOff(view).isEmpty(), qPrintable(row.what + (": " + cutOff(view))));
+                view.hide();
+            }
+            gui::rememberWindowPlacesBetweenRuns(false);
+        }
+        QApplication::setFont(font);
     }
 
     void bringsForwardTheWindowTheUserWasIn() {

@@ -20,6 +20,12 @@ const QRect kSmall(0, 0, 1024, 768);
 const QRect kRight(1024, 0, 1280, 1024);
 const QRect kWide(0, 0, 1920, 1080);
 
+// A window that needs at least 500 x 400 to show what it holds.
+class RoomyWindow : public QWidget {
+  public:
+    QSize minimumSizeHint() const override { return {500, 400}; }
+};
+
 }  // namespace
 
 class WindowPlacementTest : public QObject {
@@ -144,6 +150,28 @@ class WindowPlacementTest : public QObject {
         again.show();
         owned.show();
         QCOMPARE(owned.geometry(), QRect(150, 125, 100, 60));
+        rememberWindowPlacesBetweenRuns(false);
+    }
+
+    // A window opens no smaller than its content needs, whatever size it was
+    // given or had in the last run; where it was, moved only to stay on the screen.
+    void aWindowOpensAtLeastAsLargeAsItsContent() {
+        QTemporaryDir home;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
+        rememberWindowPlacesBetweenRuns();
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QSettings(QStringLiteral("TAVO"), QStringLiteral("tavo"))
+            .setValue(QStringLiteral("windows/roomy"), QRect(40, 50, 200, 100));
+        RoomyWindow remembered;
+        keepWindowPlace(remembered, QStringLiteral("windows/roomy"), WindowRole::Main);
+        remembered.show();
+        QCOMPARE(remembered.geometry(), clampedTo(QRect(40, 50, 500, 400), screen));
+
+        RoomyWindow fresh;
+        keepWindowPlace(fresh, QStringLiteral("windows/fresh"), WindowRole::Main);
+        fresh.resize(200, 100);
+        fresh.show();
+        QCOMPARE(fresh.geometry(), clampedTo(centredOver({500, 400}, screen), screen));
         rememberWindowPlacesBetweenRuns(false);
     }
 };

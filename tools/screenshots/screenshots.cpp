@@ -14,6 +14,7 @@
 #include "entry/stored_document.h"
 #include "gui/romanian.h"
 #include "gui/text_viewer.h"
+#include "gui/window_places.h"
 #include "gui/windows.h"
 #include "main_window/program.h"
 #include "printing/borderou.h"
@@ -98,6 +99,7 @@ struct Pictures {
     gui::Windows& windows;
 
     bool mainWindow();
+    bool mainWindowLargeFont();
     bool mainWindowCommands();
     bool entryWindow(const QString& number, bool order, const QString& name);
     bool entryWindows();
@@ -118,9 +120,31 @@ bool Pictures::mainWindow() {
         ok = save(*list->view(), out, QStringLiteral("main-window-search-list")) && ok;
         list->hidePopup();
     }
+    // An amount as people write it finds the document of 1500.00.
+    program.introd().Cauta = QStringLiteral("1.500,00");
+    program.introd().Cauta_Change();
+    windows.update();
+    ok = save(windows.introdView(), out, QStringLiteral("main-window-amount")) && ok;
     program.introd().Cauta.clear();
     program.introd().Cauta_Change();
     windows.update();
+    return ok;
+}
+
+// The main window at its first showing with a larger system font: all of it in sight.
+bool Pictures::mainWindowLargeFont() {
+    const QFont font = QApplication::font();
+    QFont larger = font;
+    larger.setPointSizeF(font.pointSizeF() * 1.5);
+    QApplication::setFont(larger);
+    bool ok = false;
+    {
+        gui::IntrodView view(program.introd());
+        gui::keepWindowPlace(view, QStringLiteral("windows/introd-large-font"),
+                             gui::WindowRole::Main);
+        ok = save(view, out, QStringLiteral("main-window-large-font"));
+    }
+    QApplication::setFont(font);
     return ok;
 }
 
@@ -260,6 +284,7 @@ int main(int argc, char** argv) {
     }
     Pictures pictures{folder, out, ui, program, windows};
     bool ok = pictures.mainWindow();
+    ok = pictures.mainWindowLargeFont() && ok;
     ok = pictures.mainWindowCommands() && ok;
     ok = pictures.entryWindows() && ok;
     ok = pictures.entryDialogs() && ok;

@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 
 #include "main_window/introd.h"
+#include "main_window/search_amount.h"
 #include "text/text_file.h"
 #include "ui/scripted_ui.h"
 
@@ -72,6 +73,83 @@ TEST(Search, NarrowsTheListToTheDocumentsWhoseLineHoldsTheText) {
         SCOPED_TRACE(c.typed);
         EXPECT_EQ(w.type(QString::fromUtf8(c.typed)), QLatin1String(c.found));
         EXPECT_EQ(w.window.OrdineSelectie, -1);
+    }
+}
+
+TEST(Search, ReadsAmountsAsPeopleWriteThemAndAsStored) {
+    const struct {
+        const char* text;
+        std::optional<qint64> bani;
+    } typed[] = {
+        {"12500", 1250000},
+        {"12.500", 1250000},
+        {"12.500,00", 1250000},
+        {"12500,00", 1250000},
+        {"12500.00", 1250000},
+        {" 1.234.567,8 ", 123456780},
+        {"12.5", 1250},
+        {"12,", 1200},
+        {"007", 700},
+        {"999999999999999,99", 99999999999999999},
+        {"", {}},
+        {"12a", {}},
+        {"12.500.00", {}},
+        {"1.234.56", {}},
+        {"12,500", {}},
+        {"12.5000", {}},
+        {"1 500", {}},
+        {"-5", {}},
+        {",5", {}},
+        {"1234567890123456", {}},
+        {"١٢", {}},
+    };
+    for (const auto& c : typed) EXPECT_EQ(typedAmount(QString::fromUtf8(c.text)), c.bani) << c.text;
+    const struct {
+        const char* field;
+        std::optional<qint64> bani;
+    } stored[] = {
+        {"1500.00", 150000},
+        {"200", 20000},
+        {"75.5", 7550},
+        {"12.", 1200},
+        {".50", 50},
+        {"000000000000000123456789012345.67", 12345678901234567},
+        {"", {}},
+        {".", {}},
+        {"1.234", {}},
+        {"1.2.3", {}},
+        {" 200", {}},
+        {"1234567890123456", {}},
+    };
+    for (const auto& c : stored) EXPECT_EQ(storedAmount(c.field), c.bani) << c.field;
+}
+
+TEST(Search, FindsAnAmountHoweverItIsWrittenAndSaysHowManyItFound) {
+    // Typed letter by letter, each after the one before: "1.500" extends "1.50",
+    // which names another amount.
+    const struct {
+        const char* typed;
+        const char* found;
+        const char* count;
+    } cases[] = {
+        {"1.500", "1", "1 din 4"},
+        {"1.500,00", "1", "1 din 4"},
+        {"1500,00", "1", "1 din 4"},
+        {"1500", "1", "1 din 4"},
+        {"200,00", "2", "1 din 4"},
+        {"75,5", "3", "1 din 4"},
+        {"10.00", "4", "1 din 4"},
+        {"75.50", "3", "1 din 4"},
+        {"4221306", "1 2 4", "3 din 4"},
+        {"nicaieri", "", "niciun document"},
+        {"", "1 2 3 4", ""},
+    };
+    SearchWindow w;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        EXPECT_EQ(w.type(QString::fromUtf8(c.typed)), QLatin1String(c.found));
+        EXPECT_EQ(w.window.CautaNumar, QLatin1String(c.count));
+        EXPECT_EQ(w.window.Label3, "(s-au incarcat 4 OP/FV-uri)");
     }
 }
 
