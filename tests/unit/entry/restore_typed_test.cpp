@@ -39,6 +39,7 @@ TEST_F(RestoreTyped, WhatACheckTookComesBackSelected) {
         bool depositSlip;
         QString left;  // what the checks leave in the field
         bool restorable;
+        QString answer = {};  // to the thousands question
     };
     const std::vector<Case> cases = {
         // Emptied, with a message or a hint.
@@ -57,6 +58,8 @@ TEST_F(RestoreTyped, WhatACheckTookComesBackSelected) {
         // Right values, only written in their normal form.
         {3, "13548146", {}, false, "13548146", false},
         {1, "1234,5", {}, false, "1234.50", false},
+        {1, "1.500", {}, false, "1500", false, "yes"},
+        {1, "1.500", {}, false, "1.50", false, "no"},
         {5, "ro46rncb0089000000000001", {}, false, kBankPayer, false},
         {13, "5.3.2026", {{5, kBankPayer}}, false, "05/03/2026", false},
         {2, " alfa, srl", {}, false, "ALFA  SRL", false},
@@ -64,6 +67,8 @@ TEST_F(RestoreTyped, WhatACheckTookComesBackSelected) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(QStringLiteral("d1(%1) %2").arg(c.k).arg(c.typed).toStdString());
+        if (!c.answer.isEmpty())
+            ui.queueAnswer(c.answer);
         typeAndLeave(c.k, c.typed, c.changes, c.depositSlip);
         ASSERT_EQ(entry.d1[size_t(c.k)], c.left);
         EXPECT_EQ(entry.canRestoreTyped(c.k), c.restorable);
