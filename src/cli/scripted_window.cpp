@@ -86,12 +86,19 @@ void ScriptedWindow::leave(const QString& control) {
         table_.moveFocus(QString());
 }
 
+// Enter, and Ctrl+Z in a window that has it; no other key.
 void ScriptedWindow::key(const QString& control, const QString& key) {
-    const Control& target = reach(control, &Control::enter);
-    if (key != QLatin1String("Enter"))
+    const bool undo =
+        key == QLatin1String("Ctrl+Z") &&
+        std::ranges::any_of(table_.controls, [](const Control& c) { return bool(c.undo); });
+    const Control& target = reach(control, undo ? &Control::undo : &Control::enter);
+    if (!undo && key != QLatin1String("Enter"))
         unknown(control + ' ' + key);
     table_.moveFocus(control);
-    target.enter();
+    if (undo)
+        target.undo();
+    else
+        target.enter();
 }
 
 // A click on a control that takes the focus moves it there first.

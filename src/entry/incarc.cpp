@@ -147,6 +147,7 @@ void Incarc::aranjare_macheta() {
 void Incarc::golire_macheta() {
     for (QString& field : d1) field.clear();
     for (QString& label : b1) label.clear();
+    forgetTypedTexts();
 }
 
 void Incarc::umplere_macheta(const store::ordin& document) {
@@ -228,7 +229,7 @@ void Incarc::setFocus(const QString& control) {
     const int k = fieldIndex(previous);
     if (k >= 0) {
         lastField_ = previous;
-        leaveField(k);
+        checkLeftField(k);
     }
 }
 
@@ -244,8 +245,7 @@ text::TypedText Incarc::typedText(int k, const QString& beforeCaret, const QStri
 }
 
 void Incarc::typeText(int k, const QString& text) {
-    if (validIndex(k))
-        d1[size_t(k)] = typedText(k, text).text;
+    editField(k, typedText(k, text).text);
 }
 
 void Incarc::key_Enter(int k) {
@@ -311,6 +311,7 @@ void Incarc::closeWindow(const store::LoadedList* saved) {
     focus.clear();
     lastField_.clear();
     clearHint();
+    forgetTypedTexts();
     // The windows opened from this one write into it: they go with it.
     if (assistant_)
         assistant_->hideWindow();

@@ -5,6 +5,7 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "beneficiary/reference_lists.h"
 #include "printing/printed_page.h"
@@ -22,12 +23,19 @@ class Form_IBAN;
 class Form_NREVID;
 class Form2;
 
-// A line shown for a few seconds beside the form when a field check emptied
-// what the user typed without a message of its own, or read an amount other
-// than the user meant: which field, and the form it accepts.
+// A line shown beside the form when a field check emptied what the user typed
+// without a message of its own, or read an amount other than the user meant:
+// which field, and the form it accepts. It stays until the user types in that
+// field again, another hint takes its place or the window closes.
 struct FieldHint {
     int field = -1;  // a D1
     QString text;    // empty: no hint
+};
+
+// The part of a field's text to select: `length` characters from `start`.
+struct FieldSelection {
+    int start = 0;
+    int length = 0;
 };
 
 // The entry window: one payment document, typed on a drawing of the paper
@@ -111,6 +119,17 @@ class Incarc {
                                      const QString& afterCaret = QString(), int limit = -1);
     // The user types `text` into d1(k), replacing its text.
     void typeText(int k, const QString& text);
+    // d1(k) holds `text` now, as the user edited it: what a check took from
+    // the field is forgotten, and so is the field's hint.
+    void editField(int k, const QString& text);
+    // Whether the checks of d1(k) emptied or replaced what the user had typed
+    // there, and the field still holds what they left.
+    bool canRestoreTyped(int k) const;
+    // Ctrl+Z in d1(k), or "Anulare" of its menu, after such a check: the text
+    // typed comes back into the field, which takes the focus, to be corrected;
+    // leaving it runs the checks again. The part to select (all of it), or
+    // nothing when no check took anything from the field.
+    std::optional<FieldSelection> restoreTyped(int k);
     void key_Enter(int k);
     void click_d1(int k);
     // "Iesire": saves the document and goes back to the main window; Cancel
@@ -183,11 +202,9 @@ class Incarc {
         calendar_ = calendar;
     }
 
-    // The hint for the field left last; hintsGiven counts every hint given,
-    // so that the same hint given again is shown for its full time again.
+    // The hint for the field left last; hintsGiven counts every hint given.
     FieldHint hint;
     int hintsGiven = 0;
-    // The hint has been shown long enough.
     void clearHint() { hint = {}; }
 
     // Today's date, for the date fields that default to it (tests set it).
@@ -214,6 +231,9 @@ class Incarc {
     void handOverToAssistant();
     void hintAfterChecks(int k, const QString& typed, const QString& indicatorBefore);
     void giveHint(int k, const QString& text);
+    // Leaving d1(k): its checks, then what they took from the user kept.
+    void checkLeftField(int k);
+    void forgetTypedTexts();
 
     // The field the focus left last: "Salvati ?" called off goes back to it.
     QString lastField_;
@@ -225,6 +245,13 @@ class Incarc {
     Form_IBAN* assistant_ = nullptr;
     Form_NREVID* builder_ = nullptr;
     Form2* calendar_ = nullptr;
+    // What the checks took from each field: the text typed before them, and
+    // the text they left (empty `typed`: nothing taken).
+    struct TakenText {
+        QString typed;
+        QString left;
+    };
+    std::array<TakenText, kFields> taken_;
 };
 
 }  // namespace tavo

@@ -36,8 +36,9 @@ ui::ControlTable Incarc::controls() {
                                .shows([this, k] { return d1[size_t(k)]; })
                                .shownWhen([this, k] { return d1Visible[size_t(k)]; })
                                .onType([this, k](const QString& text) { typeText(k, text); })
-                               .onChange([this, k](const QString& text) { d1[size_t(k)] = text; })
+                               .onChange([this, k](const QString& text) { editField(k, text); })
                                .onEnter([this, k] { key_Enter(k); })
+                               .onUndo([this, k] { restoreTyped(k); })
                                .onClick([this, k] { click_d1(k); }));
     }
     // In the entry layout the amount shows in its field; the BIC labels and

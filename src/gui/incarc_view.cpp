@@ -5,8 +5,10 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
@@ -33,9 +35,6 @@ const QString kFieldStyle = QStringLiteral(
     "QLineEdit, QPlainTextEdit { background-color: rgb(255, 255, 192);"
     " color: palette(window-text); border: none; }"
     "QLineEdit:focus, QPlainTextEdit:focus { background-color: white; }");
-
-// How long a field's hint stays in the status line.
-constexpr int kHintMilliseconds = 6000;
 
 // The most a user can type into a one-line field: its limit, or all of a
 // longer text that the program put there (never cut by the field itself).
@@ -290,7 +289,7 @@ void IncarcView::refresh() {
     look.debitDate = model_.d1Visible[D1::data_debitarii];
     Frame8_->setLook(look);
     B_cal1_->setVisible(model_.B_cal1Visible);
-    showHint();
+    hint_->setText(model_.hint.text);
     {
         const QSignalBlocker blockH(HScroll1_);
         const QSignalBlocker blockV(VScroll1_);
@@ -330,9 +329,9 @@ void IncarcView::showLabels() {
         b1_[k]->setVisible(model_.orderPartsShown);
 }
 
-// The status line under the buttons: a field's hint, for a few seconds. It
-// keeps its height when empty and never widens the window, so that the form
-// does not move.
+// The status line under the buttons: a field's hint, until the user types in
+// that field again. It keeps its height when empty and never widens the
+// window, so that the form does not move.
 QLabel* IncarcView::makeHintLine() {
     hint_ = new QLabel(this);
     hint_->setObjectName(QStringLiteral("hint"));
@@ -340,25 +339,29 @@ QLabel* IncarcView::makeHintLine() {
     hint_->setContentsMargins(8, 2, 8, 4);
     hint_->setStyleSheet(QStringLiteral("color: #8b0000; font-weight: bold"));
     hint_->setMinimumHeight(hint_->fontMetrics().height() + 8);
-    hintTimer_ = new QTimer(this);
-    hintTimer_->setSingleShot(true);
-    hintTimer_->setInterval(kHintMilliseconds);
-    connect(hintTimer_, &QTimer::timeout, this, [this] {
-        model_.clearHint();
-        showHint();
-    });
     return hint_;
 }
 
-// A hint given since the last look starts its seconds again, even when it
-// is the same text.
-void IncarcView::showHint() {
-    hint_->setText(model_.hint.text);
-    if (model_.hintsGiven != hintsShown_) {
-        hintsShown_ = model_.hintsGiven;
-        if (!model_.hint.text.isEmpty())
-            hintTimer_->start();
+bool IncarcView::restoreTyped(QLineEdit* edit, int k) {
+    const std::optional<FieldSelection> selection = model_.restoreTyped(k);
+    if (!selection)
+        return false;
+    afterEvent();
+    edit->setSelection(selection->start, selection->length);
+    return true;
+}
+
+// The field's own menu, whose "Anulare" brings back what the checks took.
+void IncarcView::showFieldMenu(QLineEdit* edit, int k, const QPoint& at) {
+    QMenu* menu = edit->createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    // The menu of an editable field begins with its undo.
+    if (QAction* undo = menu->actions().value(0)) {
+        disconnect(undo, nullptr, edit, nullptr);
+        undo->setEnabled(true);
+        connect(undo, &QAction::triggered, this, [this, edit, k] { restoreTyped(edit, k); });
     }
+    menu->popup(at);
 }
 
 void IncarcView::placeDrawing() {
@@ -376,6 +379,14 @@ bool IncarcView::eventFilter(QObject* watched, QEvent* event) {
     if (k < 0)
         return QWidget::eventFilter(watched, event);
     auto* field = static_cast<QWidget*>(watched);
+    auto* line = qobject_cast<QLineEdit*>(field);
+    if (line && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Undo) && restoreTyped(line, k))
+        return true;
+    if (line && event->type() == QEvent::ContextMenu && model_.canRestoreTyped(k)) {
+        showFieldMenu(line, k, static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    }
     if (event->type() == QEvent::FocusIn) {
         // The limit again from the text as it is now. Setting it moves the
         // caret to the end: the caret is kept where it was.

@@ -7,9 +7,9 @@
 #include "gui/model_view.h"
 
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QScrollBar;
-class QTimer;
 
 namespace tavo::gui {
 
@@ -64,7 +64,11 @@ class IncarcView : public ModelView {
     void showField(int k);
     void showLabels();
     QLabel* makeHintLine();
-    void showHint();
+    // Ctrl+Z, or "Anulare" of the field's menu, in a field whose checks took
+    // what was typed: that text back, all of it selected. False when they
+    // took nothing: the field's own undo then.
+    bool restoreTyped(QLineEdit* edit, int k);
+    void showFieldMenu(QLineEdit* edit, int k, const QPoint& at);
     void placeDrawing();
     // A button on the drawing of the form.
     struct FormButton {
@@ -84,8 +88,6 @@ class IncarcView : public ModelView {
     QScrollBar* VScroll1_ = nullptr;
     QPushButton* B_cal1_ = nullptr;
     QLabel* hint_ = nullptr;  // the status line with a field's hint
-    QTimer* hintTimer_ = nullptr;
-    int hintsShown_ = 0;
     std::vector<Placed> placed_;
     std::array<int, 7> b1PixelSize_{};  // the derived labels' largest font at 100 %
     int zoom_ = 100;

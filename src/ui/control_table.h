@@ -44,6 +44,8 @@ struct Control {
     std::function<void(const QString& text)> change;
     // The Enter key in the control.
     std::function<void()> enter;
+    // Ctrl+Z in the control.
+    std::function<void()> undo;
     // The user chooses row `row` of the list (-1: none).
     std::function<void(int row)> select;
     std::function<QStringList()> items;
@@ -62,6 +64,7 @@ struct Control {
         return set(change, f);
     }
     Control& onEnter(std::function<void()> f) { return set(enter, std::move(f)); }
+    Control& onUndo(std::function<void()> f) { return set(undo, std::move(f)); }
     Control& onSelect(std::function<void(int)> f) { return set(select, std::move(f)); }
     Control& listing(std::function<QStringList()> f) { return set(items, std::move(f)); }
     Control& onPick(std::function<void(const QDate&)> f) { return set(pick, std::move(f)); }

@@ -262,11 +262,12 @@ class Desktop : public testing::Test {
         waitFor("the clipboard to hold " + text, [&] { return clipboard() == text; });
     }
 
-    // The whole text of the field that has the keyboard focus (Ctrl+A, Ctrl+C).
-    QString focusedText() {
+    // The whole text of the field that has the keyboard focus (Ctrl+A, Ctrl+C);
+    // with other keys than Ctrl+A, what they leave selected.
+    QString focusedText(const QStringList& select = {"ctrl+a"}) {
         const QString marker = "(nothing copied)";
         setClipboard(marker);
-        keys({"ctrl+a", "ctrl+c"});
+        keys(select + QStringList{"ctrl+c"});
         QString text;
         waitFor("a text copied from the focused field (a message in the way?)",
                 [&] { return (text = clipboard()) != marker; });
@@ -306,7 +307,8 @@ class Desktop : public testing::Test {
 // a printer writes the page to listari/, its barcode reading back as the edited
 // document. An amount grouped by thousands asks what it means. Escape calls
 // "Salvati ?" off at the close box; Da writes the two fields, and nothing else
-// of the document.
+// of the document. A wrong fiscal code, emptied after its message, comes back
+// selected with Ctrl+Z, to be typed over.
 TEST_F(Desktop, PastedIbanAndTypedAmountArePrintedAndSaved) {
     const QByteArray before = orders();
     waitForWindow(kMainTitle, "the main window", kStartMs);
@@ -316,6 +318,18 @@ TEST_F(Desktop, PastedIbanAndTypedAmountArePrintedAndSaved) {
     keys({"Return", "Return"});
     waitForWindow(kEntryTitle, "the entry window");
     ASSERT_EQ(focusedText(), "45") << "the entry window does not start in d1(0)";
+    ASSERT_NO_FATAL_FAILURE(tabTo("d1(3)", "13548146"));
+    keys({"ctrl+a"});
+    type("1234567");
+    ASSERT_NO_FATAL_FAILURE(tabTo("d1(4)"));
+    waitForDialog("wrong payer fiscal code");
+    keys({"Return"});
+    waitFor("the message to close", [this] { return dialogs().isEmpty(); });
+    ASSERT_NO_FATAL_FAILURE(tabTo("d1(3)"));
+    ASSERT_EQ(focusedText({"ctrl+z"}), "1234567") << "Ctrl+Z did not bring it back selected";
+    type("13548146");
+    ASSERT_NO_FATAL_FAILURE(tabTo("d1(4)", "STR. MARE 1 BRASOV"));
+    ASSERT_NO_FATAL_FAILURE(tabTo("d1(3)", "13548146"));
     ASSERT_NO_FATAL_FAILURE(tabTo("d1(9)", "RO46RNCB0089000000000001"));
     const QString pasted = "RO19 RNCB 0089 0000 0000 0002";
     setClipboard(pasted);
