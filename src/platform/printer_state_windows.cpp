@@ -1,6 +1,7 @@
 #include "platform/printer_state.h"
 
 #include <windows.h>
+// After windows.h, which it needs.
 #include <winspool.h>
 #include <string>
 #include <vector>

@@ -21,8 +21,6 @@ class RunningCopyLock {
     // Takes the lock file `path` in the folder `folder`; false when another
     // running copy holds it. Taking it again lets the lock held before go first.
     bool acquire(const QString& folder, const QString& path);
-    // Whether this holds the lock now.
-    bool held() const;
 
   private:
     struct Held;

@@ -74,8 +74,4 @@ bool RunningCopyLock::acquire(const QString& folder, const QString& path) {
     return !writable(folder);
 }
 
-bool RunningCopyLock::held() const {
-    return held_ != nullptr;
-}
-
 }  // namespace tavo::platform

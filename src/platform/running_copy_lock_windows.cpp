@@ -74,8 +74,4 @@ bool RunningCopyLock::acquire(const QString&, const QString& path) {
     return true;
 }
 
-bool RunningCopyLock::held() const {
-    return held_ != nullptr;
-}
-
 }  // namespace tavo::platform

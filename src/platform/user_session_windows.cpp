@@ -1,7 +1,8 @@
 #include "platform/user_session.h"
 
-#include <sddl.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <sddl.h>
 #include <vector>
 
 namespace tavo::platform {
