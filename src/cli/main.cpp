@@ -11,6 +11,7 @@
 #include "cli/commands.h"
 #include "cli/language.h"
 #include "gui/desktop.h"
+#include "printing/shipped_fonts.h"
 
 using namespace tavo::cli;
 
@@ -52,6 +53,7 @@ int runCommand(const QString& command, const CommandLine& line, const Options& o
             qputenv("QT_QPA_PLATFORM", "offscreen");
         ensureRuntimeFolder();
         QGuiApplication app(argc, argv);
+        tavo::printing::loadShippedFonts();
         if (command == QLatin1String("script"))
             return runScript(options, line.arguments.value(0), output);
         if (command == QLatin1String("print"))
