@@ -33,11 +33,26 @@ inline QProcessEnvironment environment(const QStringList& faults = {}) {
     return env;
 }
 
+// The program the runs start: the `tavo` of this build or, when TAVO_EXE names
+// a Windows build of it, that tavo.exe under Wine (TAVO_WINE, by default
+// wine64), so that the same cases check both programs.
+inline QStringList program() {
+    const QString exe = qEnvironmentVariable("TAVO_EXE");
+    if (exe.isEmpty())
+        return {QStringLiteral(TAVO_BINARY)};
+    return {qEnvironmentVariable("TAVO_WINE", QStringLiteral("wine64")), exe};
+}
+
 inline void start(QProcess& tavo, const QString& folder, const QStringList& arguments,
                   const QStringList& faults = {}) {
-    tavo.setProcessEnvironment(environment(faults));
-    tavo.start(QStringLiteral(TAVO_BINARY),
-               QStringList{QStringLiteral("--dir"), folder} + arguments);
+    QProcessEnvironment env = environment(faults);
+    // Wine's own notes on standard error would be taken for the program's.
+    if (qEnvironmentVariableIsSet("TAVO_EXE") && !env.contains(QStringLiteral("WINEDEBUG")))
+        env.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
+    tavo.setProcessEnvironment(env);
+    const QStringList command = program();
+    tavo.start(command.front(),
+               command.mid(1) + QStringList{QStringLiteral("--dir"), folder} + arguments);
     tavo.waitForStarted();
 }
 

@@ -12,6 +12,7 @@
 #include "platform/command_line.h"
 #include "platform/desktop.h"
 #include "platform/user_session.h"
+#include "printing/shipped_fonts.h"
 
 using namespace tavo::cli;
 
@@ -42,6 +43,7 @@ int runCommand(const QString& command, const CommandLine& line, const Options& o
             qputenv("QT_QPA_PLATFORM", "offscreen");
         tavo::platform::ensureRuntimeFolder();
         QGuiApplication app(argc, argv);
+        tavo::printing::loadShippedFonts();
         if (command == QLatin1String("script"))
             return runScript(options, line.arguments.value(0), output);
         if (command == QLatin1String("print"))

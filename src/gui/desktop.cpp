@@ -11,12 +11,14 @@
 #include "gui/windows.h"
 #include "main_window/program.h"
 #include "platform/desktop.h"
+#include "printing/shipped_fonts.h"
 
 namespace tavo::gui {
 
 int runDesktop(int argc, char** argv, const QDir& folder) {
     QApplication app(argc, argv);
     installRomanian(app);
+    printing::loadShippedFonts();
     QtUi ui(folder);
     Program program(folder, ui);
     if (!program.acquireWorkingFolder()) {
