@@ -125,6 +125,7 @@ int runProgram(const QStringList& words, Output output, int argc, char** argv) {
 
 int main(int argc, char** argv) {
     const QStringList words = tavo::platform::commandLineWords(argc, argv);
+    tavo::platform::writeStandardStreamsAsBytes();
 
     QTextStream out(stdout);
     QTextStream err(stderr);

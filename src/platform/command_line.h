@@ -10,4 +10,9 @@ namespace tavo::platform {
 // (comma below) and loses them.
 QStringList commandLineWords(int argc, char** argv);
 
+// Has standard output and standard error take the bytes written as they are,
+// every line ended by LF alone: on Windows the C runtime writes them in text
+// mode, and would turn each LF into CR LF.
+void writeStandardStreamsAsBytes();
+
 }  // namespace tavo::platform

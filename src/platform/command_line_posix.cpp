@@ -8,4 +8,6 @@ QStringList commandLineWords(int argc, char** argv) {
     return words;
 }
 
+void writeStandardStreamsAsBytes() {}
+
 }  // namespace tavo::platform

@@ -1,8 +1,11 @@
 #include "platform/command_line.h"
 
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 // After windows.h, which it needs.
 #include <shellapi.h>
+#include <cstdio>
 
 namespace tavo::platform {
 
@@ -17,6 +20,11 @@ QStringList commandLineWords(int argc, char** argv) {
     for (int i = 1; i < count; ++i) words.append(QString::fromWCharArray(wide[i]));
     LocalFree(wide);
     return words;
+}
+
+void writeStandardStreamsAsBytes() {
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
 }
 
 }  // namespace tavo::platform
