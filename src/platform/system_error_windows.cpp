@@ -6,7 +6,8 @@ namespace tavo::platform {
 namespace {
 
 // The system's message for `code` in the user's language, without the line
-// end FormatMessage puts after it.
+// end and the full stop FormatMessage puts after it: the program shows it
+// after a file's name, inside a sentence of its own.
 QString messageOf(DWORD code) {
     wchar_t* text = nullptr;
     const DWORD size = FormatMessageW(
@@ -15,6 +16,8 @@ QString messageOf(DWORD code) {
     QString message;
     if (size > 0 && text)
         message = QString::fromWCharArray(text, int(size)).trimmed();
+    if (message.endsWith(QLatin1Char('.')))
+        message.chop(1);
     if (text)
         LocalFree(text);
     if (message.isEmpty())

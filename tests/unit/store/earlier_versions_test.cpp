@@ -101,7 +101,13 @@ TEST_F(EarlierVersionsTest, AVersionNotKeptDoesNotStopTheUpdate) {
     ASSERT_TRUE(tavo::text::writeSynced(orders.path(), before));
     const LoadedList loaded = orders.incarcare_lista();
     EXPECT_EQ(loaded.rewriteError, QString());
+    // The system's own words after the folder's name (strerror's on POSIX).
+#ifdef Q_OS_WIN
+    EXPECT_TRUE(loaded.versionFailure.startsWith("versiuni: ") &&
+                loaded.versionFailure.size() > 10);
+#else
     EXPECT_EQ(loaded.versionFailure, "versiuni: File exists");
+#endif
     EXPECT_NE(bytes(orders.path()), before);
     EXPECT_FALSE(QFile::exists(QDir(dir.path()).filePath("man.txt")));
 }
