@@ -46,9 +46,15 @@ inline QStringList program() {
 inline void start(QProcess& tavo, const QString& folder, const QStringList& arguments,
                   const QStringList& faults = {}) {
     QProcessEnvironment env = environment(faults);
-    // Wine's own notes on standard error would be taken for the program's.
-    if (qEnvironmentVariableIsSet("TAVO_EXE") && !env.contains(QStringLiteral("WINEDEBUG")))
-        env.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
+    if (qEnvironmentVariableIsSet("TAVO_EXE")) {
+        // Wine's own notes on standard error would be taken for the program's.
+        if (!env.contains(QStringLiteral("WINEDEBUG")))
+            env.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
+        // Wine reads the arguments in the locale's character set: in C it
+        // would drop the letters outside ASCII. C.UTF-8 is English all the same.
+        if (env.value(QStringLiteral("LC_ALL")) == QLatin1String("C"))
+            env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    }
     tavo.setProcessEnvironment(env);
     const QStringList command = program();
     tavo.start(command.front(),

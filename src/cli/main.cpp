@@ -125,6 +125,8 @@ int runProgram(const QStringList& words, Output output, int argc, char** argv) {
 
 int main(int argc, char** argv) {
     const QStringList words = tavo::platform::commandLineWords(argc, argv);
+    if (!words.isEmpty())
+        tavo::platform::useStartingConsole();
     tavo::platform::writeStandardStreamsAsBytes();
 
     QTextStream out(stdout);

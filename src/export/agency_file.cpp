@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "export/agency_file_texts.h"
+#include "platform/system_error.h"
 #include "text/text_file.h"
 
 namespace tavo::exporting {
@@ -105,7 +106,7 @@ bool copyAgencyFile(const QDir& folder, const QString& name, QString* error) {
     QFile source(agentie.filePath(QLatin1String(kTabela)));
     if (!source.open(QIODevice::ReadOnly)) {
         if (error)
-            *error = source.fileName() + QLatin1String(": ") + source.errorString();
+            *error = source.fileName() + QLatin1String(": ") + platform::fileError(source);
         return false;
     }
     const QByteArray bytes = source.readAll();

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QWidget>
 #include <cstring>
 
 namespace tavo::gui {
@@ -57,9 +58,20 @@ QString RomanianQtTexts::translate(const char* context, const char* sourceText,
 void installRomanian(QApplication& app) {
     const QLocale romanian(QLocale::Romanian, QLocale::Romania);
     QLocale::setDefault(romanian);
-    // Windows already made take the new locale too.
+    // Windows already made take the new locale too. Qt passes the change on
+    // to them itself except on Windows, where it waits for the system's own
+    // notice of a change: there it is passed on here.
     QEvent localeChange(QEvent::LocaleChange);
     QCoreApplication::sendEvent(&app, &localeChange);
+#ifdef Q_OS_WIN
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->windowType() == Qt::Desktop || window->testAttribute(Qt::WA_SetLocale))
+            continue;
+        window->setLocale(romanian);
+        // Still following the default, as a window never given a locale does.
+        window->setAttribute(Qt::WA_SetLocale, false);
+    }
+#endif
 
     // The translator installed last is asked first: Qt's own file, when there
     // is one, comes before our table.

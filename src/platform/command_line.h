@@ -15,4 +15,10 @@ QStringList commandLineWords(int argc, char** argv);
 // mode, and would turn each LF into CR LF.
 void writeStandardStreamsAsBytes();
 
+// A command started from a terminal writes there. On Windows tavo.exe is a
+// windows program (no console opens with it from the Start menu): with a
+// command and no standard output handed to it (not redirected, not piped), it
+// writes to the console of the program that started it, when there is one.
+void useStartingConsole();
+
 }  // namespace tavo::platform

@@ -8,6 +8,8 @@ QStringList commandLineWords(int argc, char** argv) {
     return words;
 }
 
+void useStartingConsole() {}
+
 void writeStandardStreamsAsBytes() {}
 
 }  // namespace tavo::platform

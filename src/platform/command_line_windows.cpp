@@ -22,6 +22,16 @@ QStringList commandLineWords(int argc, char** argv) {
     return words;
 }
 
+void useStartingConsole() {
+    const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+    if ((out != nullptr && out != INVALID_HANDLE_VALUE) || !AttachConsole(ATTACH_PARENT_PROCESS))
+        return;
+    std::FILE* reopened = nullptr;
+    freopen_s(&reopened, "CONOUT$", "w", stdout);
+    freopen_s(&reopened, "CONOUT$", "w", stderr);
+    freopen_s(&reopened, "CONIN$", "r", stdin);
+}
+
 void writeStandardStreamsAsBytes() {
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);

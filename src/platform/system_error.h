@@ -2,11 +2,17 @@
 
 #include <QString>
 
+class QFileDevice;
+
 namespace tavo::platform {
 
 // The system's own words for why the last system call failed (errno on POSIX,
 // GetLastError() on Windows), as the user is shown them after a file's name.
 QString lastSystemError();
+
+// Why an operation on `file` failed, right after it failed, in the same words
+// on every system (Qt's own text on POSIX, where they are the system's).
+QString fileError(const QFileDevice& file);
 
 // The faults a test run asks the file functions to meet (see text/text_file.h),
 // told in the system's own words for them.

@@ -3,10 +3,16 @@
 #include <cerrno>
 #include <cstring>
 
+#include <QFileDevice>
+
 namespace tavo::platform {
 
 QString lastSystemError() {
     return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+QString fileError(const QFileDevice& file) {
+    return file.errorString();
 }
 
 QString faultMessage(Fault fault) {

@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <QFileDevice>
+#include <QFileInfo>
+
 namespace tavo::platform {
 namespace {
 
@@ -25,18 +28,53 @@ QString messageOf(DWORD code) {
     return message;
 }
 
+// The errors a file operation meets most, in the words the POSIX systems use
+// for them: a working folder carried between Linux and Windows gives the same
+// messages on both. Any other error is in the system's own words.
+QString reasonOf(DWORD code) {
+    switch (code) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+            return QStringLiteral("No such file or directory");
+        case ERROR_ACCESS_DENIED:
+            return QStringLiteral("Permission denied");
+        case ERROR_FILE_EXISTS:
+        case ERROR_ALREADY_EXISTS:
+            return QStringLiteral("File exists");
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL:
+            return QStringLiteral("No space left on device");
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION:
+            return QStringLiteral("Device or resource busy");
+        case ERROR_WRITE_PROTECT:
+            return QStringLiteral("Read-only file system");
+        case ERROR_DIRECTORY:
+            return QStringLiteral("Not a directory");
+        default:
+            return messageOf(code);
+    }
+}
+
 }  // namespace
 
 QString lastSystemError() {
-    return messageOf(GetLastError());
+    return reasonOf(GetLastError());
+}
+
+QString fileError(const QFileDevice& file) {
+    // Opening a folder as a file is refused as access denied: say what it is.
+    if (QFileInfo(file.fileName()).isDir())
+        return QStringLiteral("Is a directory");
+    return reasonOf(GetLastError());
 }
 
 QString faultMessage(Fault fault) {
     switch (fault) {
         case Fault::DiskFull:
-            return messageOf(ERROR_DISK_FULL);
+            return reasonOf(ERROR_DISK_FULL);
         case Fault::AccessDenied:
-            return messageOf(ERROR_ACCESS_DENIED);
+            return reasonOf(ERROR_ACCESS_DENIED);
         case Fault::NoHardLinks:
             break;
     }

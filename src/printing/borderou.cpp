@@ -11,6 +11,7 @@
 #include "beneficiary/bank_lookup.h"
 #include "checks/amounts.h"
 #include "platform/stored_file.h"
+#include "platform/system_error.h"
 #include "store/line_shape.h"
 #include "store/ordin.h"
 #include "text/cp1250.h"
@@ -390,11 +391,11 @@ bool scrie_borderou(const QString& ordersPath, const QString& summaryPath,
     QFile out(summaryPath);
     // The summary goes out in large pieces: no buffering of its own needed.
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        return fail(summaryPath, out.errorString());
+        return fail(summaryPath, platform::fileError(out));
     SummaryWriter writer(request, Banci1, &out);
     Borderou summary = walkOrders(orders.bytes(), request, writer);
     if (!writer.writing()) {
-        const QString why = out.errorString();
+        const QString why = platform::fileError(out);
         out.close();
         QFile::remove(summaryPath);
         return fail(summaryPath, why);

@@ -15,6 +15,7 @@
 #include "gui/list_combo.h"
 #include "gui/romanian.h"
 #include "gui_fixture.h"
+#include "printing/shipped_fonts.h"
 
 using namespace tavo;
 using namespace tavo::testing;
@@ -48,6 +49,8 @@ class IncarcViewTest : public QObject {
   private slots:
     // The zoom kept between runs goes to a test folder, never the user's.
     void initTestCase() {
+        // The faces of the Windows folder, where the tests run beside them.
+        printing::loadShippedFonts();
         QStandardPaths::setTestModeEnabled(true);
         QSettings(QStringLiteral("TAVO"), QStringLiteral("tavo"))
             .remove(QStringLiteral("entry/zoom"));

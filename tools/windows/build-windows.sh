@@ -14,6 +14,7 @@ folder=$out/tavo-$version-windows
 if [ ! -f "$out/build/build.ninja" ]; then
     cmake -G Ninja -S . -B "$out/build" -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+        -DQT_CHAINLOAD_TOOLCHAIN_FILE="$cache/mingw-toolchain.cmake" \
         -DCMAKE_FIND_ROOT_PATH="$zint" -DCMAKE_INSTALL_PREFIX="$PWD/$folder" >/dev/null
 fi
 cmake --build "$out/build" -j "${JOBS:-$(nproc)}"

@@ -20,24 +20,33 @@ bad() { echo "FAILED: $*"; failed=$((failed + 1)); }
 skip() { echo "SKIPPED: $*"; exit 0; }
 
 [ -f "$folder/tavo.exe" ] || { echo "no $folder/tavo.exe: run make windows first"; exit 1; }
-if ! command -v wine64 >/dev/null; then
+# Debian's wine64 puts its loader in /usr/lib/wine; the wine package adds wrappers on PATH.
+find_wine() {
+    wine=$(command -v wine64 || true)
+    [ -n "$wine" ] || { [ -x /usr/lib/wine/wine64 ] && wine=/usr/lib/wine/wine64; }
+    wineserver=$(command -v wineserver || true)
+    [ -n "$wineserver" ] || { [ -x /usr/lib/wine/wineserver64 ] && wineserver=/usr/lib/wine/wineserver64; }
+    [ -n "$wine" ] && [ -n "$wineserver" ]
+}
+if ! find_wine; then
     apt-get install -y -qq --no-install-recommends wine64 >/dev/null 2>&1 ||
         skip "wine64 is not installed and cannot be"
+    find_wine || skip "wine64 is installed but its loader is not found"
 fi
+export TAVO_WINE=$wine
 rm -rf "$check"
 mkdir -p "$check"
 export WINEPREFIX=$check/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-wine64 wineboot -i >/dev/null 2>&1 || skip "Wine cannot make a prefix here"
+"$wine" wineboot -i >/dev/null 2>&1 || skip "Wine cannot make a prefix here"
 # A persistent server: each start of tavo.exe then takes a fraction of a second.
-wineserver -p
-trap 'wineserver -k 2>/dev/null' EXIT
+"$wineserver" -p
+trap '"$wineserver" -k 2>/dev/null' EXIT
 started=$(date +%s)
 
 # --- the end-to-end cases ---
 log=$check/e2e.log
 TAVO_EXE=$folder/tavo.exe "$build/tests/tavo_e2e_tests" --gtest_brief=1 >"$log" 2>&1
-cases=$(grep -cE '^\[ +(OK|FAILED) +\] Cases/' "$log" || true)
-[ "$cases" -gt 0 ] || cases=$(TAVO_EXE=x "$build/tests/tavo_e2e_tests" --gtest_list_tests | grep -c '^  ')
+cases=$("$build/tests/tavo_e2e_tests" --gtest_list_tests | grep -c '^  ')
 failing=$(grep -cE '^\[  FAILED  \] Cases/.*ms\)$' "$log" || true)
 if [ "$failing" -eq 0 ] && grep -q '^\[  PASSED  \]' "$log"; then
     ok "end-to-end cases under Wine: $cases of $cases"
@@ -50,18 +59,21 @@ fi
 tests=$check/tests
 cp -r "$folder" "$tests"
 cp "$out"/build/tests/*.exe "$tests"/
+qt=$(ls -d "${TAVO_WINDOWS_CACHE:-$HOME/.cache/tavo-windows}"/qt-*/ | head -1)
+cp "$qt/bin/Qt6Test.dll" "$tests"/
 for exe in "$tests"/*_test*.exe; do
     name=$(basename "$exe" .exe)
     result=$check/$name.log
     if [ "$name" = tavo_unit_tests ]; then
-        (cd "$tests" && wine64 "$exe" --gtest_brief=1 >"$result" 2>&1)
+        (cd "$tests" && "$wine" "$exe" --gtest_brief=1 >"$result" 2>&1)
         status=$?
         ran=$(sed -nE 's/^\[==========\] ([0-9]+) tests? from .* ran.*/\1/p' "$result")
         skipped=$(sed -nE 's/^\[  SKIPPED \] ([0-9]+) tests?, listed below.*/\1/p' "$result")
         summary="${ran:-0} run, ${skipped:-0} skipped"
     else
-        (cd "$tests" && wine64 "$exe" -platform offscreen >"$result" 2>&1)
+        (cd "$tests" && "$wine" "$exe" -platform offscreen -o "$name.txt,txt" >/dev/null 2>&1)
         status=$?
+        cp "$tests/$name.txt" "$result" 2>/dev/null
         summary=$(sed -nE 's/^Totals: ([0-9]+) passed, ([0-9]+) failed, ([0-9]+) skipped.*/\1 passed, \3 skipped/p' "$result")
     fi
     if [ $status -eq 0 ]; then ok "$name under Wine: $summary"; else bad "$name under Wine: $summary (see $result)"; fi
@@ -72,7 +84,7 @@ documents=$check/documents
 mkdir -p "$documents"
 printf '1,745,1500.50,ALFA SRL,13548146,STR. MARE 1 BRASOV,RO46RNCB0089000000000001,,BUGETUL DE STAT,4221306,RO21TREZ13120A010101XXXX,,,IMPOZIT PE PROFIT,15/01/2025,,,,,OP\r\n' \
     >"$documents/ordine.txt"
-if (cd "$documents" && wine64 "$folder/tavo.exe" --dir . print 1 >"$check/print.log" 2>&1) &&
+if (cd "$documents" && "$wine" "$folder/tavo.exe" --dir . print 1 >"$check/print.log" 2>&1) &&
     [ -f "$documents/listari/print-0001.pdf" ]; then
     pdftoppm -q -r 300 -gray -aa no -aaVector no -png "$documents/listari/print-0001.pdf" "$check/page"
     read_back=$("$build/tools/decode_barcodes" "$check"/page*.png | head -1)
