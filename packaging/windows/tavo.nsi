@@ -57,8 +57,9 @@ Var ForWhom   ; the welcome page's words for it
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
 !define MUI_WELCOMEPAGE_TEXT "Această aplicație va instala TAVO ${VERSION} (ordine de plată și foi de vărsământ pentru trezorerie) $ForWhom.$\r$\n$\r$\nDocumentele rămân în dosarul Documente\TAVO al fiecărui utilizator; instalarea și dezinstalarea nu le modifică.$\r$\n$\r$\n$_CLICK"
-!define MUI_FINISHPAGE_RUN "$INSTDIR\tavo.exe"
+!define MUI_FINISHPAGE_RUN
 !define MUI_FINISHPAGE_RUN_TEXT "Pornire TAVO"
+!define MUI_FINISHPAGE_RUN_FUNCTION StartTavo
 
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_DIRECTORY
@@ -86,6 +87,12 @@ Var ForWhom   ; the welcome page's words for it
         ${EndIf}
     ${Loop}
 !macroend
+
+; "Pornire TAVO" on the last page: through Explorer, so that TAVO runs as the
+; user who is logged in, not with the rights of an installer run as administrator.
+Function StartTavo
+    Exec '"$WINDIR\explorer.exe" "$INSTDIR\tavo.exe"'
+FunctionEnd
 
 Function .onInit
     ; /D=FOLDER on the command line: NSIS has already put it in $INSTDIR.
