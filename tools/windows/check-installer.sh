@@ -93,6 +93,17 @@ gone() {
 # The shortcut names tavo.exe of FOLDER (Windows path) in its target.
 shortcut_to() { { strings -a "$1"; strings -a -el "$1"; } | grep -iF "$2\\tavo.exe" >/dev/null; }
 
+# --- tavo.exe's own resources (the real program only) ---
+if [ "${1:-}" != --dummy ] && command -v wrestool >/dev/null; then
+    resources=$(wrestool -l "$folder/tavo.exe" 2>/dev/null)
+    check "tavo.exe carries its icon (IDI_ICON1)" grep -q "name='IDI_ICON1'.*group_icon" <<<"$resources"
+    strings=$(wrestool -x --raw --type=16 "$folder/tavo.exe" 2>/dev/null |
+        iconv -f UTF-16LE -t UTF-8 2>/dev/null | tr '\0' '\n')
+    check "tavo.exe carries its version $version" \
+        grep -qzE "ProductVersion.*$version" <<<"$strings"
+    check "tavo.exe's description is \"$entry\"" grep -qF "$entry" <<<"$strings"
+fi
+
 # --- for the current user ---
 programs=$user_dir/AppData/Local/Programs/TAVO
 menu=$user_dir/AppData/Roaming/Microsoft/Windows/Start\ Menu/Programs
