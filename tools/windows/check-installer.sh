@@ -111,7 +111,9 @@ mkdir -p "$user_dir/Documents/TAVO"
 printf 'document of the user\r\n' >"$user_dir/Documents/TAVO/ordine.txt"
 wine64 reg add 'HKCU\Software\TAVO' /v Kept /d yes /f >/dev/null 2>&1
 
+start=$(now)
 wine64 "$older" /S /CurrentUser >/dev/null 2>&1
+first_time=$(seconds "$start" "$(now)")
 start=$(now)
 wine64 "$setup" /S /CurrentUser >/dev/null 2>&1
 status=$?
@@ -133,6 +135,14 @@ for name in Publisher EstimatedSize DisplayIcon UninstallString QuietUninstallSt
     check "HKCU uninstall entry: $name" test -n "$(value HKCU $name)"
 done
 check "no entry for every user" test -z "$(value HKLM DisplayName)"
+if [ "${1:-}" != --dummy ]; then
+    # The program runs from where it was installed, with what was installed beside it.
+    mkdir -p "$c/check"
+    printf '1,745,1500.50,ALFA SRL,13548146,STR. MARE 1 BRASOV,RO46RNCB0089000000000001,,BUGETUL DE STAT,4221306,RO21TREZ13120A010101XXXX,,,IMPOZIT PE PROFIT,15/01/2025,,,,,OP\r\n' \
+        >"$c/check/ordine.txt"
+    listed=$(wine64 "$programs/tavo.exe" --dir 'C:\check' list 2>/dev/null | tr -d '\r')
+    check "the installed tavo.exe lists a document" grep -qx '(s-au incarcat 1 OP/FV-uri)' <<<"$listed"
+fi
 check "the user's documents in Documents\\TAVO kept by the install" \
     test -f "$user_dir/Documents/TAVO/ordine.txt"
 check "the user's settings (HKCU\\Software\\TAVO) kept by the install" \
@@ -169,6 +179,7 @@ check "a file of the user's in the program's folder is kept, and the folder with
     test "$(files "$programs")" = ./notes.txt
 
 echo "installer $(basename "$setup"): $(du -h "$setup" | cut -f1)," \
-    "silent install ${install_time} s, silent uninstall ${uninstall_time} s under Wine"
+    "silent install ${first_time} s (over an earlier install ${install_time} s)," \
+    "silent uninstall ${uninstall_time} s under Wine"
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
