@@ -13,10 +13,14 @@ zint=$(ls -d "$cache"/zint-*/ | head -1)
 version=$(sed -nE 's/^project\(tavo VERSION ([0-9.]+).*/\1/p' CMakeLists.txt)
 folder=$out/tavo-$version-windows
 
+# The translations are compiled by the host's Qt tools: the Windows Qt has none
+# that run here.
+host_bins=$(qmake6 -query QT_HOST_BINS)
 if [ ! -f "$out/build/build.ninja" ]; then
     cmake -G Ninja -S . -B "$out/build" -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
-        -DCMAKE_FIND_ROOT_PATH="$zint" -DCMAKE_INSTALL_PREFIX="$PWD/$folder" >/dev/null
+        -DCMAKE_FIND_ROOT_PATH="$zint" -DCMAKE_INSTALL_PREFIX="$PWD/$folder" \
+        -DLRELEASE_PROGRAM="$host_bins/lrelease" -DLUPDATE_PROGRAM="$host_bins/lupdate" >/dev/null
 fi
 cmake --build "$out/build" -j "${JOBS:-$(nproc)}"
 rm -rf "$folder"

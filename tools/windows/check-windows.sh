@@ -9,6 +9,8 @@
 # One line per check, then a summary. Not part of `make test`.
 set -uo pipefail
 cd "$(dirname "$0")/../.."
+# Debian's wine64 package keeps its loader out of PATH (the wine package would add it).
+export PATH=/usr/lib/wine:$PATH
 out=${WINDOWS_BUILD:-build-windows}
 build=${BUILD:-build}
 version=$(sed -nE 's/^project\(tavo VERSION ([0-9.]+).*/\1/p' CMakeLists.txt)
