@@ -1,8 +1,6 @@
 // `tavo`: the windows without a command, the headless commands with one.
-#include <unistd.h>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
@@ -11,22 +9,14 @@
 #include "cli/commands.h"
 #include "cli/language.h"
 #include "gui/desktop.h"
+#include "platform/command_line.h"
+#include "platform/desktop.h"
+#include "platform/user_session.h"
 #include "printing/shipped_fonts.h"
 
 using namespace tavo::cli;
 
 namespace {
-
-// Qt's GUI layer wants a private runtime folder; headless runs (CI, scripts)
-// often have none, and Qt would complain on standard error.
-void ensureRuntimeFolder() {
-    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
-        return;
-    const QString folder = QDir::temp().filePath(QStringLiteral("tavo-runtime-%1").arg(getuid()));
-    QDir().mkpath(folder);
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
-}
 
 // `tavo help [COMMAND]`: the whole usage, or that of one command.
 int runHelp(const CommandLine& line, Output output) {
@@ -51,7 +41,7 @@ int runCommand(const QString& command, const CommandLine& line, const Options& o
         // Headless printing draws text: a GUI application on the offscreen platform.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
-        ensureRuntimeFolder();
+        tavo::platform::ensureRuntimeFolder();
         QGuiApplication app(argc, argv);
         tavo::printing::loadShippedFonts();
         if (command == QLatin1String("script"))
@@ -75,7 +65,9 @@ int runCommand(const QString& command, const CommandLine& line, const Options& o
 // The working folder and the print folder of the program's options; nothing,
 // with a line on standard error, when the working folder does not exist.
 std::optional<Options> folders(const CommandLine& program, Output output, int argc, char** argv) {
-    const QString folder = program.value(QStringLiteral("--dir"), QDir::currentPath());
+    const QString folder = program.has(QStringLiteral("--dir"))
+                               ? program.value(QStringLiteral("--dir"))
+                               : tavo::platform::defaultWorkingFolder(program.arguments.isEmpty());
     if (!QDir(folder).exists()) {
         output.err
             << translate("Failure", "tavo: the working folder does not exist: %1").arg(folder)
@@ -132,8 +124,8 @@ int runProgram(const QStringList& words, Output output, int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    QStringList words;
-    for (int i = 1; i < argc; ++i) words.append(QString::fromLocal8Bit(argv[i]));
+    const QStringList words = tavo::platform::commandLineWords(argc, argv);
+    tavo::platform::writeStandardStreamsAsBytes();
 
     QTextStream out(stdout);
     QTextStream err(stderr);

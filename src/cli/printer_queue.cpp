@@ -5,8 +5,8 @@
 #include <stdexcept>
 
 #include "cli/language.h"
+#include "platform/printer_state.h"
 #include "ui/page_output.h"
-#include "ui/printer_state.h"
 
 namespace tavo::cli {
 
@@ -19,7 +19,7 @@ QString findPrinterQueue(const QString& name, QString& error) {
                           : translate("Failure", "there is no printer '%1'").arg(name);
         return QString();
     }
-    const QString refusal = printerRefusal(info.printerName());
+    const QString refusal = platform::printerRefusal(info.printerName());
     if (!refusal.isEmpty()) {
         error = translate("Failure", "%1: nothing was printed").arg(refusal);
         return QString();

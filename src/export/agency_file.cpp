@@ -93,8 +93,9 @@ std::optional<QString> refusedAgencyName(const QString& name) {
     if (device.match(name).hasMatch()) {
         return t::windowsDeviceName;
     }
-    // Linux holds names of at most 255 bytes.
-    if (QFile::encodeName(name).size() > 255)
+    // Linux holds names of at most 255 bytes of UTF-8, whatever the system
+    // the folder is on now.
+    if (name.toUtf8().size() > 255)
         return t::tooLong;
     return std::nullopt;
 }

@@ -10,6 +10,7 @@
 #include "gui/window_places.h"
 #include "gui/windows.h"
 #include "main_window/program.h"
+#include "platform/desktop.h"
 #include "printing/shipped_fonts.h"
 
 namespace tavo::gui {
@@ -43,9 +44,7 @@ int runDesktop(int argc, char** argv, const QDir& folder) {
 }
 
 void showStartError(int argc, char** argv, const QString& message) {
-    const bool display =
-        !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-    if (!display || qgetenv("QT_QPA_PLATFORM") == "offscreen")
+    if (!tavo::platform::displayPresent() || qgetenv("QT_QPA_PLATFORM") == "offscreen")
         return;  // no one would see the box, and it would wait for ever
     QApplication app(argc, argv);
     QMessageBox::critical(nullptr, QStringLiteral("TAVO"), message);

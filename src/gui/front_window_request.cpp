@@ -1,14 +1,14 @@
 #include "gui/front_window_request.h"
 
-#include <unistd.h>
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QLoggingCategory>
-#include <QStandardPaths>
 #include <QThread>
 #include <algorithm>
+
+#include "platform/user_session.h"
 
 // Off unless asked for: QT_LOGGING_RULES="tavo.front-window.info=true".
 Q_LOGGING_CATEGORY(frontWindowLog, "tavo.front-window", QtWarningMsg)
@@ -34,13 +34,9 @@ QString FrontWindowRequest::serverName(const QDir& folder) {
     if (path.isEmpty())
         path = folder.absolutePath();
     const QByteArray hash =
-        QCryptographicHash::hash(QFile::encodeName(path), QCryptographicHash::Sha256).toHex();
-    // Local socket names are per machine: the user and the folder make it ours.
-    QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (runtime.isEmpty())
-        runtime = QDir::tempPath();
-    return QDir(runtime).filePath(
-        QStringLiteral("tavo-%1-%2").arg(getuid()).arg(QLatin1String(hash.left(24))));
+        QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha256).toHex();
+    // Local server names are per machine: the user and the folder make it ours.
+    return platform::userServerName(QStringLiteral("tavo"), QLatin1String(hash.left(24)));
 }
 
 bool FrontWindowRequest::listen(const QDir& folder) {

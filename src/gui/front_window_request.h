@@ -10,17 +10,17 @@ namespace tavo::gui {
 // decides which copy owns the folder; a copy started again on it from the
 // menu rings here, and the running copy brings its window to the front.
 //
-// The bell is a local socket named after the folder (its canonical path
-// hashed, with the user id) in the user's runtime folder, or in the temporary
-// folder without one: never in the working folder, which may lie on a file
-// system that has no sockets.
+// The bell is a local server named after the folder (its canonical path
+// hashed) and the user: on POSIX a socket in the user's runtime folder, never
+// in the working folder, which may lie on a file system that has no sockets;
+// on Windows a named pipe (platform/user_session.h).
 class FrontWindowRequest : public QObject {
     Q_OBJECT
 
   public:
     FrontWindowRequest();
 
-    // The socket's full path for `folder`.
+    // The local server's full name for `folder`.
     static QString serverName(const QDir& folder);
 
     // In the copy that holds the folder's lock: listens, first removing a

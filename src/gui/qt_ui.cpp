@@ -12,9 +12,9 @@
 
 #include "gui/text_viewer.h"
 #include "gui/window_places.h"
+#include "platform/printer_state.h"
 #include "store/reference_texts.h"
 #include "ui/page_output.h"
-#include "ui/printer_state.h"
 
 namespace tavo::gui {
 namespace {
@@ -156,7 +156,7 @@ void QtUi::printOnPrinter(const PrinterDrawing& draw, QWidget* over) {
     if (!printerInfo.isNull()) {
         // A queue that refuses jobs would drop the pages without a word, and a
         // stopped one would keep them: they go to a PDF file instead.
-        if (printerRefusal(printerInfo.printerName()).isEmpty()) {
+        if (platform::printerRefusal(printerInfo.printerName()).isEmpty()) {
             QPrinter printer(printerInfo, QPrinter::HighResolution);
             draw(printer);
             return;

@@ -1,31 +1,9 @@
 #include "main_window/program.h"
 
-#if __has_include(<malloc.h>)
-#include <malloc.h>
-#endif
-
+#include "platform/memory.h"
 #include "store/reference_texts.h"
 
 namespace tavo {
-namespace {
-
-// Memory the program frees is kept for its next use instead of going back to
-// the system at once: every printed page, every load of a long orders file
-// frees and takes again the same large buffers, and each page of memory the
-// system hands out anew costs a fault (on a virtual machine, a dozen
-// microseconds each, a tenth of the time of a printed page).
-void keepFreedMemory() {
-#if defined(M_MMAP_THRESHOLD) && defined(M_TRIM_THRESHOLD)
-    static const bool kept = [] {
-        mallopt(M_MMAP_THRESHOLD, 32 << 20);
-        mallopt(M_TRIM_THRESHOLD, 64 << 20);
-        return true;
-    }();
-    Q_UNUSED(kept);
-#endif
-}
-
-}  // namespace
 
 Program::Program(QDir folder, Ui& ui)
     : folder_(std::move(folder)),
@@ -35,7 +13,7 @@ Program::Program(QDir folder, Ui& ui)
       formIban_(folder_, ui_, state, lists, incarc_),
       formNrevid_(ui_, state, lists, incarc_),
       form2_(ui_, state, incarc_) {
-    keepFreedMemory();
+    platform::keepFreedMemory();
     introd_.setEntryWindow(&incarc_);
     incarc_.setAssistants(&formIban_, &formNrevid_, &form2_);
     // Leaving the entry window shows the main window with its list: after a

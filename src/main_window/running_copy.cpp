@@ -1,68 +1,9 @@
 #include "main_window/running_copy.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#include <QFile>
-#include <QThread>
-#include <cerrno>
-#include <optional>
-
 namespace tavo {
-namespace {
-
-// The file number of `path` when it is an empty file that no process holds
-// locked (a copy holding the lock keeps a flock on it, as QLockFile takes one).
-std::optional<ino_t> emptyAndFree(const QByteArray& path) {
-    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return std::nullopt;
-    struct stat info {};
-    std::optional<ino_t> free;
-    if (::fstat(fd, &info) == 0 && info.st_size == 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
-        free = info.st_ino;
-    ::close(fd);
-    return free;
-}
-
-// QLockFile knows a dead owner only by the process number in the file, so an
-// empty lock would stand for ever. A copy taking the lock right now holds it
-// and writes its number within microseconds: one still empty and free after a
-// pause was left by a copy that died, and is removed.
-bool removeEmptyLock(const QString& path) {
-    const QByteArray native = QFile::encodeName(path);
-    const std::optional<ino_t> first = emptyAndFree(native);
-    if (!first)
-        return false;
-    QThread::msleep(100);
-    const std::optional<ino_t> second = emptyAndFree(native);
-    return second == first && ::unlink(native.constData()) == 0;
-}
-
-bool writable(const QDir& folder) {
-    if (::access(QFile::encodeName(folder.absolutePath()).constData(), W_OK) == 0)
-        return true;
-    return errno != EACCES && errno != EROFS;
-}
-
-}  // namespace
 
 bool RunningCopy::acquire(const QDir& folder) {
-    const QString path = folder.filePath(QLatin1String(lockName));
-    lock_ = std::make_unique<QLockFile>(path);
-    // Never stale by age: only a lock whose process is gone is taken over.
-    lock_->setStaleLockTime(0);
-    if (lock_->tryLock(0))
-        return true;
-    if (lock_->error() == QLockFile::LockFailedError && removeEmptyLock(path) &&
-        lock_->tryLock(0)) {
-        return true;
-    }
-    lock_.reset();
-    // No copy can change the files of a folder this user may not write: the
-    // program runs there without the lock (and its saves fail, with a message).
-    return !writable(folder);
+    return lock_.acquire(folder.absolutePath(), folder.filePath(QLatin1String(lockName)));
 }
 
 }  // namespace tavo

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QDir>
-#include <QLockFile>
-#include <memory>
+
+#include "platform/running_copy_lock.h"
 
 namespace tavo {
 
@@ -21,7 +21,7 @@ class RunningCopy {
     bool acquire(const QDir& folder);
 
   private:
-    std::unique_ptr<QLockFile> lock_;
+    platform::RunningCopyLock lock_;
 };
 
 }  // namespace tavo

@@ -10,9 +10,9 @@
 
 #include "beneficiary/bank_lookup.h"
 #include "checks/amounts.h"
+#include "platform/stored_file.h"
 #include "store/line_shape.h"
 #include "store/ordin.h"
-#include "store/stored_file.h"
 #include "text/cp1250.h"
 #include "text/text_file.h"
 
@@ -382,7 +382,7 @@ bool scrie_borderou(const QString& ordersPath, const QString& summaryPath,
             *error = QFileInfo(path).fileName() + QLatin1String(": ") + why;
         return false;
     };
-    const store::StoredFile orders(ordersPath);
+    const platform::StoredFile orders(ordersPath);
     if (!orders.open())
         return fail(ordersPath, orders.errorString());
 

@@ -1,16 +1,15 @@
 #include "store/earlier_versions.h"
 
-#include <sys/stat.h>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <optional>
 
-#include "store/stored_file.h"
+#include "platform/durable_file.h"
+#include "platform/file_links.h"
+#include "platform/stored_file.h"
 #include "text/text_file.h"
 
 namespace tavo::store {
@@ -48,21 +47,6 @@ QString nextName(const QStringList& names) {
     return versionName(stamp);
 }
 
-bool sameFile(const QString& a, const QString& b) {
-    struct stat first {};
-    struct stat second {};
-    return ::stat(QFile::encodeName(a).constData(), &first) == 0 &&
-           ::stat(QFile::encodeName(b).constData(), &second) == 0 &&
-           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
-}
-
-// Makes the versions folder when it is missing; the reason when it cannot be.
-QString makeFolder(const QString& folder) {
-    if (::mkdir(QFile::encodeName(folder).constData(), 0755) == 0 || QFileInfo(folder).isDir())
-        return QString();
-    return QString::fromLocal8Bit(std::strerror(errno));
-}
-
 }  // namespace
 
 QStringList EarlierVersions::names() const {
@@ -83,9 +67,9 @@ bool EarlierVersions::isNewest(const QStringList& names, const QString& file,
     const QString newest = QDir(folder()).filePath(names.back());
     if (QFileInfo(newest).size() != bytes.size())
         return false;
-    if (sameFile(newest, file))
+    if (platform::sameFile(newest, file))
         return true;
-    const StoredFile stored(newest);
+    const platform::StoredFile stored(newest);
     return stored && stored.bytes() == bytes;
 }
 
@@ -97,7 +81,7 @@ QString EarlierVersions::relative(const QString& reason) const {
 EarlierVersions::Kept EarlierVersions::keep(const QString& file, QByteArrayView bytes) const {
     Kept result;
     const QString versions = folder();
-    if (const QString why = makeFolder(versions); !why.isEmpty()) {
+    if (QString why; !platform::makeFolder(versions, &why)) {
         result.failure = QLatin1String(folderName) + QStringLiteral(": ") + why;
         return result;
     }
@@ -111,7 +95,7 @@ EarlierVersions::Kept EarlierVersions::keep(const QString& file, QByteArrayView 
 
     const QString version = dir.filePath(nextName(names));
     if (text::linkFile(file, version)) {
-        text::syncFolder(versions);
+        platform::syncFolder(versions);
         result.path = version;
         return result;
     }

@@ -6,15 +6,18 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/stored_file.h"
 #include "store/earlier_versions.h"
 #include "store/line_shape.h"
-#include "store/stored_file.h"
 #include "text/cp1250.h"
 #include "text/search_folding.h"
 #include "text/text_file.h"
 #include "text/text_helpers.h"
 
 namespace tavo::store {
+
+using platform::StoredFile;
+
 namespace {
 
 // The file is worked on as stored: one byte a character, so commas and

@@ -43,12 +43,13 @@ QByteArray continut(const QString& name) {
 }
 
 QString nameInFolder(const QDir& folder, const QString& name) {
-    if (occupied(folder.filePath(name)))
-        return name;
-    // Name filters ignore case unless asked otherwise; the names hold no wildcard.
+    // Name filters ignore case unless asked otherwise; the names hold no
+    // wildcard. A file system that ignores case itself (Windows) finds
+    // INSTR.TXT under the name instr.txt too: the name listed is the one the
+    // file has.
     const QStringList found = folder.entryList(
         {name}, QDir::Files | QDir::Dirs | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
-    return found.isEmpty() ? name : found.front();
+    return found.isEmpty() || found.contains(name) ? name : found.front();
 }
 
 QStringList copyReferenceTexts(const QDir& folder) {

@@ -1,27 +1,25 @@
 #include "text/cp1250.h"
 
 #include <QHash>
-#include <QStringDecoder>
 #include <algorithm>
 #include <array>
+
+#include "platform/code_page.h"
 
 namespace tavo::text {
 namespace {
 
-// The byte-to-character table is taken once from Qt's converter; its inverse
-// serves the encoding, which must turn unknown characters into "?" (the
-// converter's own substitute is a control byte).
+// The byte-to-character table is taken once from the system's converter; its
+// inverse serves the encoding, which must turn unknown characters into "?"
+// (the converters' own substitutes differ: a control byte, a best guess).
 struct CodePage {
     std::array<char16_t, 256> toUnicode{};
     QHash<char16_t, unsigned char> fromUnicode;
 
     CodePage() {
-        QByteArray all(256, '\0');
-        for (int i = 0; i < 256; ++i) all[i] = char(i);
-        QStringDecoder decoder("windows-1250");
-        const QString decoded = decoder.decode(all);
+        const std::array<char16_t, 256> decoded = platform::codePage1250();
         for (int i = 0; i < 256; ++i) {
-            char16_t c = decoded.size() == 256 ? decoded[i].unicode() : char16_t(i);
+            char16_t c = decoded[i];
             // A byte the code page leaves undefined stands for itself, so that
             // it survives a read and a write unchanged.
             if (c == 0xFFFD)

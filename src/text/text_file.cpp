@@ -1,31 +1,26 @@
 #include "text/text_file.h"
 
-#include <fcntl.h>
-#include <unistd.h>
 #include <QFile>
-#include <QFileInfo>
-#include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 
+#include "platform/durable_file.h"
+#include "platform/file_links.h"
+#include "platform/system_error.h"
 #include "text/cp1250.h"
 
 namespace tavo::text {
 namespace {
+
+using platform::Fault;
+using platform::faultMessage;
 
 void setError(QString* error, const QString& message) {
     if (error)
         *error = message;
 }
 
-QString systemError() {
-    return QString::fromLocal8Bit(std::strerror(errno));
-}
-
 // The faults a test asked for through the environment (see writeSynced).
 struct Faults {
-    qint64 writeAfter = -1;  // the bytes a file takes before ENOSPC; -1: no limit
+    qint64 writeAfter = -1;  // the bytes a file takes before the disk is full; -1: no limit
     bool readOnly = false;
 };
 
@@ -42,18 +37,16 @@ const Faults& faults() {
     return asked;
 }
 
-// One write(2) of a file of which `done` bytes are written already; a full
-// disk asked for by a test takes what is left of it and then says ENOSPC.
-ssize_t writeSome(int fd, const char* data, qsizetype size, qint64 done) {
+// Writes `bytes` whole; a full disk asked for by a test takes its first bytes
+// and then says so.
+bool writeAll(platform::NewFile& file, const QByteArray& bytes, QString* why) {
     const qint64 limit = faults().writeAfter;
-    if (limit >= 0 && done + size > limit) {
-        size = qsizetype(std::max<qint64>(0, limit - done));
-        if (size == 0) {
-            errno = ENOSPC;
-            return -1;
-        }
-    }
-    return ::write(fd, data, size_t(size));
+    const bool full = limit >= 0 && bytes.size() > limit;
+    if (!file.write(bytes.constData(), full ? limit : bytes.size(), why))
+        return false;
+    if (full)
+        *why = faultMessage(Fault::DiskFull);
+    return !full;
 }
 
 }  // namespace
@@ -100,80 +93,46 @@ namespace {
 // Writes `bytes` to `path` completely (see writeSynced), synced when asked.
 bool writeWhole(const QString& path, const QByteArray& bytes, QString* error,
                 Durability durability) {
-    const QByteArray native = QFile::encodeName(path);
-    int fd = -1;
-    if (faults().readOnly)
-        errno = EACCES;
-    else
-        fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        setError(error, path + ": " + systemError());
-        return false;
+    QString why;
+    platform::NewFile file;
+    if (faults().readOnly) {
+        why = faultMessage(Fault::AccessDenied);
+    } else if (file.create(path, &why) && writeAll(file, bytes, &why) &&
+               (durability == Durability::Unsynced || file.sync(&why)) && file.close(&why)) {
+        return true;
     }
-    const char* data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = writeSome(fd, data, left, bytes.size() - left);
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            setError(error, path + ": " + systemError());
-            ::close(fd);
-            return false;
-        }
-        data += written;
-        left -= written;
-    }
-    if (durability == Durability::Synced && ::fsync(fd) != 0) {
-        setError(error, path + ": " + systemError());
-        ::close(fd);
-        return false;
-    }
-    if (::close(fd) != 0) {
-        setError(error, path + ": " + systemError());
-        return false;
-    }
-    return true;
+    setError(error, path + ": " + why);
+    return false;
 }
 
-// Renames `from` over `to` (see renameOver), the folder synced when asked.
+// Renames `from` over `to` (see renameOver), durable when synced.
 bool renameWhole(const QString& from, const QString& to, QString* error, Durability durability) {
-    if (faults().readOnly)
-        errno = EACCES;
-    if (faults().readOnly ||
-        std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0) {
-        setError(error, to + ": " + systemError());
-        return false;
-    }
-    if (durability == Durability::Unsynced)
+    QString why;
+    if (faults().readOnly) {
+        why = faultMessage(Fault::AccessDenied);
+    } else if (platform::renameOver(from, to,
+                                    durability == Durability::Synced
+                                        ? platform::RenameDurability::Durable
+                                        : platform::RenameDurability::Lazy,
+                                    &why)) {
         return true;
-    // The new file is in place: a folder that cannot be synced does not undo
-    // that, and saying otherwise would have the user save again for nothing.
-    syncFolder(QFileInfo(to).absolutePath());
-    return true;
+    }
+    setError(error, to + ": " + why);
+    return false;
 }
 
 }  // namespace
 
 bool linkFile(const QString& existing, const QString& link, QString* error) {
+    QString why;
     if (faults().readOnly)
-        errno = EACCES;
+        why = faultMessage(Fault::AccessDenied);
     else if (qEnvironmentVariableIntValue("TAVO_FAULT_NO_HARD_LINKS") != 0)
-        errno = EPERM;
-    else if (::link(QFile::encodeName(existing).constData(), QFile::encodeName(link).constData()) ==
-             0)
+        why = faultMessage(Fault::NoHardLinks);
+    else if (platform::hardLink(existing, link, &why))
         return true;
-    setError(error, link + ": " + systemError());
+    setError(error, link + ": " + why);
     return false;
-}
-
-void syncFolder(const QString& folder) {
-    const int fd =
-        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
 }
 
 bool writeSynced(const QString& path, const QByteArray& bytes, QString* error) {

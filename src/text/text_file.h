@@ -23,28 +23,25 @@ std::optional<QStringList> readLines(const QString& path);
 // environment variables, read once on the first write (a run without them
 // pays one test of a cached value per write):
 //   TAVO_FAULT_WRITE_AFTER=N  every file written here takes its first N bytes
-//                             and then fails with ENOSPC, as on a full disk;
+//                             and then fails as on a full disk (ENOSPC);
 //   TAVO_FAULT_READ_ONLY=1    creating a file here, `renameOver` and
-//                             `linkFile` fail with EACCES, as in a folder the
-//                             user may not write (what chmod cannot show a
-//                             test run as root);
-//   TAVO_FAULT_NO_HARD_LINKS=1  `linkFile` fails with EPERM, as on a file
+//                             `linkFile` fail as in a folder the user may not
+//                             write (EACCES; what chmod cannot show a test
+//                             run as root);
+//   TAVO_FAULT_NO_HARD_LINKS=1  `linkFile` fails (EPERM), as on a file
 //                             system without hard links (FAT, many network
 //                             shares); read at every call, so that a test can
 //                             turn it on and off.
 bool writeSynced(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
 // Renames `from` over `to` in one step (the old `to` stays until the new one
-// replaces it), then syncs the folder so that the rename itself is durable.
-// A rename that fails leaves both files as they were.
+// replaces it), durable: the rename itself reaches the disk before the call
+// returns. A rename that fails leaves both files as they were.
 bool renameOver(const QString& from, const QString& to, QString* error = nullptr);
 
 // Gives the file `existing` a second name `link` (a hard link: no copy; the
 // content is shared). Never replaces an existing `link`.
 bool linkFile(const QString& existing, const QString& link, QString* error = nullptr);
-
-// Syncs a folder, so that the names just made or removed in it are durable.
-void syncFolder(const QString& folder);
 
 // How a replaced file reaches the disk: synced before the call returns, so
 // that a crash afterwards keeps it, or left to the system, for a scratch file

@@ -1,8 +1,8 @@
-#include "ui/printer_state.h"
+#include "platform/printer_state.h"
 
 #include <cups/cups.h>
 
-namespace tavo {
+namespace tavo::platform {
 
 QString printerRefusal(const QString& queue) {
     const QByteArray name = queue.section(QLatin1Char('/'), 0, 0).toLocal8Bit();
@@ -23,4 +23,4 @@ QString printerRefusal(const QString& queue) {
     return QString();
 }
 
-}  // namespace tavo
+}  // namespace tavo::platform
