@@ -3,7 +3,7 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-asan bench screenshots deb deb-lint deb-check print-check clean fuzz fuzz-build windows windows-check
+.PHONY: all deps configure build run test test-asan bench screenshots deb deb-lint deb-check print-check clean fuzz fuzz-build windows windows-check windows-installer-check
 
 all: build
 
@@ -120,8 +120,9 @@ print-check: build
 
 # tavo.exe for 64-bit Windows, cross-built with MinGW-w64 against Qt and zint
 # built once from Debian's own sources into ~/.cache/tavo-windows (about 30
-# minutes on 2 cores the first time), and the portable folder
-# build-windows/tavo-VERSION-windows: see tools/windows/. Not part of `make test`.
+# minutes on 2 cores the first time), the portable folder
+# build-windows/tavo-VERSION-windows, its zip and its installer
+# tavo-VERSION-setup.exe (NSIS): see tools/windows/. Not part of `make test`.
 WINDOWS_BUILD ?= build-windows
 windows:
 	tools/windows/install-cross-deps.sh
@@ -131,6 +132,12 @@ windows:
 # back and killed saves, against tavo.exe under Wine: see tools/windows/check-windows.sh.
 windows-check: build
 	WINDOWS_BUILD=$(WINDOWS_BUILD) BUILD=$(BUILD) tools/windows/check-windows.sh
+
+# The installer alone, made for a small stand-in program and installed and
+# uninstalled under Wine: see tools/windows/check-installer.sh. Needs no Qt.
+windows-installer-check:
+	tools/windows/install-cross-deps.sh
+	tools/windows/check-installer.sh --dummy
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD)

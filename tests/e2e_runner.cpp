@@ -20,7 +20,8 @@
 //                      had before the first run / holds after the run
 //   === absent NAMES / exists NAMES         the files must not / must exist
 // Lines before the first section are comments. "{YEAR}", "{TODAY}" (dd/mm/yyyy)
-// and "{VERSION}" stand for what they name.
+// and "{VERSION}" stand for what they name; "{WINDOWS:TEXT}" stands for TEXT
+// when the cases play tavo.exe (TAVO_EXE) and for nothing otherwise.
 //
 // Every "=== command" or table row starts a new run, and so does a "=== script"
 // not following "=== command script"; the sections after it, file checks too,
@@ -220,6 +221,9 @@ struct Play {
 
 QString withToday(QString line) {
     const QDate today = QDate::currentDate();
+    static const QRegularExpression windowsOnly(QStringLiteral(R"(\{WINDOWS:([^}]*)\})"));
+    line.replace(windowsOnly,
+                 qEnvironmentVariableIsSet("TAVO_EXE") ? QStringLiteral("\\1") : QString());
     return line.replace(QLatin1String("{YEAR}"), QString::number(today.year()))
         .replace(QLatin1String("{TODAY}"), today.toString(QStringLiteral("dd/MM/yyyy")))
         .replace(QLatin1String("{VERSION}"), QLatin1String(TAVO_VERSION));

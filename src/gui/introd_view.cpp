@@ -73,9 +73,11 @@ IntrodView::IntrodView(Introd& model, QWidget* parent)
     titleFont.setBold(true);
     title->setFont(titleFont);
     auto* subtitle = new QLabel(captions::subtitle, this);
-    auto* Label5 = new QLabel(captions::Label5, this);
+    // The note on the date format; none on a system whose format is in order.
+    auto* Label5 = new QLabel(model_.Label5, this);
     Label5->setWordWrap(true);
     Label5->setStyleSheet(QStringLiteral("color: #8b0000"));
+    Label5->setVisible(!model_.Label5.isEmpty());
 
     // Made first, so that Tab goes through the documents' controls before the reports'.
     QWidget* documents = makeDocuments();

@@ -5,6 +5,7 @@
 #include "entry/incarc.h"
 #include "entry/incarc_texts.h"
 #include "export/dosar.h"
+#include "main_window/date_setting_note.h"
 #include "main_window/introd_texts.h"
 #include "store/earlier_versions.h"
 #include "store/ordin.h"
@@ -30,7 +31,11 @@ QString joinNumbers(const QList<int>& numbers) {
 }  // namespace
 
 Introd::Introd(QDir folder, Ui& ui, ProgramState& state)
-    : folder_(std::move(folder)), ui_(ui), state_(state), orders_(folder_) {}
+    : Label5(dateSettingNote()),
+      folder_(std::move(folder)),
+      ui_(ui),
+      state_(state),
+      orders_(folder_) {}
 
 QString Introd::countLabel(qsizetype count) {
     return introd_texts::countLabel.arg(count);

@@ -30,6 +30,7 @@ class Introd {
     QString Cauta;            // "Caută": the text the list is narrowed to
     QString CautaNumar;       // how many documents Cauta finds; empty when Cauta is
     QString Label3;           // the count of documents
+    QString Label5;           // the note on the date format, empty for none (date_setting_note.h)
     bool Option1 = true;      // "OP"
     bool Option2 = false;     // "FV"
     QString focus;            // name of the control that has the focus, empty for none

@@ -9,9 +9,14 @@ namespace tavo::introd_captions {
 inline const QString window = QStringLiteral("TAVO - vers. 1.3.3/06.02.2023");
 inline const QString title = QStringLiteral("Ordine de plată / Foi de vărsământ");
 inline const QString subtitle = QStringLiteral("(în relatia cu trezoreria statului)");
+// The note on the short-date format: Windows' words, and elsewhere those for a
+// format in use that is not day first, month second (%1: today in it).
 inline const QString Label5 = QStringLiteral(
     "Setati data calendaristica in Control Panel/Regional and Language "
     "Options/Customize/Date/Short date format:dd/mm/yyyy");
+inline const QString Label5_unusable = QStringLiteral(
+    "Data calendaristica nu este in format dd/mm/yyyy (azi: %1): listarile, "
+    "borderourile si pachetele de OP/FV nu pot fi facute.");
 inline const QString Label2 = QStringLiteral(" Nr.de ordine :");
 inline const QString Label4 = QStringLiteral("Nr.de ordine, Nr.OP/FV");
 inline const QString Cauta = QStringLiteral("Caută");

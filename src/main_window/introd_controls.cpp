@@ -68,7 +68,7 @@ ui::ControlTable Introd::controls() {
         ui::button(QStringLiteral("B_list"), [this] { B_list_Click(); }),
         ui::button(QStringLiteral("B_OPuri"), [this] { B_OPuri_Click(); }),
         ui::button(QStringLiteral("Command2"), [this] { Command2_Click(); }),
-        caption(QStringLiteral("Label5"), captions::Label5),
+        ui::label(QStringLiteral("Label5"), [this] { return Label5; }),
         ui::button(QStringLiteral("B_agentii"), [this] { B_agentii_Click(); }),
         ui::button(QStringLiteral("Command3"), [this] { Command3_Click(); }),
         ui::button(QStringLiteral("Command5"), [this] { Command5_Click(); }),

@@ -4,10 +4,13 @@
 #   - every end-to-end case of tests/e2e, with the same expected bytes;
 #   - the unit and widget tests built for Windows;
 #   - a document printed without a printer, its barcode read back as the payload;
-#   - saves killed at random moments, the orders file whole every time.
+#   - saves killed at random moments, the orders file whole every time;
+#   - the installer: installed and uninstalled silently (check-installer.sh).
 # One line per check, then a summary. Not part of `make test`.
 set -uo pipefail
 cd "$(dirname "$0")/../.."
+# Debian's wine64 package keeps its loader out of PATH (the wine package would add it).
+export PATH=/usr/lib/wine:$PATH
 out=${WINDOWS_BUILD:-build-windows}
 build=${BUILD:-build}
 version=$(sed -nE 's/^project\(tavo VERSION ([0-9.]+).*/\1/p' CMakeLists.txt)
@@ -105,6 +108,18 @@ if TAVO_EXE=$folder/tavo.exe TAVO_KILLS=$kills "$build/tests/tavo_crash_tests" \
     ok "tavo.exe killed $kills times while it saves: the orders file whole every time"
 else
     bad "killed saves (see $check/kills.log)"
+fi
+
+# --- the installer, in a Wine prefix of its own ---
+setup=$PWD/$out/tavo-$version-setup.exe
+if [ -f "$setup" ]; then
+    if tools/windows/check-installer.sh "$setup" >"$check/installer.log" 2>&1; then
+        ok "installer: $(grep '^installer ' "$check/installer.log" | cut -d' ' -f2-)"
+    else
+        bad "installer: $(tail -1 "$check/installer.log") (see $check/installer.log)"
+    fi
+else
+    bad "no installer $setup"
 fi
 
 echo "windows-check: $passed passed, $failed failed in $(($(date +%s) - started)) s"

@@ -2,16 +2,17 @@
 # Installs what the Windows build needs, only what is missing: the MinGW-w64
 # cross compilers (POSIX threads, as Qt needs), the host Qt tools the cross Qt
 # build runs (moc, rcc, uic of the same 6.4.2), Wine to run what is built, NSIS
-# for the installer, and a deb-src entry for each Debian 12 package source this
-# machine's apt already has, so that `apt-get source` can fetch Debian's own
-# qt6-base and zint. No other place is named: the sources come from the same
-# archive as every package of this machine.
+# for the installer, librsvg and icoutils for the program's icon, and a
+# deb-src entry for each Debian 12 package source this machine's apt already
+# has, so that `apt-get source` can fetch Debian's own qt6-base and zint. No
+# other place is named: the sources come from the same archive as every
+# package of this machine.
 set -euo pipefail
 packages=(
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     mingw-w64-x86-64-dev mingw-w64-tools dpkg-dev
     cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-l10n-tools
-    wine64 nsis zip fonts-dejavu-core
+    wine64 nsis zip fonts-dejavu-core librsvg2-bin icoutils
 )
 sudo_cmd=""
 [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
