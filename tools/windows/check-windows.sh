@@ -5,7 +5,9 @@
 #   - the unit and widget tests built for Windows;
 #   - a document printed without a printer, its barcode read back as the payload;
 #   - saves killed at random moments, the orders file whole every time;
-#   - the installer: installed and uninstalled silently (check-installer.sh).
+#   - the installer: installed and uninstalled silently (check-installer.sh);
+#   - the installed program's windows driven by keys on a virtual display
+#     (check-windows-desktop.sh): each of its steps one more check here.
 # One line per check, then a summary. Not part of `make test`.
 set -uo pipefail
 cd "$(dirname "$0")/../.."
@@ -120,6 +122,18 @@ if [ -f "$setup" ]; then
     fi
 else
     bad "no installer $setup"
+fi
+
+# --- the installed program's windows, driven by keys ---
+if [ -f "$setup" ]; then
+    desktop_log=$check/desktop.log
+    WINDOWS_BUILD=$out BUILD=$build tools/windows/check-windows-desktop.sh >"$desktop_log" 2>&1
+    grep -E '^(OK|FAILED|SKIPPED): ' "$desktop_log"
+    passed=$((passed + $(grep -c '^OK: ' "$desktop_log")))
+    failed=$((failed + $(grep -c '^FAILED: ' "$desktop_log")))
+    grep -q '^\(OK\|FAILED\|SKIPPED\): ' "$desktop_log" ||
+        bad "the windows under Wine: $(tail -1 "$desktop_log") (see $desktop_log)"
+    grep '^start to main window' "$desktop_log"
 fi
 
 echo "windows-check: $passed passed, $failed failed in $(($(date +%s) - started)) s"
