@@ -1,6 +1,7 @@
 #include "gui/desktop.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QMessageBox>
 #include <cstdio>
 
@@ -19,6 +20,13 @@ int runDesktop(int argc, char** argv, const QDir& folder) {
     QApplication app(argc, argv);
     installRomanian(app);
     printing::loadShippedFonts();
+#ifdef Q_OS_WIN
+    // The windows in the face the form is drawn with, as on Linux: the
+    // system's own may lack Romanian letters, or draw "Nr." as one sign.
+    QFont font = QApplication::font();
+    font.setFamily(QStringLiteral("DejaVu Sans"));
+    QApplication::setFont(font);
+#endif
     QtUi ui(folder);
     Program program(folder, ui);
     if (!program.acquireWorkingFolder()) {

@@ -178,7 +178,8 @@ void QtUi::printOnPrinter(const PrinterDrawing& draw, QWidget* over) {
     printer.setOutputFileName(path);
     draw(printer);
     showMessage(over ? over : parent_.data(),
-                why + QStringLiteral(" Documentul a fost salvat in fisierul '%1'.").arg(path),
+                why + QStringLiteral(" Documentul a fost salvat in fisierul '%1'.")
+                          .arg(QDir::toNativeSeparators(path)),
                 Icon::Information, QString());
 }
 
