@@ -18,17 +18,8 @@
 # uninstall times, then a summary.
 set -uo pipefail
 cd "$(dirname "$0")/../.."
-export PATH=/usr/lib/wine:$PATH
+. tools/windows/check-common.sh
 work=$(mktemp -d /tmp/tavo-installer-check.XXXXXX)
-passed=0
-failed=0
-ok() { echo "OK: $*"; passed=$((passed + 1)); }
-bad() { echo "FAILED: $*"; failed=$((failed + 1)); }
-check() { # check WHAT COMMAND...: OK when the command succeeds
-    local what=$1
-    shift
-    if "$@" >/dev/null 2>&1; then ok "$what"; else bad "$what"; fi
-}
 
 if [ "${1:-}" = --dummy ]; then
     # A console program standing in for tavo.exe, and folders shaped as the

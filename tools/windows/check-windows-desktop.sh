@@ -15,7 +15,7 @@
 # One OK/FAILED line per step, then a summary; status 0 when all passed.
 set -uo pipefail
 cd "$(dirname "$0")/../.."
-export PATH=/usr/lib/wine:$PATH
+. tools/windows/check-common.sh
 out=$(realpath -m "${WINDOWS_BUILD:-build-windows}")
 build=$(realpath -m "${BUILD:-build}")
 version=$(sed -nE 's/^project\(tavo VERSION ([0-9.]+).*/\1/p' CMakeLists.txt)
@@ -24,15 +24,6 @@ check=$out/check
 shots=$check/desktop
 linux_tavo=$build/tavo
 decode=$build/tools/decode_barcodes
-passed=0
-failed=0
-ok() { echo "OK: $*"; passed=$((passed + 1)); }
-bad() { echo "FAILED: $*"; failed=$((failed + 1)); }
-check() { # check WHAT COMMAND...: OK when the command succeeds
-    local what=$1
-    shift
-    if "$@" >/dev/null 2>&1; then ok "$what"; else bad "$what"; fi
-}
 [ -f "$setup" ] || { echo "no $setup: run make windows first"; exit 1; }
 for tool in Xvfb openbox xdotool wmctrl import pdftoppm; do
     command -v $tool >/dev/null || { echo "SKIPPED: no $tool"; exit 0; }

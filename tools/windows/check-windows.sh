@@ -11,27 +11,17 @@
 # One line per check, then a summary. Not part of `make test`.
 set -uo pipefail
 cd "$(dirname "$0")/../.."
-# Debian's wine64 package keeps its loader out of PATH (the wine package would add it).
-export PATH=/usr/lib/wine:$PATH
+. tools/windows/check-common.sh
 out=${WINDOWS_BUILD:-build-windows}
 build=${BUILD:-build}
 version=$(sed -nE 's/^project\(tavo VERSION ([0-9.]+).*/\1/p' CMakeLists.txt)
 folder=$PWD/$out/tavo-$version-windows
 check=$PWD/$out/check
-passed=0
-failed=0
-ok() { echo "OK: $*"; passed=$((passed + 1)); }
-bad() { echo "FAILED: $*"; failed=$((failed + 1)); }
 skip() { echo "SKIPPED: $*"; exit 0; }
 
 [ -f "$folder/tavo.exe" ] || { echo "no $folder/tavo.exe: run make windows first"; exit 1; }
-# Debian's wine64 puts its loader in /usr/lib/wine; the wine package adds wrappers on PATH.
 find_wine() {
-    wine=$(command -v wine64 || true)
-    [ -n "$wine" ] || { [ -x /usr/lib/wine/wine64 ] && wine=/usr/lib/wine/wine64; }
-    wineserver=$(command -v wineserver || true)
-    [ -n "$wineserver" ] || { [ -x /usr/lib/wine/wineserver64 ] && wineserver=/usr/lib/wine/wineserver64; }
-    [ -n "$wine" ] && [ -n "$wineserver" ]
+    wine=$(command -v wine64) && wineserver=$(command -v wineserver64 || command -v wineserver)
 }
 if ! find_wine; then
     apt-get install -y -qq --no-install-recommends wine64 >/dev/null 2>&1 ||
