@@ -1,6 +1,5 @@
 #include "beneficiary/iban.h"
 
-#include "store/program_state.h"
 #include "text/text_helpers.h"
 
 namespace tavo::beneficiary {
@@ -92,14 +91,6 @@ IbanCheck ver_IBAN(const QString& text) {
     check.cifre_control_IBAN = digits;
     check.corect = text::numericValue(check.text.mid(2, 2)) == text::numericValue(digits);
     return check;
-}
-
-bool ver_IBAN(QString& field, ProgramState& state) {
-    IbanCheck check = ver_IBAN(field);
-    field = check.text;
-    if (check.cifre_control_IBAN)
-        state.cifre_control_IBAN = *check.cifre_control_IBAN;
-    return check.corect;
 }
 
 CodIbanTest test_codIBAN(const QString& text) {

@@ -3,10 +3,6 @@
 #include <QString>
 #include <optional>
 
-namespace tavo {
-struct ProgramState;
-}
-
 namespace tavo::beneficiary {
 
 // Romanian IBAN: "RO", two check digits, a 4-character bank code and a
@@ -42,7 +38,7 @@ struct IbanCheck {
     bool corect = true;  // check digits right, or the field empty
     QString text;        // the field's text afterwards (filled with "X" to 24)
     // The check digits worked out; none when the field was empty and nothing
-    // was computed (the previous `cifre_control_IBAN` then stays).
+    // was computed.
     std::optional<QString> cifre_control_IBAN;
 };
 
@@ -51,10 +47,6 @@ struct IbanCheck {
 // 3-4 are compared, as numbers, with the check digits of its last 20
 // characters followed by "RO00". Any bank code is accepted.
 IbanCheck ver_IBAN(const QString& text);
-
-// The same check applied to an entry field: rewrites `field` and, when digits
-// were computed, sets `state.cifre_control_IBAN`.
-bool ver_IBAN(QString& field, ProgramState& state);
 
 // Outcome of the test run when the assistant's `codIBAN` field is left.
 struct CodIbanTest {

@@ -7,7 +7,6 @@
 
 #include "text/cp1250.h"
 #include "text/text_file.h"
-#include "ui/ui.h"
 
 namespace tavo::beneficiary {
 namespace {
@@ -359,7 +358,7 @@ ReferenceLists builtInLists(std::vector<FileProblem>* problems) {
     return lists;
 }
 
-ReferenceLists loadReferenceLists(const QDir& workFolder, Ui& ui) {
+ReferenceLists loadReferenceLists(const QDir& workFolder, Notices& notices) {
     const ReferenceLists builtIn = builtInLists();
     ReferenceLists lists = builtIn;
     const QString folder = QLatin1String(kUserListFolder);
@@ -370,15 +369,15 @@ ReferenceLists loadReferenceLists(const QDir& workFolder, Ui& ui) {
             continue;
         QFile user(path);
         if (!user.open(QIODevice::ReadOnly)) {
-            ui.message(
-                problemMessage(relative, {{0, QStringLiteral("fisierul nu poate fi citit")}}),
-                Icon::Exclamation);
+            notices.push_back(
+                {problemMessage(relative, {{0, QStringLiteral("fisierul nu poate fi citit")}}),
+                 Icon::Exclamation});
             continue;
         }
         QStringList rows = listRows(text::fromCp1250(user.readAll()));
         const auto problems = checkRows(file.shape, rows);
         if (!problems.empty()) {
-            ui.message(problemMessage(relative, problems), Icon::Exclamation);
+            notices.push_back({problemMessage(relative, problems), Icon::Exclamation});
             continue;
         }
         file.list(lists) = ReferenceList(file.shape, std::move(rows));
@@ -387,11 +386,12 @@ ReferenceLists loadReferenceLists(const QDir& workFolder, Ui& ui) {
     // The short names follow the long names by position: the two lists must
     // stay a pair.
     if (!sameCodesRowByRow(lists.Form_NREVID.oblig1, lists.Form_NREVID.oblig3)) {
-        ui.message(QStringLiteral("Atentie ! Listele din fisierele %1/form_nrevid_oblig1.txt si "
-                                  "%1/form_nrevid_oblig3.txt nu au aceleasi coduri pe aceleasi "
-                                  "randuri.\r\nSe folosesc listele incluse in program.")
-                       .arg(folder),
-                   Icon::Exclamation);
+        notices.push_back(
+            {QStringLiteral("Atentie ! Listele din fisierele %1/form_nrevid_oblig1.txt si "
+                            "%1/form_nrevid_oblig3.txt nu au aceleasi coduri pe aceleasi "
+                            "randuri.\r\nSe folosesc listele incluse in program.")
+                 .arg(folder),
+             Icon::Exclamation});
         lists.Form_NREVID.oblig1 = builtIn.Form_NREVID.oblig1;
         lists.Form_NREVID.oblig3 = builtIn.Form_NREVID.oblig3;
     }

@@ -5,9 +5,7 @@
 #include <QStringList>
 #include <vector>
 
-namespace tavo {
-class Ui;
-}
+#include "ui/notice.h"
 
 namespace tavo::beneficiary {
 
@@ -144,11 +142,11 @@ ReferenceLists builtInLists(std::vector<FileProblem>* problems = nullptr);
 
 // The lists at start-up: the built-in lists, each replaced by the file of the
 // same name in `liste/` of the working folder when there is one and it passes
-// the same checks. A file that fails them is reported through `ui` (file, line,
-// what is wrong) and its built-in list stays. The builder's `oblig1` and
+// the same checks. A file that fails them is reported in `notices` (file,
+// line, what is wrong) and its built-in list stays. The builder's `oblig1` and
 // `oblig3` are kept together: if the two no longer have the same codes row by
 // row, both go back to the built-in ones, with a message.
-ReferenceLists loadReferenceLists(const QDir& workFolder, Ui& ui);
+ReferenceLists loadReferenceLists(const QDir& workFolder, Notices& notices);
 
 // The rows of a list file's text (CP1250 already decoded); blank lines at the
 // end of a file are no rows.

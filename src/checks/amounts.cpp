@@ -109,7 +109,7 @@ QString grupare_mii(const QString& number) {
     return (n.negative ? QStringLiteral("-") : QString()) + pieces.join(QLatin1Char('.'));
 }
 
-QString checkTypedAmount(const QString& typed, Ui& ui) {
+QString checkTypedAmount(const QString& typed, Notices& notices) {
     if (!isAmountNumber(typed))
         return {};
     QString amount = withoutBlanks(suma_punct(typed));
@@ -117,8 +117,8 @@ QString checkTypedAmount(const QString& typed, Ui& ui) {
         amount.remove(0, 1);
     const qsizetype point = amount.indexOf(QLatin1Char('.'));
     if ((point < 0 && amount.size() > 15) || point > 15) {
-        ui.message(QStringLiteral("Suma are mai mult de 15 cifre la partea intreaga."),
-                   Icon::Exclamation);
+        notices.push_back({QStringLiteral("Suma are mai mult de 15 cifre la partea intreaga."),
+                           Icon::Exclamation});
         amount.truncate(15);
     }
     return amount;
@@ -142,11 +142,11 @@ std::optional<ThousandsQuestion> thousandsQuestion(const QString& typed) {
         amount};
 }
 
-QString leaveAmountField(const QString& typed, Ui& ui) {
+QString leaveAmountField(const QString& typed, bool thousandsMeant, Notices& notices) {
     const std::optional<ThousandsQuestion> thousands = thousandsQuestion(typed);
-    if (thousands && ui.ask(thousands->question) == Answer::Yes)
-        return checkTypedAmount(thousands->amount, ui);
-    return checkTypedAmount(typed, ui);
+    if (thousands && thousandsMeant)
+        return checkTypedAmount(thousands->amount, notices);
+    return checkTypedAmount(typed, notices);
 }
 
 AmountForms amountForms(const QString& field) {

@@ -3,7 +3,7 @@
 #include <QString>
 #include <optional>
 
-#include "ui/ui.h"
+#include "ui/notice.h"
 
 namespace tavo::checks {
 
@@ -37,8 +37,9 @@ struct AmountForms {
 
 // Leaving the amount field: a number gets "," turned into "." and loses its
 // blanks and a leading sign; an integer part of more than 15 digits is
-// reported and cut to 15 characters; a text that is not a number is emptied.
-QString checkTypedAmount(const QString& typed, Ui& ui);
+// reported (in `notices`) and cut to 15 characters; a text that is not a
+// number is emptied.
+QString checkTypedAmount(const QString& typed, Notices& notices);
 
 // An amount typed as the form shows amounts: "." between groups of three
 // digits, then maybe "," and one or two decimals ("1.500", "12.500,00"). The
@@ -51,9 +52,10 @@ struct ThousandsQuestion {
 // The question for `typed`, or nothing when it is not written that way.
 std::optional<ThousandsQuestion> thousandsQuestion(const QString& typed);
 
-// Leaving the amount field: the thousands question first, when the text
-// calls for it (Yes takes the amount without its dots), then checkTypedAmount.
-QString leaveAmountField(const QString& typed, Ui& ui);
+// Leaving the amount field: when the text calls for the thousands question
+// and `thousandsMeant` (the user's answer) is true, the amount without its
+// dots; then checkTypedAmount.
+QString leaveAmountField(const QString& typed, bool thousandsMeant, Notices& notices);
 
 // The stored amount and its two displays, as the document check works them out
 // from the amount field. A zero amount empties the field and both displays.

@@ -133,7 +133,7 @@ QString norm_data(const QString& typed) {
     return norm_data(typed, QDate::currentDate().year());
 }
 
-QString verif_data(const QString& text, Ui& ui) {
+QString verif_data(const QString& text, Notices& notices) {
     // The conversion writes "/" between the parts, so the text needs no
     // separator rewriting afterwards. A text that is not a date is refused
     // rather than kept: it would otherwise be saved and printed as a date.
@@ -141,8 +141,8 @@ QString verif_data(const QString& text, Ui& ui) {
     const QString written = date ? dateToText(*date) : QString();
     const QString year = written.right(4);
     if (!date || year.at(0) != QLatin1Char('2') || value(year) < 2015) {
-        ui.message(QStringLiteral("ATENTIE ! Data trebuie sa fie in format dd/mm/yyyy."),
-                   Icon::None);
+        notices.push_back(
+            {QStringLiteral("ATENTIE ! Data trebuie sa fie in format dd/mm/yyyy."), Icon::None});
         return {};
     }
     return written;
@@ -177,20 +177,17 @@ int unusableShortDateRule(const QString& t, const QString& t1, const QString& t3
     return 0;
 }
 
-void verif_setare_data(Ui& ui, ProgramState& state, const ShortDateFormatter& format,
-                       const QDate& today) {
-    state.eroare_data = false;
+std::optional<Notice> verif_setare_data(const ShortDateFormatter& format, const QDate& today) {
     const int rule =
         unusableShortDateRule(format(today), format(today.addDays(1)), format(today.addDays(31)));
     if (rule == 0)
-        return;
-    ui.message(
+        return std::nullopt;
+    return Notice{
         QStringLiteral("Data calendaristica nu este in format dd/mm/yyyy.\r\n"
                        "Modificati setarea datei calendaristice (format si separator de "
                        "data) \r\n"
                        "in Control Panel/Regional Settings (Regional and Language Options)."),
-        Icon::Exclamation);
-    state.eroare_data = true;
+        Icon::Exclamation};
 }
 
 }  // namespace tavo::checks

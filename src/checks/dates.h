@@ -5,8 +5,7 @@
 #include <functional>
 #include <optional>
 
-#include "store/program_state.h"
-#include "ui/ui.h"
+#include "ui/notice.h"
 
 namespace tavo::checks {
 
@@ -32,8 +31,8 @@ QString norm_data(const QString& typed);
 
 // The final check of a stored date: rewrites it through the program's date
 // conversion as "dd/mm/yyyy"; a date before 2015, or a text that is not a date,
-// is refused with a message and gives the empty text.
-QString verif_data(const QString& text, Ui& ui);
+// is refused with a message (in `notices`) and gives the empty text.
+QString verif_data(const QString& text, Notices& notices);
 
 // The short-date text of a date as the machine would write it.
 using ShortDateFormatter = std::function<QString(const QDate&)>;
@@ -47,11 +46,10 @@ QString programShortDate(const QDate& date);
 // (1 to 6) of the first rule that fails.
 int unusableShortDateRule(const QString& t, const QString& t1, const QString& t31);
 
-// Checks that the short-date format puts the day first and the month second.
-// Sets `state.eroare_data` to false when it does; otherwise shows the
-// regional-settings message and sets it to true. Callers stop when it is true.
-void verif_setare_data(Ui& ui, ProgramState& state,
-                       const ShortDateFormatter& format = programShortDate,
-                       const QDate& today = QDate::currentDate());
+// Checks that the short-date format puts the day first and the month second:
+// nothing when it does, otherwise the regional-settings message, and callers
+// stop.
+std::optional<Notice> verif_setare_data(const ShortDateFormatter& format = programShortDate,
+                                        const QDate& today = QDate::currentDate());
 
 }  // namespace tavo::checks

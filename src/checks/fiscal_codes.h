@@ -13,4 +13,9 @@ bool verif_CNP(const QString& code);
 // the last of which is the control digit. An empty text passes.
 bool verif_CIF(const QString& code);
 
+// A fiscal code the form accepts: a person's CNP or a legal person's CIF.
+inline bool validFiscalCode(const QString& code) {
+    return verif_CNP(code) || verif_CIF(code);
+}
+
 }  // namespace tavo::checks

@@ -6,7 +6,7 @@
 #include <functional>
 #include <map>
 
-#include "store/program_state.h"
+#include "entry/program_state.h"
 #include "ui/scripted_ui.h"
 
 namespace tavo::cli {

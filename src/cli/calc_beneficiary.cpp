@@ -9,10 +9,10 @@ void addBeneficiaryOperations(CalcTable& table) {
     table[QStringLiteral("mod97")] = textOperation(mod97);
     table[QStringLiteral("IBAN_110")] = textOperation(IBAN_110);
     table[QStringLiteral("ver_IBAN")] = {
-        1, [](const QStringList& a, CalcEnv& env) {
-            QString field = a[0];
-            const bool corect = ver_IBAN(field, env.state);
-            return QStringList{yesNo(corect) + ' ' + field + ' ' + env.state.cifre_control_IBAN};
+        1, [](const QStringList& a, CalcEnv&) {
+            const IbanCheck check = ver_IBAN(a[0]);
+            return QStringList{yesNo(check.corect) + ' ' + check.text + ' ' +
+                               check.cifre_control_IBAN.value_or(QString())};
         }};
     table[QStringLiteral("nr_evidenta")] = yesNoOperation(isRegistrationNumber);
 }

@@ -12,17 +12,26 @@ void addChecksOperations(CalcTable& table) {
     table[QStringLiteral("norm_data")] =
         textOperation([](const QString& text) { return checks::norm_data(text); });
     table[QStringLiteral("verif_data")] = {1, [](const QStringList& a, CalcEnv& env) {
-                                               return QStringList{checks::verif_data(a[0], env.ui)};
+                                               Notices notices;
+                                               const QString date =
+                                                   checks::verif_data(a[0], notices);
+                                               showNotices(env.ui, notices);
+                                               return QStringList{date};
                                            }};
     // Leaving the amount field of an empty payment order: the field check,
     // then the document check that works out the two displays. The
     // operation takes no answers: the thousands question is answered No.
     table[QStringLiteral("suma")] = {
         1, [](const QStringList& a, CalcEnv& env) {
-            if (checks::thousandsQuestion(a[0]))
+            const auto question = checks::thousandsQuestion(a[0]);
+            if (question) {
                 env.ui.queueAnswer(QStringLiteral("no"));
+                static_cast<Ui&>(env.ui).ask(question->question);
+            }
+            Notices notices;
             const checks::AmountForms forms =
-                checks::amountForms(checks::leaveAmountField(a[0], env.ui));
+                checks::amountForms(checks::leaveAmountField(a[0], false, notices));
+            showNotices(env.ui, notices);
             return QStringList{forms.field, forms.grouped, forms.words};
         }};
     table[QStringLiteral("grupare_mii")] = textOperation(checks::grupare_mii);

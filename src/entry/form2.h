@@ -2,7 +2,7 @@
 
 #include <QDate>
 
-#include "store/program_state.h"
+#include "entry/program_state.h"
 #include "ui/control_table.h"
 #include "ui/ui.h"
 

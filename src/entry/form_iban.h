@@ -5,7 +5,7 @@
 
 #include "beneficiary/iban_lists.h"
 #include "beneficiary/reference_lists.h"
-#include "store/program_state.h"
+#include "entry/program_state.h"
 #include "text/text_helpers.h"
 #include "ui/control_table.h"
 #include "ui/ui.h"

@@ -3,7 +3,7 @@
 #include <QString>
 
 #include "beneficiary/reference_lists.h"
-#include "store/program_state.h"
+#include "entry/program_state.h"
 #include "ui/control_table.h"
 #include "ui/ui.h"
 

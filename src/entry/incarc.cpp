@@ -279,7 +279,7 @@ void Incarc::but_exit_Click() {
         return;
     }
     if (save == Answer::Yes) {
-        verif_OP1();
+        verif_OP1();  // what is missing is told, and saved all the same
         QString error;
         QString versionFailure;
         saved = orders_.salvare_ordin(document(), mainListItems ? mainListItems() : QStringList(),
@@ -289,7 +289,7 @@ void Incarc::but_exit_Click() {
             ui_.message(incarc_texts::salvareEsuata.arg(error), Icon::Exclamation);
             return;
         }
-        store::reportKeepFailure(ui_, state_, versionFailure);
+        reportKeepFailure(ui_, state_, versionFailure);
     }
     closeWindow(saved ? &*saved : nullptr);
 }

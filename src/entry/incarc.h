@@ -8,12 +8,14 @@
 #include <optional>
 
 #include "beneficiary/reference_lists.h"
+#include "document/document_checks.h"
+#include "document/field_checks.h"
 #include "printing/printed_page.h"
 #include "printing/text_image.h"
 #include "store/field_names.h"
 #include "store/orders_file.h"
-#include "store/program_state.h"
 #include "text/text_helpers.h"
+#include "entry/program_state.h"
 #include "ui/control_table.h"
 #include "ui/ui.h"
 
@@ -24,13 +26,10 @@ class Form_NREVID;
 class Form2;
 
 // A line shown beside the form when a field check emptied what the user typed
-// without a message of its own, or read an amount other than the user meant:
-// which field, and the form it accepts. It stays until the user types in that
-// field again, another hint takes its place or the window closes.
-struct FieldHint {
-    int field = -1;  // a D1
-    QString text;    // empty: no hint
-};
+// without a message of its own, or read an amount other than the user meant.
+// It stays until the user types in that field again, another hint takes its
+// place or the window closes.
+using document::FieldHint;
 
 // The part of a field's text to select: `length` characters from `start`.
 struct FieldSelection {
@@ -182,12 +181,18 @@ class Incarc {
     // --- the field checks and the document checks ---
     // The checks run when d1(k) loses the focus.
     void leaveField(int k);
+    // The normalisation of d1(k) alone, its messages shown.
     void verif1(int k);
+    // The check of the whole document, its messages shown.
     void verif_OP();
-    void verif_OP1();
-    void verif_OP2();
-    bool ver_IBAN(int k);
+    // The missing data of the document shown (verif_OP1 shows them too).
+    QStringList verif_OP2() const;
+    QStringList verif_OP1();
+    // Selects in the assistant's units the treasury unit of the IBAN d1(k).
     void poz_IBAN(int k);
+    // The document shown, and what its checks read besides it.
+    document::Document currentDocument() const;
+    document::CheckContext checkContext() const;
 
     // The document as it is stored: the order number nr_curent, the fields,
     // and the type from the title.
@@ -221,16 +226,10 @@ class Incarc {
     ui::ControlTable controls();
 
   private:
-    void placeDebitDateCalendar(int k);
-    void setBankLabel(int k);
-    bool findBankLabels(int k);
-    void fillTreasuryBeneficiary();
+    void showDebitDate(bool shown);
     void copyToSecondCopy();
-    QString typedIssueDate(const QString& text, bool debitDate);
     void closeWindow(const store::LoadedList* saved = nullptr);
     void handOverToAssistant();
-    void hintAfterChecks(int k, const QString& typed, const QString& indicatorBefore);
-    void giveHint(int k, const QString& text);
     // Leaving d1(k): its checks, then what they took from the user kept.
     void checkLeftField(int k);
     void forgetTypedTexts();

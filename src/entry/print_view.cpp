@@ -3,41 +3,13 @@
 #include "entry/incarc.h"
 #include "entry/incarc_texts.h"
 #include "entry/stored_document.h"
+#include "printing/document_page.h"
 #include "printing/payload.h"
 
 namespace tavo {
-namespace {
-
-// The declaration note of a registration number whose 18th character is "1".
-QString declarationNote(const QString& nr_evidenta) {
-    return nr_evidenta.size() >= 18 && nr_evidenta[17] == QLatin1Char('1') ? incarc_texts::val_decl
-                                                                           : QString();
-}
-
-// The field whose text each print label e1(0)..e1(11) carries.
-constexpr std::array<D1, kE1Count> kE1Fields{
-    D1::nr_OP,         D1::platitor,     D1::CIF_platitor,   D1::adresa_platitor,
-    D1::IBAN_platitor, D1::beneficiar,   D1::CIF_beneficiar, D1::IBAN_beneficiar,
-    D1::nr_evidenta,   D1::reprezentand, D1::data_emiterii,  D1::data_debitarii};
-
-// The field, or else the derived label, that each print label F1(0)..F1(21) of
-// the lower copy carries (-1: none of that kind).
-struct F1Source {
-    int field;
-    int label;
-};
-constexpr std::array<F1Source, kF1Count> kF1Sources{{
-    {D1::nr_OP, -1},          {-1, B1::suma_afisata},         {-1, B1::suma_litere},
-    {D1::platitor, -1},       {D1::CIF_platitor, -1},         {D1::adresa_platitor, -1},
-    {D1::IBAN_platitor, -1},  {-1, B1::BIC_platitor},         {-1, B1::banca_platitor},
-    {D1::beneficiar, -1},     {D1::CIF_beneficiar, -1},       {D1::IBAN_beneficiar, -1},
-    {-1, B1::BIC_beneficiar}, {-1, B1::banca_beneficiar},     {D1::nr_evidenta, -1},
-    {D1::reprezentand, -1},   {D1::data_emiterii, -1},        {-1, B1::marcaj_ordine},
-    {D1::cod_angajament, -1}, {D1::indicator_angajament, -1}, {D1::data_debitarii, -1},
-    {D1::cod_program, -1},
-}};
-
-}  // namespace
+using printing::declarationNote;
+using printing::kE1Fields;
+using printing::kF1Sources;
 
 void Incarc::aranjare_listare(int copii) {
     printLayoutShown = true;
@@ -116,8 +88,7 @@ printing::PrintedPage Incarc::pagina() const {
 }
 
 bool Incarc::listare(int copii) {
-    verif_OP1();
-    if (!state_.lista_erori.isEmpty())
+    if (!verif_OP1().isEmpty())
         return false;
     aranjare_listare(copii);
     const QString payload = text_CB();

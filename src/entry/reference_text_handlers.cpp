@@ -5,15 +5,15 @@
 namespace tavo {
 
 void Incarc::Command2_Click() {
-    reference_texts::openInViewer(ui_, folder_, reference_texts::kInstr);
+    ui_.openText(reference_texts::viewerPath(folder_, reference_texts::kInstr));
 }
 
 void Incarc::Command5_Click() {
-    reference_texts::openInViewer(ui_, folder_, reference_texts::kInfUtile);
+    ui_.openText(reference_texts::viewerPath(folder_, reference_texts::kInfUtile));
 }
 
 void Incarc::B_legi_Click() {
-    reference_texts::openInViewer(ui_, folder_, reference_texts::kLegi);
+    ui_.openText(reference_texts::viewerPath(folder_, reference_texts::kLegi));
 }
 
 void Incarc::But_explic_Click() {

@@ -1,73 +1,91 @@
 #include "entry/stored_document.h"
 
+#include "printing/document_page.h"
 #include "printing/payload.h"
+#include "store/orders_file.h"
 #include "text/cp1250.h"
 
 namespace tavo {
-namespace {
-
-const QString kOP = QStringLiteral("OP");
-const QString kFV = QStringLiteral("FV");
-
-}  // namespace
 
 StoredDocuments::StoredDocuments(QDir folder, Ui& ui, ProgramState& state,
                                  beneficiary::ReferenceLists& lists)
     : folder_(std::move(folder)), ui_(ui), state_(state), lists_(lists) {}
 
+void StoredDocuments::checkShown(document::Document& document, document::Labels& labels) const {
+    const document::CheckContext context{lists_.Form_IBAN.Banci1,
+                                         lists_.Form_IBAN.oblig1.selectedRow()};
+    showNotices(ui_, document::checkDocument(document, labels, context).notices);
+}
+
 CheckedDocument StoredDocuments::load(qint64 nr, const QString& tip_doc) const {
     state_.nr_curent = QString::number(nr);
     state_.tip_doc = tip_doc;
-    Incarc entry(folder_, ui_, state_, lists_);
-    entry.citire_ordin();
+    document::Document document;
+    document.nr_ordine = state_.nr_curent;
+    document.op = tip_doc == document::kOP;
+    document::Labels labels;
+    const store::Lookup found = store::OrdersFile(folder_).citire(nr);
+    if (found.kind == store::Lookup::Found) {
+        // The stored type decides the layout.
+        const QString& type = found.document[store::tip_doc];
+        if (type == document::kOP || type == document::kFV)
+            state_.tip_doc = type;
+        document = document::Document::fromStored(found.document, document.op);
+        document.nr_ordine = state_.nr_curent;
+        if (!document.op)
+            document[D1::IBAN_platitor].clear();
+        checkShown(document, labels);
+    } else if (found.kind == store::Lookup::New) {
+        // What "Incărcare" pre-fills for a new document: the payer of the last one.
+        const store::ordin& last = found.document;
+        for (D1 k : {D1::platitor, D1::CIF_platitor, D1::adresa_platitor, D1::sucursala_platitor,
+                     D1::nr_evidenta})
+            document[k] = last[store::positionOfField(k)];
+        if (document.op)
+            document[D1::IBAN_platitor] = last[store::IBAN_platitor];
+        state_.cod_trez_curent = last[store::IBAN_beneficiar].mid(4, 7);
+    }
     // Loading has worked out the derived labels already; the listing works
     // them out once more on the loaded fields, as it always has.
-    entry.verif_OP();
-    return checked(entry);
+    checkShown(document, labels);
+    return checked(document, labels);
 }
 
 CheckedDocument StoredDocuments::check(const store::ordin& line) const {
     state_.nr_curent = line[store::nr_ordine];
     const QString& type = line[store::tip_doc];
-    if (type == kOP || type == kFV)
+    if (type == document::kOP || type == document::kFV)
         state_.tip_doc = type;
-    Incarc entry(folder_, ui_, state_, lists_);
-    entry.umplere_macheta(line);
-    return checked(entry);
+    document::Document document =
+        document::Document::fromStored(line, state_.tip_doc == document::kOP);
+    if (!document.op)
+        document[D1::IBAN_platitor].clear();
+    document::Labels labels;
+    checkShown(document, labels);
+    return checked(document, labels);
 }
 
-CheckedDocument StoredDocuments::checked(Incarc& entry) const {
-    entry.setOrderMark();
-    entry.verif_OP2();
-    CheckedDocument document;
-    document.op = entry.isPaymentOrder();
-    document.d1 = entry.d1;
-    document.b1 = entry.b1;
-    document.lista_erori = state_.lista_erori;
-    document.payload = entry.text_CB();
-    return document;
+CheckedDocument StoredDocuments::checked(const document::Document& document,
+                                         document::Labels labels) const {
+    labels[B1::marcaj_ordine] = QStringLiteral("(") + state_.nr_curent + QStringLiteral(")");
+    CheckedDocument result;
+    result.op = document.op;
+    result.d1 = document.d1;
+    result.b1 = labels;
+    result.lista_erori = document::missingData(document);
+    result.payload = printing::text_CB(printing::payloadSourceOf(result.d1, result.b1));
+    return result;
 }
 
 printing::PrintedPage StoredDocuments::page(const CheckedDocument& document, int copii,
                                             std::shared_ptr<const printing::Pdf417> barcode) const {
-    // The layout takes only the type from the program's values: values of its
-    // own keep the page to the document's type and leave the program's alone.
-    ProgramState layout;
-    layout.tip_doc = document.op ? kOP : kFV;
-    Incarc entry(folder_, ui_, layout, lists_);
-    entry.d1 = document.d1;
-    entry.b1 = document.b1;
-    entry.aranjare_listare(copii);
-    entry.Picture = std::move(barcode);
-    return entry.pagina();
+    return printing::documentPage(document.d1, document.b1, document.op, copii, std::move(barcode));
 }
 
 void showMissingData(Ui& ui, const QStringList& lista_erori) {
     if (lista_erori.isEmpty())
         return;
-    QString shown;
-    for (const QString& error : lista_erori) shown += error + QStringLiteral("\r\n");
-    ui.message(shown, Icon::Exclamation);
+    ui.message(document::missingDataMessage(lista_erori), Icon::Exclamation);
 }
 
 bool writeOPCB(const QDir& folder, const CheckedDocument& document, QString* error) {

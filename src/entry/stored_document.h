@@ -9,31 +9,31 @@
 #include <memory>
 
 #include "beneficiary/reference_lists.h"
-#include "entry/incarc.h"
+#include "document/document_checks.h"
+#include "entry/program_state.h"
 #include "printing/barcode.h"
 #include "printing/printed_page.h"
 #include "printing/text_image.h"
 #include "store/ordin.h"
-#include "store/program_state.h"
 #include "ui/ui.h"
 
 namespace tavo {
 
 // A stored document as the entry window holds it once loaded and checked.
 struct CheckedDocument {
-    bool op = true;                           // laid out as a payment order; false: a deposit slip
-    std::array<QString, Incarc::kFields> d1;  // the fields
-    decltype(Incarc::b1) b1;                  // the derived labels; b1(6) the order mark
-    QStringList lista_erori;                  // the missing data; empty: it may be printed
-    QString payload;                          // the barcode payload (text_CB)
+    bool op = true;           // laid out as a payment order; false: a deposit slip
+    document::Fields d1;      // the fields
+    document::Labels b1;      // the derived labels; b1(6) the order mark
+    QStringList lista_erori;  // the missing data; empty: it may be printed
+    QString payload;          // the barcode payload (text_CB)
 };
 
 // The stored documents of a working folder, loaded, checked and laid out for
-// printing. Each operation works on a fresh, hidden entry window over the
-// program's own values, so that loading leaves in them what "Incărcare"
-// leaves (nr_curent, tip_doc, lista_erori). A stored date the checks rewrite
-// or empty is reported through the Ui as the entry window reports it; the
-// missing data are only returned (showMissingData shows them).
+// printing through the document checks, as the entry window loads and checks
+// them. Loading leaves in the program's values what "Incărcare" leaves
+// (nr_curent, tip_doc). A stored date the checks rewrite or empty is reported
+// through the Ui as the entry window reports it; the missing data are only
+// returned (showMissingData shows them).
 class StoredDocuments {
   public:
     StoredDocuments(QDir folder, Ui& ui, ProgramState& state, beneficiary::ReferenceLists& lists);
@@ -53,7 +53,9 @@ class StoredDocuments {
                                std::shared_ptr<const printing::Pdf417> barcode) const;
 
   private:
-    CheckedDocument checked(Incarc& entry) const;
+    // The document checks on `document`, their messages shown.
+    void checkShown(document::Document& document, document::Labels& labels) const;
+    CheckedDocument checked(const document::Document& document, document::Labels labels) const;
 
     QDir folder_;
     Ui& ui_;

@@ -24,4 +24,11 @@ QString dateSettingNote() {
     return dateSettingNote(windows, checks::programShortDate, QDate::currentDate());
 }
 
+bool dateSettingUsable(Ui& ui) {
+    const std::optional<Notice> unusable = checks::verif_setare_data();
+    if (unusable)
+        ui.message(unusable->text, unusable->icon);
+    return !unusable;
+}
+
 }  // namespace tavo

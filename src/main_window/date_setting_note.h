@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "checks/dates.h"
+#include "ui/ui.h"
 
 namespace tavo {
 
@@ -21,5 +22,10 @@ QString dateSettingNote(bool windows, const checks::ShortDateFormatter& format, 
 
 // The note for this system and the program's own format, today.
 QString dateSettingNote();
+
+// The check the listings, summaries and packages make first: false, with the
+// regional-settings message shown, when the short-date format does not put
+// the day and the month first; they then stop.
+bool dateSettingUsable(Ui& ui);
 
 }  // namespace tavo

@@ -73,7 +73,7 @@ void Introd::incarcare_lista(const store::LoadedList& loaded) {
     if (!loaded.rewriteError.isEmpty()) {
         ui_.message(introd_texts::ordersNotRewritten.arg(loaded.rewriteError), Icon::Exclamation);
     }
-    store::reportKeepFailure(ui_, state_, loaded.versionFailure);
+    reportKeepFailure(ui_, state_, loaded.versionFailure);
     reportUnknownLines(loaded.unknownLines);
 }
 

@@ -8,7 +8,7 @@
 
 #include "main_window/document_search.h"
 #include "store/orders_file.h"
-#include "store/program_state.h"
+#include "entry/program_state.h"
 #include "ui/control_table.h"
 #include "ui/ui.h"
 

@@ -4,6 +4,7 @@
 #include "entry/incarc.h"
 #include "entry/incarc_texts.h"
 #include "entry/stored_document.h"
+#include "main_window/date_setting_note.h"
 #include "main_window/introd.h"
 #include "main_window/introd_texts.h"
 #include "text/text_helpers.h"
@@ -36,8 +37,7 @@ std::optional<int> Introd::askCopiesPerPage() {
 void Introd::B_list_CB_Click() {
     if (!entry_)
         return;
-    checks::verif_setare_data(ui_, state_);
-    if (state_.eroare_data || !documentChosen())
+    if (!dateSettingUsable(ui_) || !documentChosen())
         return;
     const std::optional<int> copies = askCopiesPerPage();
     if (!copies)

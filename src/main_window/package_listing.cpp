@@ -5,8 +5,10 @@
 #include <QFile>
 
 #include "checks/dates.h"
+#include "entry/incarc.h"
 #include "entry/incarc_texts.h"
 #include "entry/stored_document.h"
+#include "main_window/date_setting_note.h"
 #include "main_window/introd.h"
 #include "main_window/introd_texts.h"
 #include "printing/period.h"
@@ -83,8 +85,7 @@ void printPackageDocument(Ui& ui, const StoredDocuments& documents, const store:
 bool Introd::B_OPuri_Click() {
     if (!entry_)
         return true;
-    checks::verif_setare_data(ui_, state_);
-    if (state_.eroare_data)
+    if (!dateSettingUsable(ui_))
         return true;
     ui_.message(introd_texts::partialOnesLeftOut);
     if (!orders_.exists()) {

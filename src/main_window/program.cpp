@@ -44,7 +44,9 @@ QString Program::anotherCopyMessage() const {
 
 void Program::load() {
     started_ = true;
-    lists = beneficiary::loadReferenceLists(folder_, ui_);
+    Notices listProblems;
+    lists = beneficiary::loadReferenceLists(folder_, listProblems);
+    showNotices(ui_, listProblems);
     formNrevid_.resetToStart();
     reference_texts::copyReferenceTexts(folder_);  // only the texts the folder lacks
     introd_.start();

@@ -9,7 +9,7 @@
 #include "entry/incarc.h"
 #include "main_window/introd.h"
 #include "main_window/running_copy.h"
-#include "store/program_state.h"
+#include "entry/program_state.h"
 #include "ui/ui.h"
 
 namespace tavo {

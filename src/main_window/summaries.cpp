@@ -3,6 +3,7 @@
 // viewer, from where the user prints it.
 #include "checks/dates.h"
 #include "entry/incarc.h"
+#include "main_window/date_setting_note.h"
 #include "main_window/introd.h"
 #include "main_window/introd_texts.h"
 #include "printing/borderou.h"
@@ -42,8 +43,7 @@ QString chosenTypes(const std::optional<QString>& answer) {
 // entry window's bank list (none without an entry window).
 bool writeSummary(FelBorderou kind, const QDir& folder, Ui& ui, ProgramState& state,
                   const store::OrdersFile& orders, Incarc* entry) {
-    checks::verif_setare_data(ui, state);
-    if (state.eroare_data)
+    if (!dateSettingUsable(ui))
         return true;
     const Warnings t = warningsFor(kind);
     ui.message(t.partialIncluded);

@@ -117,14 +117,11 @@ void EarlierVersions::drop(const Kept& version) const {
         QFile::remove(version.path);
 }
 
-void reportKeepFailure(Ui& ui, ProgramState& state, const QString& failure) {
-    if (failure.isEmpty() || state.versionKeepFailureShown)
-        return;
-    state.versionKeepFailureShown = true;
-    ui.message(QStringLiteral("Fisierul 'ordine.txt' a fost scris, dar versiunea lui anterioara "
-                              "nu a putut fi pastrata in dosarul 'versiuni' (%1).")
-                   .arg(failure),
-               Icon::Exclamation);
+QString keepFailureMessage(const QString& failure) {
+    return QStringLiteral(
+               "Fisierul 'ordine.txt' a fost scris, dar versiunea lui anterioara "
+               "nu a putut fi pastrata in dosarul 'versiuni' (%1).")
+        .arg(failure);
 }
 
 }  // namespace tavo::store

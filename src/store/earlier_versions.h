@@ -5,9 +5,6 @@
 #include <QString>
 #include <QStringList>
 
-#include "store/program_state.h"
-#include "ui/ui.h"
-
 namespace tavo::store {
 
 // The earlier versions of ordine.txt, in the folder versiuni/ of the working
@@ -52,9 +49,8 @@ class EarlierVersions {
     QDir working_;
 };
 
-// Tells the user when the old ordine.txt could not be kept as an earlier
-// version (the rewrite itself went through). Once in a run: the versions are
-// a safety net, and a full disk would otherwise bring the message at every save.
-void reportKeepFailure(Ui& ui, ProgramState& state, const QString& failure);
+// What the user is told when the old ordine.txt could not be kept as an
+// earlier version (the rewrite itself went through), `failure` saying why.
+QString keepFailureMessage(const QString& failure);
 
 }  // namespace tavo::store

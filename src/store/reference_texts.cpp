@@ -79,8 +79,8 @@ QString prepareSuggestions(const QDir& folder, QString* error) {
     return QLatin1String(kSugestii);
 }
 
-void openInViewer(Ui& ui, const QDir& folder, const char* name) {
-    ui.openText(nameInFolder(folder, QLatin1String(name)));
+QString viewerPath(const QDir& folder, const char* name) {
+    return nameInFolder(folder, QLatin1String(name));
 }
 
 }  // namespace reference_texts

@@ -5,8 +5,6 @@
 #include <QString>
 #include <QStringList>
 
-#include "ui/ui.h"
-
 namespace tavo::reference_texts {
 
 // The texts that ship with the program and live in the working folder, where
@@ -42,8 +40,8 @@ QStringList copyReferenceTexts(const QDir& folder);
 // an empty text (with `error`) when it could not be made.
 QString prepareSuggestions(const QDir& folder, QString* error = nullptr);
 
-// Shows the text NAME of the working folder (under the name the folder holds
-// it by) in the text viewer.
-void openInViewer(Ui& ui, const QDir& folder, const char* name);
+// The text NAME of the working folder as the viewer opens it: under the name
+// the folder holds it by.
+QString viewerPath(const QDir& folder, const char* name);
 
 }  // namespace tavo::reference_texts

@@ -4,11 +4,12 @@
 #include <functional>
 #include <optional>
 
+#include "ui/notice.h"
+
 class QPainter;
 
 namespace tavo {
 
-enum class Icon { None, Exclamation, Information, Question };
 enum class Buttons { YesNo, YesNoCancel };
 enum class Answer { Yes, No, Cancel };
 
@@ -55,5 +56,10 @@ class Ui {
         return true;
     }
 };
+
+// Shows the notices in order, each in a message box of its own.
+inline void showNotices(Ui& ui, const Notices& notices) {
+    for (const Notice& notice : notices) ui.message(notice.text, notice.icon);
+}
 
 }  // namespace tavo

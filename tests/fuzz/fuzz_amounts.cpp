@@ -30,8 +30,8 @@ void checkDisplays(const QString& amount, bool typed) {
 void checkAmounts(const QString& text) {
     // Whatever leaving the field keeps is a plain amount of at most 15
     // integer digits, whose displays say it in full.
-    fuzz::SilentUi ui;
-    const QString typed = checkTypedAmount(text, ui);
+    Notices notices;
+    const QString typed = checkTypedAmount(text, notices);
     if (!typed.isEmpty()) {
         FUZZ_CHECK(fuzz::consistsOf(typed, "0123456789."));
         const qsizetype point = typed.indexOf(QLatin1Char('.'));

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "beneficiary/iban.h"
-#include "store/program_state.h"
+#include "entry/program_state.h"
 
 using namespace tavo::beneficiary;
 
@@ -37,15 +37,15 @@ TEST(VerIban, ComparesCheckDigitsAsNumbers) {
 }
 
 // The digits of each IBAN checked are in tests/e2e/calc-iban.case; an empty
-// field passes and leaves those of the last one alone.
-TEST(VerIban, EmptyFieldKeepsCheckDigitsOfTheLastComputation) {
-    tavo::ProgramState state;
-    QString field = QStringLiteral("RO25TREZ999650101XXXXXXX");
-    EXPECT_FALSE(ver_IBAN(field, state));
-    QString empty;
-    EXPECT_TRUE(ver_IBAN(empty, state));
-    EXPECT_TRUE(empty.isEmpty());
-    EXPECT_EQ(state.cifre_control_IBAN, QStringLiteral("24"));
+// field passes and computes none.
+TEST(VerIban, EmptyFieldPassesWithoutCheckDigits) {
+    const IbanCheck wrong = ver_IBAN(QStringLiteral("RO25TREZ999650101XXXXXXX"));
+    EXPECT_FALSE(wrong.corect);
+    EXPECT_EQ(wrong.cifre_control_IBAN, QStringLiteral("24"));
+    const IbanCheck empty = ver_IBAN(QString());
+    EXPECT_TRUE(empty.corect);
+    EXPECT_TRUE(empty.text.isEmpty());
+    EXPECT_FALSE(empty.cifre_control_IBAN);
 }
 
 // Besides the codes typed in tests/e2e/assistant-way-two.case.

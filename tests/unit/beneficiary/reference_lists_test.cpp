@@ -161,8 +161,8 @@ TEST(ListRows, BlankLinesAtTheEndOfAFileAreNoRows) {
 // lists. (A malformed file is in tests/e2e/updated-reference-lists.case,
 // valid ones in tests/e2e/assistant-iban-lists.case.)
 TEST(UserLists, BuilderNamesAreTakenOnlyInPairs) {
-    tavo::RecordingUi r;
-    const QDir folder(r.dir.path());
+    QTemporaryDir dir;
+    const QDir folder(dir.path());
     ASSERT_TRUE(folder.mkdir(kUserListFolder));
     const auto write = [&folder](const char* name, const QString& content) {
         QFile f(folder.filePath(QString(kUserListFolder) + "/" + name));
@@ -170,15 +170,17 @@ TEST(UserLists, BuilderNamesAreTakenOnlyInPairs) {
         f.write(tavo::text::toCp1250(content));
     };
     write("form_nrevid_oblig1.txt", "001.(20350101XX-910)Amenzi la bugetul de stat\r\n");
-    ReferenceLists l = loadReferenceLists(folder, r.ui);
-    ASSERT_EQ(r.shown.size(), 1);
-    EXPECT_TRUE(r.shown[0].contains("form_nrevid_oblig3.txt")) << r.shown[0].toStdString();
+    tavo::Notices problems;
+    ReferenceLists l = loadReferenceLists(folder, problems);
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_TRUE(problems[0].text.contains("form_nrevid_oblig3.txt"))
+        << problems[0].text.toStdString();
     EXPECT_EQ(l.Form_NREVID.oblig1.rows(), lists().Form_NREVID.oblig1.rows());
     EXPECT_EQ(l.Form_NREVID.oblig3.rows(), lists().Form_NREVID.oblig3.rows());
 
     write("form_nrevid_oblig3.txt", "001.(20350101XX-910)Amenzi BS\r\n");
-    r.shown.clear();
-    l = loadReferenceLists(folder, r.ui);
-    EXPECT_TRUE(r.shown.isEmpty()) << r.shown.join('\n').toStdString();
+    problems.clear();
+    l = loadReferenceLists(folder, problems);
+    EXPECT_TRUE(problems.empty()) << problems[0].text.toStdString();
     EXPECT_EQ(l.Form_NREVID.oblig3.text(0), "Amenzi BS");
 }

@@ -76,28 +76,18 @@ TEST(Dates, EachRuleOfTheShortDateFormat) {
             << c.t;
 }
 
-TEST(Dates, VerifSetareDataSetsEroareData) {
+TEST(Dates, VerifSetareDataRefusesMonthFirst) {
     const QString message = QStringLiteral(
         "MSG exclamation||Data calendaristica nu este in format dd/mm/yyyy.\\n"
         "Modificati setarea datei calendaristice (format si separator de data) \\n"
         "in Control Panel/Regional Settings (Regional and Language Options).");
-    RecordingUi recording;
-    ProgramState state;
     const QDate day(2024, 3, 15);
-
-    verif_setare_data(recording.ui, state, formatter("MM/dd/yyyy"), day);
-    EXPECT_TRUE(state.eroare_data);
-    EXPECT_EQ(recording.shown, QStringList{message});
-
-    verif_setare_data(recording.ui, state, formatter("MM/dd/yyyy"), day);
-    EXPECT_TRUE(state.eroare_data);
-    EXPECT_EQ(recording.shown.size(), 2);  // shown on every run
-
-    verif_setare_data(recording.ui, state, formatter("dd.MM.yyyy"), day);
-    EXPECT_FALSE(state.eroare_data);
-    verif_setare_data(recording.ui, state);  // the program's own format, today
-    EXPECT_FALSE(state.eroare_data);
-    EXPECT_EQ(recording.shown.size(), 2);
+    const std::optional<tavo::Notice> refused = verif_setare_data(formatter("MM/dd/yyyy"), day);
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->icon, tavo::Icon::Exclamation);
+    EXPECT_EQ("MSG exclamation||" + QString(refused->text).replace("\r\n", "\\n"), message);
+    EXPECT_FALSE(verif_setare_data(formatter("dd.MM.yyyy"), day));
+    EXPECT_FALSE(verif_setare_data());  // the program's own format, today
 }
 
 }  // namespace

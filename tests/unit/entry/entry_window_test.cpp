@@ -5,55 +5,6 @@
 namespace tavo {
 namespace {
 
-class DocumentChecks : public EntryFixture {};
-
-// The lists of missing data are in tests/e2e (entry-*.case, calendar-picker.case).
-TEST_F(DocumentChecks, ProgrammeCodeOfNineDigits) {
-    entry.titlu = "ORDIN DE PLATA";
-    fillComplete();
-    entry.d1[D1::IBAN_platitor] = "RO21TREZ13124A510103XXXX";
-    entry.d1[D1::cod_program] = "123456789";
-    entry.verif_OP2();
-    EXPECT_EQ(state.lista_erori, QStringList{"Cod program sa aiba lungimea de 10; "});
-}
-
-// A treasury beneficiary's empty name, code and object come from the chosen obligation.
-TEST_F(DocumentChecks, TreasuryDefaultsFromTheChosenObligation) {
-    struct Case {
-        const char* obligationPrefix;
-        QString name, code, object;
-    };
-    const std::vector<Case> cases = {
-        {"65.(51161009XX", "FONDUL PENTRU MEDIU", "13548146",
-         "Disponibil din timbrul de mediu pentru autovehicule"},
-        // The object is cleaned like a typed one: its commas become blanks.
-        {"01.(5503", "BUGETUL DE STAT", "13548146",
-         "BUGETUL DE STAT  BUGETELE ASIG.SOC. SI FD.SPEC.  in curs de distribuire"},
-    };
-    beneficiary::ReferenceList& obligations = lists.Form_IBAN.oblig1;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.obligationPrefix);
-        int row = 0;
-        while (row < obligations.count() && !obligations.row(row).startsWith(c.obligationPrefix))
-            ++row;
-        ASSERT_LT(row, obligations.count());
-        obligations.select(row);
-        fillComplete();
-        for (int k : {7, 8, 12}) entry.d1[size_t(k)].clear();
-        entry.verif_OP();
-        EXPECT_EQ(entry.d1[D1::beneficiar], c.name);
-        EXPECT_EQ(entry.d1[D1::CIF_beneficiar], c.code);
-        EXPECT_EQ(entry.d1[D1::reprezentand], c.object);
-        EXPECT_EQ(entry.b1[B1::BIC_beneficiar], "TREZROBU");
-        EXPECT_EQ(entry.F1[F1::beneficiar], entry.d1[D1::beneficiar]);
-    }
-    // Fields the user filled are kept.
-    fillComplete();
-    entry.verif_OP();
-    EXPECT_EQ(entry.d1[D1::beneficiar], "BUGETUL DE STAT");
-    EXPECT_EQ(entry.d1[D1::reprezentand], "IMPOZIT");
-}
-
 class TextImageCommand : public EntryFixture {};
 
 // The note needs "1" as the 18th character: in double parentheses on the form
