@@ -19,8 +19,8 @@ void addChecksOperations(CalcTable& table) {
     // operation takes no answers: the thousands question is answered No.
     table[QStringLiteral("suma")] = {
         1, [](const QStringList& a, CalcEnv& env) {
-            if (checks::thousandsQuestion(a[0]))
-                env.ui.queueAnswer(QStringLiteral("no"));
+            if (const auto thousands = checks::thousandsQuestion(a[0]))
+                env.ui.answerTo(thousands->question, QStringLiteral("no"));
             const checks::AmountForms forms =
                 checks::amountForms(checks::leaveAmountField(a[0], env.ui));
             return QStringList{forms.field, forms.grouped, forms.words};
