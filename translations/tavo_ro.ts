@@ -71,6 +71,10 @@
         <source>tavo package: the period &apos;%1&apos; is not two dates</source>
         <translation>tavo package: perioada &apos;%1&apos; nu este formată din două date</translation>
     </message>
+    <message>
+        <source>tavo %1: the command does not answer the question: %2</source>
+        <translation>tavo %1: comanda nu răspunde la întrebarea: %2</translation>
+    </message>
 </context>
 <context>
     <name>Script</name>

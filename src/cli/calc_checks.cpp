@@ -24,13 +24,14 @@ void addChecksOperations(CalcTable& table) {
     table[QStringLiteral("suma")] = {
         1, [](const QStringList& a, CalcEnv& env) {
             const auto question = checks::thousandsQuestion(a[0]);
+            bool thousandsMeant = false;
             if (question) {
-                env.ui.queueAnswer(QStringLiteral("no"));
-                static_cast<Ui&>(env.ui).ask(question->question);
+                env.ui.answerTo(question->question, QStringLiteral("no"));
+                thousandsMeant = static_cast<Ui&>(env.ui).ask(question->question) == Answer::Yes;
             }
             Notices notices;
             const checks::AmountForms forms =
-                checks::amountForms(checks::leaveAmountField(a[0], false, notices));
+                checks::amountForms(checks::leaveAmountField(a[0], thousandsMeant, notices));
             showNotices(env.ui, notices);
             return QStringList{forms.field, forms.grouped, forms.words};
         }};

@@ -3,6 +3,7 @@
 #include "cli/commands.h"
 #include "cli/language.h"
 #include "cli/script_session.h"
+#include "main_window/introd_texts.h"
 
 namespace tavo::cli {
 
@@ -12,7 +13,7 @@ int runAgentie(const Options& options, const CommandLine& commandLine, Output ou
     const QString name = commandLine.arguments.front();
     const int status =
         runHeadless(options, output, QStringLiteral("agentie"), [&](ScriptSession& session) {
-            session.ui().queueAnswer(name);
+            session.ui().answerTo(introd_texts::askAgencyName, name);
             return session.introd().B_agentii_Click() ? int(Done) : -1;
         });
     if (status != -1)

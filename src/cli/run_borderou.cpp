@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 #include "cli/language.h"
 #include "cli/script_session.h"
+#include "main_window/introd_texts.h"
 
 namespace tavo::cli {
 
@@ -14,13 +15,14 @@ int runBorderou(const Options& options, const CommandLine& commandLine, Output o
     const bool multiIban = commandLine.has(QStringLiteral("--multi-iban"));
 
     return runHeadless(options, output, QStringLiteral("borderou"), [&](ScriptSession& session) {
-        session.ui().queueAnswer(cif);
-        session.ui().queueAnswer(period);
+        ScriptedUi& ui = session.ui();
+        ui.answerTo(introd_texts::askPayerCode, cif);
+        ui.answerTo(introd_texts::askSummaryPeriod, period);
         bool done = false;
         if (multiIban) {
             done = session.introd().Command10_Click();
         } else {
-            session.ui().queueAnswer(type);
+            ui.answerTo(introd_texts::askType, type);
             done = session.introd().Command6_Click();
         }
         if (done)

@@ -1,7 +1,7 @@
 #include "cli/calc.h"
 #include "cli/commands.h"
 #include "cli/language.h"
-#include "ui/scripted_ui.h"
+#include "cli/script_session.h"
 
 namespace tavo::cli {
 
@@ -28,13 +28,14 @@ int runCalc(const Options& options, const CommandLine& commandLine, Output outpu
 
     ScriptedUi ui(options.folder, options.printFolder,
                   [&](const QString& line) { output.out << line << '\n'; });
+    ui.answerByQuestion();
     ProgramState state;
     CalcEnv env{ui, state, options.folder};
     try {
         for (const QString& line : found->second.run(values, env)) output.out << line << '\n';
-    } catch (const NoAnswer& e) {
-        output.out << "NO ANSWER " << e.asked() << '\n';
-        return Unanswered;
+    } catch (const UnexpectedQuestion& e) {
+        output.err << unexpectedQuestion(QStringLiteral("calc"), e) << '\n';
+        return Failed;
     }
     return Done;
 }

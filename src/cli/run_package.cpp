@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 #include "cli/language.h"
 #include "cli/script_session.h"
+#include "main_window/introd_texts.h"
 
 namespace tavo::cli {
 
@@ -10,15 +11,18 @@ namespace tavo::cli {
 int runPackage(const Options& options, const CommandLine& commandLine, Output output) {
     return runHeadless(options, output, QStringLiteral("package"), [&](ScriptSession& session) {
         ScriptedUi& ui = session.ui();
-        // The answers in the order the questions come; those of a run that
-        // ends early stay unused.
-        ui.queueAnswer(commandLine.value(QStringLiteral("--copies")) == QLatin1String("2")
-                           ? QStringLiteral("yes")
-                           : QStringLiteral("no"));
-        for (const char* option : {"--cif", "--period", "--type"})
-            ui.queueAnswer(commandLine.value(QLatin1String(option)));
-        ui.queueAnswer(commandLine.value(QStringLiteral("--interval"), QStringLiteral("/")));
-        ui.queueAnswer(commandLine.value(QStringLiteral("--view"), QStringLiteral("no")));
+        // Those of a run that ends early stay unused.
+        ui.answerTo(introd_texts::askCopiesPerPage,
+                    commandLine.value(QStringLiteral("--copies")) == QLatin1String("2")
+                        ? QStringLiteral("yes")
+                        : QStringLiteral("no"));
+        ui.answerTo(introd_texts::askPayerCode, commandLine.value(QStringLiteral("--cif")));
+        ui.answerTo(introd_texts::askPackagePeriod, commandLine.value(QStringLiteral("--period")));
+        ui.answerTo(introd_texts::askType, commandLine.value(QStringLiteral("--type")));
+        ui.answerTo(introd_texts::askInterval,
+                    commandLine.value(QStringLiteral("--interval"), QStringLiteral("/")));
+        ui.answerTo(introd_texts::askViewImages,
+                    commandLine.value(QStringLiteral("--view"), QStringLiteral("no")));
         if (session.introd().B_OPuri_Click())
             return int(Done);
         output.err << translate("Failure", "tavo package: the period '%1' is not two dates")

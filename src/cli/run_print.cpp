@@ -4,6 +4,7 @@
 #include "cli/language.h"
 #include "cli/printer_queue.h"
 #include "cli/script_session.h"
+#include "main_window/introd_texts.h"
 
 namespace tavo::cli {
 
@@ -34,7 +35,8 @@ int runPrint(const Options& options, const CommandLine& commandLine, Output outp
         if (!queue.isEmpty())
             session.ui().setPrinter(commandLine.value(QStringLiteral("--printer")),
                                     [&queue](const PrintJob& job) { printOnQueue(queue, job); });
-        session.ui().queueAnswer(twoCopies ? QStringLiteral("yes") : QStringLiteral("no"));
+        session.ui().answerTo(introd_texts::askCopiesPerPage,
+                              twoCopies ? QStringLiteral("yes") : QStringLiteral("no"));
         session.introd().B_list_CB_Click();
         if (session.ui().printedCount() > 0)
             return int(Done);

@@ -157,16 +157,22 @@ bool ScriptSession::play(const QString& line) {
 
 namespace tavo::cli {
 
+QString unexpectedQuestion(const QString& command, const UnexpectedQuestion& question) {
+    return translate("Failure", "tavo %1: the command does not answer the question: %2")
+        .arg(command, question.asked());
+}
+
 int runHeadless(const Options& options, Output output, const QString& command,
                 const std::function<int(ScriptSession&)>& body) {
     ScriptSession session(options, output);
+    session.ui().answerByQuestion();
     try {
         if (!session.start())
             return Failed;
         return body(session);
-    } catch (const NoAnswer& e) {
-        output.out << "NO ANSWER " << e.asked() << '\n';
-        return Unanswered;
+    } catch (const UnexpectedQuestion& e) {
+        output.err << unexpectedQuestion(command, e) << '\n';
+        return Failed;
     } catch (const std::exception& e) {
         output.err << "tavo " << command << ": " << QString::fromUtf8(e.what()) << '\n';
         return Failed;

@@ -25,7 +25,8 @@ class ScriptSession {
     bool started() const { return program_.started(); }
 
     // Plays one script line. Returns false when the line ended the program
-    // (the main window was closed). Throws ScriptError, NoAnswer, BadAnswer.
+    // (the main window was closed). Throws ScriptError, NoAnswer, BadAnswer
+    // (UnexpectedQuestion instead of NoAnswer when answering by question).
     bool play(const QString& line);
 
     Introd& introd() { return program_.introd(); }
@@ -43,11 +44,16 @@ class ScriptSession {
 };
 
 // Runs the body of a plain command (`print`, `text`, `package`...) on a
-// started session, whose Ui prints what it shows as `tavo script` does. A
-// question without an answer gives status 3, a failure one line on standard
-// error (prefixed "tavo COMMAND: ") and status 1; otherwise the body's status.
+// started session, whose Ui prints what it shows as `tavo script` does and
+// answers each question by what it asks (the body gives the answers). A
+// question the body gave no answer to, like any failure, is one line on
+// standard error (prefixed "tavo COMMAND: ") and status 1; otherwise the
+// body's status.
 int runHeadless(const Options& options, Output output, const QString& command,
                 const std::function<int(ScriptSession&)>& body);
+
+// The line on standard error for a question that `command` gave no answer to.
+QString unexpectedQuestion(const QString& command, const UnexpectedQuestion& question);
 
 // Chooses the stored document `number` as a user types it into NrO and
 // leaves the field (its own type gets chosen). False, with a line on standard

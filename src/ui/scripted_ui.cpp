@@ -49,6 +49,17 @@ int highestPrintNumber(const QDir& folder) {
     return highest;
 }
 
+// A pattern that matches exactly the texts `question` stands for: its literal
+// parts as they stand, each placeholder %1, %2... any text, line breaks too.
+QRegularExpression questionPattern(const QString& question) {
+    static const QRegularExpression placeholder(QStringLiteral("%[0-9]+"));
+    QStringList parts;
+    for (const QString& part : question.split(placeholder))
+        parts.append(QRegularExpression::escape(part));
+    return QRegularExpression(QRegularExpression::anchoredPattern(parts.join(QLatin1String(".*"))),
+                              QRegularExpression::DotMatchesEverythingOption);
+}
+
 }  // namespace
 
 ScriptedUi::ScriptedUi(QDir workDir, QDir printDir, LineSink sink)
@@ -65,15 +76,38 @@ void ScriptedUi::message(const QString& text, Icon icon, const QString& title) {
     sink_(QStringLiteral("MSG %1|%2|%3").arg(iconName(icon), oneLine(title), oneLine(text)));
 }
 
+void ScriptedUi::giveAnswer(const QString& question, Queued answer) {
+    byQuestion_ = true;
+    for (Keyed& keyed : keyed_) {
+        if (keyed.question == question) {
+            keyed.answer = std::move(answer);
+            return;
+        }
+    }
+    keyed_.push_back({question, questionPattern(question), std::move(answer)});
+}
+
+ScriptedUi::Queued ScriptedUi::answerFor(const QString& text, const QString& asked) {
+    if (byQuestion_) {
+        for (const Keyed& keyed : keyed_) {
+            if (keyed.fits.match(text).hasMatch())
+                return keyed.answer;
+        }
+        throw UnexpectedQuestion(asked);
+    }
+    if (answers_.empty())
+        throw NoAnswer(asked);
+    Queued queued = answers_.front();
+    answers_.pop_front();
+    return queued;
+}
+
 Answer ScriptedUi::ask(const QString& text, Buttons buttons, const QString& title) {
     const QString asked = QStringLiteral("ASK %1|%2|%3")
                               .arg(buttons == Buttons::YesNo ? QStringLiteral("yesno")
                                                              : QStringLiteral("yesnocancel"),
                                    oneLine(title), oneLine(text));
-    if (answers_.empty())
-        throw NoAnswer(asked);
-    const Queued queued = answers_.front();
-    answers_.pop_front();
+    const Queued queued = answerFor(text, asked);
     Answer answer;
     const QString word = queued.text.trimmed().toLower();
     if (queued.cancel || word == QLatin1String("cancel")) {
@@ -96,10 +130,7 @@ std::optional<QString> ScriptedUi::input(const QString& prompt, const QString& d
                                          const QString& title) {
     const QString asked = QStringLiteral("INPUT %1|%2|%3")
                               .arg(oneLine(title), oneLine(prompt), oneLine(defaultAnswer));
-    if (answers_.empty())
-        throw NoAnswer(asked);
-    const Queued queued = answers_.front();
-    answers_.pop_front();
+    const Queued queued = answerFor(prompt, asked);
     if (queued.cancel) {
         sink_(asked + QStringLiteral(" -> CANCEL"));
         return std::nullopt;

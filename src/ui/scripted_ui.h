@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 #include <deque>
 #include <functional>
 #include <stdexcept>
+#include <vector>
 
 #include "ui/ui.h"
 
@@ -28,8 +30,24 @@ class BadAnswer : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// A question that none of the answers given by what is asked fits.
+class UnexpectedQuestion : public std::runtime_error {
+  public:
+    explicit UnexpectedQuestion(const QString& asked)
+        : std::runtime_error(asked.toStdString()), asked_(asked) {}
+    const QString& asked() const { return asked_; }
+
+  private:
+    QString asked_;
+};
+
 // The Ui port for tests and `tavo script`: writes one line for everything the
-// program shows (MSG, ASK, INPUT, OPEN, PRINT) and replays queued answers.
+// program shows (MSG, ASK, INPUT, OPEN, PRINT) and answers the questions in
+// one of two ways. In order: each question or input box takes the next queued
+// answer (`tavo script`, the tests). By question: each one gets the answer
+// given for what it asks, as often as it is asked, and one that no answer fits
+// throws UnexpectedQuestion (the plain commands), so that a question added to
+// a window can never take an answer meant for another.
 class ScriptedUi : public Ui {
   public:
     using LineSink = std::function<void(const QString& line)>;
@@ -42,6 +60,19 @@ class ScriptedUi : public Ui {
     void queueAnswer(const QString& answer) { answers_.push_back({false, answer}); }
     void queueCancel() { answers_.push_back({true, QString()}); }
     bool hasQueuedAnswers() const { return !answers_.empty(); }
+
+    // From now on the questions are answered by what they ask; the queue is
+    // no longer read.
+    void answerByQuestion() { byQuestion_ = true; }
+    // Answers `question` (a question or prompt of the program, each %1, %2...
+    // in it standing for any text) with `answer`: yes, no or cancel for a
+    // question, the text typed for an input box. Implies answerByQuestion();
+    // a second answer to the same question replaces the first.
+    void answerTo(const QString& question, const QString& answer) {
+        giveAnswer(question, {false, answer});
+    }
+    // Presses Cancel at `question`.
+    void cancelAt(const QString& question) { giveAnswer(question, {true, QString()}); }
 
     void message(const QString& text, Icon icon, const QString& title) override;
     Answer ask(const QString& text, Buttons buttons, const QString& title) override;
@@ -71,11 +102,22 @@ class ScriptedUi : public Ui {
         bool cancel;
         QString text;
     };
+    struct Keyed {
+        QString question;
+        QRegularExpression fits;  // the question's text, its %1, %2... any text
+        Queued answer;
+    };
+
+    void giveAnswer(const QString& question, Queued answer);
+    // The answer to `text`, shown as `asked` when there is none.
+    Queued answerFor(const QString& text, const QString& asked);
 
     QDir workDir_;
     QDir printDir_;
     LineSink sink_;
     std::deque<Queued> answers_;
+    bool byQuestion_ = false;
+    std::vector<Keyed> keyed_;
     int printed_ = 0;           // print-image operations done
     int lastPrintNumber_ = -1;  // NNNN of the last print-NNNN.pdf; -1: not looked up yet
     QString nextPrintFile_;
