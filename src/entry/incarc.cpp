@@ -361,15 +361,16 @@ void Incarc::Command6_Click() {
 }
 
 void Incarc::B_cal_Click() {
-    state_.camp_calendar = 1;
-    if (calendar_)
-        calendar_->openOn(todayForTests ? todayForTests() : QDate::currentDate());
+    openCalendar(D1::data_emiterii);
 }
 
 void Incarc::B_cal1_Click() {
-    state_.camp_calendar = 2;
+    openCalendar(D1::data_debitarii);
+}
+
+void Incarc::openCalendar(D1 dateField) {
     if (calendar_)
-        calendar_->openOn(todayForTests ? todayForTests() : QDate::currentDate());
+        calendar_->openOn(todayForTests ? todayForTests() : QDate::currentDate(), dateField);
 }
 
 void Incarc::Command4_Click() {
