@@ -265,6 +265,7 @@ void Incarc::click_d1(int k) {
 
 void Incarc::but_exit_Click() {
     const QString account = d1[D1::IBAN_beneficiar].right(13);
+    // Contributions (5502) and withheld taxes (20470101) are paid under the payer's own code.
     if (d1[D1::CIF_platitor] != d1[D1::CIF_beneficiar] &&
         (account == QLatin1String("5502XXXXXXXXX") || account == QLatin1String("20470101XXXXX"))) {
         if (ui_.ask(incarc_texts::intrebareCif) != Answer::Yes)
