@@ -222,6 +222,8 @@ class Incarc {
 
   private:
     void placeDebitDateCalendar(int k);
+    // The calendar, opened on today for the date field it fills.
+    void openCalendar(D1 dateField);
     void setBankLabel(int k);
     bool findBankLabels(int k);
     void fillTreasuryBeneficiary();

@@ -15,7 +15,6 @@ struct ProgramState {
     QString cod_trez_curent;   // "TREZ" and three digits the beneficiary assistant starts from
     QStringList lista_erori;   // missing data of the document last checked
     bool eroare_data = false;  // the short-date format is not day/month/year
-    int camp_calendar = 0;     // which date field the calendar fills
     bool zona_beneficiar_pregatita = false;  // an assistant filled the beneficiary section
     QString cifre_control_IBAN;              // check digits of the last IBAN check
     bool versionKeepFailureShown = false;    // the user was told an earlier version was not kept
