@@ -6,9 +6,10 @@
 //                      in CP1250 with CR LF
 //   === command ARGS   a run of `tavo --dir FOLDER ARGS`; the lines are its stdout
 //   === table WORDS    one run per line "ARGS => OUT" (after WORDS; double quotes
-//                      hold blanks), stdout the parts of OUT between "|"
+//                      hold blanks), stdout the parts of OUT between "|"; "# "
+//                      lines are comments
 //   === refused WORDS  the same, "ARGS => ERROR": stderr ERROR and "Try 'tavo
-//                      --help'.", nothing on stdout, status 2 ("# " lines: comments)
+//                      --help'.", nothing on stdout, status 2
 //   === args           more arguments, one per line
 //   === script         the stdin of a run of `tavo script`; a line "> TEXT" is a
 //                      line of its stdout instead ("> {NAME ...}": a block of them)

@@ -29,10 +29,8 @@ QString findPrinterQueue(const QString& name, QString& error) {
 
 void printOnQueue(const QString& queue, const PrintJob& job) {
     QPrinter printer(QPrinterInfo::printerInfo(queue), QPrinter::HighResolution);
-    printer.setFullPage(true);
-    printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setDocName(QStringLiteral("TAVO"));
-    if (!drawPages(printer, job) || printer.printerState() == QPrinter::Error)
+    if (!printOnA4(printer, job) || printer.printerState() == QPrinter::Error)
         throw std::runtime_error(translate("Failure", "the printer '%1' did not take the pages")
                                      .arg(queue)
                                      .toStdString());

@@ -6,8 +6,9 @@
 
 namespace tavo {
 
-void Form2::openOn(const QDate& today) {
+void Form2::openOn(const QDate& today, D1 dateField) {
     Calendar1 = today;
+    dateField_ = dateField;
     visible = true;
 }
 
@@ -19,11 +20,9 @@ void Form2::Calendar1_Click(const QDate& day) {
         ui_.message(form2_texts::dateOutOfRange);
         text.clear();
     }
-    if (state_.camp_calendar == 1)
-        entry_.d1[D1::data_emiterii] = text;
-    else if (state_.camp_calendar == 2)
-        entry_.d1[D1::data_debitarii] = text;
-    state_.camp_calendar = 0;
+    if (dateField_)
+        entry_.d1[*dateField_] = text;
+    dateField_.reset();
     entry_.setFocus(QStringLiteral("but_exit"));
     visible = false;
 }

@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QDate>
+#include <optional>
 
-#include "entry/program_state.h"
+#include "store/field_names.h"
 #include "ui/control_table.h"
 #include "ui/ui.h"
 
@@ -11,16 +12,18 @@ namespace tavo {
 class Incarc;
 
 // The calendar "Calendar": picks the issue date or the debit date of the
-// entry window, the one named by camp_calendar.
+// entry window, the one it was opened for.
 class Form2 {
   public:
-    Form2(Ui& ui, ProgramState& state, Incarc& entry) : ui_(ui), state_(state), entry_(entry) {}
+    Form2(Ui& ui, Incarc& entry) : ui_(ui), entry_(entry) {}
 
     QDate Calendar1;  // the calendar's value
     bool visible = false;
 
-    // Opens on today's date.
-    void openOn(const QDate& today);
+    // Opens on today's date, for the entry window's date field `dateField`.
+    void openOn(const QDate& today, D1 dateField);
+    // The date field the calendar fills; none when it was not opened for one.
+    std::optional<D1> dateField() const { return dateField_; }
     // The user picks a day: it goes into the date field, and the picker closes.
     void Calendar1_Click(const QDate& day);
     // "Anulare data": empties both dates of the entry window and closes.
@@ -31,8 +34,8 @@ class Form2 {
 
   private:
     Ui& ui_;
-    ProgramState& state_;
     Incarc& entry_;
+    std::optional<D1> dateField_;
 };
 
 }  // namespace tavo

@@ -265,6 +265,7 @@ void Incarc::click_d1(int k) {
 
 void Incarc::but_exit_Click() {
     const QString account = d1[D1::IBAN_beneficiar].right(13);
+    // Contributions (5502) and withheld taxes (20470101) are paid under the payer's own code.
     if (d1[D1::CIF_platitor] != d1[D1::CIF_beneficiar] &&
         (account == QLatin1String("5502XXXXXXXXX") || account == QLatin1String("20470101XXXXX"))) {
         if (ui_.ask(incarc_texts::intrebareCif) != Answer::Yes)
@@ -361,15 +362,16 @@ void Incarc::Command6_Click() {
 }
 
 void Incarc::B_cal_Click() {
-    state_.camp_calendar = 1;
-    if (calendar_)
-        calendar_->openOn(todayForTests ? todayForTests() : QDate::currentDate());
+    openCalendar(D1::data_emiterii);
 }
 
 void Incarc::B_cal1_Click() {
-    state_.camp_calendar = 2;
+    openCalendar(D1::data_debitarii);
+}
+
+void Incarc::openCalendar(D1 dateField) {
     if (calendar_)
-        calendar_->openOn(todayForTests ? todayForTests() : QDate::currentDate());
+        calendar_->openOn(todayForTests ? todayForTests() : QDate::currentDate(), dateField);
 }
 
 void Incarc::Command4_Click() {

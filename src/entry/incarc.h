@@ -227,6 +227,8 @@ class Incarc {
 
   private:
     void showDebitDate(bool shown);
+    // The calendar, opened on today for the date field it fills.
+    void openCalendar(D1 dateField);
     void copyToSecondCopy();
     void closeWindow(const store::LoadedList* saved = nullptr);
     void handOverToAssistant();

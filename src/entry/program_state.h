@@ -15,7 +15,6 @@ struct ProgramState {
     QString CIF_curent;                      // payer fiscal code of the last document looked up
     QString data_curenta;                    // issue date of the last document looked up
     QString cod_trez_curent;  // "TREZ" and three digits the beneficiary assistant starts from
-    int camp_calendar = 0;    // which date field the calendar fills
     bool zona_beneficiar_pregatita = false;  // an assistant filled the beneficiary section
     bool versionKeepFailureShown = false;    // the user was told an earlier version was not kept
 };

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -91,8 +92,23 @@ IncarcView::IncarcView(Incarc& model, QWidget* parent)
     makeZoomKeys();
     setZoom(savedZoom());
 
-    connectControls();
+    connectControls(shownOtherwise);
     refresh();
+}
+
+bool IncarcView::shownOtherwise(const QString& control) {
+    // The title and the hints under the fields are part of the drawn form.
+    static const QRegularExpression drawn(QStringLiteral(R"(^(titlu|lab1\(\d+\))$)"));
+    // The labels behind the fields of both copies and the declaration note.
+    static const QRegularExpression printed(QStringLiteral(R"(^(e1|F1|val_decl)\(\d+\)$)"));
+    if (drawn.match(control).hasMatch() || printed.match(control).hasMatch())
+        return true;
+    // The derived labels the window has no widget for: the printed page's.
+    for (int k = 0; k < kB1Count; ++k) {
+        if ((k < kFirstLabel || k > kLastLabel) && control == QStringLiteral("b1(%1)").arg(k))
+            return true;
+    }
+    return false;
 }
 
 void IncarcView::makeFields() {

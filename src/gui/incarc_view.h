@@ -41,6 +41,9 @@ class IncarcView : public ModelView {
     // the printed page's: here the amount field d1(1) stands in its box.
     static constexpr int kFirstLabel = B1::suma_litere;
     static constexpr int kLastLabel = B1::marcaj_ordine;
+    // The controls shown without a widget of their own: drawn with the form,
+    // or on the printed page only.
+    static bool shownOtherwise(const QString& control);
 
     void makeFields();
     void makeLabels();

@@ -75,6 +75,7 @@ IntrodView::IntrodView(Introd& model, QWidget* parent)
     auto* subtitle = new QLabel(captions::subtitle, this);
     // The note on the date format; none on a system whose format is in order.
     auto* Label5 = new QLabel(model_.Label5, this);
+    Label5->setObjectName(QStringLiteral("Label5"));
     Label5->setWordWrap(true);
     Label5->setStyleSheet(QStringLiteral("color: #8b0000"));
     Label5->setVisible(!model_.Label5.isEmpty());
@@ -134,6 +135,7 @@ QWidget* IntrodView::makeDocuments() {
     Ordine_->setMaxVisibleItems(20);
 
     auto* Frame1 = new QGroupBox(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
     auto* frameLayout = new QHBoxLayout(Frame1);
     frameLayout->addWidget(Option1_);
     frameLayout->addWidget(Option2_);
@@ -142,13 +144,17 @@ QWidget* IntrodView::makeDocuments() {
     auto* grid = new QGridLayout(documents);
     NrO_->setAccessibleName(captions::Label2.trimmed());
     Ordine_->setAccessibleName(captions::Label4);
-    grid->addWidget(new QLabel(captions::Label2, this), 0, 0);
+    auto* Label2 = new QLabel(captions::Label2, this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    grid->addWidget(Label2, 0, 0);
     grid->addWidget(NrO_, 0, 1);
     grid->addWidget(Frame1, 0, 2);
     grid->addWidget(B_start_, 0, 3);
     grid->addWidget(Command1_, 0, 4);
     grid->setColumnStretch(5, 1);
-    grid->addWidget(new QLabel(captions::Label4, this), 1, 0, 1, 2);
+    auto* Label4 = new QLabel(captions::Label4, this);
+    Label4->setObjectName(QStringLiteral("Label4"));
+    grid->addWidget(Label4, 1, 0, 1, 2);
     grid->addLayout(listWithSearch(), 2, 0, 1, 6);
     grid->addWidget(Label3_, 3, 0, 1, 3);
     grid->addLayout(row({command("B_list_CB", captions::B_list_CB, captions::B_list_CB_tip),

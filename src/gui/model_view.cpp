@@ -6,11 +6,14 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QLoggingCategory>
 #include <QScopedValueRollback>
 
 #include "gui/incarc_form_widget.h"
 
 namespace tavo::gui {
+
+Q_LOGGING_CATEGORY(lcBinding, "tavo.gui.binding")
 
 ModelView::ModelView(ui::ControlTable table, QWidget* parent)
     : QWidget(parent), table_(std::move(table)) {
@@ -24,10 +27,16 @@ ModelView::~ModelView() {
     disconnect(focusConnection_);
 }
 
-void ModelView::connectControls() {
+void ModelView::connectControls(const std::function<bool(const QString&)>& shownOtherwise) {
+    unbound_.clear();
     for (const ui::Control& control : table_.controls) {
-        if (QWidget* widget = widgetFor(control.name))
+        if (QWidget* widget = widgetFor(control.name)) {
             connectControl(control, widget);
+        } else if (!shownOtherwise || !shownOtherwise(control.name)) {
+            unbound_.append(control.name);
+            qCWarning(lcBinding, "%s: no widget for the control '%s'", qPrintable(table_.window),
+                      qPrintable(control.name));
+        }
     }
 }
 

@@ -24,14 +24,21 @@ class ModelView : public QWidget {
     // Called after every event forwarded to the model.
     std::function<void()> windowsChanged;
 
+    // The model's controls that no widget of this window shows and that the
+    // view does not show in a way of its own: a fault of the view, each one
+    // also logged as a warning under tavo.gui.binding.
+    const QStringList& unboundControls() const { return unbound_; }
+
   protected:
     ModelView(ui::ControlTable table, QWidget* parent);
 
     const ui::ControlTable& controls() const { return table_; }
     // Connects each widget named after a control (its object name) to the
     // control's handlers: a button's click, a field's edits and Enter, a
-    // list's choice, a calendar's day.
-    void connectControls();
+    // list's choice, a calendar's day. A control without a widget is unbound,
+    // unless `shownOtherwise` says the view shows it another way (drawn, or
+    // on paper only).
+    void connectControls(const std::function<bool(const QString&)>& shownOtherwise = {});
     // A user's action on `control`: it takes the focus (the field left is
     // checked), then `handler` runs.
     void press(const QString& control, const std::function<void()>& handler);
@@ -53,6 +60,7 @@ class ModelView : public QWidget {
     void onFocusChanged(QWidget* now);
 
     ui::ControlTable table_;
+    QStringList unbound_;
     QMetaObject::Connection focusConnection_;
     bool followingFocus_ = false;
 };

@@ -143,11 +143,7 @@ bool QtUi::progress(int done, int total, const QString& text) {
 }
 
 void QtUi::print(const PrintJob& job) {
-    printOnPrinter([&job](QPrinter& printer) {
-        printer.setFullPage(true);
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        drawPages(printer, job);
-    });
+    printOnPrinter([&job](QPrinter& printer) { printOnA4(printer, job); });
 }
 
 void QtUi::printOnPrinter(const PrinterDrawing& draw, QWidget* over) {

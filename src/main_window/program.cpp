@@ -12,7 +12,7 @@ Program::Program(QDir folder, Ui& ui)
       incarc_(folder_, ui_, state, lists),
       formIban_(folder_, ui_, state, lists, incarc_),
       formNrevid_(ui_, state, lists, incarc_),
-      form2_(ui_, state, incarc_) {
+      form2_(ui_, incarc_) {
     platform::keepFreedMemory();
     introd_.setEntryWindow(&incarc_);
     incarc_.setAssistants(&formIban_, &formNrevid_, &form2_);

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrinter>
 
 namespace tavo {
 
@@ -20,6 +21,12 @@ bool drawPages(QPagedPaintDevice& device, const PrintJob& job) {
         painter.restore();
     }
     return painter.end();
+}
+
+bool printOnA4(QPrinter& printer, const PrintJob& job) {
+    printer.setFullPage(true);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    return drawPages(printer, job);
 }
 
 bool writePdf(const QString& path, const PrintJob& job) {
