@@ -5,6 +5,7 @@
 #include <QStringView>
 #include <array>
 #include <cstring>
+#include <type_traits>
 
 // A stored document is one line of ordine.txt: its fields separated by
 // commas, the type ("OP" or "FV") after the last one. Everything that reads
@@ -90,14 +91,13 @@ class StoredLineSplitter {
 
 namespace line_detail {
 
-inline qsizetype nextComma(QByteArrayView line, qsizetype from) {
-    if (from >= line.size())
-        return -1;
-    const void* comma = std::memchr(line.data() + from, ',', size_t(line.size() - from));
-    return comma ? static_cast<const char*>(comma) - line.data() : -1;
+// The first comma from `p` on, or null.
+inline const char* findComma(const char* p, const char* end) {
+    return static_cast<const char*>(std::memchr(p, ',', size_t(end - p)));
 }
-inline qsizetype nextComma(QStringView line, qsizetype from) {
-    return line.indexOf(u',', from);
+inline const QChar* findComma(const QChar* p, const QChar* end) {
+    const qsizetype at = QStringView(p, end).indexOf(u',');
+    return at < 0 ? nullptr : p + at;
 }
 
 inline qsizetype lastComma(QByteArrayView line) {
@@ -118,32 +118,34 @@ inline qsizetype lastComma(QStringView line) {
 // empty (and null).
 template <typename View>
 class LineFields {
+    using Char = std::remove_const_t<std::remove_pointer_t<decltype(View().data())>>;
+
   public:
-    explicit LineFields(View line) : line_(line) {}
+    explicit LineFields(View line) : p_(line.data()), end_(line.data() + line.size()) {}
 
     // The next field: the text up to the next comma, or to the end of the line.
     View next() {
-        if (at_ > line_.size())
+        if (!p_)
             return {};
-        const qsizetype comma = line_detail::nextComma(line_, at_);
-        const qsizetype stop = comma < 0 ? line_.size() : comma;
-        const View field = line_.sliced(at_, stop - at_);
-        at_ = stop + 1;
+        const Char* comma = line_detail::findComma(p_, end_);
+        const Char* stop = comma ? comma : end_;
+        const View field(p_, stop - p_);
+        p_ = comma ? comma + 1 : nullptr;
         return field;
     }
 
     // Everything from the next field to the end of the line, commas included.
     View rest() {
-        if (at_ > line_.size())
+        if (!p_)
             return {};
-        const View rest = line_.sliced(at_);
-        at_ = line_.size() + 1;
+        const View rest(p_, end_ - p_);
+        p_ = nullptr;
         return rest;
     }
 
   private:
-    View line_;
-    qsizetype at_ = 0;
+    const Char* p_;  // where the next field begins; null once the line is used up
+    const Char* end_;
 };
 
 // Field k (1 to 20) of a line of the current shape: field 20 is everything

@@ -27,11 +27,15 @@ struct StoredLine {
     QByteArrayView bytes;  // without its line end
     int number;            // 1-based line number
     int commas;            // the known shape (15, 17, 18 or 19 commas), -1 for none
-    // Of a document only:
-    QByteArrayView orderNumber;     // field 1
-    QByteArrayView documentNumber;  // field 2
-    qsizetype typeAt;               // where the type begins, after the last comma
+    // Of a document only: where fields 1 and 2 end and where the type begins.
+    qint32 orderNumberEnd;
+    qint32 documentNumberEnd;
+    qint32 typeAt;
 
+    QByteArrayView orderNumber() const { return bytes.first(orderNumberEnd); }
+    QByteArrayView documentNumber() const {
+        return bytes.sliced(orderNumberEnd + 1, documentNumberEnd - orderNumberEnd - 1);
+    }
     QByteArrayView type() const { return bytes.sliced(typeAt); }
     // The line up to its last comma, and from it on.
     QByteArrayView beforeLastComma() const { return bytes.first(typeAt - 1); }
@@ -60,10 +64,14 @@ StoredLines storedLines(QByteArrayView content, bool shapes = true) {
         line.number = ++number;
         line.commas = shapes ? knownShape(line.bytes) : -1;
         if (line.commas >= 0) {
+            // A known shape has at least 15 commas: both fields end in one.
             LineFields fields(line.bytes);
-            line.orderNumber = fields.next();
-            line.documentNumber = fields.next();
-            line.typeAt = typeStart(line.bytes);
+            const QByteArrayView orderNumber = fields.next();
+            const QByteArrayView documentNumber = fields.next();
+            line.orderNumberEnd = qint32(orderNumber.size());
+            line.documentNumberEnd =
+                qint32(documentNumber.data() + documentNumber.size() - line.bytes.data());
+            line.typeAt = qint32(typeStart(line.bytes));
         }
         result.lines.push_back(line);
     }
@@ -89,8 +97,8 @@ QChar* decodeField(QByteArrayView bytes, QChar* out) {
 // `inserted` commas (the empty fields just added to a line of an earlier
 // shape), a comma and the type. Built in one piece: it runs once per document.
 QString listItem(const StoredLine& line, int inserted) {
-    const QByteArrayView number = line.orderNumber;
-    const QByteArrayView documentNumber = line.documentNumber;
+    const QByteArrayView number = line.orderNumber();
+    const QByteArrayView documentNumber = line.documentNumber();
     const QByteArrayView type = line.type();
     const qsizetype padding = std::max<qsizetype>(0, 5 - number.size());
     QString item(padding + number.size() + documentNumber.size() + inserted + 2 + type.size(),
@@ -116,7 +124,7 @@ void appendSearchLine(QByteArray& out, const StoredLine& line, int inserted) {
 // Whether `item` is what listItem gives for an up-to-date document
 // line, told without building it when its fields are ASCII.
 bool itemIs(const QString& item, const StoredLine& line) {
-    const QByteArrayView fields[] = {line.orderNumber, line.documentNumber, line.type()};
+    const QByteArrayView fields[] = {line.orderNumber(), line.documentNumber(), line.type()};
     const qsizetype padding = std::max<qsizetype>(0, 5 - fields[0].size());
     if (item.size() != padding + fields[0].size() + fields[1].size() + fields[2].size() + 2)
         return false;
@@ -197,7 +205,7 @@ std::optional<LoadedList> listKept(const StoredLines& old, const std::vector<siz
 }
 
 qint64 storedOrderNumber(const StoredLine& line) {
-    return text::numericValue(line.orderNumber);
+    return text::numericValue(line.orderNumber());
 }
 
 void appendLine(QByteArray& out, QByteArrayView line) {
@@ -435,7 +443,7 @@ bool OrdersFile::save(const ordin& document, const QStringList& before, LoadedLi
         const StoredLine& line = old.lines[i];
         bool matches = false;
         if (line.commas >= 0) {
-            matches = readsAs(line.orderNumber, nr, nrText);
+            matches = readsAs(line.orderNumber(), nr, nrText);
         } else if (!shapes) {
             matches =
                 readsAs(LineFields(line.bytes).next(), nr, nrText) && knownShape(line.bytes) >= 0;
