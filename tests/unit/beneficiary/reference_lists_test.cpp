@@ -33,7 +33,6 @@ TEST(BuiltInLists, EveryFileLoadsAndPassesItsCheck) {
     for (const ListFile& file : listFiles()) {
         EXPECT_GT(file.list(built).count(), 0) << file.fileName;
         EXPECT_EQ(file.list(built).shape(), file.shape) << file.fileName;
-        EXPECT_EQ(file.list(built).selected(), -1) << file.fileName;
     }
 }
 
@@ -93,20 +92,6 @@ TEST(ListRows, CodeTextAndObligationAreTakenByPosition) {
         EXPECT_EQ(list.obligationCode(0), c.obligation);
         EXPECT_TRUE(checkRows(c.shape, {c.row}).empty());
     }
-}
-
-TEST(ListRows, SelectionIsByPositionAndMinusOneForNone) {
-    ReferenceList list(RowShape::FiscalCategory, {"01 - debit", "03 - dobanda"});
-    list.select(1);
-    EXPECT_EQ(list.selected(), 1);
-    EXPECT_EQ(list.selectedRow(), "03 - dobanda");
-    for (int outside : {-1, 2, 100, -5}) {
-        list.select(1);
-        list.select(outside);
-        EXPECT_EQ(list.selected(), -1) << outside;
-        EXPECT_EQ(list.selectedRow(), "");
-    }
-    EXPECT_EQ(list.row(2), "");
 }
 
 TEST(CheckRows, EachMalformedRowIsReportedWithItsLine) {
