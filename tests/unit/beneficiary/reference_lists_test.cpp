@@ -94,6 +94,18 @@ TEST(ListRows, CodeTextAndObligationAreTakenByPosition) {
     }
 }
 
+// A unit is found whole: a unit whose code begins the same is another unit.
+TEST(ListRows, TreasuryUnitRowMatchesTheWholeUnit) {
+    const ReferenceList units(RowShape::TreasuryUnit,
+                              {"TREZ700--Bucuresti", "TREZ706--Sector 6", "TREZ706--again"});
+    const struct {
+        QString unit;
+        int row;
+    } cases[] = {{"TREZ700", 0}, {"TREZ706", 1}, {"TREZ70", -1}, {"TREZ7000", -1}, {"", -1}};
+    for (const auto& c : cases)
+        EXPECT_EQ(treasuryUnitRow(units, c.unit), c.row) << c.unit.toStdString();
+}
+
 TEST(CheckRows, EachMalformedRowIsReportedWithItsLine) {
     struct Case {
         RowShape shape;
