@@ -24,15 +24,17 @@ struct PaymentsChoice {
 // deposit slips, 3 both; nothing for any other text.
 std::optional<QString> typeOfChoice(const QString& number);
 
-// The table of the chosen documents: the header of the stored names, then one
-// row a document in file order, its fields as stored. For a spreadsheet
+// The table of the chosen documents of `orders` (the bytes of ordine.txt):
+// the header of the stored names, then one row a document in file order, its
+// fields as stored (a line of an earlier shape with its missing fields
+// empty); lines that are no documents are left out. For a spreadsheet
 // (Excel) the amount has "," as its decimal point, as Romanian spreadsheets
 // read numbers; the plain CSV keeps it as stored.
 struct PaymentsTable {
     QByteArray bytes;
     qint64 documents = 0;
 };
-PaymentsTable paymentsTable(const store::OrdersFile& orders, const PaymentsChoice& choice,
+PaymentsTable paymentsTable(QByteArrayView orders, const PaymentsChoice& choice,
                             text::TableFlavour flavour);
 
 // Writes the table to `path`, replacing a file of that name only once the
