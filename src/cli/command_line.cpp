@@ -128,6 +128,21 @@ std::vector<CommandRule> reportCommandRules() {
                    "writes the payment summary of the payer and period to\n"
                    "Borderou.txt (type 1 OP, 2 FV, 3 both; --multi-iban:\n"
                    "payment orders with each payer IBAN, \"Borderou (2) OP\")")});
+    rules.push_back(
+        {QStringLiteral("export"),
+         {{translate("Usage", "FILE"), ValueKind::Name}},
+         {valued("--cif", ValueKind::Text), valued("--period", ValueKind::Text),
+          choice("--type", {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}),
+          choice("--format", {QStringLiteral("excel"), QStringLiteral("csv")})},
+         {},
+         false,
+         translate("Usage",
+                   "FILE [--cif CODE] [--period dd/mm/yyyy-dd/mm/yyyy]\n"
+                   "[--type 1|2|3] [--format excel|csv]"),
+         translate("Usage",
+                   "writes the stored documents (of the payer, period and\n"
+                   "type when given) to FILE as a table: for a spreadsheet\n"
+                   "(excel, the default) or for programs (csv)")});
     rules.push_back({QStringLiteral("help"),
                      {{translate("Usage", "COMMAND"), ValueKind::Text, true}},
                      {},
