@@ -68,11 +68,14 @@ std::optional<BankLabels> lookUpBank(const ReferenceList& Banci1, const QString&
     return labels;
 }
 
+BankLabels nationalBankLabels() {
+    return {QLatin1String(kNationalBankBic), QLatin1String(kNationalBankName), -1};
+}
+
 BankLabels beneficiaryBankLabels(const ReferenceList& Banci1, const QString& iban,
                                  const QString& branch) {
-    if (isNationalBankAccount(iban)) {
-        return {QLatin1String(kNationalBankBic), QLatin1String(kNationalBankName), -1};
-    }
+    if (isNationalBankAccount(iban))
+        return nationalBankLabels();
     if (iban.isEmpty())
         return {};
     return lookUpBank(Banci1, iban, branch).value_or(BankLabels{});

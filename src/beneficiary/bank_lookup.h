@@ -36,6 +36,9 @@ QString entryBankCode(const QString& iban);
 std::optional<BankLabels> lookUpBank(const ReferenceList& Banci1, const QString& iban,
                                      const QString& branch);
 
+// The labels of a National Bank account.
+BankLabels nationalBankLabels();
+
 // The beneficiary labels as the document checks set them: a National Bank
 // account is named at once, any other IBAN is looked up; an IBAN whose bank is
 // not in the list (or an empty field) leaves both labels empty.

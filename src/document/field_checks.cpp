@@ -34,8 +34,9 @@ QString digitsOf(const QString& text) {
 }
 
 void setNationalBankLabels(Labels& labels) {
-    labels[B1::BIC_beneficiar] = QLatin1String(beneficiary::kNationalBankBic);
-    labels[B1::banca_beneficiar] = QLatin1String(beneficiary::kNationalBankName);
+    const beneficiary::BankLabels nationalBank = beneficiary::nationalBankLabels();
+    labels[B1::BIC_beneficiar] = nationalBank.bic;
+    labels[B1::banca_beneficiar] = nationalBank.bank;
 }
 
 // The bank of the IBAN in field `k`, looked up in the bank list: the BIC and
