@@ -34,5 +34,6 @@ int runBorderou(const Options& options, const CommandLine& line, Output output);
 int runText(const Options& options, const CommandLine& line, Output output);
 int runPackage(const Options& options, const CommandLine& line, Output output);
 int runAgentie(const Options& options, const CommandLine& line, Output output);
+int runImport(const Options& options, const CommandLine& line, Output output);
 
 }  // namespace tavo::cli
