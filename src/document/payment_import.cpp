@@ -87,10 +87,10 @@ void typeAndLeave(ImportedRow& row, RowCheck& check, const FieldTyping& typing,
     Labels labels;
     for (int k : typing.tabOrder) {
         const QString& cell = check.cell(k);
-        const QString typed = typing.typed ? typing.typed(k, cell) : cell;
-        row.document.d1[size_t(k)] = typed;
-        if (typed.size() < cell.size() && !cell.mid(typed.size()).trimmed().isEmpty())
-            check.addReason(k, import_texts::tooLong.arg(typed.size()), row.reasons);
+        const TypedCell typed = typing.typed ? typing.typed(k, cell) : TypedCell{cell, false};
+        row.document.d1[size_t(k)] = typed.text;
+        if (typed.cut)
+            check.addReason(k, import_texts::tooLong.arg(typed.text.size()), row.reasons);
         const FieldFindings found = leaveField(row.document, labels, k, context);
         for (const Notice& notice : found.notices) check.addReason(k, notice.text, row.reasons);
         if (found.hintsGiven > 0 && found.hint.field >= 0)

@@ -33,11 +33,18 @@ struct ImportedRow {
     bool accepted() const { return reasons.isEmpty(); }
 };
 
-// How the form takes a cell: the fields in tab order, and what typing (or
-// pasting) a text leaves in field k, the typed limit applied.
+// What typing (or pasting) a text leaves in a field, and whether the typed
+// limit cut some of it.
+struct TypedCell {
+    QString text;
+    bool cut = false;
+};
+
+// How the form takes a cell: the fields in tab order, and what typing a text
+// into field k leaves there.
 struct FieldTyping {
     std::array<int, kD1Count> tabOrder{};
-    std::function<QString(int k, const QString& typed)> typed;
+    std::function<TypedCell(int k, const QString& typed)> typed;
 };
 
 // A table of payments read and checked: its rows, or, when the bytes are not

@@ -35,7 +35,11 @@ TakenNumbers takenNumbers(const store::OrdersFile& orders) {
 document::FieldTyping entryTyping() {
     document::FieldTyping typing;
     for (int k = 0; k < kD1Count; ++k) typing.tabOrder[size_t(Incarc::ordineTab(k) - 1)] = k;
-    typing.typed = [](int k, const QString& text) { return Incarc::typedText(k, text).text; };
+    typing.typed = [](int k, const QString& text) {
+        const QString typed = Incarc::typedText(k, text).text;
+        const QString whole = Incarc::typedText(k, text, QString(), int(text.size())).text;
+        return document::TypedCell{typed, typed != whole};
+    };
     return typing;
 }
 
