@@ -4,6 +4,8 @@
 // A case file is made of sections, each starting with a line "=== WHAT":
 //   === file NAMES     files of the working folder, written before the first run
 //                      in CP1250 with CR LF
+//   === utf8 NAMES, === utf8-bom NAMES   the same in UTF-8 with LF (and a
+//                      byte-order mark), as other programs write tables
 //   === command ARGS   a run of `tavo --dir FOLDER ARGS`; the lines are its stdout
 //   === table WORDS    one run per line "ARGS => OUT" (after WORDS; double quotes
 //                      hold blanks), stdout the parts of OUT between "|"; "# "
@@ -335,9 +337,13 @@ TEST_P(E2e, Plays) {
 
     std::map<QString, QByteArray> before;
     for (const Section& s : c.sections) {
-        if (s.kind != QLatin1String("file"))
+        const bool utf8 = s.kind.startsWith(QLatin1String("utf8"));
+        if (s.kind != QLatin1String("file") && !utf8)
             continue;
-        const QByteArray bytes = tavo::text::joinLines(s.lines);
+        QByteArray bytes = utf8 ? (s.lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8()
+                                : tavo::text::joinLines(s.lines);
+        if (s.kind == QLatin1String("utf8-bom"))
+            bytes.prepend("\xEF\xBB\xBF");
         for (const QString& name : s.argument.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
             dir.mkpath(QFileInfo(name).path());
             ASSERT_TRUE(tavo::writeBytes(dir.filePath(name), bytes));

@@ -16,7 +16,6 @@ inline const QString tooLong = QStringLiteral("Textul are mai mult de %1 caracte
 // %1 what the checks left in the field.
 inline const QString changed = QStringLiteral("valoarea a fost schimbata de verificare in \"%1\"");
 inline const QString emptied = QStringLiteral("valoarea a fost stearsa de verificare");
-inline const QString noHeader = QStringLiteral("Tabelul nu are cap de tabel");
 
 // %1 the file's name, %2 why it cannot be read.
 inline const QString unreadable = QStringLiteral("Fisierul '%1' nu poate fi citit (%2).");

@@ -159,10 +159,8 @@ PaymentTable checkPaymentTable(QByteArrayView bytes, const FieldTyping& typing,
         table.error = reading.error;
         return table;
     }
-    if (reading.rows.isEmpty()) {
-        table.error = import_texts::noHeader;
-        return table;
-    }
+    if (reading.rows.isEmpty())
+        return table;  // an empty file: no rows
     const QStringList& names = reading.rows.front().fields;
     const HeaderReading header = readHeader(names);
     if (!header.error.isEmpty()) {

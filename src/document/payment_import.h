@@ -48,8 +48,8 @@ struct FieldTyping {
 };
 
 // A table of payments read and checked: its rows, or, when the bytes are not
-// a table of payments (no header, an unknown or repeated column, bytes that
-// are not text), the message saying why.
+// a table of payments (an unknown or repeated column in the header, bytes
+// that are not text), the message saying why. An empty file has no rows.
 struct PaymentTable {
     QString error;
     QList<ImportedRow> rows;
