@@ -107,7 +107,8 @@ WindowTimes timeWindows(const QDir& folder) {
     times.exitMs = medianMs([&] { entry.but_exit_Click(); },
                             [&] {
                                 program.introd().B_start_Click();
-                                entry.d1[tavo::D1::reprezentand] = QStringLiteral("OBIECT MODIFICAT");
+                                entry.d1[tavo::D1::reprezentand] =
+                                    QStringLiteral("OBIECT MODIFICAT");
                                 ui.queueAnswer(QStringLiteral("yes"));
                             });
     return times;
@@ -127,6 +128,16 @@ double timeTavoList(const QDir& folder, const QString& current, qsizetype* lines
     QFile file(listed);
     *lines = file.open(QIODevice::ReadOnly) ? file.readAll().count('\n') : 0;
     return listMs;
+}
+
+// `tavo export` of every document of the same copy as `tavo list` (folder
+// "list"), as a whole process, in the given format.
+double timeTavoExport(const QDir& folder, const char* format) {
+    const QString listFolder = folder.filePath("list");
+    return medianMs([&] {
+        tavo::bench::runProcess(QStringLiteral(TAVO_BINARY),
+                                {"--dir", listFolder, "export", "export.csv", "--format", format});
+    });
 }
 
 }  // namespace
@@ -171,6 +182,8 @@ int main(int argc, char** argv) {
     // `tavo list` is weighed against cp and sync, all run as processes.
     qsizetype listedLines = 0;
     const double listMs = timeTavoList(folder, current, &listedLines);
+    const double exportExcelMs = timeTavoExport(folder, "excel");
+    const double exportCsvMs = timeTavoExport(folder, "csv");
 
     std::printf("ordine.txt: %d documents, %.1f MB (%lld items listed)\n", kDocuments,
                 double(bytes) / 1e6, static_cast<long long>(items));
@@ -193,5 +206,9 @@ int main(int argc, char** argv) {
     std::printf("%-44s %9.1f ms  ratio %.2f (%.2f of cp and sync; %lld lines)\n",
                 "tavo list, file up to date (whole process)", listMs, listMs / cpMs,
                 listMs / cpSyncMs, static_cast<long long>(listedLines));
+    std::printf("%-44s %9.1f ms  %.2f of tavo list\n", "tavo export, every document, excel",
+                exportExcelMs, exportExcelMs / listMs);
+    std::printf("%-44s %9.1f ms  %.2f of tavo list\n", "tavo export, every document, csv",
+                exportCsvMs, exportCsvMs / listMs);
     return 0;
 }

@@ -111,7 +111,7 @@ int main(int argc, char** argv) {
         {"one payer: every document listed", onePayer, "01/01/2022-31/12/2025", "", "2022", "2025"},
     };
     for (const auto& run : runs) {
-        tavo::printing::CerereBorderou cerere;
+        tavo::printing::SummaryRequest cerere;
         cerere.CIF = kPayer;
         cerere.perioada = tavo::printing::readPeriod(QLatin1String(run.period));
         cerere.tip = QLatin1String(run.type);

@@ -4,8 +4,6 @@
 // A case file is made of sections, each starting with a line "=== WHAT":
 //   === file NAMES     files of the working folder, written before the first run
 //                      in CP1250 with CR LF
-//   === utf8 NAMES, === utf8-bom NAMES   the same in UTF-8 with LF (and a
-//                      byte-order mark), as other programs write tables
 //   === command ARGS   a run of `tavo --dir FOLDER ARGS`; the lines are its stdout
 //   === table WORDS    one run per line "ARGS => OUT" (after WORDS; double quotes
 //                      hold blanks), stdout the parts of OUT between "|"; "# "
@@ -19,6 +17,9 @@
 //   === env NAME=VALUE...  the run's environment besides LC_ALL=C ("NAME=": not set)
 //   === note TEXT      a comment
 //   === expect NAME    the file must hold exactly these lines (CP1250, CR LF)
+//   === file-as FORM NAME / expect-as FORM NAME   the same in another form:
+//                      "cp1250", "utf8" or "utf8bom" (a byte-order mark first),
+//                      "+lf" or "+cr" for that line end ("utf8bom" alone: CR LF)
 //   === same NAME OTHER / like NAME OTHER   the file must hold the bytes OTHER
 //                      had before the first run / holds after the run
 //   === absent NAMES / exists NAMES         the files must not / must exist
@@ -295,11 +296,34 @@ std::vector<Play> playsOf(const Case& c) {
             plays.back().expectedExit = s.argument.toInt();
         } else if (s.kind == QLatin1String("env")) {
             plays.back().environment += s.argument.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        } else if (QStringList{"expect", "same", "like", "absent", "exists"}.contains(s.kind)) {
+        } else if (QStringList{"expect", "expect-as", "same", "like", "absent", "exists"}.contains(
+                       s.kind)) {
             plays.back().checks.push_back(&s);
         }
     }
     return plays;
+}
+
+// The bytes of `lines` in FORM (see the comment at the top); nothing for a
+// form the runner does not know.
+std::optional<QByteArray> linesAs(const QString& form, const QStringList& lines) {
+    const QString encoding = form.section(QLatin1Char('+'), 0, 0);
+    const QString end = form.section(QLatin1Char('+'), 1);
+    const QByteArray lineEnd = end == QLatin1String("lf")   ? "\n"
+                               : end == QLatin1String("cr") ? "\r"
+                               : end.isEmpty()              ? "\r\n"
+                                                            : QByteArray();
+    if (lineEnd.isEmpty())
+        return std::nullopt;
+    if (encoding == QLatin1String("cp1250")) {
+        QByteArray bytes = tavo::text::joinLines(lines);
+        return bytes.replace("\r\n", lineEnd);
+    }
+    if (encoding != QLatin1String("utf8") && encoding != QLatin1String("utf8bom"))
+        return std::nullopt;
+    QByteArray bytes = encoding == QLatin1String("utf8bom") ? "\xEF\xBB\xBF" : "";
+    for (const QString& line : lines) bytes += line.toUtf8() + lineEnd;
+    return bytes;
 }
 
 // A file check of a case, made in the working folder `dir` after its run;
@@ -313,6 +337,13 @@ void checkFile(const Section& s, const QDir& dir, std::map<QString, QByteArray>&
         for (const QString& line : s.lines) expected.append(withToday(line));
         EXPECT_EQ(tavo::readBytes(path), tavo::text::joinLines(expected))
             << s.argument.toStdString();
+    } else if (s.kind == QLatin1String("expect-as")) {
+        const QString file = dir.filePath(s.argument.section(QLatin1Char(' '), 1, 1));
+        const std::optional<QByteArray> expected =
+            linesAs(s.argument.section(QLatin1Char(' '), 0, 0), s.lines);
+        ASSERT_TRUE(expected) << "unknown form: " << s.argument.toStdString();
+        ASSERT_TRUE(QFile::exists(file)) << s.argument.toStdString();
+        EXPECT_EQ(tavo::readBytes(file), *expected) << s.argument.toStdString();
     } else if (s.kind == QLatin1String("same")) {
         EXPECT_EQ(tavo::readBytes(path), before[other]) << s.argument.toStdString();
     } else if (s.kind == QLatin1String("like")) {
@@ -337,14 +368,15 @@ TEST_P(E2e, Plays) {
 
     std::map<QString, QByteArray> before;
     for (const Section& s : c.sections) {
-        const bool utf8 = s.kind.startsWith(QLatin1String("utf8"));
-        if (s.kind != QLatin1String("file") && !utf8)
+        if (s.kind != QLatin1String("file") && s.kind != QLatin1String("file-as"))
             continue;
-        QByteArray bytes = utf8 ? (s.lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8()
-                                : tavo::text::joinLines(s.lines);
-        if (s.kind == QLatin1String("utf8-bom"))
-            bytes.prepend("\xEF\xBB\xBF");
-        for (const QString& name : s.argument.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        QStringList names = s.argument.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        std::optional<QByteArray> form = tavo::text::joinLines(s.lines);
+        if (s.kind == QLatin1String("file-as"))
+            form = names.isEmpty() ? std::nullopt : linesAs(names.takeFirst(), s.lines);
+        ASSERT_TRUE(form) << "unknown form: " << s.argument.toStdString();
+        const QByteArray bytes = *form;
+        for (const QString& name : names) {
             dir.mkpath(QFileInfo(name).path());
             ASSERT_TRUE(tavo::writeBytes(dir.filePath(name), bytes));
             before[name] = bytes;

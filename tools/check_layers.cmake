@@ -17,6 +17,11 @@ set(system_headers
 string(JOIN "" system_headers ${system_headers})
 set(system_include
     "^[ \t]*#[ \t]*include[ \t]*<((${system_folders})/[^>]*|(${system_headers})\\.h)>")
+# The folders after ui and before printing (the stored files, the checks, the
+# reference lists, the document) talk to no user: of ui they may use only the
+# notices they return (ui/notice.h), never the Ui port itself.
+list(FIND layers "ui" ui_rank)
+list(FIND layers "printing" printing_rank)
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*.cpp ${SOURCE_DIR}/*.h)
 set(faults 0)
 foreach(source ${sources})
@@ -35,6 +40,12 @@ foreach(source ${sources})
             continue()
         endif()
         string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*[\"<]([a-z_]+)/.*" "\\1" used "${line}")
+        if(folder_rank GREATER ui_rank AND folder_rank LESS printing_rank AND used STREQUAL "ui"
+           AND NOT line MATCHES "ui/notice\\.h")
+            message(NOTICE "src/${source}: folder ${folder} talks to no user: it returns "
+                           "notices (ui/notice.h) and does not use the Ui port (${line})")
+            math(EXPR faults "${faults} + 1")
+        endif()
         list(FIND layers "${used}" used_rank)
         if(used_rank GREATER folder_rank)
             message(NOTICE "src/${source}: folder ${folder} includes from folder ${used}, "

@@ -75,6 +75,14 @@
         <source>tavo %1: the command does not answer the question: %2</source>
         <translation>tavo %1: comanda nu răspunde la întrebarea: %2</translation>
     </message>
+    <message>
+        <source>tavo export: the period &apos;%1&apos; is not two dates</source>
+        <translation>tavo export: perioada &apos;%1&apos; nu este formată din două date</translation>
+    </message>
+    <message>
+        <source>tavo export: %1: %2</source>
+        <translation>tavo export: %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Script</name>
@@ -343,6 +351,20 @@ a avut răspuns.
     <message>
         <source>Try &apos;tavo --help&apos;.</source>
         <translation>Încercați „tavo --help”.</translation>
+    </message>
+    <message>
+        <source>FILE [--cif CODE] [--period dd/mm/yyyy-dd/mm/yyyy]
+[--type 1|2|3] [--format excel|csv]</source>
+        <translation>FIȘIER [--cif COD] [--period zz/ll/aaaa-zz/ll/aaaa]
+[--type 1|2|3] [--format excel|csv]</translation>
+    </message>
+    <message>
+        <source>writes the stored documents (of the payer, period and
+type when given) to FILE as a table: for a spreadsheet
+(excel, the default) or for programs (csv)</source>
+        <translation>scrie documentele salvate (ale plătitorului, perioadei și
+tipului date) în FIȘIER ca tabel: pentru foi de calcul
+(excel, implicit) sau pentru programe (csv)</translation>
     </message>
 </context>
 </TS>

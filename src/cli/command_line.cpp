@@ -140,6 +140,21 @@ std::vector<CommandRule> reportCommandRules() {
                                "as the entry window would and prints the report, then\n"
                                "asks to save the accepted rows (--yes: Da; --dry-run:\n"
                                "only checks); --model writes model-import.csv")});
+    rules.push_back(
+        {QStringLiteral("export"),
+         {{translate("Usage", "FILE"), ValueKind::Name}},
+         {valued("--cif", ValueKind::Text), valued("--period", ValueKind::Text),
+          choice("--type", {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}),
+          choice("--format", {QStringLiteral("excel"), QStringLiteral("csv")})},
+         {},
+         false,
+         translate("Usage",
+                   "FILE [--cif CODE] [--period dd/mm/yyyy-dd/mm/yyyy]\n"
+                   "[--type 1|2|3] [--format excel|csv]"),
+         translate("Usage",
+                   "writes the stored documents (of the payer, period and\n"
+                   "type when given) to FILE as a table: for a spreadsheet\n"
+                   "(excel, the default) or for programs (csv)")});
     rules.push_back({QStringLiteral("help"),
                      {{translate("Usage", "COMMAND"), ValueKind::Text, true}},
                      {},

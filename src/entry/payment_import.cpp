@@ -23,7 +23,7 @@ struct TakenNumbers {
 
 TakenNumbers takenNumbers(const store::OrdersFile& orders) {
     TakenNumbers taken;
-    for (const store::OrdersFile::Linie& line : orders.documente()) {
+    for (const store::OrdersFile::DocumentLine& line : orders.documente()) {
         ++taken.count;
         taken.numbers.insert(text::numericValue(store::camp(line.text, store::nr_ordine)));
     }

@@ -131,7 +131,7 @@ bool Introd::B_OPuri_Click() {
     }
 
     QStringList textImages;
-    const QList<store::OrdersFile::Linie> lines = orders_.documente();
+    const QList<store::OrdersFile::DocumentLine> lines = orders_.documente();
     const int total = int(lines.size());
     const StoredDocuments documents(folder_, ui_, state_, entry_->lists());
     for (int i = 0; i < total; ++i) {

@@ -56,7 +56,7 @@ bool writeSummary(FelBorderou kind, const QDir& folder, Ui& ui, ProgramState& st
     const std::optional<QString> cif = ui.input(introd_texts::askPayerCode, state.CIF_curent);
     const std::optional<QString> period = ui.input(
         introd_texts::askSummaryPeriod, state.data_curenta + QLatin1Char('-') + state.data_curenta);
-    printing::CerereBorderou request;
+    printing::SummaryRequest request;
     request.fel = kind;
     request.tip = kind == FelBorderou::Op
                       ? QStringLiteral("OP")
@@ -71,18 +71,14 @@ bool writeSummary(FelBorderou kind, const QDir& folder, Ui& ui, ProgramState& st
     }
 
     const beneficiary::ReferenceList none;
-    beneficiary::ReferenceList* Banci1 = entry ? &entry->lists().Form_IBAN.Banci1 : nullptr;
-    printing::Borderou written;
+    const beneficiary::ReferenceList* Banci1 = entry ? &entry->lists().Form_IBAN.Banci1 : nullptr;
     QString error;
     if (!printing::scrie_borderou(orders.path(),
                                   folder.filePath(QLatin1String(printing::kFisierBorderou)),
-                                  request, Banci1 ? *Banci1 : none, &written, &error)) {
+                                  request, Banci1 ? *Banci1 : none, nullptr, &error)) {
         ui.message(introd_texts::summaryNotWritten.arg(error), Icon::Exclamation);
         return true;
     }
-    // The bank look-ups leave the bank list on the last bank they found.
-    if (Banci1 && written.randBanca >= 0)
-        Banci1->select(written.randBanca);
     ui.openText(QLatin1String(printing::kFisierBorderou));
     return true;
 }

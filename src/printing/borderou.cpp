@@ -5,7 +5,6 @@
 #include <QHash>
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <string>
 
 #include "beneficiary/bank_lookup.h"
@@ -67,32 +66,13 @@ struct Fields {
     QByteArrayView tip;                    // the text after the last comma
 };
 
-// Walks the fields of a stored line from the left, one comma at a time.
-class FieldSplitter {
-  public:
-    explicit FieldSplitter(QByteArrayView line)
-        : p_(line.data()), end_(line.data() + line.size()) {}
-
-    QByteArrayView nextField() {
-        const char* comma = static_cast<const char*>(std::memchr(p_, ',', size_t(end_ - p_)));
-        const char* stop = comma ? comma : end_;
-        const QByteArrayView field(p_, stop - p_);
-        p_ = comma ? comma + 1 : end_;
-        return field;
-    }
-
-  private:
-    const char* p_;
-    const char* end_;
-};
-
 // Builds the file in its stored bytes: the document's fields are copied as
 // they stand in ordine.txt (same code page, one byte a character, so widths
 // count the same); only the amounts are read. With a device the lines go out
 // to it in pieces of about a megabyte: a long summary is never held whole.
 class SummaryWriter {
   public:
-    SummaryWriter(const CerereBorderou& request, const beneficiary::ReferenceList& Banci1,
+    SummaryWriter(const SummaryRequest& request, const beneficiary::ReferenceList& Banci1,
                   QIODevice* device = nullptr)
         : request_(request),
           Banci1_(Banci1),
@@ -247,14 +227,10 @@ class SummaryWriter {
         const QByteArrayView code = iban.sliced(from, qMin<qsizetype>(7, iban.size() - from));
         auto found = banks_.find(code);
         if (found == banks_.end()) {
-            int row = -1;
-            const QString name =
-                beneficiary::summaryBankName(Banci1_, text::fromCp1250(iban), &row);
-            found = banks_.insert(code, {text::toCp1250(name), row});
+            const QString name = beneficiary::summaryBankName(Banci1_, text::fromCp1250(iban));
+            found = banks_.insert(code, text::toCp1250(name));
         }
-        if (found->row >= 0)
-            result_.randBanca = found->row;
-        return found->name;
+        return *found;
     }
 
     void append(QByteArrayView bytes) { out_.append(bytes.data(), size_t(bytes.size())); }
@@ -285,22 +261,17 @@ class SummaryWriter {
     }
     void endLine() { out_.append("\r\n", 2); }
 
-    struct Bank {
-        QByteArray name;
-        int row;
-    };
-
     static constexpr qsizetype kChunkSize = 1 << 20;
 
-    const CerereBorderou& request_;
+    const SummaryRequest& request_;
     const beneficiary::ReferenceList& Banci1_;
     QIODevice* device_;
     bool ok_ = true;
     const QByteArray periodLine_;
     // Keys are views of the stored bytes, valid while the summary is made.
     QHash<QByteArrayView, bool> inPeriod_;
-    QHash<QByteArrayView, Bank> banks_;
-    std::string out_;  // appends cheaply, one byte a character
+    QHash<QByteArrayView, QByteArray> banks_;  // bank names by their code
+    std::string out_;                          // appends cheaply, one byte a character
     Borderou result_;
 };
 
@@ -329,35 +300,26 @@ QString totalBorderou(qint64 bani, bool overflow) {
 namespace {
 
 // One pass over the stored lines: each selected document goes to `writer`.
-Borderou walkOrders(QByteArrayView orders, const CerereBorderou& request, SummaryWriter& writer) {
+Borderou walkOrders(QByteArrayView orders, const SummaryRequest& request, SummaryWriter& writer) {
     const QByteArray cif = text::toCp1250(request.CIF);
     const QByteArray tip = text::toCp1250(request.tip);
     // A code the code page cannot hold as typed equals no stored field.
     const bool searchable = text::fromCp1250(cif) == request.CIF;
 
-    const char* data = orders.data();
-    const char* end = data + orders.size();
-    for (const char* begin = data; searchable && writer.writing() && begin < end;) {
-        const char* newline =
-            static_cast<const char*>(std::memchr(begin, '\n', size_t(end - begin)));
-        const char* stop = newline ? newline : end;
-        QByteArrayView line(begin, stop - begin);
-        begin = stop + 1;
-        if (line.endsWith('\r'))
-            line.chop(1);
-
+    store::StoredLineSplitter lines(orders);
+    while (searchable && writer.writing() && !lines.atEnd()) {
+        const QByteArrayView line = lines.next();
         // Most lines are another payer's: they are left after field 5.
         Fields c;
-        FieldSplitter splitter(line);
-        for (int k = store::nr_ordine; k <= store::CIF_platitor; ++k)
-            c.field[k] = splitter.nextField();
+        store::LineFields fields(line);
+        for (int k = store::nr_ordine; k <= store::CIF_platitor; ++k) c.field[k] = fields.next();
         if (c.field[store::CIF_platitor] != cif || store::knownShape(line) < 0)
             continue;
         for (int k = store::adresa_platitor; k <= store::data_emiterii; ++k)
-            c.field[k] = splitter.nextField();
+            c.field[k] = fields.next();
         // Lines of an earlier shape have fewer fields before the type; the
         // fields read here stand at the same places in every shape.
-        c.tip = line.sliced(line.lastIndexOf(',') + 1);
+        c.tip = store::typeOf(line);
         if ((!request.tip.isEmpty() && c.tip != tip) ||
             !writer.inPeriod(c.field[store::data_emiterii])) {
             continue;
@@ -369,14 +331,14 @@ Borderou walkOrders(QByteArrayView orders, const CerereBorderou& request, Summar
 
 }  // namespace
 
-Borderou cre_borderou(QByteArrayView orders, const CerereBorderou& request,
+Borderou cre_borderou(QByteArrayView orders, const SummaryRequest& request,
                       const beneficiary::ReferenceList& Banci1) {
     SummaryWriter writer(request, Banci1);
     return walkOrders(orders, request, writer);
 }
 
 bool scrie_borderou(const QString& ordersPath, const QString& summaryPath,
-                    const CerereBorderou& request, const beneficiary::ReferenceList& Banci1,
+                    const SummaryRequest& request, const beneficiary::ReferenceList& Banci1,
                     Borderou* result, QString* error) {
     const auto fail = [error](const QString& path, const QString& why) {
         if (error)

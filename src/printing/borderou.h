@@ -17,7 +17,7 @@ enum class FelBorderou {
 };
 
 // What the user asked for.
-struct CerereBorderou {
+struct SummaryRequest {
     FelBorderou fel = FelBorderou::OpFv;
     QString CIF;  // the payer's fiscal code, compared as text with field 5
     Period perioada;
@@ -31,7 +31,6 @@ struct Borderou {
     qint64 documente = 0;   // documents listed
     qint64 totalBani = 0;   // their amounts added up, in bani
     bool overflow = false;  // the total could not be held (it is shown as stars)
-    int randBanca = -1;     // the row of Banci1 the last bank look-up found, -1 for none
 
     QStringList linii() const;
 };
@@ -42,7 +41,7 @@ inline constexpr const char* kFisierBorderou = "Borderou.txt";
 // request selects, in file order. Lines that are not documents are passed
 // over. Only the lines of the payer are taken apart, and only the selected
 // ones are decoded: a file of many documents is read in one pass.
-Borderou cre_borderou(QByteArrayView orders, const CerereBorderou& request,
+Borderou cre_borderou(QByteArrayView orders, const SummaryRequest& request,
                       const beneficiary::ReferenceList& Banci1);
 
 // An amount as the summary shows it: the empty text as "0.00", a text without
@@ -60,7 +59,7 @@ QString totalBorderou(qint64 bani, bool overflow = false);
 // saying which file and why, when either fails; a summary that could not be
 // written whole is removed.
 bool scrie_borderou(const QString& ordersPath, const QString& summaryPath,
-                    const CerereBorderou& request, const beneficiary::ReferenceList& Banci1,
+                    const SummaryRequest& request, const beneficiary::ReferenceList& Banci1,
                     Borderou* result = nullptr, QString* error = nullptr);
 
 }  // namespace tavo::printing

@@ -23,10 +23,6 @@ bool forma_linie(QStringView line, QStringView pattern) {
 
 namespace {
 
-bool isKnownShape(int commas, bool hash) {
-    return !hash && (commas == 15 || commas == 17 || commas == 18 || commas == 19);
-}
-
 // How many commas a line holds and whether it holds a "#". Every line of
 // ordine.txt is tested on every load, so the bytes are compared sixteen at a
 // time where the processor allows it (every x86-64 does), then eight at a time
@@ -123,12 +119,12 @@ QString updatedLine(QStringView line, int commas) {
     const int missing = missingFields(commas);
     if (missing <= 0)
         return line.toString();
-    const qsizetype last = line.lastIndexOf(QLatin1Char(','));
+    const qsizetype type = typeStart(line);
     QString updated;
     updated.reserve(line.size() + missing);
-    updated.append(line.first(last));
+    updated.append(line.first(type));
     updated.append(QString(missing, QLatin1Char(',')));
-    updated.append(line.sliced(last));
+    updated.append(line.sliced(type));
     return updated;
 }
 

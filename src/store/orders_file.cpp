@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
-#include <cstring>
 #include <vector>
 
 #include "platform/stored_file.h"
@@ -23,20 +22,24 @@ namespace {
 // The file is worked on as stored: one byte a character, so commas and
 // positions read the same as in the text, and a line is decoded only when
 // its text is needed. Unchanged lines are copied byte for byte. One pass over
-// the bytes finds the lines, their shapes and the commas that end their fields.
+// the bytes finds the lines, their shapes and the fields a list shows.
 struct StoredLine {
     QByteArrayView bytes;  // without its line end
     int number;            // 1-based line number
     int commas;            // the known shape (15, 17, 18 or 19 commas), -1 for none
-    qint32 firstComma;     // ends field 1, the order number
-    qint32 secondComma;    // ends field 2, the document number
-    qint32 lastComma;      // the type follows it
+    // Of a document only: where fields 1 and 2 end and where the type begins.
+    qint32 orderNumberEnd;
+    qint32 documentNumberEnd;
+    qint32 typeAt;
 
-    QByteArrayView orderNumber() const { return bytes.first(firstComma); }
+    QByteArrayView orderNumber() const { return bytes.first(orderNumberEnd); }
     QByteArrayView documentNumber() const {
-        return bytes.sliced(firstComma + 1, secondComma - firstComma - 1);
+        return bytes.sliced(orderNumberEnd + 1, documentNumberEnd - orderNumberEnd - 1);
     }
-    QByteArrayView type() const { return bytes.sliced(lastComma + 1); }
+    QByteArrayView type() const { return bytes.sliced(typeAt); }
+    // The line up to its last comma, and from it on.
+    QByteArrayView beforeLastComma() const { return bytes.first(typeAt - 1); }
+    QByteArrayView fromLastComma() const { return bytes.sliced(typeAt - 1); }
 };
 
 struct StoredLines {
@@ -46,44 +49,31 @@ struct StoredLines {
     bool canonical = true;
 };
 
-// The lines of a file; with `shapes`, the known shape and the commas of
+// The lines of a file; with `shapes`, the known shape and the fields of
 // each line too (otherwise `commas` is left at -1 for the caller to test).
 StoredLines storedLines(QByteArrayView content, bool shapes = true) {
     StoredLines result;
     result.lines.reserve(size_t(content.size() / 128) + 1);
-    const char* data = content.constData();
-    const qsizetype size = content.size();
-    qsizetype start = 0;
+    StoredLineSplitter splitter(content);
     int number = 0;
-    while (start < size) {
-        const char* begin = data + start;
-        const char* newline =
-            static_cast<const char*>(std::memchr(begin, '\n', size_t(size - start)));
-        const char* stop = newline ? newline : data + size;
-        const char* end = stop;
-        if (end > begin && end[-1] == '\r')
-            --end;
-        // A line without its CR, or a last one without its LF, is not canonical.
-        if (end == stop || !newline)
-            result.canonical = false;
+    while (!splitter.atEnd()) {
+        bool crLf = false;
         StoredLine line{};
-        line.bytes = QByteArrayView(begin, end - begin);
+        line.bytes = splitter.next(&crLf);
+        result.canonical = result.canonical && crLf;
         line.number = ++number;
-        line.commas = shapes ? knownShape(QByteArrayView(begin, end)) : -1;
+        line.commas = shapes ? knownShape(line.bytes) : -1;
         if (line.commas >= 0) {
-            // A known shape has at least 15 commas: each search finds one.
-            const char* first =
-                static_cast<const char*>(std::memchr(begin, ',', size_t(end - begin)));
-            const char* second =
-                static_cast<const char*>(std::memchr(first + 1, ',', size_t(end - first - 1)));
-            const char* last = end - 1;
-            while (*last != ',') --last;
-            line.firstComma = qint32(first - begin);
-            line.secondComma = qint32(second - begin);
-            line.lastComma = qint32(last - begin);
+            // A known shape has at least 15 commas: both fields end in one.
+            LineFields fields(line.bytes);
+            const QByteArrayView orderNumber = fields.next();
+            const QByteArrayView documentNumber = fields.next();
+            line.orderNumberEnd = qint32(orderNumber.size());
+            line.documentNumberEnd =
+                qint32(documentNumber.data() + documentNumber.size() - line.bytes.data());
+            line.typeAt = qint32(typeStart(line.bytes));
         }
         result.lines.push_back(line);
-        start = (stop - data) + 1;
     }
     return result;
 }
@@ -125,9 +115,9 @@ QString listItem(const StoredLine& line, int inserted) {
 // The line of a document as searched: up to date (the empty fields inserted
 // before the type), folded, and ended by '\n'.
 void appendSearchLine(QByteArray& out, const StoredLine& line, int inserted) {
-    text::appendSearchFolded(out, line.bytes.first(line.lastComma));
+    text::appendSearchFolded(out, line.beforeLastComma());
     out.append(inserted, ',');
-    text::appendSearchFolded(out, line.bytes.sliced(line.lastComma));
+    text::appendSearchFolded(out, line.fromLastComma());
     out.append('\n');
 }
 
@@ -353,9 +343,9 @@ LoadedList OrdersFile::lista(QByteArrayView content, bool searched) const {
     for (const StoredLine& line : lines) {
         const int inserted = line.commas < 0 ? 0 : missingFields(line.commas);
         if (inserted > 0) {
-            updated.append(line.bytes.first(line.lastComma));
+            updated.append(line.beforeLastComma());
             updated.append(QByteArray(inserted, ','));
-            appendLine(updated, line.bytes.sliced(line.lastComma));
+            appendLine(updated, line.fromLastComma());
         } else {
             appendLine(updated, line.bytes);
         }
@@ -367,8 +357,8 @@ LoadedList OrdersFile::lista(QByteArrayView content, bool searched) const {
     return result;
 }
 
-QList<OrdersFile::Linie> OrdersFile::documente() const {
-    QList<Linie> documents;
+QList<OrdersFile::DocumentLine> OrdersFile::documente() const {
+    QList<DocumentLine> documents;
     const StoredFile content(path());
     if (!content)
         return documents;
@@ -455,9 +445,8 @@ bool OrdersFile::save(const ordin& document, const QStringList& before, LoadedLi
         if (line.commas >= 0) {
             matches = readsAs(line.orderNumber(), nr, nrText);
         } else if (!shapes) {
-            const qsizetype comma = line.bytes.indexOf(',');
-            matches = comma >= 0 && readsAs(line.bytes.first(comma), nr, nrText) &&
-                      knownShape(line.bytes) >= 0;
+            matches =
+                readsAs(LineFields(line.bytes).next(), nr, nrText) && knownShape(line.bytes) >= 0;
         }
         if (matches)
             matched.push_back(i);

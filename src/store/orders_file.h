@@ -65,11 +65,11 @@ class OrdersFile {
 
     // The documents of the file in order, each with its 1-based line number;
     // lines of no known shape are left out. Empty when there is no file.
-    struct Linie {
+    struct DocumentLine {
         int lineNumber;
         QString text;
     };
-    QList<Linie> documente() const;
+    QList<DocumentLine> documente() const;
 
     // The number of documents, and the text of the one at `position` (1-based,
     // counting documents only) when there is one.

@@ -49,33 +49,12 @@ int positionOfField(int index) {
     return -1;
 }
 
-QStringView camp(QStringView line, int k) {
-    qsizetype start = 0;
-    for (int field = 1; field < k; ++field) {
-        const qsizetype comma = line.indexOf(QLatin1Char(','), start);
-        if (comma < 0)
-            return {};
-        start = comma + 1;
-    }
-    if (k >= numar_campuri)
-        return line.sliced(start);
-    const qsizetype comma = line.indexOf(QLatin1Char(','), start);
-    return comma < 0 ? line.sliced(start) : line.sliced(start, comma - start);
-}
-
 ordin ordin::fromLine(QStringView line) {
     ordin record;
-    qsizetype start = 0;
-    for (int position = 1; position <= numar_campuri; ++position) {
-        const qsizetype comma =
-            position == numar_campuri ? -1 : line.indexOf(QLatin1Char(','), start);
-        if (comma < 0) {
-            record[position] = line.sliced(start).toString();
-            break;
-        }
-        record[position] = line.sliced(start, comma - start).toString();
-        start = comma + 1;
-    }
+    LineFields fields(line);
+    for (int position = 1; position < numar_campuri; ++position)
+        record[position] = fields.next().toString();
+    record[numar_campuri] = fields.rest().toString();
     return record;
 }
 

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "store/field_names.h"
+#include "store/line_shape.h"
 
 namespace tavo::store {
 
@@ -33,7 +34,7 @@ enum Camp : int {
     tip_doc,
 };
 
-constexpr int numar_campuri = 20;
+constexpr int numar_campuri = currentCommas + 1;
 constexpr int d1FieldCount = kD1Count;
 
 // The entry field (a D1) that holds the field at `position` (2 to 19): each
@@ -47,8 +48,13 @@ int positionOfField(int index);
 
 // Field k of a line: the text between comma k-1 and comma k; field 1 is the
 // text before the first comma, field 20 everything after the nineteenth. A
-// field beyond the line's commas is empty.
-QStringView camp(QStringView line, int k);
+// field beyond the line's commas is empty. The same on the line as stored.
+inline QStringView camp(QStringView line, int k) {
+    return fieldAt(line, k);
+}
+inline QByteArrayView camp(QByteArrayView line, int k) {
+    return fieldAt(line, k);
+}
 
 // The payment document record: 20 texts in stored order.
 struct ordin {

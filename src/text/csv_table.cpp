@@ -1,5 +1,7 @@
 #include "text/csv_table.h"
 
+#include <array>
+
 #include <QStringDecoder>
 #include <QStringView>
 #include <algorithm>
@@ -294,6 +296,82 @@ QByteArray writeTable(const QList<QStringList>& rows, TableFlavour flavour) {
     QByteArray bytes = excel ? QByteArray("\xEF\xBB\xBF") : QByteArray();
     bytes += text.toUtf8();
     return bytes;
+}
+
+namespace {
+
+// A CP1250 byte as written in UTF-8, and whether the character is a blank.
+struct Cp1250Char {
+    QByteArray utf8;
+    bool space = false;
+};
+const std::array<Cp1250Char, 256>& cp1250Chars() {
+    static const std::array<Cp1250Char, 256> chars = [] {
+        std::array<Cp1250Char, 256> table;
+        for (int b = 0; b < 256; ++b) {
+            const QString c = fromCp1250(QByteArray(1, char(b)));
+            table[size_t(b)] = {c.toUtf8(), c.size() == 1 && c.front().isSpace()};
+        }
+        return table;
+    }();
+    return chars;
+}
+
+}  // namespace
+
+TableWriter::TableWriter(TableFlavour flavour, const QStringList& header)
+    : bytes_(writeTable({header}, flavour).toStdString()),
+      separator_(flavour == TableFlavour::Excel ? ';' : ','),
+      lineEnd_(flavour == TableFlavour::Excel ? "\r\n" : "\n") {}
+
+void TableWriter::field(QByteArrayView cp1250) {
+    append(cp1250, false);
+}
+
+void TableWriter::amountField(QByteArrayView cp1250) {
+    append(cp1250, true);
+}
+
+void TableWriter::endRow() {
+    if (!rowStarted_)
+        bytes_ += "\"\"";  // an empty line would be skipped as blank
+    bytes_ += lineEnd_;
+    rowStarted_ = false;
+}
+
+// The rule of needsQuotes, on the bytes: every character a byte. Most
+// stored fields are plain ASCII with nothing to quote: copied as they are.
+void TableWriter::append(QByteArrayView cp1250, bool decimalComma) {
+    if (rowStarted_)
+        bytes_.push_back(separator_);
+    rowStarted_ = true;
+    const auto& chars = cp1250Chars();
+    uchar high = 0;
+    bool quote = false;
+    for (const char c : cp1250) {
+        high |= uchar(c);
+        quote |= c == '"' || c == '\r' || c == '\n' || c == separator_;
+    }
+    quote = quote || (!cp1250.isEmpty() &&
+                      (chars[uchar(cp1250.front())].space || chars[uchar(cp1250.back())].space));
+    if (!quote && high < 0x80 && !decimalComma) {
+        bytes_.append(cp1250.data(), size_t(cp1250.size()));
+        return;
+    }
+    if (quote)
+        bytes_.push_back('"');
+    for (const char c : cp1250) {
+        if (decimalComma && c == '.')
+            bytes_.push_back(',');
+        else if (uchar(c) < 0x80)
+            bytes_.push_back(c);
+        else
+            bytes_.append(chars[uchar(c)].utf8.constData(), size_t(chars[uchar(c)].utf8.size()));
+        if (c == '"')
+            bytes_.push_back('"');
+    }
+    if (quote)
+        bytes_.push_back('"');
 }
 
 QString foldedName(const QString& name) {

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <string>
 
 namespace tavo::text {
 
@@ -51,6 +52,34 @@ enum class TableFlavour { Excel, Csv };
 // quoted only when it must be for the table to read back the same here and in
 // a spreadsheet. A row without fields is written as one empty field.
 QByteArray writeTable(const QList<QStringList>& rows, TableFlavour flavour);
+
+// Writes a table row by row, as writeTable does, for tables too large to
+// hold as text first: stored fields (CP1250 bytes) go straight to UTF-8.
+class TableWriter {
+  public:
+    // Starts the table (the byte-order mark of the Excel flavour) with its
+    // header row, which has at least two fields.
+    TableWriter(TableFlavour flavour, const QStringList& header);
+
+    // A field of the current row; the first field of a row starts it.
+    void field(QByteArrayView cp1250);
+    // The same, every "." written as ",": an amount for a spreadsheet.
+    void amountField(QByteArrayView cp1250);
+    // Ends the current row.
+    void endRow();
+    // Makes room for `bytes` more bytes of table.
+    void reserve(qsizetype bytes) { bytes_.reserve(bytes_.size() + size_t(bytes)); }
+
+    QByteArray take() const { return QByteArray(bytes_.data(), qsizetype(bytes_.size())); }
+
+  private:
+    void append(QByteArrayView cp1250, bool decimalComma);
+
+    std::string bytes_;  // appends cheaply, one byte at a time
+    char separator_;
+    const char* lineEnd_;
+    bool rowStarted_ = false;
+};
 
 // A column name folded for comparison with another: case, blanks, "_" and
 // diacritics do not count ("Cod fiscal", "COD_FISCAL" and "codfiscal" fold

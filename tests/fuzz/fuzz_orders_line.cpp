@@ -17,14 +17,19 @@ void checkLine(QByteArrayView bytes) {
     // The stored-bytes count, the decoded-text count and the pattern test agree.
     FUZZ_CHECK(knownShape(QStringView(line)) == shape);
     int byPattern = -1;
-    for (int commas : {15, 17, 18, 19}) {
+    for (const int commas : knownShapes) {
         if (forma_linie(line, QString(commas, QLatin1Char(','))))
             byPattern = commas;
     }
     FUZZ_CHECK(byPattern == shape);
 
+    // The fields read from the text and from the stored bytes are the same.
     const ordin record = ordin::fromLine(line);
-    for (int k = 1; k <= numar_campuri; ++k) FUZZ_CHECK(record[k] == camp(line, k));
+    for (int k = 1; k <= numar_campuri; ++k) {
+        FUZZ_CHECK(record[k] == camp(line, k));
+        FUZZ_CHECK(text::fromCp1250(camp(bytes, k)) == record[k]);
+    }
+    FUZZ_CHECK(text::fromCp1250(typeOf(bytes)) == typeOf(QStringView(line)));
     if (shape == currentCommas)
         FUZZ_CHECK(record.linie() == line);
     if (shape < 0)
@@ -55,7 +60,7 @@ void checkFile(QByteArrayView bytes, qsizetype lineCount) {
     FUZZ_CHECK(second.unknownLines == first.unknownLines);
     FUZZ_CHECK(readBytes(orders.path()) == rewritten);
 
-    const QList<OrdersFile::Linie> documents = orders.documente();
+    const QList<OrdersFile::DocumentLine> documents = orders.documente();
     FUZZ_CHECK(documents.size() == first.items.size());
     const OrdersFile::Position counted = orders.documentAtPosition(documents.size());
     FUZZ_CHECK(counted.count == documents.size());

@@ -19,8 +19,8 @@ const tavo::beneficiary::ReferenceList& banks() {
     return list;
 }
 
-CerereBorderou cerere(const QString& tip = QStringLiteral("OP")) {
-    CerereBorderou c;
+SummaryRequest cerere(const QString& tip = QStringLiteral("OP")) {
+    SummaryRequest c;
     c.CIF = QStringLiteral("13548146");
     c.perioada = readPeriod(QStringLiteral("01/01/2023-31/12/2023"));
     c.tip = tip;
@@ -93,15 +93,31 @@ TEST(Borderou, TotalShowsStarsFromSixteenIntegerDigitsOrWhenTheSumOverflows) {
     EXPECT_TRUE(b.linii().value(b.linii().size() - 2).endsWith("***************.**"));
 }
 
-TEST(Borderou, LeavesTheBankListOnTheLastBankFound) {
-    const QByteArray file = linie(1, "1", "RO49RNCB0089000000000001") + "\r\n" +
-                            linie(2, "1", "RO61TREZ1315069XXX000000") + "\r\n" +
-                            linie(3, "1", "RO49ZZZZ0089000000000001") + "\r\n" +
-                            linie(4, "1", "RO49RNCB0089000000000001") + "\r\n";
-    EXPECT_EQ(cre_borderou(file.first(file.indexOf("3,45")), cerere(), banks()).randBanca, 1);
-    EXPECT_EQ(cre_borderou(file.first(file.indexOf("4,45")), cerere(), banks()).randBanca, 1);
-    EXPECT_EQ(cre_borderou(file, cerere(), banks()).randBanca, 0);
-    EXPECT_EQ(cre_borderou(linie(1, "1", "RO49ZZZZ00") + "\r\n", cerere(), banks()).randBanca, -1);
+// Each bank code is looked up once and its name reused: every document still
+// shows the bank of its own IBAN, none that of the document before.
+TEST(Borderou, NamesTheBankOfEachDocument) {
+    struct Case {
+        const char* iban;
+        QString bank;
+    };
+    const std::vector<Case> cases{
+        {"RO49RNCB0089000000000001", "BANCA COMERCIALA ROMANA"},
+        {"RO61TREZ1315069XXX000000", "Trezorerie operativa Brasov"},
+        {"RO49ZZZZ0089000000000001", ""},
+        {"RO49RNCB0089000000000002", "BANCA COMERCIALA ROMANA"},
+        {"RO61TREZ1325069XXX000000", ""},
+    };
+    QByteArray file;
+    for (size_t i = 0; i < cases.size(); ++i)
+        file += linie(int(i + 1), "1", cases[i].iban) + "\r\n";
+    const QStringList lines = cre_borderou(file, cerere(), banks()).linii();
+    for (const Case& c : cases) {
+        const QString shown = QString::fromLatin1(c.iban) + " |" + c.bank.leftJustified(53);
+        EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                                [&](const QString& line) { return line.endsWith(shown); }),
+                  1)
+            << c.iban;
+    }
 }
 
 TEST(Borderou, WrittenInPiecesTheFileHoldsTheSameBytes) {
