@@ -61,7 +61,10 @@ TEST(ImportKills, OrdersFileIsTheOldOneOrHoldsEveryAcceptedRow) {
     ASSERT_EQ(imported.count("\r\n"), old.count("\r\n") + kRows);
 
     std::mt19937 random(20250214u);
-    std::uniform_int_distribution<qint64> delay(0, qint64(double(wholeTime) * 1.1));
+    // Half the kills anywhere in the run, half near its end, where the rewrite is.
+    std::uniform_int_distribution<qint64> anywhere(0, qint64(double(wholeTime) * 1.1));
+    std::uniform_int_distribution<qint64> late(qint64(double(wholeTime) * 0.7),
+                                               qint64(double(wholeTime) * 1.3));
     int before = 0, after = 0;
     const QString loaded = QStringLiteral("(s-au incarcat %1 OP/FV-uri)");
     for (int kill = 0; kill < kImportKills; ++kill) {
@@ -69,7 +72,8 @@ TEST(ImportKills, OrdersFileIsTheOldOneOrHoldsEveryAcceptedRow) {
         QProcess tavo;
         tavo.setStandardOutputFile(QProcess::nullDevice());
         crash::start(tavo, folder.path(), import);
-        std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
+        std::this_thread::sleep_for(
+            std::chrono::microseconds(kill % 2 ? late(random) : anywhere(random)));
         ::kill(pid_t(tavo.processId()), SIGKILL);
         ASSERT_TRUE(tavo.waitForFinished(60000));
 
@@ -85,6 +89,7 @@ TEST(ImportKills, OrdersFileIsTheOldOneOrHoldsEveryAcceptedRow) {
     std::printf("tavo import (%lld ms): %d kills, %d before and %d after the rewrite\n",
                 wholeTime / 1000, before + after, before, after);
     EXPECT_GT(before, 0);
+    EXPECT_GT(after, 0);
 }
 
 }  // namespace
