@@ -269,8 +269,12 @@ QString ReferenceList::row(int position) const {
     return position >= 0 && position < rows_.size() ? rows_[position] : QString();
 }
 
-void ReferenceList::select(int position) {
-    selected_ = position >= 0 && position < rows_.size() ? position : -1;
+int treasuryUnitRow(const ReferenceList& units, const QString& unit) {
+    for (int row = 0; row < units.count(); ++row) {
+        if (treasuryUnit(units.row(row)) == unit)
+            return row;
+    }
+    return -1;
 }
 
 const std::vector<ListFile>& listFiles() {

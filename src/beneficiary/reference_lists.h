@@ -58,7 +58,8 @@ struct RowProblem {
 // in a builder list, and at least one row.
 std::vector<RowProblem> checkRows(RowShape shape, const QStringList& rows);
 
-// One list control: an ordered sequence of rows, selected by position.
+// The rows of one list control, in order. The lists are shared by every
+// window; the row a window has chosen is the window's own (entry/list_choice.h).
 class ReferenceList {
   public:
     ReferenceList() = default;
@@ -70,14 +71,6 @@ class ReferenceList {
     // The row at `position`; the empty text outside the list.
     QString row(int position) const;
 
-    // -1 when no row is selected.
-    int selected() const { return selected_; }
-    // Selects the row at `position`; -1, or any position outside the list,
-    // clears the selection.
-    void select(int position);
-    // The selected row, or the empty text when none is.
-    QString selectedRow() const { return row(selected_); }
-
     QString code(int position) const { return rowCode(shape_, row(position)); }
     QString text(int position) const { return rowText(shape_, row(position)); }
     QString obligationCode(int position) const { return rowObligationCode(shape_, row(position)); }
@@ -85,8 +78,11 @@ class ReferenceList {
   private:
     RowShape shape_ = RowShape::TreasuryUnit;
     QStringList rows_;
-    int selected_ = -1;
 };
+
+// The first row of a list of treasury units whose unit is `unit` ("TREZ700"),
+// -1 when none is.
+int treasuryUnitRow(const ReferenceList& units, const QString& unit);
 
 // The lists of the beneficiary assistant `Form_IBAN`.
 struct FormIbanLists {

@@ -16,7 +16,7 @@ document::Document Incarc::currentDocument() const {
 }
 
 document::CheckContext Incarc::checkContext() const {
-    return {lists_.Form_IBAN.Banci1, lists_.Form_IBAN.oblig1.selectedRow(),
+    return {lists_.Form_IBAN.Banci1, assistant_ ? assistant_->oblig1.selectedRow() : QString(),
             todayForTests ? todayForTests() : QDate::currentDate()};
 }
 
@@ -32,10 +32,10 @@ void Incarc::leaveField(int k) {
     d1 = current.d1;
     showNotices(ui_, found.notices);
     found.notices.clear();
-    if (found.bankRow) {
-        lists_.Form_IBAN.Banci1.select(*found.bankRow);
+    if (found.bankRow && assistant_) {
+        assistant_->Banci1.select(*found.bankRow);
         if (*found.bankRow < 0)
-            lists_.Form_IBAN.Benef1.select(-1);
+            assistant_->Benef1.select(-1);
     }
     if (found.stopped)
         return;
@@ -83,20 +83,14 @@ void Incarc::verif1(int k) {
 }
 
 void Incarc::poz_IBAN(int k) {
-    beneficiary::ReferenceList& units = lists_.Form_IBAN.Benef1;
-    const QString& iban = d1[size_t(k)];
-    if (iban.mid(4, 4) != QLatin1String("TREZ")) {
-        units.select(-1);
+    if (!assistant_)
         return;
-    }
-    const QString unit = iban.mid(4, 7);
-    for (int row = 0; row < units.count(); ++row) {
-        if (units.row(row).left(7) == unit) {
-            units.select(row);
-            return;
-        }
-    }
-    units.select(-1);
+    const QString& iban = d1[size_t(k)];
+    ListChoice& units = assistant_->Benef1;
+    if (iban.mid(4, 4) == QLatin1String("TREZ"))
+        units.select(beneficiary::treasuryUnitRow(units.list(), iban.mid(4, 7)));
+    else
+        units.select(-1);
 }
 
 }  // namespace tavo

@@ -13,7 +13,14 @@
 namespace tavo {
 Form_IBAN::Form_IBAN(QDir folder, Ui& ui, ProgramState& state, beneficiary::ReferenceLists& lists,
                      Incarc& entry)
-    : folder_(std::move(folder)), ui_(ui), state_(state), lists_(lists), entry_(entry) {}
+    : Benef1(lists.Form_IBAN.Benef1),
+      oblig1(lists.Form_IBAN.oblig1),
+      Banci1(lists.Form_IBAN.Banci1),
+      folder_(std::move(folder)),
+      ui_(ui),
+      state_(state),
+      lists_(lists),
+      entry_(entry) {}
 
 text::TypedText Form_IBAN::typedText(const QString& control, const QString& beforeCaret,
                                      const QString& afterCaret, int limit) {
@@ -46,8 +53,8 @@ void Form_IBAN::Option_Click(int way) {
         codIBAN.clear();
         nrEVID.clear();
     } else {
-        Benef1().select(-1);
-        oblig1().select(-1);
+        Benef1.select(-1);
+        oblig1.select(-1);
     }
     Frame3Visible = Command5Visible = Option1;
     Frame2Visible = Command9Visible = Option2;
@@ -88,18 +95,18 @@ void Form_IBAN::nrEVID_LostFocus() {
 }
 
 void Form_IBAN::oblig1_GotFocus() {
-    if (Benef1().selected() < 0)
+    if (Benef1.selected() < 0)
         ui_.message(form_iban_texts::noUnit, Icon::Exclamation);
 }
 
 void Form_IBAN::Command5_Click() {
-    if (Benef1().selected() < 0 || oblig1().selected() < 0) {
+    if (Benef1.selected() < 0 || oblig1.selected() < 0) {
         ui_.message(form_iban_texts::noUnitOrObligation);
         return;
     }
-    const QString obligation = oblig1().selectedRow();
+    const QString obligation = oblig1.selectedRow();
     const std::optional<QString> account =
-        beneficiary::treasuryAccountPart(Benef1().selectedRow(), obligation.mid(4, 10));
+        beneficiary::treasuryAccountPart(Benef1.selectedRow(), obligation.mid(4, 10));
     // "500401XXXX" has an IBAN only at TREZ700.
     const QString iban = account ? beneficiary::IBAN_110(*account) : QString();
     entry_.d1[D1::reprezentand] = account ? obligation.mid(19) : QString();
@@ -145,13 +152,13 @@ void Form_IBAN::afterFilling() {
 }
 
 void Form_IBAN::lista_Click(beneficiary::IbanList list) {
-    if (Benef1().selected() < 0) {
+    if (Benef1.selected() < 0) {
         ui_.message(form_iban_texts::noUnit, Icon::Exclamation);
         return;
     }
     const QString name = beneficiary::ibanListFile(list);
     const QStringList lines =
-        beneficiary::ibanListLines(list, lists_.Form_IBAN, Benef1().selectedRow());
+        beneficiary::ibanListLines(list, lists_.Form_IBAN, Benef1.selectedRow());
     QString error;
     if (!text::writeLines(folder_.filePath(name), lines, &error) ||
         !text::writeLines(folder_.filePath(QStringLiteral("UltIBAN.txt")), lines, &error)) {
@@ -185,14 +192,14 @@ ui::ControlTable Form_IBAN::controls() {
             .onClick([this, way] { Option_Click(way); });
     };
     // The list takes the focus as the user opens it.
-    const auto list = [this, way1](const QString& name, beneficiary::ReferenceList& rows) {
+    const auto list = [this, way1](const QString& name, ListChoice& choice) {
         return ui::Control(name, ControlKind::List)
-            .shows([&rows] { return rows.selectedRow(); })
+            .shows([&choice] { return choice.selectedRow(); })
             .shownWhen(way1)
-            .listing([&rows] { return rows.rows(); })
-            .onSelect([this, name, &rows](int row) {
+            .listing([&choice] { return choice.rows(); })
+            .onSelect([this, name, &choice](int row) {
                 setFocus(name);
-                rows.select(row);
+                choice.select(row);
             });
     };
     const auto field = [this, way2](const QString& name, QString& text) {
@@ -207,8 +214,8 @@ ui::ControlTable Form_IBAN::controls() {
         option(1),
         option(2),
         ui::label(QStringLiteral("Frame3"), {}, ControlKind::Frame).shownWhen(way1),
-        list(QStringLiteral("Benef1"), Benef1()),
-        list(QStringLiteral("oblig1"), oblig1()),
+        list(QStringLiteral("Benef1"), Benef1),
+        list(QStringLiteral("oblig1"), oblig1),
         ui::button(QStringLiteral("Command5"), [this] { Command5_Click(); }).shownWhen([this] {
             return Command5Visible;
         }),

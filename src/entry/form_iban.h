@@ -5,6 +5,7 @@
 
 #include "beneficiary/iban_lists.h"
 #include "beneficiary/reference_lists.h"
+#include "entry/list_choice.h"
 #include "entry/program_state.h"
 #include "text/text_helpers.h"
 #include "ui/control_table.h"
@@ -18,7 +19,7 @@ class Incarc;
 // beneficiary section of the entry window from a treasury unit and an
 // obligation (way 1) or from a treasury IBAN and a registration number (way
 // 2), and writes the lists of a unit's IBANs. Plain state under the window's
-// control names; its lists are `lists.Form_IBAN`.
+// control names; its lists are `lists.Form_IBAN`, the rows chosen in them its own.
 class Form_IBAN {
   public:
     Form_IBAN(QDir folder, Ui& ui, ProgramState& state, beneficiary::ReferenceLists& lists,
@@ -36,8 +37,10 @@ class Form_IBAN {
     QString focus;
     bool visible = false;
 
-    beneficiary::ReferenceList& Benef1() { return lists_.Form_IBAN.Benef1; }
-    beneficiary::ReferenceList& oblig1() { return lists_.Form_IBAN.oblig1; }
+    ListChoice Benef1;  // "Trezoreria :" the treasury unit
+    ListChoice oblig1;  // the obligation of the first way
+    // The bank of the last beneficiary IBAN the entry window looked up; not shown.
+    ListChoice Banci1;
 
     static constexpr int kCodIbanLimit = 24;
     static constexpr int kNrEvidLimit = 23;

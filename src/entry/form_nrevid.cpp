@@ -25,11 +25,18 @@ int value(const QString& text) {
 
 Form_NREVID::Form_NREVID(Ui& ui, ProgramState& state, beneficiary::ReferenceLists& lists,
                          Incarc& entry)
-    : ui_(ui), state_(state), lists_(lists), entry_(entry) {}
+    : Benef1(lists.Form_NREVID.Benef1),
+      oblig1(lists.Form_NREVID.oblig1),
+      oblig3(lists.Form_NREVID.oblig3),
+      oblig2(lists.Form_NREVID.oblig2),
+      categ_fisc(lists.Form_NREVID.categ_fisc),
+      ui_(ui),
+      state_(state),
+      entry_(entry) {}
 
 void Form_NREVID::resetToStart() {
     tip = 22;
-    categ_fisc().select(0);
+    categ_fisc.select(0);
 }
 
 int Form_NREVID::optionType(int option) {
@@ -55,37 +62,37 @@ void Form_NREVID::Option_Click(int option) {
     if (tip != 26)
         serie_sasiu.clear();
     if (tip == 22 || tip == 26)
-        categ_fisc().select(0);
-    for (beneficiary::ReferenceList* list : {&oblig1(), &oblig2(), &oblig3()}) list->select(-1);
+        categ_fisc.select(0);
+    for (ListChoice* choice : {&oblig1, &oblig2, &oblig3}) choice->select(-1);
     denS = denL = tip == 26 ? kEnvironmentStamp : QString();
     anulez();
 }
 
 void Form_NREVID::Benef1_Click(int row) {
-    Benef1().select(row);
+    Benef1.select(row);
     anulez();
 }
 
 void Form_NREVID::oblig1_Click(int row) {
     anulez();
-    oblig1().select(row);
+    oblig1.select(row);
     // A fine belongs to a contravention report, not to a tax decision.
-    const QString code = oblig1().obligationCode(row);
+    const QString code = oblig1.list().obligationCode(row);
     if (tip == 20 && (code == QLatin1String("910") || code == QLatin1String("911"))) {
-        oblig1().select(-1);
+        oblig1.select(-1);
         return;
     }
-    oblig1Tip = denL = oblig1().selectedRow();
-    oblig3().select(oblig1().selected());
-    denS = oblig3().selectedRow();
+    oblig1Tip = denL = oblig1.selectedRow();
+    oblig3.select(oblig1.selected());
+    denS = oblig3.selectedRow();
 }
 
 void Form_NREVID::oblig2_Click(int row) {
     nrev.clear();
     codIBAN.clear();
-    oblig2().select(row);
-    oblig1Tip = denL = oblig2().selectedRow();
-    const int chosen = oblig2().selected();
+    oblig2.select(row);
+    oblig1Tip = denL = oblig2.selectedRow();
+    const int chosen = oblig2.selected();
     denS = chosen >= 0 && chosen < int(kFineShortNames.size()) ? kFineShortNames[size_t(chosen)]
                                                                : QString();
 }
@@ -93,7 +100,7 @@ void Form_NREVID::oblig2_Click(int row) {
 void Form_NREVID::categ_fisc_Click(int row) {
     anulez();
     // Fines and the environment stamp are always debts of category 01.
-    categ_fisc().select(tip == 22 || tip == 26 ? 0 : row);
+    categ_fisc.select(tip == 22 || tip == 26 ? 0 : row);
 }
 
 void Form_NREVID::setFocus(const QString& control) {
@@ -147,23 +154,22 @@ void Form_NREVID::data_decizie_LostFocus() {
 QString Form_NREVID::budgetAccount() const {
     switch (tip) {
         case 22:
-            return lists_.Form_NREVID.oblig2.selectedRow().mid(5, 10).trimmed();
+            return oblig2.selectedRow().mid(5, 10).trimmed();
         case 26:
             return QLatin1String(beneficiary::kEnvironmentStampAccount);
         default:
-            return lists_.Form_NREVID.oblig1.selectedRow().mid(5, 10).trimmed();
+            return oblig1.selectedRow().mid(5, 10).trimmed();
     }
 }
 
 QString Form_NREVID::nr_evidenta() const {
-    const auto& lists = lists_.Form_NREVID;
     QString obligation = QStringLiteral("791");
     if (tip == 22)
-        obligation = lists.oblig2.selectedRow().mid(16, 3);
+        obligation = oblig2.selectedRow().mid(16, 3);
     else if (tip != 26)
-        obligation = lists.oblig1.selectedRow().mid(16, 3);
+        obligation = oblig1.selectedRow().mid(16, 3);
     const QString category =
-        tip == 20 || tip == 27 ? lists.categ_fisc.selectedRow().left(2) : QStringLiteral("01");
+        tip == 20 || tip == 27 ? categ_fisc.selectedRow().left(2) : QStringLiteral("01");
     const QString chassis = tip == 26 ? serie_sasiu : QStringLiteral("0000");
     const QString number = QString::number(tip) + obligation + category + chassis + data_decizie +
                            QStringLiteral("0000");
@@ -188,13 +194,13 @@ QString Form_NREVID::groupIban(const QString& iban) {
 }
 
 void Form_NREVID::Command5_Click() {
-    if (Benef1().selected() < 0) {
+    if (Benef1.selected() < 0) {
         ui_.message(form_nrevid_texts::noUnit);
         return;
     }
     const bool decision = tip == 20 || tip == 27;
-    const bool noObligation = decision && oblig1().selected() < 0;
-    const bool noCategory = decision && categ_fisc().selected() < 0;
+    const bool noObligation = decision && oblig1.selected() < 0;
+    const bool noCategory = decision && categ_fisc.selected() < 0;
     const bool noDate = data_decizie.size() != 6;
     if (noObligation || noCategory || noDate) {
         if (noObligation)
@@ -205,14 +211,14 @@ void Form_NREVID::Command5_Click() {
             ui_.message(form_nrevid_texts::noDecisionDate, Icon::Exclamation);
         return;
     }
-    if (tip == 22 && oblig2().selected() < 0) {
+    if (tip == 22 && oblig2.selected() < 0) {
         ui_.message(form_nrevid_texts::noObligation, Icon::Exclamation);
         return;
     }
     const QString number = nr_evidenta();
     const QString account = budgetAccount();
     const QString iban =
-        beneficiary::IBAN_110(beneficiary::unitCode(Benef1().selectedRow()) + account);
+        beneficiary::IBAN_110(beneficiary::unitCode(Benef1.selectedRow()) + account);
     nrev = groupRegistrationNumber(number);
     codIBAN = groupIban(iban);
     state_.zona_beneficiar_pregatita = true;
@@ -243,11 +249,11 @@ ui::ControlTable Form_NREVID::controls() {
         return false;
     };
     // A list takes the focus as the user opens it; then its choice runs.
-    const auto list = [this](const QString& name, beneficiary::ReferenceList& rows,
+    const auto list = [this](const QString& name, const ListChoice& choice,
                              void (Form_NREVID::*chosen)(int)) {
         return ui::Control(name, ControlKind::List)
-            .shows([&rows] { return rows.selectedRow(); })
-            .listing([&rows] { return rows.rows(); })
+            .shows([&choice] { return choice.selectedRow(); })
+            .listing([&choice] { return choice.rows(); })
             .onSelect([this, name, chosen](int row) {
                 setFocus(name);
                 (this->*chosen)(row);
@@ -263,7 +269,7 @@ ui::ControlTable Form_NREVID::controls() {
     const auto label = [](const QString& name, const QString& text) {
         return ui::label(name, [&text] { return text; });
     };
-    table.controls.push_back(list(QStringLiteral("Benef1"), Benef1(), &Form_NREVID::Benef1_Click));
+    table.controls.push_back(list(QStringLiteral("Benef1"), Benef1, &Form_NREVID::Benef1_Click));
     for (int option = 1; option <= 4; ++option) {
         table.controls.push_back(
             ui::Control(QStringLiteral("Option%1").arg(option), ControlKind::Option)
@@ -274,15 +280,15 @@ ui::ControlTable Form_NREVID::controls() {
     table.controls.push_back(
         ui::label(QStringLiteral("et1")).shownWhen([this] { return et1Visible(); }));
     table.controls.push_back(
-        list(QStringLiteral("oblig1"), oblig1(), &Form_NREVID::oblig1_Click).shownWhen([this] {
+        list(QStringLiteral("oblig1"), oblig1, &Form_NREVID::oblig1_Click).shownWhen([this] {
             return oblig1Visible();
         }));
     table.controls.push_back(
-        list(QStringLiteral("oblig2"), oblig2(), &Form_NREVID::oblig2_Click).shownWhen([this] {
+        list(QStringLiteral("oblig2"), oblig2, &Form_NREVID::oblig2_Click).shownWhen([this] {
             return oblig2Visible();
         }));
     table.controls.push_back(
-        list(QStringLiteral("categ_fisc"), categ_fisc(), &Form_NREVID::categ_fisc_Click));
+        list(QStringLiteral("categ_fisc"), categ_fisc, &Form_NREVID::categ_fisc_Click));
     table.controls.push_back(field(QStringLiteral("data_decizie"), data_decizie, kDataLimit));
     table.controls.push_back(
         ui::label(QStringLiteral("et_serie_sasiu")).shownWhen([this] { return serieVisible(); }));

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "beneficiary/reference_lists.h"
+#include "entry/list_choice.h"
 #include "entry/program_state.h"
 #include "ui/control_table.h"
 #include "ui/ui.h"
@@ -14,7 +15,8 @@ class Incarc;
 // The registration-number builder "Formare cont IBAN si Nr.de evidenta a
 // platii": composes the 23-character payment registration number and the
 // treasury IBAN of a tax decision or a contravention report, and writes them
-// into the entry window's beneficiary section. Its lists are `lists.Form_NREVID`.
+// into the entry window's beneficiary section. Its lists are `lists.Form_NREVID`,
+// the rows chosen in them its own.
 class Form_NREVID {
   public:
     Form_NREVID(Ui& ui, ProgramState& state, beneficiary::ReferenceLists& lists, Incarc& entry);
@@ -37,11 +39,11 @@ class Form_NREVID {
     bool serieVisible() const { return tip == 26; }
     bool et1Visible() const { return tip != 26; }
 
-    beneficiary::ReferenceList& Benef1() { return lists_.Form_NREVID.Benef1; }
-    beneficiary::ReferenceList& oblig1() { return lists_.Form_NREVID.oblig1; }
-    beneficiary::ReferenceList& oblig2() { return lists_.Form_NREVID.oblig2; }
-    beneficiary::ReferenceList& oblig3() { return lists_.Form_NREVID.oblig3; }
-    beneficiary::ReferenceList& categ_fisc() { return lists_.Form_NREVID.categ_fisc; }
+    ListChoice Benef1;      // "Alegeti trezoreria :"
+    ListChoice oblig1;      // the tax obligation, long names
+    ListChoice oblig3;      // the same obligation, short names; not shown
+    ListChoice oblig2;      // the fine
+    ListChoice categ_fisc;  // "Alegeti categoria fiscala"
 
     static constexpr int kDataLimit = 6;
     static constexpr int kSerieLimit = 4;
@@ -84,7 +86,6 @@ class Form_NREVID {
 
     Ui& ui_;
     ProgramState& state_;
-    beneficiary::ReferenceLists& lists_;
     Incarc& entry_;
 };
 

@@ -257,7 +257,8 @@ void Incarc::click_d1(int k) {
     if (k == D1::IBAN_beneficiar) {
         for (D1 cleared : {D1::beneficiar, D1::CIF_beneficiar, D1::nr_evidenta, D1::reprezentand})
             d1[cleared].clear();
-        lists_.Form_IBAN.oblig1.select(-1);
+        if (assistant_)
+            assistant_->oblig1.select(-1);
     }
     if (k == D1::CIF_platitor)
         d1[D1::CIF_beneficiar].clear();
@@ -337,20 +338,14 @@ void Incarc::Command1_Click() {
     if (!assistant_)
         return;
     state_.zona_beneficiar_pregatita = false;
-    beneficiary::ReferenceList& units = lists_.Form_IBAN.Benef1;
+    ListChoice& units = assistant_->Benef1;
     if (!d1[D1::IBAN_platitor].isEmpty())
         poz_IBAN(d1[D1::IBAN_beneficiar].isEmpty() ? D1::IBAN_platitor : D1::IBAN_beneficiar);
     else
         units.select(-1);
     // The unit of the last stored document wins, when a new document took it over.
-    if (!state_.cod_trez_curent.isEmpty()) {
-        int found = -1;
-        for (int row = 0; row < units.count() && found < 0; ++row) {
-            if (units.row(row).left(7) == state_.cod_trez_curent)
-                found = row;
-        }
-        units.select(found);
-    }
+    if (!state_.cod_trez_curent.isEmpty())
+        units.select(beneficiary::treasuryUnitRow(units.list(), state_.cod_trez_curent));
     assistant_->showWindow();
 }
 

@@ -188,7 +188,8 @@ class Incarc {
     // The missing data of the document shown (verif_OP1 shows them too).
     QStringList verif_OP2() const;
     QStringList verif_OP1();
-    // Selects in the assistant's units the treasury unit of the IBAN d1(k).
+    // Selects in the assistant's units the treasury unit of the IBAN d1(k)
+    // (nothing without an assistant).
     void poz_IBAN(int k);
     // The document shown, and what its checks read besides it.
     document::Document currentDocument() const;
@@ -200,6 +201,8 @@ class Incarc {
     bool isPaymentOrder() const { return titlu.startsWith(QLatin1Char('O')); }
 
     beneficiary::ReferenceLists& lists() { return lists_; }
+    // The beneficiary assistant, null when there is none (tests, headless checks).
+    Form_IBAN* assistant() const { return assistant_; }
     // The windows this one opens (the program makes them).
     void setAssistants(Form_IBAN* assistant, Form_NREVID* builder, Form2* calendar) {
         assistant_ = assistant;

@@ -12,8 +12,9 @@ StoredDocuments::StoredDocuments(QDir folder, Ui& ui, ProgramState& state,
     : folder_(std::move(folder)), ui_(ui), state_(state), lists_(lists) {}
 
 void StoredDocuments::checkShown(document::Document& document, document::Labels& labels) const {
-    const document::CheckContext context{lists_.Form_IBAN.Banci1,
-                                         lists_.Form_IBAN.oblig1.selectedRow()};
+    // A stored document is checked as it was stored: no obligation is chosen
+    // for it, whatever the beneficiary assistant shows for the one being typed.
+    const document::CheckContext context{lists_.Form_IBAN.Banci1, QString()};
     showNotices(ui_, document::checkDocument(document, labels, context).notices);
 }
 

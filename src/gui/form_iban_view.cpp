@@ -192,8 +192,8 @@ void FormIbanView::refresh() {
     Command5_->setVisible(model_.Command5Visible);
     Frame2_->setVisible(model_.Frame2Visible);
     Command9_->setVisible(model_.Command9Visible);
-    Benef1_->setRows(model_.Benef1().rows(), model_.Benef1().selected());
-    oblig1_->setRows(model_.oblig1().rows(), model_.oblig1().selected());
+    Benef1_->setRows(model_.Benef1.rows(), model_.Benef1.selected());
+    oblig1_->setRows(model_.oblig1.rows(), model_.oblig1.selected());
     showText(codIBAN_, model_.codIBAN);
     showText(nrEVID_, model_.nrEVID);
 }

@@ -145,10 +145,10 @@ QLineEdit* FormNrevidView::field(const QString& name, int limit) {
 void FormNrevidView::refresh() {
     for (int i = 0; i < 4; ++i)
         Option_[size_t(i)]->setChecked(model_.tip == Form_NREVID::optionType(i + 1));
-    Benef1_->setRows(model_.Benef1().rows(), model_.Benef1().selected());
-    oblig1_->setRows(model_.oblig1().rows(), model_.oblig1().selected());
-    oblig2_->setRows(model_.oblig2().rows(), model_.oblig2().selected());
-    categ_fisc_->setRows(model_.categ_fisc().rows(), model_.categ_fisc().selected());
+    Benef1_->setRows(model_.Benef1.rows(), model_.Benef1.selected());
+    oblig1_->setRows(model_.oblig1.rows(), model_.oblig1.selected());
+    oblig2_->setRows(model_.oblig2.rows(), model_.oblig2.selected());
+    categ_fisc_->setRows(model_.categ_fisc.rows(), model_.categ_fisc.selected());
     for (ListCombo* obligations : {oblig1_, oblig2_}) obligations->setToolTip(model_.oblig1Tip);
     et1_->setVisible(model_.et1Visible());
     oblig1_->setVisible(model_.oblig1Visible());

@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 
+#include "entry/form_iban.h"
 #include "entry/incarc.h"
 #include "entry/incarc_texts.h"
 #include "export/dosar.h"
@@ -175,7 +176,8 @@ void Introd::B_start_Click() {
     state_.cod_trez_curent.clear();
     state_.tip_doc = Option1 ? QStringLiteral("OP") : QStringLiteral("FV");
     state_.nr_curent = QString::number(text::numericValue(NrO));
-    entry_->lists().Form_IBAN.Banci1.select(-1);
+    if (Form_IBAN* assistant = entry_->assistant())
+        assistant->Banci1.select(-1);
     visible = false;
     entry_->aranjare_macheta();
     entry_->citire_ordin();

@@ -62,15 +62,6 @@ bool savePage(const printing::PrintedPage& page, const QDir& out, const QString&
     return ok;
 }
 
-// The row of a list that begins with `start` (a treasury unit), -1 for none.
-int rowOf(const beneficiary::ReferenceList& list, const QString& start) {
-    for (int row = 0; row < list.count(); ++row) {
-        if (list.row(row).startsWith(start))
-            return row;
-    }
-    return -1;
-}
-
 // The sample documents the pictures show: two payment orders and a deposit
 // slip of two payers, and an order with a six-digit number.
 void writeSampleOrders(const QDir& folder) {
@@ -203,15 +194,17 @@ bool Pictures::entryDialogs() {
     // Way 1 of the assistant: a unit and an obligation chosen.
     incarc.Command1_Click();
     Form_IBAN& assistant = program.formIban();
-    assistant.Benef1().select(rowOf(assistant.Benef1(), QStringLiteral("TREZ131")));
-    assistant.oblig1().select(1);
+    assistant.Benef1.select(
+        beneficiary::treasuryUnitRow(assistant.Benef1.list(), QStringLiteral("TREZ131")));
+    assistant.oblig1.select(1);
     windows.update();
     ok = save(windows.formIbanView(), out, QStringLiteral("form-iban")) && ok;
     assistant.hideWindow();
     // The builder after the worked example: a fine (type 22) at Brasov, of 15/03/2023.
     incarc.Command6_Click();
     Form_NREVID& builder = program.formNrevid();
-    builder.Benef1_Click(rowOf(builder.Benef1(), QStringLiteral("TREZ131")));
+    builder.Benef1_Click(
+        beneficiary::treasuryUnitRow(builder.Benef1.list(), QStringLiteral("TREZ131")));
     builder.Option_Click(2);
     builder.oblig2_Click(0);
     builder.data_decizie = QStringLiteral("150323");

@@ -33,7 +33,6 @@ TEST(BuiltInLists, EveryFileLoadsAndPassesItsCheck) {
     for (const ListFile& file : listFiles()) {
         EXPECT_GT(file.list(built).count(), 0) << file.fileName;
         EXPECT_EQ(file.list(built).shape(), file.shape) << file.fileName;
-        EXPECT_EQ(file.list(built).selected(), -1) << file.fileName;
     }
 }
 
@@ -95,18 +94,16 @@ TEST(ListRows, CodeTextAndObligationAreTakenByPosition) {
     }
 }
 
-TEST(ListRows, SelectionIsByPositionAndMinusOneForNone) {
-    ReferenceList list(RowShape::FiscalCategory, {"01 - debit", "03 - dobanda"});
-    list.select(1);
-    EXPECT_EQ(list.selected(), 1);
-    EXPECT_EQ(list.selectedRow(), "03 - dobanda");
-    for (int outside : {-1, 2, 100, -5}) {
-        list.select(1);
-        list.select(outside);
-        EXPECT_EQ(list.selected(), -1) << outside;
-        EXPECT_EQ(list.selectedRow(), "");
-    }
-    EXPECT_EQ(list.row(2), "");
+// A unit is found whole: a unit whose code begins the same is another unit.
+TEST(ListRows, TreasuryUnitRowMatchesTheWholeUnit) {
+    const ReferenceList units(RowShape::TreasuryUnit,
+                              {"TREZ700--Bucuresti", "TREZ706--Sector 6", "TREZ706--again"});
+    const struct {
+        QString unit;
+        int row;
+    } cases[] = {{"TREZ700", 0}, {"TREZ706", 1}, {"TREZ70", -1}, {"TREZ7000", -1}, {"", -1}};
+    for (const auto& c : cases)
+        EXPECT_EQ(treasuryUnitRow(units, c.unit), c.row) << c.unit.toStdString();
 }
 
 TEST(CheckRows, EachMalformedRowIsReportedWithItsLine) {

@@ -110,9 +110,9 @@ TEST(PackageListing, ProgressOncePerLineAndStop) {
     }
 }
 
-// The bank look-ups of a summary leave the bank list of the beneficiary
-// assistant where it was, whichever bank they found last (the first row too).
-TEST(Summaries, LeaveTheBankListWhereItWas) {
+// The bank look-ups of a summary leave the rows the beneficiary assistant has
+// chosen where they were, whichever bank they found last (the first row too).
+TEST(Summaries, LeaveTheAssistantsChoicesWhereTheyWere) {
     for (const QString lastBank : {"ABNA", "BTRL"}) {
         SCOPED_TRACE(lastBank.toStdString());
         // ALFA's three orders, to banks BUCU, lastBank and ZZZZ (none).
@@ -129,14 +129,18 @@ TEST(Summaries, LeaveTheBankListWhereItWas) {
         ScriptedUi ui(folder, folder, [](const QString&) {});
         Program program(folder, ui);
         ASSERT_TRUE(program.start());
-        const beneficiary::ReferenceList& banks = program.incarc().lists().Form_IBAN.Banci1;
-        const int before = banks.selected();
+        Form_IBAN& assistant = program.formIban();
+        assistant.Banci1.select(5);
+        assistant.Benef1.select(3);
+        assistant.oblig1.select(2);
         for (const char* answer : {"13548146", "01/01/2025-31/12/2025", "1"})
             ui.queueAnswer(answer);
         program.introd().Command6_Click();
         EXPECT_FALSE(ui.hasQueuedAnswers());
         EXPECT_TRUE(QFileInfo::exists(folder.filePath("Borderou.txt")));
-        EXPECT_EQ(banks.selected(), before) << banks.selectedRow().toStdString();
+        EXPECT_EQ(assistant.Banci1.selected(), 5) << assistant.Banci1.selectedRow().toStdString();
+        EXPECT_EQ(assistant.Benef1.selected(), 3);
+        EXPECT_EQ(assistant.oblig1.selected(), 2);
     }
 }
 

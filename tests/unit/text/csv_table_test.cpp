@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 
+#include "text/cp1250.h"
 #include "text/csv_table.h"
 
 using namespace tavo::text;
@@ -239,5 +240,35 @@ TEST(CsvTable, FoldsColumnNames) {
         QString expected = QString::fromUtf8(c.folded);
         expected.remove(QLatin1Char(' '));
         EXPECT_EQ(foldedName(QString::fromUtf8(c.name)), expected) << c.name;
+    }
+}
+
+// The row-by-row writer of stored fields writes what writeTable writes of
+// the same texts, in both flavours; an amount's "." becomes "," on request.
+TEST(CsvTable, StoredFieldsWrittenRowByRowAsWriteTableWritesThem) {
+    const QList<QStringList> rows = {
+        {"1", "1500.00", "ŞCOALA Ţ", "a;b", "a,b", "say \"da\"", " lead", "trail ", "",
+         "two\nlines"},
+        {"2", "", "", "", "", "", "", "", "", ""},
+        {"3", "12.5", "\u00A0nbsp", "tab\t", "x", "y", "z", "w", "v", "u"},
+    };
+    const QStringList header = {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"};
+    for (const TableFlavour flavour : {TableFlavour::Excel, TableFlavour::Csv}) {
+        TableWriter writer(flavour, header);
+        QList<QStringList> expected{header};
+        for (const QStringList& row : rows) {
+            QStringList shown = row;
+            for (qsizetype f = 0; f < row.size(); ++f) {
+                if (f == 1 && flavour == TableFlavour::Excel) {
+                    writer.amountField(toCp1250(row[f]));
+                    shown[f].replace('.', ',');
+                } else {
+                    writer.field(toCp1250(row[f]));
+                }
+            }
+            writer.endRow();
+            expected.append(shown);
+        }
+        EXPECT_EQ(writer.take(), writeTable(expected, flavour)) << int(flavour);
     }
 }
