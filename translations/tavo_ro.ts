@@ -375,9 +375,9 @@ tipului date) în FIȘIER ca tabel: pentru foi de calcul
 as the entry window would and prints the report, then
 asks to save the accepted rows (--yes: Da; --dry-run:
 only checks); --model writes model-import.csv</source>
-        <translation>verifică fiecare rând al tabelului de plăți FIȘIER (CSV)
-ca macheta de introducere și scrie raportul, apoi
-întreabă dacă se salvează rândurile acceptate (--yes: Da;
+        <translation>verifică fiecare rând al tabelului de plăți FIȘIER
+(CSV) ca macheta de introducere și scrie raportul, apoi
+întreabă dacă salvează rândurile acceptate (--yes: Da;
 --dry-run: doar verifică); --model scrie model-import.csv</translation>
     </message>
 </context>
