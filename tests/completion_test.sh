@@ -19,7 +19,7 @@ sorted() {
 
 # Each row: the words typed (the last one is being completed), then what is offered.
 rows=(
-    "tavo |list calc script print text package agentie borderou export help"
+    "tavo |list calc script print text package agentie borderou export import help"
     "tavo b|borderou"
     "tavo --|--dir --print-dir --version --help"
     "tavo --dir a|acte/ arhiva/"
@@ -34,6 +34,8 @@ rows=(
     "tavo borderou --cif 1 --|--period --type --multi-iban --help"
     "tavo export p.csv --format |excel csv"
     "tavo export p.csv --type 2 --|--cif --period --format --help"
+    "tavo import acte.txt --|--dry-run --yes --model --help"
+    "tavo import act|acte/ acte.txt"
     "tavo calc verif_C|verif_CIF verif_CNP"
     "tavo calc verif_CNP |"
     "tavo script act|acte/ acte.txt"

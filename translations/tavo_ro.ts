@@ -366,5 +366,19 @@ type when given) to FILE as a table: for a spreadsheet
 tipului date) în FIȘIER ca tabel: pentru foi de calcul
 (excel, implicit) sau pentru programe (csv)</translation>
     </message>
+    <message>
+        <source>FILE [--dry-run] [--yes] | --model</source>
+        <translation>FIȘIER [--dry-run] [--yes] | --model</translation>
+    </message>
+    <message>
+        <source>checks every row of the table of payments FILE (CSV)
+as the entry window would and prints the report, then
+asks to save the accepted rows (--yes: Da; --dry-run:
+only checks); --model writes model-import.csv</source>
+        <translation>verifică fiecare rând al tabelului de plăți FIȘIER
+(CSV) ca macheta de introducere și scrie raportul, apoi
+întreabă dacă salvează rândurile acceptate (--yes: Da;
+--dry-run: doar verifică); --model scrie model-import.csv</translation>
+    </message>
 </context>
 </TS>

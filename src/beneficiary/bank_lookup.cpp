@@ -52,8 +52,8 @@ std::optional<BankLabels> lookUpBank(const ReferenceList& Banci1, const QString&
     // characters of a row; otherwise the first 4 (a shorter code, from an IBAN
     // too short to hold one, matches nothing).
     const int compared = code.size() == 7 ? 7 : 4;
-    const int row =
-        firstRow(Banci1, [&](const QString& item) { return item.left(compared) == code; });
+    const int row = firstRow(
+        Banci1, [&](const QString& item) { return QStringView(item).left(compared) == code; });
     if (row < 0)
         return std::nullopt;
 

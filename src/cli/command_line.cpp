@@ -128,6 +128,18 @@ std::vector<CommandRule> reportCommandRules() {
                    "writes the payment summary of the payer and period to\n"
                    "Borderou.txt (type 1 OP, 2 FV, 3 both; --multi-iban:\n"
                    "payment orders with each payer IBAN, \"Borderou (2) OP\")")});
+    rules.push_back({QStringLiteral("import"),
+                     {{translate("Usage", "FILE"), ValueKind::Text, true}},
+                     {flag("--dry-run"), flag("--yes"), flag("--model")},
+                     {{QStringLiteral("--model"), QStringLiteral("--dry-run")},
+                      {QStringLiteral("--model"), QStringLiteral("--yes")}},
+                     false,
+                     translate("Usage", "FILE [--dry-run] [--yes] | --model"),
+                     translate("Usage",
+                               "checks every row of the table of payments FILE (CSV)\n"
+                               "as the entry window would and prints the report, then\n"
+                               "asks to save the accepted rows (--yes: Da; --dry-run:\n"
+                               "only checks); --model writes model-import.csv")});
     rules.push_back(
         {QStringLiteral("export"),
          {{translate("Usage", "FILE"), ValueKind::Name}},

@@ -34,6 +34,7 @@ int runBorderou(const Options& options, const CommandLine& line, Output output);
 int runText(const Options& options, const CommandLine& line, Output output);
 int runPackage(const Options& options, const CommandLine& line, Output output);
 int runAgentie(const Options& options, const CommandLine& line, Output output);
+int runImport(const Options& options, const CommandLine& line, Output output);
 int runExport(const Options& options, const CommandLine& line, Output output);
 
 }  // namespace tavo::cli

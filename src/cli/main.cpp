@@ -59,6 +59,8 @@ int runCommand(const QString& command, const CommandLine& line, const Options& o
         return runList(options, output);
     if (command == QLatin1String("agentie"))
         return runAgentie(options, line, output);
+    if (command == QLatin1String("import"))
+        return runImport(options, line, output);
     if (command == QLatin1String("export"))
         return runExport(options, line, output);
     return runBorderou(options, line, output);

@@ -30,6 +30,7 @@ namespace captions = introd_captions;
 const QString kDocumente = QStringLiteral("Documente");
 const QString kRapoarte = QStringLiteral("Rapoarte");
 const QString kTexte = QStringLiteral("Texte");
+const QString kImport = QStringLiteral("Import din tabel");
 
 // A group's buttons side by side, sharing its width, each with room around its caption.
 QHBoxLayout* row(std::initializer_list<QPushButton*> buttons) {
@@ -90,6 +91,11 @@ IntrodView::IntrodView(Introd& model, QWidget* parent)
                             command("Command4", captions::Command4, captions::Command4_tip),
                             command("B_agentii", captions::B_agentii, captions::B_agentii_tip)}));
 
+    // Payments typed in a spreadsheet, brought in as documents.
+    auto* imports = new QGroupBox(kImport, this);
+    imports->setLayout(row({command("B_import", captions::B_import, captions::B_import_tip),
+                            command("B_model", captions::B_model, captions::B_model_tip)}));
+
     // The texts that ship with the program.
     auto* texts = new QGroupBox(kTexte, this);
     texts->setLayout(row({command("Command3", captions::Command3, QString()),
@@ -112,6 +118,7 @@ IntrodView::IntrodView(Introd& model, QWidget* parent)
     layout->addSpacing(8);
     layout->addWidget(documents);
     layout->addWidget(reports);
+    layout->addWidget(imports);
     layout->addWidget(texts);
     layout->addSpacing(8);
     layout->addLayout(danger);

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -104,6 +105,16 @@ std::optional<QString> QtUi::input(const QString& prompt, const QString& default
     if (!ok)
         return std::nullopt;
     return answer;
+}
+
+std::optional<QString> QtUi::chooseFile(const QString& prompt, const QString& folder,
+                                        const QString& title) {
+    const QString chosen =
+        QFileDialog::getOpenFileName(parent_, title.isEmpty() ? plain(prompt) : title, folder,
+                                     QStringLiteral("Tabele (*.csv *.txt);;Toate fisierele (*)"));
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return chosen;
 }
 
 void QtUi::openText(const QString& relativePath) {

@@ -27,6 +27,8 @@ class QtUi : public Ui {
     Answer ask(const QString& text, Buttons buttons, const QString& title) override;
     std::optional<QString> input(const QString& prompt, const QString& defaultAnswer,
                                  const QString& title) override;
+    std::optional<QString> chooseFile(const QString& prompt, const QString& folder,
+                                      const QString& title) override;
     void openText(const QString& relativePath) override;
     void print(const PrintJob& job) override;
     // A dialog with the steps done and an "Oprire" button, over the window

@@ -6,9 +6,10 @@
 #include <QStringList>
 #include <optional>
 
+#include "entry/payment_import.h"
+#include "entry/program_state.h"
 #include "main_window/document_search.h"
 #include "store/orders_file.h"
-#include "entry/program_state.h"
 #include "ui/control_table.h"
 #include "ui/ui.h"
 
@@ -87,6 +88,19 @@ class Introd {
     void Command7_Click();  // "Legislatie"
     void Command9_Click();  // "Structuri"
     void Command8_Click();  // "Scanare"
+    // "Import OP/FV": the table of payments the user chooses, checked row by
+    // row as the entry window checks a document; the report in the viewer,
+    // then "Salvati cele N documente ?" and, on Da, every accepted row saved
+    // in one rewrite of ordine.txt and the list loaded again.
+    void B_import_Click();
+    // "Model import": the model table written into the working folder and opened.
+    void B_model_Click();
+
+    // The steps of "Import OP/FV", for the command line: the table of `path`
+    // checked against the stored documents; then the question and the save,
+    // true when the documents were written.
+    PaymentImport checkImport(const QString& path) const;
+    bool saveImport(const PaymentImport& checked);
 
     // False for a list only read out, never searched (`tavo list`): the
     // folded copies of the stored lines are not made and Cauta is not applied.

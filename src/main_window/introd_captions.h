@@ -53,6 +53,12 @@ inline const QString B_agentii = QStringLiteral("Fisier agentii (pentru e-mail)"
 inline const QString B_agentii_tip = QStringLiteral(
     "Fisier agentii   (fisierul se salveaza in directorul '...KELM_20nn\\agentie\\'; se "
     "transmite prin e-mail)");
+inline const QString B_import = QStringLiteral("Import OP/FV");
+inline const QString B_import_tip = QStringLiteral(
+    "Preluare OP/FV-uri dintr-un tabel (CSV): fiecare rand este verificat ca in macheta");
+inline const QString B_model = QStringLiteral("Model import");
+inline const QString B_model_tip =
+    QStringLiteral("Tabel model pentru import (model-import.csv), in dosarul de lucru");
 inline const QString Command3 = QStringLiteral("Instructiuni");
 inline const QString Command5 = QStringLiteral("Versiuni");
 inline const QString Command7 = QStringLiteral("Legislatie");

@@ -70,6 +70,8 @@ ui::ControlTable Introd::controls() {
         ui::button(QStringLiteral("Command2"), [this] { Command2_Click(); }),
         ui::label(QStringLiteral("Label5"), [this] { return Label5; }),
         ui::button(QStringLiteral("B_agentii"), [this] { B_agentii_Click(); }),
+        ui::button(QStringLiteral("B_import"), [this] { B_import_Click(); }),
+        ui::button(QStringLiteral("B_model"), [this] { B_model_Click(); }),
         ui::button(QStringLiteral("Command3"), [this] { Command3_Click(); }),
         ui::button(QStringLiteral("Command5"), [this] { Command5_Click(); }),
         ui::button(QStringLiteral("Command7"), [this] { Command7_Click(); }),

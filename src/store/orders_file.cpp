@@ -461,6 +461,22 @@ bool OrdersFile::save(const ordin& document, const QStringList& before, LoadedLi
     return true;
 }
 
+std::optional<LoadedList> OrdersFile::salvare_ordine(const QList<ordin>& documents, QString* error,
+                                                     QString* versionFailure) const {
+    const StoredFile content(path());
+    QByteArray updated = content.bytes().toByteArray();
+    if (!updated.isEmpty() && !updated.endsWith('\n'))
+        updated.append("\r\n", 2);
+    for (const ordin& document : documents) {
+        ordin stored = document;
+        stored[nr_ordine] = QString::number(text::numericValue(document[nr_ordine]));
+        appendLine(updated, text::toCp1250(stored.linie()));
+    }
+    if (!rewrite(content.bytes(), updated, error, versionFailure))
+        return std::nullopt;
+    return lista(updated);
+}
+
 OrdersFile::Deletion OrdersFile::deleteAll(QString* error) const {
     const StoredFile content(path());
     if (!content)

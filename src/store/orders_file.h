@@ -101,6 +101,15 @@ class OrdersFile {
                                             QString* error = nullptr,
                                             QString* versionFailure = nullptr) const;
 
+    // Writes many new documents at once, after the last line of the file, in
+    // one rewrite: the folder holds the old file or the file with every one
+    // of them. Their order numbers are taken as they are (the caller gives
+    // free ones). Gives the list of the file as written; nothing when the
+    // save failed.
+    std::optional<LoadedList> salvare_ordine(const QList<ordin>& documents,
+                                             QString* error = nullptr,
+                                             QString* versionFailure = nullptr) const;
+
     // Keeps the file as ordine_copie.txt (replacing an earlier copy) and then
     // deletes it. Nothing is deleted when the copy could not be written.
     enum class Deletion { NoFile, Deleted, Failed };

@@ -139,6 +139,15 @@ std::optional<QString> ScriptedUi::input(const QString& prompt, const QString& d
     return queued.text;
 }
 
+std::optional<QString> ScriptedUi::chooseFile(const QString& prompt, const QString& folder,
+                                              const QString& title) {
+    Q_UNUSED(folder);
+    const std::optional<QString> name = input(prompt, QString(), title);
+    if (!name || name->isEmpty())
+        return name;
+    return workDir_.filePath(*name);
+}
+
 void ScriptedUi::openText(const QString& relativePath) {
     sink_(QStringLiteral("OPEN ") + relativePath);
 }

@@ -78,6 +78,10 @@ class ScriptedUi : public Ui {
     Answer ask(const QString& text, Buttons buttons, const QString& title) override;
     std::optional<QString> input(const QString& prompt, const QString& defaultAnswer,
                                  const QString& title) override;
+    // Answered as an input box: the answer is the file's name, relative to
+    // the working folder unless absolute.
+    std::optional<QString> chooseFile(const QString& prompt, const QString& folder,
+                                      const QString& title) override;
     void openText(const QString& relativePath) override;
     void print(const PrintJob& job) override;
     // Progress is not shown: a script's output lists only what the user answers or gets.

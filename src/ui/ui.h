@@ -39,6 +39,15 @@ class Ui {
     virtual std::optional<QString> input(const QString& prompt, const QString& defaultAnswer,
                                          const QString& title = QString()) = 0;
 
+    // The file dialog for opening a file, in `folder` (the working folder):
+    // the path chosen, nothing when the user pressed Cancel. Where there is no
+    // dialog it is an input box for the file's name.
+    virtual std::optional<QString> chooseFile(const QString& prompt, const QString& folder,
+                                              const QString& title = QString()) {
+        Q_UNUSED(folder);
+        return input(prompt, QString(), title);
+    }
+
     // Shows a text file of the working folder in the viewer, without waiting.
     // `relativePath` is relative to the working folder ("dosar.txt").
     virtual void openText(const QString& relativePath) = 0;

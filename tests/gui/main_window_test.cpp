@@ -141,6 +141,29 @@ class MainWindowTest : public QObject {
         QCOMPARE(desk.shown.last(), QStringLiteral("OPEN Borderou.txt"));
     }
 
+    // "Model import" writes the model table once; "Import OP/FV" checks the
+    // table chosen, opens its report and, on Da, the list shows the documents.
+    void theImportButtonsBringATableIntoTheList() {
+        testing::WorkingFolder desk;
+        QVERIFY(desk.start({testing::kOrder}));
+        gui::IntrodView& view = desk.windows.introdView();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        view.findChild<QPushButton*>("B_model")->click();
+        QCOMPARE(desk.shown.last(), QStringLiteral("OPEN model-import.csv"));
+        view.findChild<QPushButton*>("B_model")->click();
+        QVERIFY(
+            desk.shown.last().startsWith("MSG exclamation||Fisierul 'model-import.csv' exista"));
+
+        for (const char* answer : {"model-import.csv", "yes"}) desk.ui.queueAnswer(answer);
+        view.findChild<QPushButton*>("B_import")->click();
+        QVERIFY(!desk.ui.hasQueuedAnswers());
+        QVERIFY(desk.shown.contains("OPEN import-raport.txt"));
+        QCOMPARE(view.findChild<QComboBox*>("Ordine")->count(), 3);
+        QCOMPARE(view.findChild<QLineEdit*>("NrO")->text(), QStringLiteral("4"));
+        QCOMPARE(text::readLines(desk.folder.filePath("import-raport.txt")).value_or(QStringList()),
+                 (QStringList{"ROW 2 OK 2", "ROW 3 OK 3", "IMPORT accepted 2, refused 0"}));
+    }
+
     // Typing in "Caută" says how many documents it finds, beside it; Enter
     // or Down there opens the list it narrowed, whose row then opens.
     void theSearchSaysWhatItFoundAndOpensTheList() {
@@ -306,11 +329,12 @@ class MainWindowTest : public QObject {
             if (w->nextInFocusChain() == start)
                 break;
         }
-        QCOMPARE(
-            order.join(' '),
-            QStringLiteral("NrO Option1 Option2 B_start Command1 Ordine Cauta B_list_CB B_list "
-                           "B_OPuri Command2 Command6 Command10 Command4 B_agentii Command3 "
-                           "Command5 Command7 Command9 Command8 B_sterg"));
+        QCOMPARE(order.join(' '),
+                 QStringLiteral(
+                     "NrO Option1 Option2 B_start Command1 Ordine Cauta B_list_CB B_list "
+                     "B_OPuri Command2 Command6 Command10 Command4 B_agentii B_import B_model "
+                     "Command3 "
+                     "Command5 Command7 Command9 Command8 B_sterg"));
     }
 };
 

@@ -1,0 +1,77 @@
+#include "document/import_values.h"
+
+#include <QDate>
+#include <QRegularExpression>
+#include <optional>
+
+#include "store/field_names.h"
+#include "text/cleaners.h"
+
+namespace tavo::document {
+namespace {
+
+// A text as the comparison of texts reads it: diacritics, case and every
+// blank or line break left out.
+QString folded(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (QChar c : text) {
+        if (!c.isSpace())
+            out += text::baseLetter(c).toUpper();
+    }
+    return out;
+}
+
+// An amount written with at most two decimals, in bani: "1500", "1500.5",
+// "1500,50", "1.500", "1.500,00", blanks anywhere. Nothing for any other text.
+std::optional<qint64> exactBani(const QString& amount) {
+    static const QRegularExpression grouped(
+        QStringLiteral("^[1-9][0-9]{0,2}(\\.[0-9]{3})+(,[0-9]{1,2})?$"));
+    static const QRegularExpression plain(QStringLiteral("^([0-9]{1,15})([.,]([0-9]{1,2}))?$"));
+    QString compact = amount;
+    compact.removeIf([](QChar c) { return c.isSpace(); });
+    if (grouped.match(compact).hasMatch())
+        compact.remove(QLatin1Char('.'));
+    const QRegularExpressionMatch m = plain.match(compact);
+    if (!m.hasMatch())
+        return std::nullopt;
+    const QString decimals = m.captured(3).leftJustified(2, QLatin1Char('0'));
+    return m.captured(1).toLongLong() * 100 + decimals.toLongLong();
+}
+
+// A date written day first ("5/3/2024", "05.03.2024", "05-03-2024") or year
+// first ("2024-03-05"), with a four-digit year. Nothing for any other text,
+// and for a day-first text whose month is not one.
+std::optional<QDate> writtenDate(const QString& text) {
+    static const QRegularExpression dayFirst(
+        QStringLiteral("^([0-9]{1,2})[/.-]([0-9]{1,2})[/.-]([0-9]{4})$"));
+    static const QRegularExpression yearFirst(
+        QStringLiteral("^([0-9]{4})-([0-9]{1,2})-([0-9]{1,2})$"));
+    const QString trimmed = text.trimmed();
+    QDate date;
+    if (const QRegularExpressionMatch m = dayFirst.match(trimmed); m.hasMatch())
+        date = QDate(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt());
+    else if (const QRegularExpressionMatch y = yearFirst.match(trimmed); y.hasMatch())
+        date = QDate(y.captured(1).toInt(), y.captured(2).toInt(), y.captured(3).toInt());
+    if (!date.isValid())
+        return std::nullopt;
+    return date;
+}
+
+}  // namespace
+
+bool sameAsCell(int k, const QString& cell, const QString& checked) {
+    if (cell.trimmed().isEmpty() || checked.isEmpty())
+        return cell.trimmed().isEmpty() && checked.isEmpty();
+    if (k == D1::suma) {
+        const std::optional<qint64> typed = exactBani(cell);
+        return typed && typed == exactBani(checked);
+    }
+    if (k == D1::data_emiterii || k == D1::data_debitarii) {
+        const std::optional<QDate> typed = writtenDate(cell);
+        return typed && typed == writtenDate(checked);
+    }
+    return folded(cell) == folded(checked);
+}
+
+}  // namespace tavo::document
