@@ -32,82 +32,34 @@ TEST(ScriptedUi, AQuestionWithoutAFittingAnswerStopsTheScript) {
 }
 
 // Answers given by what is asked: each row gives its answers (no text:
-// Cancel), then meets one question or input box.
+// Cancel), then meets one question or input box, answered `answer` (none: refused).
 struct KeyedCase {
     const char* name;
     std::vector<std::pair<QString, std::optional<QString>>> given;
-    bool inputBox;  // an input box, otherwise a Yes/No/Cancel question
-    QString asked;
-    QString shown;  // the line written; empty: the question is refused
+    int inputBox;  // 1: an input box, otherwise a Yes/No/Cancel question
+    QString asked, answer;
 };
 
 TEST(ScriptedUi, AnswersGivenByQuestionFitOnlyThatQuestion) {
-    const QString barcode = incarc_texts::faraCodBare;
+    const QString barcode = incarc_texts::faraCodBare, payer = introd_texts::askPayerCode;
     const QString thousands = "Suma 1.500 inseamna 1500 lei ? (Nu: 1,50 lei)";
+    const QString agency = introd_texts::askAgencyName, type = introd_texts::askType;
+    const QString save = "Salvati ?", filled = barcode.arg("Error 464:\r\ntoo long");
+    const QString barcodeTail = barcode.section(". ", 1), thousandsX = "Suma 1x" + thousands.mid(7);
     const std::vector<KeyedCase> cases = {
-        {"the question as given",
-         {{"Salvati ?", "yes"}},
-         false,
-         "Salvati ?",
-         "ASK yesnocancel||Salvati ? -> yes"},
-        {"the right one of several",
-         {{"Salvati ?", "yes"}, {"Stergeti ?", "no"}},
-         false,
-         "Stergeti ?",
-         "ASK yesnocancel||Stergeti ? -> no"},
-        {"a second answer replaces the first",
-         {{"Salvati ?", "yes"}, {"Salvati ?", "no"}},
-         false,
-         "Salvati ?",
-         "ASK yesnocancel||Salvati ? -> no"},
-        {"Cancel at a question",
-         {{"Salvati ?", std::nullopt}},
-         false,
-         "Salvati ?",
-         "ASK yesnocancel||Salvati ? -> cancel"},
-        {"a placeholder stands for any text, line breaks too",
-         {{barcode, "no"}},
-         false,
-         barcode.arg("Error 464:\r\ntoo long"),
-         "ASK yesnocancel||" + ScriptedUi::oneLine(barcode.arg("Error 464:\r\ntoo long")) +
-             " -> no"},
-        {"an input box gets the text",
-         {{introd_texts::askAgencyName, "apia_opt_1.txt"}},
-         true,
-         introd_texts::askAgencyName,
-         "INPUT |" + ScriptedUi::oneLine(introd_texts::askAgencyName) +
-             "|_OPT_.txt -> apia_opt_1.txt"},
-        {"Cancel at an input box",
-         {{introd_texts::askType, std::nullopt}},
-         true,
-         introd_texts::askType,
-         "INPUT |Dati : 1 - OP, 2 - FV|_OPT_.txt -> CANCEL"},
-        {"nothing given", {}, false, "Salvati ?", ""},
-        {"a question that only begins as the given one",
-         {{"Salvati ?", "yes"}},
-         false,
-         "Salvati ? Toate",
-         ""},
-        {"a question that only ends as the given one",
-         {{"Salvati ?", "yes"}},
-         false,
-         "Nu Salvati ?",
-         ""},
-        {"dots, brackets and marks are no patterns",
-         {{thousands, "no"}},
-         false,
-         "Suma 1x500 inseamna 1500 lei ? (Nu: 1,50 lei)",
-         ""},
-        {"text given for a placeholder must be there",
-         {{barcode, "no"}},
-         false,
-         "Doriti sa listati documentul fara cod de bare ?",
-         ""},
-        {"an input box's answer is no question's",
-         {{introd_texts::askType, "1"}},
-         false,
-         introd_texts::askPayerCode,
-         ""},
+        {"the question as given", {{save, "yes"}}, 0, save, "yes"},
+        {"the right one of several", {{save, "yes"}, {"Stergeti ?", "no"}}, 0, "Stergeti ?", "no"},
+        {"a second answer replaces the first", {{save, "yes"}, {save, "no"}}, 0, save, "no"},
+        {"Cancel at a question", {{save, std::nullopt}}, 0, save, "cancel"},
+        {"a placeholder stands for any text, line breaks too", {{barcode, "no"}}, 0, filled, "no"},
+        {"an input box gets the text", {{agency, "apia_opt_1.txt"}}, 1, agency, "apia_opt_1.txt"},
+        {"Cancel at an input box", {{type, std::nullopt}}, 1, type, "CANCEL"},
+        {"nothing given", {}, 0, save, ""},
+        {"a question only beginning as the given one", {{save, "yes"}}, 0, save + " Toate", ""},
+        {"a question that only ends as the given one", {{save, "yes"}}, 0, "Nu " + save, ""},
+        {"dots, brackets and marks are no patterns", {{thousands, "no"}}, 0, thousandsX, ""},
+        {"text given for a placeholder must be there", {{barcode, "no"}}, 0, barcodeTail, ""},
+        {"an input box's answer is no question's", {{type, "1"}}, 0, payer, ""},
     };
     for (const KeyedCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -125,17 +77,20 @@ TEST(ScriptedUi, AnswersGivenByQuestionFitOnlyThatQuestion) {
             else
                 f.ui.ask(c.asked, Buttons::YesNoCancel, QString());
         };
-        if (c.shown.isEmpty()) {
+        const QString asked = ScriptedUi::oneLine(c.asked);
+        if (c.answer.isEmpty()) {
             try {
                 meet();
                 ADD_FAILURE() << "answered";
             } catch (const UnexpectedQuestion& e) {
-                EXPECT_EQ(e.asked(), "ASK yesnocancel||" + ScriptedUi::oneLine(c.asked));
+                EXPECT_EQ(e.asked(), "ASK yesnocancel||" + asked);
             }
             EXPECT_TRUE(f.shown.isEmpty());
         } else {
             meet();
-            EXPECT_EQ(f.shown, QStringList{c.shown});
+            EXPECT_EQ(f.shown, QStringList{(c.inputBox ? "INPUT |" + asked + "|_OPT_.txt"
+                                                       : "ASK yesnocancel||" + asked) +
+                                           " -> " + c.answer});
         }
     }
 }
