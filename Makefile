@@ -57,7 +57,7 @@ bench: build
 # tests/fuzz/regressions/NAME/: `make test` replays it.
 FUZZ_BUILD   ?= build-fuzz
 FUZZ_SECONDS ?= 600
-FUZZ_TARGETS := orders_line dates amounts payload reference_lists script iban
+FUZZ_TARGETS := orders_line dates amounts payload reference_lists script iban csv_table
 # The longest input each target is given: a whole small file, a text field, a script.
 FUZZ_MAX_LEN_orders_line     := 4096
 FUZZ_MAX_LEN_dates           := 64
@@ -66,6 +66,7 @@ FUZZ_MAX_LEN_payload         := 2048
 FUZZ_MAX_LEN_reference_lists := 4096
 FUZZ_MAX_LEN_script          := 2048
 FUZZ_MAX_LEN_iban            := 256
+FUZZ_MAX_LEN_csv_table       := 4096
 
 $(FUZZ_BUILD)/build.ninja: CMakeLists.txt
 	@command -v clang++ >/dev/null || { echo "make fuzz needs clang++ and libclang-rt-dev"; exit 1; }

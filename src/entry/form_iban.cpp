@@ -227,7 +227,9 @@ ui::ControlTable Form_IBAN::controls() {
         {"Command2", beneficiary::IbanList::Short}, {"Command3", beneficiary::IbanList::New4},
         {"Command4", beneficiary::IbanList::New1},  {"Command6", beneficiary::IbanList::New2},
         {"Command7", beneficiary::IbanList::Old1}};
-    for (const auto& [name, which] : lists) {
+    for (const auto& [name, list] : lists) {
+        // A lambda takes a copy of the list kind, not the binding itself.
+        const beneficiary::IbanList which = list;
         table.controls.push_back(
             ui::button(QLatin1String(name), [this, which] { lista_Click(which); }).shownWhen(way1));
     }

@@ -62,7 +62,9 @@ ui::ControlTable Incarc::controls() {
         {"Command3", &Incarc::Command3_Click},    {"Command2", &Incarc::Command2_Click},
         {"Command5", &Incarc::Command5_Click},    {"B_legi", &Incarc::B_legi_Click},
         {"But_explic", &Incarc::But_explic_Click}};
-    for (const auto& [name, handler] : buttons) {
+    for (const auto& [name, method] : buttons) {
+        // A lambda takes a copy of the handler, not the binding itself.
+        const auto handler = method;
         controls.push_back(
             ui::button(QLatin1String(name), [this, handler] { (this->*handler)(); }));
         // The debit date's calendar is there for the state-domain agency only.
