@@ -58,8 +58,17 @@ int runImport(const Options& options, const CommandLine& commandLine, Output out
         for (const QString& line : checked.report()) output.out << line << '\n';
         if (dryRun)
             return int(Done);
-        if (session.introd().saveImport(checked))
-            output.out << "SAVED " << checked.accepted << '\n';
+        // Without --yes the question goes to the script port, as every
+        // question of a script: unanswered, nothing is written.
+        try {
+            if (session.introd().saveImport(checked))
+                output.out << "SAVED " << checked.accepted << '\n';
+        } catch (const UnexpectedQuestion& unanswered) {
+            if (commandLine.has(QStringLiteral("--yes")))
+                throw;
+            output.out << "NO ANSWER " << unanswered.asked() << '\n';
+            return int(Unanswered);
+        }
         return int(Done);
     });
 }
