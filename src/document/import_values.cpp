@@ -22,6 +22,30 @@ QString folded(const QString& text) {
     return out;
 }
 
+// A cell as the form's cleaning leaves it in field `k`: the characters a
+// stored line cannot hold ("," and "#", and in the fields the barcode carries
+// every character it does not take) turned into blanks, as typing them does.
+// The other fields take what they are given; the order number drops what it
+// cannot hold, which is a change.
+QString blankedAsTyped(int k, const QString& cell) {
+    switch (k) {
+        case D1::platitor:
+        case D1::adresa_platitor:
+        case D1::sucursala_platitor:
+        case D1::beneficiar:
+        case D1::sucursala_beneficiar:
+        case D1::nr_evidenta:
+        case D1::reprezentand:
+        case D1::cod_angajament:
+        case D1::indicator_angajament:
+            return text::inlocuire_CB(text::curatare_camp(cell));
+        case D1::cod_program:
+            return text::curatare_camp(cell);
+        default:
+            return cell;
+    }
+}
+
 // An amount written with at most two decimals, in bani: "1500", "1500.5",
 // "1500,50", "1.500", "1.500,00", blanks anywhere. Nothing for any other text.
 std::optional<qint64> exactBani(const QString& amount) {
@@ -71,7 +95,7 @@ bool sameAsCell(int k, const QString& cell, const QString& checked) {
         const std::optional<QDate> typed = writtenDate(cell);
         return typed && typed == writtenDate(checked);
     }
-    return folded(cell) == folded(checked);
+    return folded(blankedAsTyped(k, cell)) == folded(checked);
 }
 
 }  // namespace tavo::document
