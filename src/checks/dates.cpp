@@ -67,7 +67,20 @@ std::optional<QDate> dateFromText(const QString& text) {
 }
 
 QString dateToText(const QDate& date) {
-    return date.toString(QStringLiteral("dd/MM/yyyy"));
+    int year = 0, month = 0, day = 0;
+    date.getDate(&year, &month, &day);
+    // Written directly: the checks write a date at every field left.
+    if (year < 1 || year > 9999)
+        return date.toString(QStringLiteral("dd/MM/yyyy"));
+    QString text(10, slash);
+    const auto put = [&text](qsizetype at, int number, int digits) {
+        for (qsizetype i = at + digits - 1; i >= at; --i, number /= 10)
+            text[i] = QLatin1Char(char('0' + number % 10));
+    };
+    put(0, day, 2);
+    put(3, month, 2);
+    put(6, year, 4);
+    return text;
 }
 
 QString norm_data(const QString& typed, int currentYear) {

@@ -46,6 +46,8 @@ const CodeSet& replaced() {
 // The character's byte in the code page; a character the code page cannot
 // hold counts as "?".
 unsigned char codeOf(QChar c) {
+    if (c.unicode() < 0x80)
+        return static_cast<unsigned char>(c.unicode());  // the same byte
     return static_cast<unsigned char>(text::toCp1250(QString(c)).at(0));
 }
 

@@ -46,6 +46,19 @@ ShortDateFormatter formatter(const char* pattern) {
     return [pattern](const QDate& date) { return date.toString(QLatin1String(pattern)); };
 }
 
+// Day, month and a year of four digits, zeros in front; no text for no date.
+TEST(Dates, WrittenDayMonthYear) {
+    const struct {
+        QDate date;
+        const char* text;
+    } cases[] = {
+        {QDate(2025, 3, 5), "05/03/2025"},   {QDate(2024, 12, 31), "31/12/2024"},
+        {QDate(999, 1, 10), "10/01/0999"},   {QDate(1, 1, 1), "01/01/0001"},
+        {QDate(9999, 12, 31), "31/12/9999"}, {QDate(), ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(dateToText(c.date), QLatin1String(c.text)) << c.text;
+}
+
 TEST(Dates, EachRuleOfTheShortDateFormat) {
     const struct {
         const char* t;
