@@ -59,6 +59,22 @@ TEST(Dates, WrittenDayMonthYear) {
     for (const auto& c : cases) EXPECT_EQ(dateToText(c.date), QLatin1String(c.text)) << c.text;
 }
 
+// The same text checked again gives the same date, or the message again.
+TEST(Dates, VerifDataAskedAgain) {
+    const struct {
+        const char* text;
+        const char* date;
+    } cases[] = {
+        {"10.2.2025", "10/02/2025"}, {"10.2.2025", "10/02/2025"}, {"31/12/2014", ""},
+        {"31/12/2014", ""},          {"1/3/2025", "01/03/2025"},  {"", ""},
+    };
+    for (const auto& c : cases) {
+        Notices notices;
+        EXPECT_EQ(verif_data(QLatin1String(c.text), notices), QLatin1String(c.date)) << c.text;
+        EXPECT_EQ(notices.size(), *c.date ? 0u : 1u) << c.text;
+    }
+}
+
 TEST(Dates, EachRuleOfTheShortDateFormat) {
     const struct {
         const char* t;
