@@ -30,7 +30,7 @@ namespace captions = introd_captions;
 const QString kDocumente = QStringLiteral("Documente");
 const QString kRapoarte = QStringLiteral("Rapoarte");
 const QString kTexte = QStringLiteral("Texte");
-const QString kImport = QStringLiteral("Import din tabel");
+const QString kImport = QStringLiteral("Tabele (Excel, CSV)");
 
 // A group's buttons side by side, sharing its width, each with room around its caption.
 QHBoxLayout* row(std::initializer_list<QPushButton*> buttons) {
@@ -91,10 +91,12 @@ IntrodView::IntrodView(Introd& model, QWidget* parent)
                             command("Command4", captions::Command4, captions::Command4_tip),
                             command("B_agentii", captions::B_agentii, captions::B_agentii_tip)}));
 
-    // Payments typed in a spreadsheet, brought in as documents.
+    // Payments typed in a spreadsheet, brought in as documents, and the stored
+    // documents taken out to one.
     auto* imports = new QGroupBox(kImport, this);
     imports->setLayout(row({command("B_import", captions::B_import, captions::B_import_tip),
-                            command("B_model", captions::B_model, captions::B_model_tip)}));
+                            command("B_model", captions::B_model, captions::B_model_tip),
+                            command("B_export", captions::B_export, captions::B_export_tip)}));
 
     // The texts that ship with the program.
     auto* texts = new QGroupBox(kTexte, this);

@@ -117,6 +117,16 @@ std::optional<QString> QtUi::chooseFile(const QString& prompt, const QString& fo
     return chosen;
 }
 
+std::optional<QString> QtUi::chooseSaveFile(const QString& prompt, const QString& folder,
+                                            const QString& suggested, const QString& title) {
+    const QString chosen = QFileDialog::getSaveFileName(
+        parent_, title.isEmpty() ? plain(prompt) : title, QDir(folder).filePath(suggested),
+        QStringLiteral("Tabele (*.csv);;Toate fisierele (*)"));
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return chosen;
+}
+
 void QtUi::openText(const QString& relativePath) {
     // The user writes in Sugestii.txt; a folder carried from Windows may hold it as sugestii.txt.
     const bool editable =

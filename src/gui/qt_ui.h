@@ -29,6 +29,9 @@ class QtUi : public Ui {
                                  const QString& title) override;
     std::optional<QString> chooseFile(const QString& prompt, const QString& folder,
                                       const QString& title) override;
+    std::optional<QString> chooseSaveFile(const QString& prompt, const QString& folder,
+                                          const QString& suggested,
+                                          const QString& title = QString()) override;
     void openText(const QString& relativePath) override;
     void print(const PrintJob& job) override;
     // A dialog with the steps done and an "Oprire" button, over the window

@@ -95,6 +95,10 @@ class Introd {
     void B_import_Click();
     // "Model import": the model table written into the working folder and opened.
     void B_model_Click();
+    // "Export OP/FV": the stored documents of a payer and period (every one
+    // when left empty) written as a table for a spreadsheet or for programs,
+    // in the file the user chooses.
+    void B_export_Click();
 
     // The steps of "Import OP/FV", for the command line: the table of `path`
     // checked against the stored documents; then the question and the save,

@@ -59,6 +59,9 @@ inline const QString B_import_tip = QStringLiteral(
 inline const QString B_model = QStringLiteral("Model import");
 inline const QString B_model_tip =
     QStringLiteral("Tabel model pentru import (model-import.csv), in dosarul de lucru");
+inline const QString B_export = QStringLiteral("Export OP/FV");
+inline const QString B_export_tip = QStringLiteral(
+    "OP/FV-urile salvate intr-un tabel pentru Excel sau pentru programul de contabilitate");
 inline const QString Command3 = QStringLiteral("Instructiuni");
 inline const QString Command5 = QStringLiteral("Versiuni");
 inline const QString Command7 = QStringLiteral("Legislatie");

@@ -72,6 +72,7 @@ ui::ControlTable Introd::controls() {
         ui::button(QStringLiteral("B_agentii"), [this] { B_agentii_Click(); }),
         ui::button(QStringLiteral("B_import"), [this] { B_import_Click(); }),
         ui::button(QStringLiteral("B_model"), [this] { B_model_Click(); }),
+        ui::button(QStringLiteral("B_export"), [this] { B_export_Click(); }),
         ui::button(QStringLiteral("Command3"), [this] { Command3_Click(); }),
         ui::button(QStringLiteral("Command5"), [this] { Command5_Click(); }),
         ui::button(QStringLiteral("Command7"), [this] { Command7_Click(); }),

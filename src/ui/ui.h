@@ -48,6 +48,16 @@ class Ui {
         return input(prompt, QString(), title);
     }
 
+    // The file dialog for saving a file, in `folder` (the working folder),
+    // `suggested` its name to start from: the path chosen, nothing when the
+    // user pressed Cancel. Where there is no dialog it is an input box.
+    virtual std::optional<QString> chooseSaveFile(const QString& prompt, const QString& folder,
+                                                  const QString& suggested,
+                                                  const QString& title = QString()) {
+        Q_UNUSED(folder);
+        return input(prompt, suggested, title);
+    }
+
     // Shows a text file of the working folder in the viewer, without waiting.
     // `relativePath` is relative to the working folder ("dosar.txt").
     virtual void openText(const QString& relativePath) = 0;

@@ -164,6 +164,25 @@ class MainWindowTest : public QObject {
                  (QStringList{"ROW 2 OK 2", "ROW 3 OK 3", "IMPORT accepted 2, refused 0"}));
     }
 
+    // "Export OP/FV" writes the stored documents of every payer and period
+    // into the table named, for Excel when asked so.
+    void theExportButtonWritesTheStoredDocuments() {
+        testing::WorkingFolder desk;
+        QVERIFY(desk.start({testing::kOrder, testing::kSlip}));
+        gui::IntrodView& view = desk.windows.introdView();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        for (const char* answer : {"", "", "plati.csv", "yes"}) desk.ui.queueAnswer(answer);
+        view.findChild<QPushButton*>("B_export")->click();
+        QVERIFY(!desk.ui.hasQueuedAnswers());
+        QCOMPARE(desk.shown.last(),
+                 QStringLiteral("MSG information||Au fost exportate 2 documente in 'plati.csv'."));
+        QFile table(desk.folder.filePath("plati.csv"));
+        QVERIFY(table.open(QIODevice::ReadOnly));
+        const QByteArray bytes = table.readAll();
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBFnr_ordine;nr_OP;suma;"));
+        QCOMPARE(bytes.count("\r\n"), 3);
+    }
+
     // Typing in "Caută" says how many documents it finds, beside it; Enter
     // or Down there opens the list it narrowed, whose row then opens.
     void theSearchSaysWhatItFoundAndOpensTheList() {
@@ -332,7 +351,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(order.join(' '),
                  QStringLiteral(
                      "NrO Option1 Option2 B_start Command1 Ordine Cauta B_list_CB B_list "
-                     "B_OPuri Command2 Command6 Command10 Command4 B_agentii B_import B_model "
+                     "B_OPuri Command2 Command6 Command10 Command4 B_agentii B_import B_model B_export "
                      "Command3 "
                      "Command5 Command7 Command9 Command8 B_sterg"));
     }
