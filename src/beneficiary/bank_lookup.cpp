@@ -18,8 +18,8 @@ QString treasuryUnitOf(const QString& iban) {
     return iban.mid(4, 7);
 }
 
-// Both look-ups walk the bank list from its first row and stop at the first
-// row that matches.
+// The summaries' look-up walks the bank list from its first row and stops at
+// the first row that matches.
 template <typename Matches>
 int firstRow(const ReferenceList& list, Matches matches) {
     const QStringList& rows = list.rows();
@@ -51,9 +51,8 @@ std::optional<BankLabels> lookUpBank(const ReferenceList& Banci1, const QString&
     // A 7-character code is a treasury unit, compared with the first 7
     // characters of a row; otherwise the first 4 (a shorter code, from an IBAN
     // too short to hold one, matches nothing).
-    const int compared = code.size() == 7 ? 7 : 4;
-    const int row = firstRow(
-        Banci1, [&](const QString& item) { return QStringView(item).left(compared) == code; });
+    // The list's index answers as a walk from its first row would.
+    const int row = Banci1.firstRowBeginning(code, code.size() == 7 ? 7 : 4);
     if (row < 0)
         return std::nullopt;
 

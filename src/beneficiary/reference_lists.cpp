@@ -269,6 +269,23 @@ QString ReferenceList::row(int position) const {
     return position >= 0 && position < rows_.size() ? rows_[position] : QString();
 }
 
+int ReferenceList::firstRowBeginning(const QString& prefix, int length) const {
+    if (!prefixIndex_)
+        prefixIndex_ = std::make_shared<std::map<int, PrefixIndex>>();
+    auto [entry, built] = prefixIndex_->try_emplace(length);
+    PrefixIndex& index = entry->second;
+    if (built) {
+        // Rows in order, each beginning kept for its first row only.
+        index.reserve(rows_.size());
+        for (int i = 0; i < rows_.size(); ++i) {
+            const QString beginning = rows_[i].left(length);
+            if (!index.contains(beginning))
+                index.insert(beginning, i);
+        }
+    }
+    return index.value(prefix, -1);
+}
+
 int treasuryUnitRow(const ReferenceList& units, const QString& unit) {
     for (int row = 0; row < units.count(); ++row) {
         if (treasuryUnit(units.row(row)) == unit)

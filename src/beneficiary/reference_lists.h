@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QDir>
+#include <QHash>
 #include <QString>
 #include <QStringList>
+#include <map>
+#include <memory>
 #include <vector>
 
 #include "ui/notice.h"
@@ -75,9 +78,19 @@ class ReferenceList {
     QString text(int position) const { return rowText(shape_, row(position)); }
     QString obligationCode(int position) const { return rowObligationCode(shape_, row(position)); }
 
+    // The first row whose first `length` characters (the whole row when it is
+    // shorter) are `prefix`, -1 when none is: what a walk from the first row
+    // finds, answered from an index of each length's first rows, built at the
+    // first look-up of that length. The rows never change after construction,
+    // so a copy shares the index built so far with its original.
+    int firstRowBeginning(const QString& prefix, int length) const;
+
   private:
+    using PrefixIndex = QHash<QString, int>;
+
     RowShape shape_ = RowShape::TreasuryUnit;
     QStringList rows_;
+    mutable std::shared_ptr<std::map<int, PrefixIndex>> prefixIndex_;
 };
 
 // The first row of a list of treasury units whose unit is `unit` ("TREZ700"),

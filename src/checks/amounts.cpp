@@ -149,7 +149,9 @@ QString leaveAmountField(const QString& typed, bool thousandsMeant, Notices& not
     return checkTypedAmount(typed, notices);
 }
 
-AmountForms amountForms(const QString& field) {
+namespace {
+
+AmountForms formsOf(const QString& field) {
     if (amountInBani(field) == 0)
         return {};
     // A stored amount may hold a tab (a file edited elsewhere): the field
@@ -166,6 +168,22 @@ AmountForms amountForms(const QString& field) {
     return {integer + QLatin1Char('.') + decimals,
             grupare_mii(integer) + QLatin1Char(',') + decimals,
             cre_litere(integer) + QLatin1Char(',') + decimals + QLatin1String("bani")};
+}
+
+}  // namespace
+
+AmountForms amountForms(const QString& field) {
+    // The document check works the forms out again each time a field is
+    // left, mostly for the amount of the time before.
+    thread_local QString lastField;
+    thread_local AmountForms lastForms;
+    thread_local bool known = false;
+    if (!known || field != lastField) {
+        lastForms = formsOf(field);
+        lastField = field;
+        known = true;
+    }
+    return lastForms;
 }
 
 }  // namespace tavo::checks

@@ -67,7 +67,20 @@ std::optional<QDate> dateFromText(const QString& text) {
 }
 
 QString dateToText(const QDate& date) {
-    return date.toString(QStringLiteral("dd/MM/yyyy"));
+    int year = 0, month = 0, day = 0;
+    date.getDate(&year, &month, &day);
+    // Written directly: the checks write a date at every field left.
+    if (year < 1 || year > 9999)
+        return date.toString(QStringLiteral("dd/MM/yyyy"));
+    QString text(10, slash);
+    const auto put = [&text](qsizetype at, int number, int digits) {
+        for (qsizetype i = at + digits - 1; i >= at; --i, number /= 10)
+            text[i] = QLatin1Char(char('0' + number % 10));
+    };
+    put(0, day, 2);
+    put(3, month, 2);
+    put(6, year, 4);
+    return text;
 }
 
 QString norm_data(const QString& typed, int currentYear) {
@@ -133,19 +146,40 @@ QString norm_data(const QString& typed) {
     return norm_data(typed, QDate::currentDate().year());
 }
 
-QString verif_data(const QString& text, Notices& notices) {
-    // The conversion writes "/" between the parts, so the text needs no
-    // separator rewriting afterwards. A text that is not a date is refused
-    // rather than kept: it would otherwise be saved and printed as a date.
+namespace {
+
+// The date a text stands for, written dd/mm/yyyy; nothing when it is none
+// or before 2015. The conversion writes "/" between the parts, so the text
+// needs no separator rewriting afterwards.
+std::optional<QString> checkedDate(const QString& text) {
     const std::optional<QDate> date = dateFromText(text);
     const QString written = date ? dateToText(*date) : QString();
     const QString year = written.right(4);
-    if (!date || year.at(0) != QLatin1Char('2') || value(year) < 2015) {
+    if (!date || year.at(0) != QLatin1Char('2') || value(year) < 2015)
+        return std::nullopt;
+    return written;
+}
+
+}  // namespace
+
+QString verif_data(const QString& text, Notices& notices) {
+    // The document check asks again for the same date at every field left.
+    thread_local QString lastText;
+    thread_local std::optional<QString> lastDate;
+    thread_local bool known = false;
+    if (!known || text != lastText) {
+        lastDate = checkedDate(text);
+        lastText = text;
+        known = true;
+    }
+    // A text that is not a date is refused rather than kept: it would
+    // otherwise be saved and printed as a date.
+    if (!lastDate) {
         notices.push_back(
             {QStringLiteral("ATENTIE ! Data trebuie sa fie in format dd/mm/yyyy."), Icon::None});
         return {};
     }
-    return written;
+    return *lastDate;
 }
 
 QString programShortDate(const QDate& date) {

@@ -130,7 +130,9 @@ QString typedDate(const QString& text, bool debitDate, const QString& payerBic,
     QString date = checks::dateToText(read.value_or(today));
     if (!read && !debitDate && !payerBic.startsWith(QLatin1String("TREZ")))
         date.clear();
-    return checks::norm_data(date);
+    // The date is written with four digits of year: the current year, which
+    // would take the place of a longer one, is never read.
+    return checks::norm_data(date, today.year());
 }
 
 FieldFindings checkTypedField(Document& document, Labels& labels, int k,

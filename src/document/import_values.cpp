@@ -10,16 +10,43 @@
 namespace tavo::document {
 namespace {
 
-// A text as the comparison of texts reads it: diacritics, case and every
-// blank or line break left out.
-QString folded(const QString& text) {
-    QString out;
-    out.reserve(text.size());
-    for (QChar c : text) {
-        if (!c.isSpace())
-            out += text::baseLetter(c).toUpper();
+// Whether two texts read the same when diacritics, case and every blank or
+// line break are left out.
+bool sameFolded(const QString& a, const QString& b) {
+    const auto folded = [](QChar c) { return text::baseLetter(c).toUpper(); };
+    qsizetype i = 0, j = 0;
+    for (;;) {
+        while (i < a.size() && a[i].isSpace()) ++i;
+        while (j < b.size() && b[j].isSpace()) ++j;
+        if (i == a.size() || j == b.size())
+            return i == a.size() && j == b.size();
+        if (folded(a[i++]) != folded(b[j++]))
+            return false;
     }
-    return out;
+}
+
+// A cell as the form's cleaning leaves it in field `k`: the characters a
+// stored line cannot hold ("," and "#", and in the fields the barcode carries
+// every character it does not take) turned into blanks, as typing them does.
+// The other fields take what they are given; the order number drops what it
+// cannot hold, which is a change.
+QString blankedAsTyped(int k, const QString& cell) {
+    switch (k) {
+        case D1::platitor:
+        case D1::adresa_platitor:
+        case D1::sucursala_platitor:
+        case D1::beneficiar:
+        case D1::sucursala_beneficiar:
+        case D1::nr_evidenta:
+        case D1::reprezentand:
+        case D1::cod_angajament:
+        case D1::indicator_angajament:
+            return text::inlocuire_CB(text::curatare_camp(cell));
+        case D1::cod_program:
+            return text::curatare_camp(cell);
+        default:
+            return cell;
+    }
 }
 
 // An amount written with at most two decimals, in bani: "1500", "1500.5",
@@ -71,7 +98,7 @@ bool sameAsCell(int k, const QString& cell, const QString& checked) {
         const std::optional<QDate> typed = writtenDate(cell);
         return typed && typed == writtenDate(checked);
     }
-    return folded(cell) == folded(checked);
+    return cell == checked || sameFolded(blankedAsTyped(k, cell), checked);
 }
 
 }  // namespace tavo::document

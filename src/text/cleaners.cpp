@@ -1,5 +1,6 @@
 #include "text/cleaners.h"
 
+#include <algorithm>
 #include <bitset>
 
 #include "text/cp1250.h"
@@ -46,6 +47,8 @@ const CodeSet& replaced() {
 // The character's byte in the code page; a character the code page cannot
 // hold counts as "?".
 unsigned char codeOf(QChar c) {
+    if (c.unicode() < 0x80)
+        return static_cast<unsigned char>(c.unicode());  // the same byte
     return static_cast<unsigned char>(text::toCp1250(QString(c)).at(0));
 }
 
@@ -108,6 +111,13 @@ QChar baseLetter(QChar c) {
 }
 
 QString curatare_camp(const QString& text) {
+    // Most texts are clean already: kept as they are, without a copy.
+    const bool clean = std::none_of(text.begin(), text.end(), [](QChar c) {
+        return isLineBreak(c) || c == QLatin1Char(',') || c == QLatin1Char('#');
+    });
+    if (clean && !text.isEmpty() && text.front() != QLatin1Char(' ') &&
+        text.back() != QLatin1Char(' '))
+        return text;
     QString out;
     const QString trimmed = trimBlanks(text);
     out.reserve(trimmed.size());
@@ -120,6 +130,13 @@ QString curatare_camp(const QString& text) {
 }
 
 QString inlocuire_CB(const QString& text) {
+    // A text of characters the barcode takes as they are stays as it is.
+    const bool kept = std::all_of(text.begin(), text.end(), [](QChar c) {
+        return c.unicode() < 0x80 && !isLineBreak(c) && !replaced().test(c.unicode());
+    });
+    if (kept && !text.isEmpty() && text.front() != QLatin1Char(' ') &&
+        text.back() != QLatin1Char(' '))
+        return text;
     QString out = prepared(text);
     for (QChar& c : out) {
         if (replaced().test(codeOf(c)))

@@ -80,6 +80,9 @@ TEST(Amounts, StoredAmountAndItsDisplays) {
         {" 2002.9", "2002.90", "2.002,90", "douamiidoilei,90bani"},  // a blank from a stored line
         {".5", ".50", ",50", ",50bani"},
         {"0.0\t1", "0.01", ",01", ",01bani"},  // a tab in a stored line is skipped, as in sums
+        {"0.0\t1", "0.01", ",01", ",01bani"},  // the same amount asked again
+        {"0", "", "", ""},
+        {" 2002.9", "2002.90", "2.002,90", "douamiidoilei,90bani"},
     };
     for (const auto& c : cases) {
         const AmountForms forms = amountForms(QLatin1String(c.field));

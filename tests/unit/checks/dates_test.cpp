@@ -46,6 +46,35 @@ ShortDateFormatter formatter(const char* pattern) {
     return [pattern](const QDate& date) { return date.toString(QLatin1String(pattern)); };
 }
 
+// Day, month and a year of four digits, zeros in front; no text for no date.
+TEST(Dates, WrittenDayMonthYear) {
+    const struct {
+        QDate date;
+        const char* text;
+    } cases[] = {
+        {QDate(2025, 3, 5), "05/03/2025"},   {QDate(2024, 12, 31), "31/12/2024"},
+        {QDate(999, 1, 10), "10/01/0999"},   {QDate(1, 1, 1), "01/01/0001"},
+        {QDate(9999, 12, 31), "31/12/9999"}, {QDate(), ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(dateToText(c.date), QLatin1String(c.text)) << c.text;
+}
+
+// The same text checked again gives the same date, or the message again.
+TEST(Dates, VerifDataAskedAgain) {
+    const struct {
+        const char* text;
+        const char* date;
+    } cases[] = {
+        {"10.2.2025", "10/02/2025"}, {"10.2.2025", "10/02/2025"}, {"31/12/2014", ""},
+        {"31/12/2014", ""},          {"1/3/2025", "01/03/2025"},  {"", ""},
+    };
+    for (const auto& c : cases) {
+        Notices notices;
+        EXPECT_EQ(verif_data(QLatin1String(c.text), notices), QLatin1String(c.date)) << c.text;
+        EXPECT_EQ(notices.size(), *c.date ? 0u : 1u) << c.text;
+    }
+}
+
 TEST(Dates, EachRuleOfTheShortDateFormat) {
     const struct {
         const char* t;

@@ -103,10 +103,18 @@ TEST(PaymentImport, RowsAcceptedOrRefusedWithTheirReasons) {
          "suma",
          "-1500",
          {{"suma", "valoarea a fost schimbata de verificare in \"1500\""}}},
-        {"a comma in a text",
-         "adresa_platitor",
-         "STR. LUNGA, 3",
-         {{"adresa_platitor", "valoarea a fost schimbata de verificare in \"STR. LUNGA  3\""}}},
+        {"a comma in an address", "adresa_platitor", "STR. LUNGA, 3", {}},
+        {"a comma and a semicolon in an object", "reprezentand", "IMPOZIT, SALARII; 01", {}},
+        {"a hash in a name", "beneficiar", "BUGETUL #DE STAT", {}},
+        {"a comma in a name and an exclamation mark", "platitor", "GAMA, SRL!", {}},
+        {"a comma in the order number",
+         "nr_OP",
+         "1,2",
+         {{"nr_OP", "valoarea a fost schimbata de verificare in \"12\""}}},
+        {"a comma in a fiscal code",
+         "CIF_platitor",
+         "4221,306",
+         {{"CIF_platitor", "Cod identificare fiscala PLATITOR eronat "}}},
         {"past the typed limit",
          "platitor",
          "GAMA SOCIETATE CU RASPUNDERE LIMITATA",
@@ -132,15 +140,18 @@ TEST(PaymentImport, RowsAcceptedOrRefusedWithTheirReasons) {
 TEST(PaymentImport, TheDocumentAsTheFormStoresIt) {
     const document::PaymentTable table =
         check(tableOf(kHeader + QStringList{"nr_ordine"},
-                      {taxRowWith("suma", "1.500,5") << "99", taxRowWith("tip_doc", "fv") << ""}));
-    ASSERT_EQ(table.rows.size(), 2);
+                      {taxRowWith("suma", "1.500,5") << "99", taxRowWith("tip_doc", "fv") << "",
+                       taxRowWith("adresa_platitor", "STR. LUNGA, 3#A") << ""}));
+    ASSERT_EQ(table.rows.size(), 3);
     const document::Document& op = table.rows[0].document;
     EXPECT_TRUE(op.op);
     EXPECT_EQ(op[D1::suma], "1500.50");
     EXPECT_EQ(op[D1::IBAN_platitor], "RO29TREZ1315069XXX000001");
     EXPECT_TRUE(op.nr_ordine.isEmpty()) << "nr_ordine is never read";
     EXPECT_FALSE(table.rows[1].document.op);
-    EXPECT_EQ(table.acceptedCount(), 2);
+    // Stored as typing it leaves it: the characters a stored line cannot hold are blanks.
+    EXPECT_EQ(table.rows[2].document[D1::adresa_platitor], "STR. LUNGA  3 A");
+    EXPECT_EQ(table.acceptedCount(), 3);
 }
 
 TEST(PaymentImport, ColumnsNamedAsTheHeaderWritesThemOrByTheirStoredName) {
@@ -202,6 +213,16 @@ TEST(PaymentImport, WhatAUserWouldNotCallAChange) {
         {D1::platitor, "A-B", "A B", false},
         {D1::beneficiar, "", "BUGETUL DE STAT", false},
         {D1::beneficiar, "  ", "", true},
+        // What the cleaning turns into blanks, where it does.
+        {D1::adresa_platitor, "STR. X, 3", "STR. X  3", true},
+        {D1::reprezentand, "TAXA #2; LUNA 1", "TAXA  2  LUNA 1", true},
+        {D1::cod_program, "12,3", "12 3", true},
+        {D1::cod_program, "12!3", "12!3", true},
+        {D1::adresa_platitor, "STR. X, 3", "STR. X  4", false},
+        {D1::adresa_platitor, "STR. X, 3", "STR. X- 3", false},
+        {D1::adresa_platitor, "STR. X, 3", "STR. X", false},
+        {D1::nr_OP, "1,2", "12", false},
+        {D1::IBAN_platitor, "RO29,TREZ1315069XXX000001", "RO29TREZ1315069XXX000001", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(document::sameAsCell(c.field, c.cell, c.checked), c.same)

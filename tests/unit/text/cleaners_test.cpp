@@ -21,9 +21,10 @@ struct Case {
 // feeds (its arguments are lines), and characters it does not try.
 TEST(CuratareCamp, LineBreaksAndBlanks) {
     const Case cases[] = {
-        {"a\r\nb", "ab"},
-        {"a\nb\rc", "abc"},
+        {"a\r\nb", "ab"},     {"a\nb\rc", "abc"},
         {"\r\n abc", " abc"},  // trimmed before the line break goes
+        {"abc", "abc"},       {" a,b ", "a b"},
+        {"a#", "a "},  // a blank made at an end stays
     };
     for (const auto& c : cases) {
         EXPECT_EQ(curatare_camp(u(c.text)), u(c.result)) << c.text;
@@ -33,6 +34,15 @@ TEST(CuratareCamp, LineBreaksAndBlanks) {
 TEST(InlocuireCB, ReplacesWhatTheBarcodeDoesNotTake) {
     EXPECT_EQ(inlocuire_CB(u("a\r\nb")), u("ab"));
     EXPECT_EQ(inlocuire_CB(u("Straße")), u("Stra e"));  // ß is not a letter with diacritics
+    const Case cases[] = {
+        {"STR. X-1 (A/B)", "STR. X-1 (A/B)"},
+        {"A;B", "A B"},
+        {" AB", "AB"},
+        {"AB\t", "AB\t"},
+        {"ŞA", "SA"},
+        {"A!", "A"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(inlocuire_CB(u(c.text)), u(c.result)) << c.text;
 }
 
 // Every letter of the code page with diacritics (not ß and µ, which carry
