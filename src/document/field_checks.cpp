@@ -248,7 +248,20 @@ Notices normaliseField(Document& document, Labels& labels, int k, const CheckCon
             labels[B1::banca_beneficiar].clear();
             checkIbanDigits(field, true, document_texts::ibanBeneficiarEronat, notices);
             break;
-        case D1::nr_OP:
+        default:
+            if (k == D1::nr_OP || isFreeText(k)) {
+                QString text = field.trimmed();
+                if (k == D1::platitor || k == D1::cod_angajament || k == D1::indicator_angajament)
+                    text = text.toUpper();
+                field = text::inlocuire_CB(text::curatare_camp(text));
+            }
+            break;
+    }
+    return notices;
+}
+
+bool isFreeText(int k) {
+    switch (k) {
         case D1::platitor:
         case D1::adresa_platitor:
         case D1::sucursala_platitor:
@@ -257,17 +270,11 @@ Notices normaliseField(Document& document, Labels& labels, int k, const CheckCon
         case D1::nr_evidenta:
         case D1::reprezentand:
         case D1::cod_angajament:
-        case D1::indicator_angajament: {
-            QString text = field.trimmed();
-            if (k == D1::platitor || k == D1::cod_angajament || k == D1::indicator_angajament)
-                text = text.toUpper();
-            field = text::inlocuire_CB(text::curatare_camp(text));
-            break;
-        }
+        case D1::indicator_angajament:
+            return true;
         default:
-            break;
+            return false;
     }
-    return notices;
 }
 
 }  // namespace tavo::document

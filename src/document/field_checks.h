@@ -57,6 +57,11 @@ void settleLeftField(Document& document, Labels& labels, int k, const CheckConte
 // a message when wrong), the free texts cleaned.
 Notices normaliseField(Document& document, Labels& labels, int k, const CheckContext& context);
 
+// The free texts of the form (names, addresses, branches, the registration
+// number, the object, the commitment codes): leaving one cleans it, the
+// characters a stored line cannot hold turned into blanks.
+bool isFreeText(int k);
+
 // A date typed in the issue date (or, with `debitDate`, the debit date)
 // field. A text that is not a date becomes today's date where one is
 // expected: the debit date always, the issue date only for a payer at the

@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 #include <optional>
 
+#include "document/field_checks.h"
 #include "store/field_names.h"
 #include "text/cleaners.h"
 
@@ -31,22 +32,9 @@ bool sameFolded(const QString& a, const QString& b) {
 // The other fields take what they are given; the order number drops what it
 // cannot hold, which is a change.
 QString blankedAsTyped(int k, const QString& cell) {
-    switch (k) {
-        case D1::platitor:
-        case D1::adresa_platitor:
-        case D1::sucursala_platitor:
-        case D1::beneficiar:
-        case D1::sucursala_beneficiar:
-        case D1::nr_evidenta:
-        case D1::reprezentand:
-        case D1::cod_angajament:
-        case D1::indicator_angajament:
-            return text::inlocuire_CB(text::curatare_camp(cell));
-        case D1::cod_program:
-            return text::curatare_camp(cell);
-        default:
-            return cell;
-    }
+    if (isFreeText(k))
+        return text::inlocuire_CB(text::curatare_camp(cell));
+    return k == D1::cod_program ? text::curatare_camp(cell) : cell;
 }
 
 // An amount written with at most two decimals, in bani: "1500", "1500.5",
