@@ -73,7 +73,10 @@ struct Decoded {
 // ASCII practically never is), else CP1250. A byte-order mark says UTF-8, so
 // what follows it must be.
 Decoded decode(QByteArrayView bytes) {
-    if (const void* nul = std::memchr(bytes.data(), 0, size_t(bytes.size()))) {
+    // An empty file has no bytes to look through (and may have no address).
+    const void* nul =
+        bytes.isEmpty() ? nullptr : std::memchr(bytes.data(), 0, size_t(bytes.size()));
+    if (nul) {
         const qsizetype offset = static_cast<const char*>(nul) - bytes.data();
         return {{}, {}, atLine("Caracter nul", lineAt(bytes.data(), offset, bytes.size()))};
     }
