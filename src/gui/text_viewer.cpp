@@ -61,7 +61,12 @@ TextViewer::TextViewer(const QString& path, bool editable, Printing printing, QW
 
     QFile file(path);
     if (file.open(QIODevice::ReadOnly)) {
-        QString content = text::fromCp1250(file.readAll());
+        const QByteArray bytes = file.readAll();
+        // The program's texts are CP1250; a table saved for a spreadsheet (the
+        // model of the import) is UTF-8 and starts with a byte-order mark.
+        const QByteArrayView bom("\xEF\xBB\xBF");
+        QString content = bytes.startsWith(bom) ? QString::fromUtf8(bytes.sliced(bom.size()))
+                                                : text::fromCp1250(bytes);
         content.replace(QLatin1String("\r\n"), QLatin1String("\n"));
         edit_->setPlainText(content);
         loaded_ = true;

@@ -148,8 +148,20 @@ bool Pictures::mainWindowCommands() {
     ui.queueAnswer(QStringLiteral("01/01/2023-31/01/2023"));
     ui.queueAnswer(QStringLiteral("3"));
     program.introd().Command6_Click();
-    return saveText(folder, QLatin1String(printing::kFisierBorderou), out,
-                    QStringLiteral("borderou-viewer")) &&
+    ok = saveText(folder, QLatin1String(printing::kFisierBorderou), out,
+                  QStringLiteral("borderou-viewer")) &&
+         ok;
+    // "Model import" in the viewer, then "Import OP/FV" of the model: its
+    // report, not saved.
+    program.introd().B_model_Click();
+    ok = saveText(folder, QStringLiteral("model-import.csv"), out,
+                  QStringLiteral("import-model-viewer")) &&
+         ok;
+    ui.queueAnswer(QStringLiteral("model-import.csv"));
+    ui.queueAnswer(QStringLiteral("no"));
+    program.introd().B_import_Click();
+    return saveText(folder, QStringLiteral("import-raport.txt"), out,
+                    QStringLiteral("import-report-viewer")) &&
            ok;
 }
 
