@@ -243,6 +243,22 @@ class QtUiTest : public QObject {
         }
     }
 
+    // A table saved for a spreadsheet (UTF-8, byte-order mark) reads as UTF-8,
+    // the mark not shown.
+    void viewerReadsASpreadsheetTableAsUtf8() {
+        QTemporaryDir dir;
+        const QString path = QDir(dir.path()).filePath("model-import.csv");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(
+            "\xEF\xBB\xBFsuma;platitor\r\n1500,00;\xC8\x98"
+            "COALA\r\n");
+        file.close();
+        gui::TextViewer viewer(path, false, {});
+        QCOMPARE(viewer.findChild<QPlainTextEdit*>()->toPlainText(),
+                 QStringLiteral("suma;platitor\n1500,00;ȘCOALA\n"));
+    }
+
     // On an English system the buttons, the fields' menus and the calendar
     // still read Romanian. Last: it changes the language for the whole run.
     void qtTextsAreRomanianWhateverTheSystemLanguage() {
