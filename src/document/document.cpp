@@ -23,4 +23,15 @@ store::ordin Document::toStored() const {
     return line;
 }
 
+Document prefilledFrom(const store::ordin& last, bool op) {
+    Document document;
+    document.op = op;
+    for (D1 k : {D1::platitor, D1::CIF_platitor, D1::adresa_platitor, D1::sucursala_platitor,
+                 D1::nr_evidenta})
+        document[k] = last[store::positionOfField(k)];
+    if (op)
+        document[D1::IBAN_platitor] = last[store::IBAN_platitor];
+    return document;
+}
+
 }  // namespace tavo::document

@@ -31,6 +31,10 @@ struct Document {
     store::ordin toStored() const;
 };
 
+// A new document as "Incărcare" pre-fills it from the last stored one: the
+// payer (its IBAN on a payment order only) and the registration number.
+Document prefilledFrom(const store::ordin& last, bool op);
+
 // The type text of a document: "OP" or "FV".
 inline const QString kOP = QStringLiteral("OP");
 inline const QString kFV = QStringLiteral("FV");

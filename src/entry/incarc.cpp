@@ -167,18 +167,14 @@ void Incarc::umplere_macheta(const store::ordin& document) {
 }
 
 void Incarc::ordin_nou(const store::ordin& document) {
-    d1[D1::platitor] = document[store::platitor];
-    d1[D1::CIF_platitor] = document[store::CIF_platitor];
-    d1[D1::adresa_platitor] = document[store::adresa_platitor];
-    d1[D1::sucursala_platitor] = document[store::sucursala_platitor];
-    d1[D1::nr_evidenta] = document[store::nr_evidenta];
-    if (state_.tip_doc == QLatin1String("OP"))
-        d1[D1::IBAN_platitor] = document[store::IBAN_platitor];
+    const document::Document prefilled = document::prefilledFrom(
+        document, state_.tip_doc == QLatin1String("OP") && isPaymentOrder());
+    for (D1 k : {D1::platitor, D1::CIF_platitor, D1::adresa_platitor, D1::sucursala_platitor,
+                 D1::nr_evidenta, D1::IBAN_platitor})
+        d1[k] = prefilled[k];
     state_.cod_trez_curent = document[store::IBAN_beneficiar].mid(4, 7);
-    if (!isPaymentOrder()) {
-        d1[D1::IBAN_platitor].clear();
+    if (!isPaymentOrder())
         b1[B1::BIC_platitor].clear();
-    }
 }
 
 void Incarc::citire_ordin() {

@@ -37,13 +37,10 @@ CheckedDocument StoredDocuments::load(qint64 nr, const QString& tip_doc) const {
             document[D1::IBAN_platitor].clear();
         checkShown(document, labels);
     } else if (found.kind == store::Lookup::New) {
-        // What "Incărcare" pre-fills for a new document: the payer of the last one.
         const store::ordin& last = found.document;
-        for (D1 k : {D1::platitor, D1::CIF_platitor, D1::adresa_platitor, D1::sucursala_platitor,
-                     D1::nr_evidenta})
-            document[k] = last[store::positionOfField(k)];
-        if (document.op)
-            document[D1::IBAN_platitor] = last[store::IBAN_platitor];
+        const QString number = document.nr_ordine;
+        document = document::prefilledFrom(last, document.op);
+        document.nr_ordine = number;
         state_.cod_trez_curent = last[store::IBAN_beneficiar].mid(4, 7);
     }
     // Loading has worked out the derived labels already; the listing works
